@@ -1,0 +1,139 @@
+#include "core/money.h"
+
+#include <limits>
+
+namespace sazbar {
+
+namespace {
+
+i128 gcd128(i128 a, i128 b) {
+    if (a < 0) a = -a;
+    if (b < 0) b = -b;
+    while (b != 0) {
+        const i128 t = a % b;
+        a = b;
+        b = t;
+    }
+    return a;
+}
+
+// Floor division and its non-negative remainder, for d > 0.
+void floorDiv(i128 n, i128 d, i128& q, i128& r) {
+    q = n / d;
+    r = n % d;
+    if (r < 0) {
+        r += d;
+        --q;
+    }
+}
+
+bool fitsInt64(i128 v) {
+    return v >= std::numeric_limits<std::int64_t>::min() && v <= std::numeric_limits<std::int64_t>::max();
+}
+
+// Compares a/b with c/d for 0 <= a < b and 0 <= c < d without overflow,
+// by comparing the continued-fraction expansions.
+int compareFractions(i128 a, i128 b, i128 c, i128 d) {
+    bool flipped = false;
+    for (;;) {
+        if (a == 0 || c == 0) {
+            const int r = (a == 0 ? 0 : 1) - (c == 0 ? 0 : 1);
+            return flipped ? -r : r;
+        }
+        // a/b vs c/d  <=>  d/c vs b/a (reciprocals, order reversed).
+        const i128 q1 = b / a, r1 = b % a;
+        const i128 q2 = d / c, r2 = d % c;
+        flipped = !flipped;
+        if (q1 != q2) {
+            const int r = q1 < q2 ? -1 : 1;
+            return flipped ? -r : r;
+        }
+        b = a;
+        a = r1;
+        d = c;
+        c = r2;
+    }
+}
+
+}  // namespace
+
+Money Money::scaled(i128 milli, Share s) {
+    Money r;
+    if (s.den == 1) {
+        r.m_ = milli * s.num;
+        return r;
+    }
+    const i128 n = milli * s.num;
+    if (fitsInt64(n)) {
+        // Fast path for ordinary amounts.
+        std::int64_t q = static_cast<std::int64_t>(n) / s.den;
+        std::int64_t rem = static_cast<std::int64_t>(n) % s.den;
+        if (rem < 0) {
+            rem += s.den;
+            --q;
+        }
+        r.m_ = q;
+        r.fn_ = rem;
+    } else {
+        floorDiv(n, s.den, r.m_, r.fn_);
+    }
+    if (r.fn_ != 0) r.fd_ = s.den;
+    return r;
+}
+
+Money& Money::operator+=(const Money& o) {
+    m_ += o.m_;
+    if (o.fn_ == 0) return *this;
+    if (fn_ == 0) {
+        fn_ = o.fn_;
+        fd_ = o.fd_;
+        return *this;
+    }
+    if (fd_ == o.fd_) {
+        fn_ += o.fn_;
+    } else {
+        const i128 g = gcd128(fd_, o.fd_);
+        const i128 lhsScale = o.fd_ / g;
+        fn_ = fn_ * lhsScale + o.fn_ * (fd_ / g);
+        fd_ *= lhsScale;
+    }
+    if (fn_ >= fd_) {
+        fn_ -= fd_;
+        ++m_;
+    }
+    if (fn_ == 0) {
+        fd_ = 1;
+    } else if (fd_ != o.fd_) {
+        const i128 g = gcd128(fn_, fd_);
+        fn_ /= g;
+        fd_ /= g;
+    }
+    return *this;
+}
+
+int Money::compare(const Money& a, const Money& b) {
+    if (a.m_ != b.m_) return a.m_ < b.m_ ? -1 : 1;
+    if (a.fd_ == b.fd_) return a.fn_ == b.fn_ ? 0 : (a.fn_ < b.fn_ ? -1 : 1);
+    return compareFractions(a.fn_, a.fd_, b.fn_, b.fd_);
+}
+
+std::int64_t Money::truncCrowns() const {
+    // The value lies in [m, m + 1) thousandths; it is m exactly when fn == 0.
+    i128 crowns;
+    if (m_ >= 0 || fn_ == 0) {
+        crowns = m_ / 1000;
+    } else {
+        // Negative and strictly between m and m + 1: toward zero is the
+        // quotient of m + 1.
+        crowns = (m_ + 1) / 1000;
+    }
+    if (crowns > std::numeric_limits<std::int64_t>::max()) return std::numeric_limits<std::int64_t>::max();
+    if (crowns < std::numeric_limits<std::int64_t>::min()) return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(crowns);
+}
+
+double Money::approx() const {
+    return (static_cast<double>(m_) + static_cast<double>(fn_) / static_cast<double>(fd_)) / 1000.0;
+}
+
+}  // namespace sazbar

@@ -1,0 +1,109 @@
+// Exact money arithmetic for tariff prices.
+//
+// Every rate and fee of a tariff has at most three decimals, so an amount is
+// held as a whole number of thousandths of a crown ("milli"). The one place
+// where prices leave that grid is a paid share such as (T - F) / T; an amount
+// scaled by it keeps the exact remainder as a fraction, so comparisons and the
+// final truncation to whole crowns are those of the exact value: no rounding
+// noise can cost a crown or flip a tie.
+#pragma once
+
+#include <cstdint>
+
+namespace sazbar {
+
+using i128 = __int128;
+
+namespace detail {
+consteval std::int64_t parseMilli(const char* s) {
+    std::int64_t whole = 0;
+    std::int64_t frac = 0;
+    int fracDigits = 0;
+    bool inFrac = false;
+    for (; *s; ++s) {
+        if (*s == '.') {
+            inFrac = true;
+        } else if (*s == '\'') {
+            continue;
+        } else if (*s < '0' || *s > '9') {
+            throw "rate literal must be plain decimal";
+        } else if (inFrac) {
+            if (++fracDigits > 3) throw "rates have at most three decimals";
+            frac = frac * 10 + (*s - '0');
+        } else {
+            whole = whole * 10 + (*s - '0');
+        }
+    }
+    for (; fracDigits < 3; ++fracDigits) frac *= 10;
+    return whole * 1000 + frac;
+}
+}  // namespace detail
+
+// A rate or fee in thousandths of a crown, written as a decimal: 4.76_kc == 4760.
+consteval std::int64_t operator""_kc(const char* s) { return detail::parseMilli(s); }
+
+// A share num / den with den > 0, such as the paid share of a tariff's calls.
+struct Share {
+    std::int64_t num = 1;
+    std::int64_t den = 1;
+};
+
+inline constexpr Share kWholeShare{1, 1};
+inline constexpr Share kNoShare{0, 1};
+
+// (total - included) / total when total >= included, else 0. A total of 0 or
+// less never divides.
+constexpr Share paidShare(std::int64_t total, std::int64_t included) {
+    if (total >= included && total > 0) return Share{total - included, total};
+    return kNoShare;
+}
+
+class Money {
+public:
+    constexpr Money() = default;
+
+    // m thousandths of a crown.
+    static constexpr Money milli(i128 m) {
+        Money r;
+        r.m_ = m;
+        return r;
+    }
+
+    // milli * share, exactly.
+    static Money scaled(i128 milli, Share s);
+
+    Money& operator+=(const Money& o);
+    Money& operator+=(i128 milli) {
+        m_ += milli;
+        return *this;
+    }
+    friend Money operator+(Money a, const Money& b) { return a += b; }
+    friend Money operator+(Money a, i128 milli) { return a += milli; }
+
+    // -1, 0, 1 as a is below, equal to or above b.
+    static int compare(const Money& a, const Money& b);
+    friend bool operator<(const Money& a, const Money& b) { return compare(a, b) < 0; }
+    friend bool operator>(const Money& a, const Money& b) { return compare(a, b) > 0; }
+    friend bool operator<=(const Money& a, const Money& b) { return compare(a, b) <= 0; }
+    friend bool operator>=(const Money& a, const Money& b) { return compare(a, b) >= 0; }
+    friend bool operator==(const Money& a, const Money& b) { return compare(a, b) == 0; }
+
+    // Whole crowns, truncated toward zero, saturated to 64 bits.
+    std::int64_t truncCrowns() const;
+
+    // Whole thousandths below the value, and the exact remainder fraction
+    // num/den in [0, 1) of a thousandth.
+    i128 millis() const { return m_; }
+    i128 fracNum() const { return fn_; }
+    i128 fracDen() const { return fd_; }
+    bool onGrid() const { return fn_ == 0; }
+    // Approximate value in crowns, for display and tests only.
+    double approx() const;
+
+private:
+    i128 m_ = 0;
+    i128 fn_ = 0;  // 0 <= fn_ < fd_
+    i128 fd_ = 1;
+};
+
+}  // namespace sazbar

@@ -1,0 +1,22 @@
+// Conversions between box texts and numbers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace sazbar {
+
+// Reads a box text: leading blanks, an optional sign, an optional hex prefix
+// ("$", "x", "X", "0x", "0X"), then digits. When the whole text was read the
+// value carries its sign; when reading stopped at a bad character the value
+// is the digits read so far, unsigned. Empty text is 0. Values beyond the
+// 32-bit range saturate to it.
+std::int32_t textToInt(std::string_view text) noexcept;
+
+// Truncates toward zero to a 32-bit integer (saturating) and writes plain
+// decimal, "-" for negatives, no separators.
+std::string intToText(std::int64_t value);
+std::int32_t saturate32(std::int64_t value) noexcept;
+
+}  // namespace sazbar

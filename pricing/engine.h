@@ -1,0 +1,64 @@
+// The pricing run: one usage profile in, one price and hint per tariff out.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/profile.h"
+
+namespace sazbar {
+
+enum class Operator : std::uint8_t { TMobile, Eurotel, Oskar, FixedLine };
+std::string_view operatorName(Operator op);
+
+struct TariffInfo {
+    std::string_view id;    // result field name
+    Operator op;
+    std::string_view name;  // name on the results window
+};
+
+constexpr int kTariffCount = 49;
+// Every tariff, in the order of the pricing run.
+extern const std::array<TariffInfo, kTariffCount> kTariffs;
+// Index of a result field in kTariffs, or -1.
+int tariffIndex(std::string_view id);
+
+// First index of each operator's block in kTariffs.
+constexpr int kFirstTMobile = 0;
+constexpr int kFirstEurotel = 16;
+constexpr int kFirstOskar = 38;
+constexpr int kTelecomIndex = 48;
+
+// Hint lines are separated by line feed then carriage return.
+inline constexpr std::string_view kLineBreak = "\n\r";
+
+struct TariffResult {
+    bool priced = false;
+    std::int32_t price = 0;  // whole crowns as shown (truncated, saturated)
+    std::string text = "xx";
+    std::string hint;
+    bool unsupported = false;  // shown on the tooltip background
+    bool cheapest = false;     // shown in red
+};
+
+// The results window's two check boxes.
+struct RunOptions {
+    bool directDebit = false;  // "Platba inkasem"
+    bool fixedLine = false;    // "Vypočítat Český Telecom"
+};
+
+struct RunResult {
+    std::int64_t totalCallMinutes = 0;
+    std::array<TariffResult, kTariffCount> fields;
+    const TariffResult& operator[](std::string_view id) const;
+};
+
+// Prices every tariff, then marks unsupported services and the cheapest
+// tariffs. `out` is overwritten; reusing it across runs avoids allocations.
+void runPricing(const Profile& profile, const RunOptions& options, RunResult& out);
+RunResult runPricing(const Profile& profile, const RunOptions& options = {});
+
+}  // namespace sazbar

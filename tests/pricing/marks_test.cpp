@@ -1,0 +1,112 @@
+#include "pricing/marks.h"
+
+#include <gtest/gtest.h>
+
+#include "pricing/engine.h"
+#include "test_profiles.h"
+
+namespace sazbar {
+namespace {
+
+using test::lines;
+using test::P;
+
+TEST(Unsupported, EachServiceMarksTipsAndTelecom) {
+    struct Case {
+        const char* what;
+        Profile profile;
+        const char* tipPrefix;  // in front of the Tip hints
+        bool telecom;
+        const char* telecomHint;
+    } cases[] = {
+        {"data", P().calls(Data, 0, 0, 1), "nepodporuje datové přenosy\n\r", false, ""},
+        {"wap", P().wap(0, 0, 0, 1), "nepodporuje WAP\n\r", true, "nepodporuje WAP\n\r"},
+        {"mms", P().mms(1), "nepodporuje MMS\n\r", true, "nepodporuje MMS\n\r"},
+        {"gprs", P().gprs(0, 1), "nepodporuje GPRS\n\r", true, "nepodporuje GPRS\n\r"},
+        {"internet calls", P().internetCalls(), "", true, ""},
+        {"all", P().calls(Data, 1).wap(1).mms(1).gprs(1, 0),
+         "nepodporuje GPRS\n\rnepodporuje MMS\n\rnepodporuje WAP\n\rnepodporuje datové přenosy\n\r", true,
+         "nepodporuje GPRS\n\rnepodporuje MMS\n\rnepodporuje WAP\n\r"},
+    };
+    for (const Case& c : cases) {
+        const RunResult r = runPricing(c.profile);
+        const bool tips = std::string(c.tipPrefix) != "";
+        for (const char* id : {"tipbusiness", "tiprelax", "tipakord"}) {
+            EXPECT_EQ(r[id].unsupported, tips) << c.what << ' ' << id;
+            EXPECT_EQ(r[id].hint.rfind(c.tipPrefix, 0), 0u) << c.what << ' ' << id;
+            EXPECT_FALSE(r[id].cheapest) << c.what;
+        }
+        EXPECT_EQ(r["telecom"].unsupported, c.telecom) << c.what;
+        EXPECT_EQ(r["telecom"].hint, c.telecomHint) << c.what;
+        int unsupported = 0;
+        for (const TariffResult& f : r.fields) unsupported += f.unsupported;
+        EXPECT_EQ(unsupported, (tips ? 3 : 0) + (c.telecom ? 1 : 0)) << c.what;
+    }
+}
+
+TEST(Unsupported, NegativeOrZeroUseIsNotUse) {
+    const RunResult r = runPricing(P().calls(Data, -5).wap(-1).mms(-2).gprs(-1, 0));
+    for (const TariffResult& f : r.fields) EXPECT_FALSE(f.unsupported);
+    // One band above zero is enough even when the sum is not.
+    EXPECT_TRUE(runPricing(P().calls(Data, 5, -10))["tiprelax"].unsupported);
+}
+
+TEST(Cheapest, MarksEveryFieldAtTheMinimum) {
+    const RunResult r = runPricing(Profile{});
+    std::int32_t minimum = 999999;
+    for (std::string_view id : kCheapestWalk)
+        if (r[id].priced) minimum = std::min(minimum, r[id].price);
+    int marked = 0;
+    for (int i = 0; i < kTariffCount; ++i) {
+        const TariffResult& f = r.fields[i];
+        if (f.cheapest) {
+            ++marked;
+            EXPECT_EQ(f.price, minimum) << kTariffs[i].id;
+        }
+    }
+    EXPECT_GE(marked, 1);
+    // The all-zero profile: Twist standard, SMS and Home all cost 0 and tie.
+    EXPECT_TRUE(r["twist_standard"].cheapest);
+    EXPECT_TRUE(r["twist_sms"].cheapest);
+    EXPECT_TRUE(r["twist_home"].cheapest);
+    EXPECT_FALSE(r["twist_extra"].cheapest);
+}
+
+TEST(Cheapest, FieldsOutsideTheWalkNeverTurnRed) {
+    // Tip Relax costs 0 for SMS-only use, but it never takes part; neither does the fixed line.
+    const RunResult r = runPricing(P().calls(FixedLine, 0, 0, 0, 1));
+    EXPECT_FALSE(r["telecom"].cheapest);
+    EXPECT_FALSE(r["smsdata"].cheapest);
+    EXPECT_EQ(std::count(kCheapestWalk.begin(), kCheapestWalk.end(), "naplnorozjezd"), 1);
+    for (const char* id : {"smsdata", "tipbusiness", "tiprelax", "tipakord", "telecom"})
+        EXPECT_EQ(std::count(kCheapestWalk.begin(), kCheapestWalk.end(), id), 0) << id;
+}
+
+TEST(Cheapest, TwoRunsGiveTheSameResult) {
+    const Profile p = P().calls(TMobile, 10, 10, 10, 40).sms(5, 5, 5).mms(2).wap(3).gprs(50, 5000).calls(Data, 2);
+    RunResult a;
+    runPricing(p, {}, a);
+    const RunResult first = a;
+    runPricing(p, {}, a);
+    for (int i = 0; i < kTariffCount; ++i) {
+        EXPECT_EQ(a.fields[i].text, first.fields[i].text);
+        EXPECT_EQ(a.fields[i].hint, first.fields[i].hint);
+        EXPECT_EQ(a.fields[i].cheapest, first.fields[i].cheapest);
+    }
+}
+
+}  // namespace
+}  // namespace sazbar
+
+namespace sazbar {
+namespace {
+TEST(Unsupported, TipIndexesAreTheTipTariffs) {
+    EXPECT_EQ(tariffIndex("tipbusiness"), 35);
+    EXPECT_EQ(tariffIndex("tiprelax"), 36);
+    EXPECT_EQ(tariffIndex("tipakord"), 37);
+    EXPECT_EQ(tariffIndex("telecom"), kTelecomIndex);
+    EXPECT_EQ(tariffIndex("sms"), kFirstEurotel);
+    EXPECT_EQ(tariffIndex("naplno50"), kFirstOskar);
+}
+}  // namespace
+}  // namespace sazbar
