@@ -1,0 +1,35 @@
+// The 46 input boxes of the main window (Edit1 .. Edit46) and the profile they fill.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/profile.h"
+
+namespace sazbar {
+
+constexpr int kBoxCount = 46;
+// Box texts, index 0 = Edit1 ... index 45 = Edit46.
+using BoxTexts = std::array<std::string, kBoxCount>;
+
+// What one box holds.
+struct BoxSlot {
+    enum Kind { Matrix, Wap, Intl, GprsWap, GprsNet } kind;
+    int band = 0;  // Matrix, Wap: time band; Intl: 0 peak, 1 afternoon, 2 evening with weekend
+    int row = 0;   // Matrix: matrix row; Intl: international row 0..3
+};
+
+// Slot of box number n (1..46).
+BoxSlot boxSlot(int n);
+
+// True for the 34 boxes of the domestic page: Edit1..Edit32, Edit45, Edit46.
+bool isDomesticBox(int n);
+
+// True for the 20 boxes summed into the total call minutes.
+bool isCallMinutesBox(int n);
+
+// Reads every box with the text-to-integer rule into a profile.
+Profile profileFromBoxes(const BoxTexts& boxes, const std::array<int, kIntlRows>& countries = {0, 1, 2, 3},
+                         bool internetCalls = false);
+
+}  // namespace sazbar
