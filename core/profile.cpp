@@ -60,18 +60,6 @@ const std::array<std::array<std::uint8_t, kCountries>, kSchemes> kZoneTable = {{
     {{1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}},
 }};
 
-std::int64_t Usage::row(Row r) const {
-    std::int64_t sum = 0;
-    for (int b = 0; b < kBands; ++b) sum += profile->matrix[b][r];
-    return sum;
-}
-
-std::int64_t Usage::wap() const {
-    std::int64_t sum = 0;
-    for (int b = 0; b < kBands; ++b) sum += profile->wap[b];
-    return sum;
-}
-
 std::int64_t totalCallMinutes(const Profile& p) {
     std::int64_t sum = 0;
     for (int b = 0; b < kBands; ++b)
@@ -83,6 +71,10 @@ Usage aggregate(const Profile& p) {
     Usage u;
     u.profile = &p;
     u.totalCallMinutes = totalCallMinutes(p);
+    for (int b = 0; b < kBands; ++b) {
+        for (int r = 0; r < kRows; ++r) u.rowSums[r] += p.matrix[b][r];
+        u.wapSum += p.wap[b];
+    }
     for (const IntlRow& row : p.intl) {
         if (row.country < 0 || row.country >= kCountries) continue;
         const std::int64_t minutes[kIntlBands] = {row.peak, row.afternoon, row.eveningWeekend};

@@ -67,12 +67,14 @@ using ZoneMinutes = std::array<std::array<std::int64_t, kIntlBands>, kZones>;
 struct Usage {
     const Profile* profile = nullptr;
     std::int64_t totalCallMinutes = 0;
+    std::array<std::int64_t, kRows> rowSums{};  // each matrix row over the four bands
+    std::int64_t wapSum = 0;
     std::array<ZoneMinutes, kSchemes> zones{};
 
     // Sums over the four bands of one matrix row.
-    std::int64_t row(Row r) const;
+    std::int64_t row(Row r) const { return rowSums[r]; }
     std::int64_t cell(Band b, Row r) const { return profile->matrix[b][r]; }
-    std::int64_t wap() const;
+    std::int64_t wap() const { return wapSum; }
     std::int64_t smsTm() const { return profile->matrix[kSmsToTMobile][Messages]; }
     std::int64_t smsEt() const { return profile->matrix[kSmsToEurotel][Messages]; }
     std::int64_t smsOsk() const { return profile->matrix[kSmsToOskar][Messages]; }

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "core/textnum.h"
 
 namespace sazbar {
 
@@ -109,7 +108,7 @@ std::array<ChartInput, kChartRecords> chartInput(const RunResult& result, bool f
     std::array<ChartInput, kChartRecords> in{};
     for (int n = 0; n < kChartRecords; ++n) {
         const TariffResult& f = result.fields[static_cast<std::size_t>(fieldOf[n])];
-        in[n].price = textToInt(f.text);
+        in[n].price = f.shownValue();
         in[n].hidden = f.unsupported;
     }
     if (!fixedLineShown) in[kChartRecords - 1].hidden = true;

@@ -1,6 +1,7 @@
 #include "pricing/engine.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "core/textnum.h"
 #include "pricing/marks.h"
@@ -90,7 +91,9 @@ const TariffResult& RunResult::operator[](std::string_view id) const {
 void writePrice(TariffResult& field, const Money& price) {
     field.priced = true;
     field.price = saturate32(price.truncCrowns());
-    field.text = std::to_string(field.price);
+    char buf[16];
+    const auto end = std::to_chars(buf, buf + sizeof buf, field.price).ptr;
+    field.text.assign(buf, end);
 }
 
 void runPricing(const Profile& profile, const RunOptions& options, RunResult& out) {
@@ -99,16 +102,15 @@ void runPricing(const Profile& profile, const RunOptions& options, RunResult& ou
     for (TariffResult& f : out.fields) {
         f.priced = false;
         f.price = 0;
-        f.text = "xx";
         f.hint.clear();
-        f.unsupported = false;
-        f.cheapest = false;
     }
     std::span<TariffResult> all(out.fields);
     priceTMobile(u, all.subspan(kFirstTMobile, kFirstEurotel - kFirstTMobile));
     priceEurotel(u, all.subspan(kFirstEurotel, kFirstOskar - kFirstEurotel));
     priceOskar(u, options, all.subspan(kFirstOskar, kTelecomIndex - kFirstOskar));
     priceFixedLine(u, out.fields[kTelecomIndex]);
+    for (TariffResult& f : out.fields)
+        if (!f.priced) f.text = "xx";
     // The run ends with the cheapest mark; the unsupported check follows and the
     // window marks the cheapest once more. Only fields that never take part in
     // the mark can become unsupported, so one mark after the check is the same.

@@ -42,6 +42,10 @@ struct TariffResult {
     std::string hint;
     bool unsupported = false;  // shown on the tooltip background
     bool cheapest = false;     // shown in red
+
+    // The field's text read back with the text-to-integer rule: the price, or 0
+    // for a field not priced ("xx").
+    std::int32_t shownValue() const { return priced ? price : 0; }
 };
 
 // The results window's two check boxes.

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "core/textnum.h"
 
 namespace sazbar {
 
@@ -25,12 +24,8 @@ namespace {
 constexpr int kTipTariffs[] = {35, 36, 37};
 
 void prefix(TariffResult& f, std::string_view line) {
-    std::string h;
-    h.reserve(line.size() + kLineBreak.size() + f.hint.size());
-    h += line;
-    h += kLineBreak;
-    h += f.hint;
-    f.hint.swap(h);
+    f.hint.insert(0, kLineBreak);
+    f.hint.insert(0, line);
 }
 
 void markField(RunResult& r, std::string_view line, bool withTelecom) {
@@ -78,7 +73,7 @@ void markCheapest(RunResult& r) {
     for (std::size_t i = 0; i < walk.size(); ++i) {
         const TariffResult& f = r.fields[static_cast<std::size_t>(walk[i])];
         if (!f.priced || f.unsupported) continue;
-        value[i] = textToInt(f.text);
+        value[i] = f.shownValue();
         if (value[i] < minimum) minimum = value[i];
     }
     for (std::size_t i = 0; i < walk.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/textnum.h"
 #include "pricing/engine.h"
 #include "test_profiles.h"
 
@@ -107,6 +108,17 @@ TEST(Unsupported, TipIndexesAreTheTipTariffs) {
     EXPECT_EQ(tariffIndex("telecom"), kTelecomIndex);
     EXPECT_EQ(tariffIndex("sms"), kFirstEurotel);
     EXPECT_EQ(tariffIndex("naplno50"), kFirstOskar);
+}
+}  // namespace
+}  // namespace sazbar
+
+namespace sazbar {
+namespace {
+TEST(Fields, ShownValueIsTheTextReadBack) {
+    const RunResult r = runPricing(test::P().calls(FixedLine, 123, 4).sms(7).gprs(10, 99999));
+    for (const TariffResult& f : r.fields) EXPECT_EQ(f.shownValue(), textToInt(f.text)) << f.text;
+    TariffResult unpriced;
+    EXPECT_EQ(unpriced.shownValue(), textToInt(unpriced.text));
 }
 }  // namespace
 }  // namespace sazbar
