@@ -79,21 +79,30 @@ constexpr std::int64_t kMms = 11.31_kc;
 constexpr std::int64_t kWap = 1.79_kc;
 constexpr std::int64_t kAddOn = 95.2_kc;  // Moje volné minuty, Moje SMS
 
-i128 domesticCalls(const Usage& u) {
-    return static_cast<i128>(u.row(FixedLine)) + u.row(TMobile) + u.row(Eurotel);
-}
+// The quantities every Oskar tariff reads, and the shared steps O1 (GPRS
+// connection) and O2 (international calls at the standard rates), computed
+// once per run.
+struct Quantities {
+    i128 domestic;  // fixed line + T-Mobile + Eurotel minutes
+    i128 osk, data, smsTm, smsEt, smsOsk, mms, wap;
+    i128 gprsWap, gprsNet;
+    i128 connectionCost;
+    std::string_view connection;
+    i128 standardIntl;
+};
 
 // O1: pay-per-use "Naskok" when strictly cheaper than the flat "Nadlouho".
-i128 gprsConnection(const Usage& u, std::string_view& name) {
-    const i128 naskok = static_cast<i128>(u.gprsWap()) * 0.48_kc + static_cast<i128>(u.gprsNet()) * 0.06_kc;
-    const std::int64_t volume = u.gprsWap() + u.gprsNet();
+void chooseConnection(Quantities& q) {
+    const i128 naskok = q.gprsWap * 0.48_kc + q.gprsNet * 0.06_kc;
+    const i128 volume = q.gprsWap + q.gprsNet;
     const i128 nadlouho = volume <= 10000 ? 238_kc : volume <= 40000 ? 476_kc : volume <= 70000 ? 714_kc : 952_kc;
     if (naskok < nadlouho) {
-        name = "Připojení Naskok";
-        return naskok;
+        q.connectionCost = naskok;
+        q.connection = "Připojení Naskok";
+    } else {
+        q.connectionCost = nadlouho;
+        q.connection = "Připojení Nadlouho";
     }
-    name = "Připojení Nadlouho";
-    return nadlouho;
 }
 
 i128 intlCost(const Usage& u, const ZoneRates& rates) {
@@ -106,17 +115,33 @@ i128 intlCost(const Usage& u, const ZoneRates& rates) {
     return c;
 }
 
+Quantities quantities(const Usage& u) {
+    Quantities q{};
+    q.domestic = static_cast<i128>(u.row(FixedLine)) + u.row(TMobile) + u.row(Eurotel);
+    q.osk = u.row(Oskar);
+    q.data = u.row(Data);
+    q.smsTm = u.smsTm();
+    q.smsEt = u.smsEt();
+    q.smsOsk = u.smsOsk();
+    q.mms = u.mms();
+    q.wap = u.wap();
+    q.gprsWap = u.gprsWap();
+    q.gprsNet = u.gprsNet();
+    chooseConnection(q);
+    q.standardIntl = intlCost(u, kStandardZones);
+    return q;
+}
+
 void addLine(std::string& hint, std::string_view line) {
     hint += line;
     hint += kLineBreak;
 }
 
-void priceNaplno(const Usage& u, const NaplnoTariff& t, bool directDebit, TariffResult& out) {
+void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t, bool directDebit, TariffResult& out) {
     std::string& hint = out.hint;
-    const std::int64_t total = u.totalCallMinutes;
     const Share share = t.included == 0 ? kWholeShare : paidShare(total, t.included);
     const Share sharePlus = paidShare(total, t.included + 20);
-    const i128 cost = (domesticCalls(u) + u.row(Oskar)) * t.rate;
+    const i128 cost = (q.domestic + q.osk) * t.rate;
 
     // "Moje volné minuty": 20 more included minutes, kept unless strictly dearer.
     const Money without = Money::scaled(cost, share);
@@ -128,11 +153,11 @@ void priceNaplno(const Usage& u, const NaplnoTariff& t, bool directDebit, Tariff
         price = with;
         addLine(hint, "+ příplatek Moje volné minuty");
     }
-    i128 rest = t.fee + static_cast<i128>(u.row(Data)) * 5.95_kc;
+    i128 rest = t.fee + q.data * 5.95_kc;
 
     // "Moje SMS": direct debit brings 20 free SMS without it and 20 more
     // included with it.
-    const i128 sms = u.sms();
+    const i128 sms = q.smsTm + q.smsEt + q.smsOsk;
     const i128 includedSms = directDebit ? 120 : 100;
     const i128 smsWithout = !directDebit ? sms * 1.19_kc : sms > 20 ? (sms - 20) * 1.19_kc : 0;
     const i128 smsWith = kAddOn + (sms > includedSms ? (sms - includedSms) * 1.19_kc : 0);
@@ -144,9 +169,8 @@ void priceNaplno(const Usage& u, const NaplnoTariff& t, bool directDebit, Tariff
     }
 
     // "Moje MMS": 10 MMS for 107.1.
-    const i128 mms = u.mms();
-    const i128 mmsWithout = mms * kMms;
-    const i128 mmsWith = (mms < 10 ? 0 : mms - 10) * kMms + 107.1_kc;
+    const i128 mmsWithout = q.mms * kMms;
+    const i128 mmsWith = (q.mms < 10 ? 0 : q.mms - 10) * kMms + 107.1_kc;
     if (mmsWith <= mmsWithout) {
         rest += mmsWith;
         addLine(hint, "+ příplatek Moje MMS");
@@ -155,9 +179,8 @@ void priceNaplno(const Usage& u, const NaplnoTariff& t, bool directDebit, Tariff
     }
 
     // "Můj WAP": 40 WAP minutes for 53.55.
-    const i128 wap = u.wap();
-    const i128 wapWithout = wap * kWap;
-    const i128 wapWith = (wap < 40 ? 0 : wap - 40) * kWap + 53.55_kc;
+    const i128 wapWithout = q.wap * kWap;
+    const i128 wapWith = (q.wap < 40 ? 0 : q.wap - 40) * kWap + 53.55_kc;
     if (wapWith <= wapWithout) {
         rest += wapWith;
         addLine(hint, "+ příplatek Můj WAP");
@@ -165,44 +188,36 @@ void priceNaplno(const Usage& u, const NaplnoTariff& t, bool directDebit, Tariff
         rest += wapWithout;
     }
 
-    std::string_view connection;
-    rest += gprsConnection(u, connection);
-    addLine(hint, connection);
-    rest += intlCost(u, kStandardZones);
+    rest += q.connectionCost;
+    addLine(hint, q.connection);
+    rest += q.standardIntl;
     writePrice(out, price + rest);
 }
 
-void priceFreeOskar(const Usage& u, const FreeOskarTariff& t, TariffResult& out) {
-    const i128 osk = u.row(Oskar);
-    const i128 paidOskar = osk >= t.freeOskar ? osk - t.freeOskar : 0;
-    i128 c = domesticCalls(u) * t.rate + paidOskar * t.oskar;
-    c += static_cast<i128>(u.row(Data)) * t.data + static_cast<i128>(u.smsTm()) * t.smsTm +
-         static_cast<i128>(u.smsEt()) * t.smsEt + static_cast<i128>(u.smsOsk()) * t.smsOsk +
-         static_cast<i128>(u.mms()) * kMms + static_cast<i128>(u.wap()) * kWap;
-    std::string_view connection;
-    c += gprsConnection(u, connection);
-    out.hint.assign(connection);
+void priceFreeOskar(const Usage& u, const Quantities& q, const FreeOskarTariff& t, TariffResult& out) {
+    const i128 paidOskar = q.osk >= t.freeOskar ? q.osk - t.freeOskar : 0;
+    i128 c = q.domestic * t.rate + paidOskar * t.oskar;
+    c += q.data * t.data + q.smsTm * t.smsTm + q.smsEt * t.smsEt + q.smsOsk * t.smsOsk + q.mms * kMms + q.wap * kWap;
+    c += q.connectionCost;
+    out.hint.assign(q.connection);
     c += intlCost(u, t.zones);
     c += t.fee;
     writePrice(out, Money::milli(c));
 }
 
-void priceOskarta(const Usage& u, TariffResult& out) {
-    const i128 osk = u.row(Oskar);
-    const i128 smsOsk = u.smsOsk();
-    i128 c = domesticCalls(u) * 7.14_kc + osk * 2.38_kc + (static_cast<i128>(u.smsTm()) + u.smsEt()) * 2.44_kc +
-             smsOsk * 1.19_kc + static_cast<i128>(u.mms()) * kMms + static_cast<i128>(u.row(Data)) * 7.14_kc +
-             static_cast<i128>(u.wap()) * kWap;
-    c += static_cast<i128>(u.gprsWap()) * 0.6_kc + static_cast<i128>(u.gprsNet()) * 0.068_kc;
-    c += intlCost(u, kStandardZones);
+void priceOskarta(const Quantities& q, TariffResult& out) {
+    i128 c = q.domestic * 7.14_kc + q.osk * 2.38_kc + (q.smsTm + q.smsEt) * 2.44_kc + q.smsOsk * 1.19_kc +
+             q.mms * kMms + q.data * 7.14_kc + q.wap * kWap;
+    c += q.gprsWap * 0.6_kc + q.gprsNet * 0.068_kc;
+    c += q.standardIntl;
     // Below a monthly spend of 700 the Oskar minutes and SMS cost 1.19 more.
-    if (c < 700_kc) c += (osk + smsOsk) * 1.19_kc;
+    if (c < 700_kc) c += (q.osk + q.smsOsk) * 1.19_kc;
     writePrice(out, Money::milli(c));
 }
 
-void priceTiered(const Usage& u, const TieredTariff& t, TariffResult& out) {
-    i128 c = domesticCalls(u) * t.rate;
-    const i128 osk = u.row(Oskar);
+void priceTiered(const Quantities& q, const TieredTariff& t, TariffResult& out) {
+    i128 c = q.domestic * t.rate;
+    const i128 osk = q.osk;
     if (osk <= t.tier1) {
         c += osk * t.rate1;
     } else if (osk <= t.tier1 + t.tier2) {
@@ -210,12 +225,10 @@ void priceTiered(const Usage& u, const TieredTariff& t, TariffResult& out) {
     } else {
         c += t.tier1 * t.rate1 + t.tier2 * t.rate2 + (osk - t.tier1 - t.tier2) * t.rate3;
     }
-    c += static_cast<i128>(u.sms()) * 1.19_kc + static_cast<i128>(u.mms()) * kMms +
-         static_cast<i128>(u.row(Data)) * t.rate + static_cast<i128>(u.wap()) * kWap;
-    std::string_view connection;
-    c += gprsConnection(u, connection);
-    out.hint.assign(connection);
-    c += intlCost(u, kStandardZones);
+    c += (q.smsTm + q.smsEt + q.smsOsk) * 1.19_kc + q.mms * kMms + q.data * t.rate + q.wap * kWap;
+    c += q.connectionCost;
+    out.hint.assign(q.connection);
+    c += q.standardIntl;
     c += t.fee;
     writePrice(out, Money::milli(c));
 }
@@ -223,13 +236,14 @@ void priceTiered(const Usage& u, const TieredTariff& t, TariffResult& out) {
 }  // namespace
 
 void priceOskar(const Usage& u, const RunOptions& options, std::span<TariffResult> out) {
+    const Quantities q = quantities(u);
     // Run order: the five naplno tariffs, mezinami, odepis, oskarta, najistotu, nazisk.
-    for (int i = 0; i < 5; ++i) priceNaplno(u, kNaplno[i], options.directDebit, out[i]);
-    priceFreeOskar(u, kFreeOskar[0], out[5]);
-    priceFreeOskar(u, kFreeOskar[1], out[6]);
-    priceOskarta(u, out[7]);
-    priceTiered(u, kTiered[0], out[8]);
-    priceTiered(u, kTiered[1], out[9]);
+    for (int i = 0; i < 5; ++i) priceNaplno(q, u.totalCallMinutes, kNaplno[i], options.directDebit, out[i]);
+    priceFreeOskar(u, q, kFreeOskar[0], out[5]);
+    priceFreeOskar(u, q, kFreeOskar[1], out[6]);
+    priceOskarta(q, out[7]);
+    priceTiered(q, kTiered[0], out[8]);
+    priceTiered(q, kTiered[1], out[9]);
 }
 
 }  // namespace sazbar
