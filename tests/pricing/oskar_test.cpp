@@ -64,6 +64,8 @@ TEST(OskarNaplno, FreeMinutesAddOnTakenUnlessStrictlyDearer) {
         {"naplno50", P().calls(Oskar, 119).calls(VoiceMail, 14), 694, yes},
         {"naplno50", P().calls(Oskar, 119).calls(VoiceMail, 15), 697, yes},
         {"naplno50", P().calls(Oskar, 119).calls(VoiceMail, 16), 699, no},
+        // Paid share 75/225 of 714 is exactly 238: the price must not drop to 951.
+        {"naplno150", P().calls(FixedLine, 150).calls(VoiceMail, 75), 952, no},
         {"naplno300", P().calls(TMobile, 400), 1607, no},
         {"naplno500", P().calls(Eurotel, 600), 2300, no},
         // Rozjezd pays every minute: 15 * 5.95 = 89.25 < 95.2, 16 * 5.95 = 95.2 equal.
