@@ -1,0 +1,327 @@
+#include "cli/profile_json.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <limits>
+
+#include <nlohmann/json.hpp>
+
+namespace sazbar::cli {
+
+namespace {
+
+using json = nlohmann::json;
+
+// A pointer into the text that also records how far the parser has read, so
+// that an error found in a value can be given its line.
+class TrackingIterator {
+public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
+
+    TrackingIterator() = default;
+    TrackingIterator(const char* p, const char** high) : p_(p), high_(high) {}
+    reference operator*() const { return *p_; }
+    TrackingIterator& operator++() {
+        *high_ = ++p_;
+        return *this;
+    }
+    TrackingIterator operator++(int) {
+        TrackingIterator old = *this;
+        ++*this;
+        return old;
+    }
+    bool operator==(const TrackingIterator& o) const { return p_ == o.p_; }
+
+private:
+    const char* p_ = nullptr;
+    const char** high_ = nullptr;
+};
+
+enum class RootKey : std::uint8_t {
+    None, Matrix, Wap, GprsWap, GprsNet, International, InternetCalls, DirectDebit, FixedLine,
+};
+constexpr std::array<std::pair<std::string_view, RootKey>, 8> kRootKeys = {{
+    {"matrix", RootKey::Matrix},
+    {"wap", RootKey::Wap},
+    {"gprs_wap_kb", RootKey::GprsWap},
+    {"gprs_internet_kb", RootKey::GprsNet},
+    {"international", RootKey::International},
+    {"internet_calls", RootKey::InternetCalls},
+    {"direct_debit", RootKey::DirectDebit},
+    {"fixed_line", RootKey::FixedLine},
+}};
+
+enum class IntlKey : std::uint8_t { None, Country, Peak, Afternoon, EveningWeekend };
+constexpr std::array<std::pair<std::string_view, IntlKey>, 4> kIntlKeys = {{
+    {"country", IntlKey::Country},
+    {"peak", IntlKey::Peak},
+    {"afternoon", IntlKey::Afternoon},
+    {"evening_weekend", IntlKey::EveningWeekend},
+}};
+
+template <typename Key, std::size_t N>
+Key lookup(const std::array<std::pair<std::string_view, Key>, N>& keys, std::string_view name) {
+    for (const auto& [text, key] : keys)
+        if (text == name) return key;
+    return Key::None;
+}
+
+// What a value event carries.
+enum class Kind : std::uint8_t { Integer, OutOfRange, Boolean, Object, Array, Other };
+
+// Parser events walk a fixed shape; anything off the shape stops the parse
+// with a message naming the field.
+class ProfileHandler {
+public:
+    ProfileHandler(ProfileInput& out, const char* begin, const char** high) : out_(out), begin_(begin), high_(high) {}
+
+    bool failed() const { return !problem_.empty(); }
+    std::string message() const { return field_.empty() ? problem_ : field_ + ": " + problem_; }
+    int line() const {
+        const char* end = *high_;
+        // A number is known to end only once the character after it was read.
+        if (afterNumber_ && end > begin_ && end[-1] == '\n') --end;
+        return 1 + static_cast<int>(std::count(begin_, end, '\n'));
+    }
+    std::string syntaxError;
+
+    // nlohmann SAX interface.
+    bool null() { return other(Kind::Other); }
+    bool boolean(bool v) { return other(Kind::Boolean, v); }
+    bool number_integer(std::int64_t v) {
+        const bool fits = v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max();
+        return number(fits ? Kind::Integer : Kind::OutOfRange, v);
+    }
+    bool number_unsigned(std::uint64_t v) {
+        const bool fits = v <= static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max());
+        return number(fits ? Kind::Integer : Kind::OutOfRange, fits ? static_cast<std::int64_t>(v) : 0);
+    }
+    bool number_float(double, const std::string& text) {
+        // Integers too long for 64 bits arrive here too.
+        const bool integral =
+            !text.empty() && text.find_first_not_of("0123456789", text.front() == '-' ? 1 : 0) == std::string::npos;
+        return number(integral ? Kind::OutOfRange : Kind::Other, 0);
+    }
+    bool string(std::string&) { return other(Kind::Other); }
+    bool binary(json::binary_t&) { return other(Kind::Other); }
+    bool start_object(std::size_t) { return other(Kind::Object); }
+    bool start_array(std::size_t) { return other(Kind::Array); }
+    bool key(std::string& name);
+    bool end_object();
+    bool end_array();
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) {
+        std::string_view what = e.what();
+        // Drop the "[json.exception.parse_error.101] " tag.
+        if (!what.empty() && what.front() == '[') {
+            const auto close = what.find("] ");
+            if (close != std::string_view::npos) what.remove_prefix(close + 2);
+        }
+        syntaxError = what;
+        return false;
+    }
+
+private:
+    enum class Where : std::uint8_t { Start, Root, Matrix, MatrixRow, Wap, Intl, IntlRow, End };
+
+    bool number(Kind kind, std::int64_t v) {
+        afterNumber_ = true;
+        return value(kind, v);
+    }
+    bool other(Kind kind, std::int64_t v = 0) {
+        afterNumber_ = false;
+        return value(kind, v);
+    }
+    bool value(Kind kind, std::int64_t v = 0);
+    bool integer(Kind kind, std::int64_t v, std::int32_t& target, std::string field);
+    bool fail(std::string field, std::string problem) {
+        field_ = std::move(field);
+        problem_ = std::move(problem);
+        return false;
+    }
+    std::string rowField() const { return "international[" + std::to_string(count_) + "]"; }
+    static std::string quoted(const std::string& name) { return json(name).dump(-1, ' ', false, json::error_handler_t::replace); }
+
+    ProfileInput& out_;
+    const char* begin_;
+    const char** high_;
+    bool afterNumber_ = false;
+    Where where_ = Where::Start;
+    RootKey rootKey_ = RootKey::None;
+    IntlKey intlKey_ = IntlKey::None;
+    std::uint32_t rootSeen_ = 0;
+    std::uint32_t intlSeen_ = 0;
+    int count_ = 0;   // rows of the current array so far
+    int column_ = 0;  // cells of the current matrix row so far
+    std::string field_;
+    std::string problem_;
+};
+
+bool ProfileHandler::integer(Kind kind, std::int64_t v, std::int32_t& target, std::string field) {
+    if (kind == Kind::OutOfRange) return fail(std::move(field), "outside the 32-bit range");
+    if (kind != Kind::Integer) return fail(std::move(field), "expected an integer");
+    target = static_cast<std::int32_t>(v);
+    return true;
+}
+
+bool ProfileHandler::value(Kind kind, std::int64_t v) {
+    Profile& p = out_.profile;
+    switch (where_) {
+        case Where::Start:
+            if (kind != Kind::Object) return fail("", "expected a JSON object");
+            where_ = Where::Root;
+            return true;
+        case Where::Root: {
+            const RootKey key = rootKey_;
+            rootKey_ = RootKey::None;
+            auto flag = [&](bool& target, const char* name) {
+                if (kind != Kind::Boolean) return fail(name, "expected true or false");
+                target = v != 0;
+                return true;
+            };
+            switch (key) {
+                case RootKey::Matrix:
+                    if (kind != Kind::Array) return fail("matrix", "expected an array of 4 arrays of 7 integers");
+                    where_ = Where::Matrix;
+                    count_ = 0;
+                    return true;
+                case RootKey::Wap:
+                    if (kind != Kind::Array) return fail("wap", "expected an array of 4 integers");
+                    where_ = Where::Wap;
+                    count_ = 0;
+                    return true;
+                case RootKey::International:
+                    if (kind != Kind::Array) return fail("international", "expected an array of up to 4 objects");
+                    where_ = Where::Intl;
+                    count_ = 0;
+                    return true;
+                case RootKey::GprsWap: return integer(kind, v, p.gprsWap, "gprs_wap_kb");
+                case RootKey::GprsNet: return integer(kind, v, p.gprsNet, "gprs_internet_kb");
+                case RootKey::InternetCalls: return flag(p.internetCalls, "internet_calls");
+                case RootKey::DirectDebit: return flag(out_.directDebit, "direct_debit");
+                case RootKey::FixedLine: return flag(out_.fixedLine, "fixed_line");
+                case RootKey::None: break;
+            }
+            return fail("", "expected a key");  // the parser never gets here
+        }
+        case Where::Matrix:
+            if (count_ >= kBands) return fail("matrix", "expected 4 rows, got more");
+            if (kind != Kind::Array)
+                return fail("matrix[" + std::to_string(count_) + "]", "expected an array of 7 integers");
+            where_ = Where::MatrixRow;
+            column_ = 0;
+            return true;
+        case Where::MatrixRow: {
+            const std::string row = "matrix[" + std::to_string(count_) + "]";
+            if (column_ >= kRows) return fail(row, "expected 7 integers, got more");
+            const int c = column_++;
+            return integer(kind, v, p.matrix[count_][c], row + "[" + std::to_string(c) + "]");
+        }
+        case Where::Wap:
+            if (count_ >= kBands) return fail("wap", "expected 4 integers, got more");
+            ++count_;
+            return integer(kind, v, p.wap[count_ - 1], "wap[" + std::to_string(count_ - 1) + "]");
+        case Where::Intl:
+            if (count_ >= kIntlRows) return fail("international", "expected at most 4 rows");
+            if (kind != Kind::Object) return fail(rowField(), "expected an object");
+            where_ = Where::IntlRow;
+            intlSeen_ = 0;
+            return true;
+        case Where::IntlRow: {
+            IntlRow& row = p.intl[count_];
+            const IntlKey key = intlKey_;
+            intlKey_ = IntlKey::None;
+            switch (key) {
+                case IntlKey::Country:
+                    if (!integer(kind, v, row.country, rowField() + ".country")) return false;
+                    if (row.country < 0 || row.country >= kCountries)
+                        return fail(rowField() + ".country", "expected a country index from 0 to 35");
+                    return true;
+                case IntlKey::Peak: return integer(kind, v, row.peak, rowField() + ".peak");
+                case IntlKey::Afternoon: return integer(kind, v, row.afternoon, rowField() + ".afternoon");
+                case IntlKey::EveningWeekend:
+                    return integer(kind, v, row.eveningWeekend, rowField() + ".evening_weekend");
+                case IntlKey::None: break;
+            }
+            return fail(rowField(), "expected a key");
+        }
+        case Where::End: break;
+    }
+    return fail("", "unexpected value");  // strict parsing ends at the root object
+}
+
+bool ProfileHandler::key(std::string& name) {
+    afterNumber_ = false;
+    if (where_ == Where::Root) {
+        rootKey_ = lookup(kRootKeys, name);
+        if (rootKey_ == RootKey::None) return fail(quoted(name), "unknown key");
+        const auto bit = 1u << static_cast<unsigned>(rootKey_);
+        if (rootSeen_ & bit) return fail(name, "duplicate key");
+        rootSeen_ |= bit;
+        return true;
+    }
+    intlKey_ = lookup(kIntlKeys, name);
+    if (intlKey_ == IntlKey::None) return fail(rowField() + "." + quoted(name), "unknown key");
+    const auto bit = 1u << static_cast<unsigned>(intlKey_);
+    if (intlSeen_ & bit) return fail(rowField() + "." + name, "duplicate key");
+    intlSeen_ |= bit;
+    return true;
+}
+
+bool ProfileHandler::end_object() {
+    afterNumber_ = false;
+    if (where_ == Where::IntlRow) {
+        where_ = Where::Intl;
+        ++count_;
+    } else {
+        where_ = Where::End;
+    }
+    return true;
+}
+
+bool ProfileHandler::end_array() {
+    afterNumber_ = false;
+    switch (where_) {
+        case Where::MatrixRow:
+            if (column_ != kRows)
+                return fail("matrix[" + std::to_string(count_) + "]",
+                            "expected 7 integers, got " + std::to_string(column_));
+            where_ = Where::Matrix;
+            ++count_;
+            return true;
+        case Where::Matrix:
+            if (count_ != kBands) return fail("matrix", "expected 4 rows, got " + std::to_string(count_));
+            break;
+        case Where::Wap:
+            if (count_ != kBands) return fail("wap", "expected 4 integers, got " + std::to_string(count_));
+            break;
+        default: break;
+    }
+    where_ = Where::Root;
+    return true;
+}
+
+}  // namespace
+
+bool parseProfile(std::string_view text, ProfileInput& out, ProfileError& error) {
+    out = ProfileInput{};
+    const char* high = text.data();
+    ProfileHandler handler(out, text.data(), &high);
+    const TrackingIterator first(text.data(), &high), last(text.data() + text.size(), &high);
+    if (json::sax_parse(first, last, &handler)) return true;
+    if (handler.failed()) {
+        error.line = handler.line();
+        error.message = handler.message();
+    } else {
+        error.line = 0;
+        error.message = handler.syntaxError;
+    }
+    return false;
+}
+
+}  // namespace sazbar::cli
