@@ -1,4 +1,4 @@
-// Shared main for the window tests: a QApplication must exist before any widget.
+// gtest main for the window tests: they need a QApplication.
 #include <QApplication>
 #include <gtest/gtest.h>
 

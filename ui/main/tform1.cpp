@@ -1,0 +1,458 @@
+#include "ui/main/tform1.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <fstream>
+
+#include "core/saved_inputs.h"
+#include "core/textnum.h"
+#include "ui/results/tform3.h"
+
+namespace {
+
+// Box number of a destination network (0 fixed line .. 3 Oskar) in a band.
+int networkBox(int network, int band) { return 7 * band + network + 1; }
+
+bool isNetworkBox(int n) { return n >= 1 && n <= 28 && (n - 1) % 7 <= 3; }
+
+QString toQString(const std::string& s) { return QString::fromStdString(s); }
+
+QLabel* caption(const QString& text, QWidget* parent, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(text, parent);
+    l->setAlignment(align);
+    return l;
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Sazbar 2000"));
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->addTab(buildDomesticPage(), QStringLiteral("Vnitrostátní"));
+    m_pages->addTab(buildInternationalPage(), QStringLiteral("Mezinárodní"));
+
+    m_autosave = new QCheckBox(QStringLiteral("Uložit hodnoty"), this);
+    m_autosave->setObjectName(QStringLiteral("autosave"));
+    m_autosave->setChecked(true);
+    m_autosave->setToolTip(QStringLiteral("Uloží vyplněné hodnoty při ukončení programu"));
+
+    auto* calc = new QPushButton(QStringLiteral("&Výpočet"), this);
+    calc->setObjectName(QStringLiteral("Button1"));
+    calc->setDefault(true);
+    m_calc = calc;
+    auto* reset = new QPushButton(QStringLiteral("&Nulování"), this);
+    reset->setObjectName(QStringLiteral("Button4"));
+    reset->setToolTip(QStringLiteral("Vynuluje zadané hodnoty"));
+    auto* help = new QPushButton(QStringLiteral("&Nápověda"), this);
+    help->setObjectName(QStringLiteral("Button2"));
+    help->setToolTip(QStringLiteral("Zobrazí nápovědu"));
+    auto* info = new QPushButton(QStringLiteral("&Info"), this);
+    info->setObjectName(QStringLiteral("Button5"));
+    auto* quit = new QPushButton(QStringLiteral("&Konec"), this);
+    quit->setObjectName(QStringLiteral("Button3"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_autosave);
+    buttons->addStretch(1);
+    for (QPushButton* b : {calc, reset, help, info, quit}) buttons->addWidget(b);
+
+    auto* top = new QVBoxLayout(this);
+    top->addWidget(m_pages);
+    top->addLayout(buttons);
+
+    setTabOrder(m_autosave, calc);
+    setTabOrder(calc, reset);
+    setTabOrder(reset, help);
+    setTabOrder(help, info);
+    setTabOrder(info, quit);
+
+    connect(calc, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(quit, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(reset, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(m_pages->currentIndex() == 1); });
+    connect(info, &QPushButton::clicked, this, &TForm1::infoRequested);
+
+    recalc();
+    loadInputs();
+}
+
+QLineEdit* TForm1::makeBox(int n, QWidget* parent) {
+    auto* e = new QLineEdit(QStringLiteral("0"), parent);
+    e->setObjectName(QStringLiteral("Edit%1").arg(n));
+    e->setMinimumWidth(56);
+    e->setMaximumWidth(96);
+    m_boxes[static_cast<std::size_t>(n - 1)] = e;
+    if (sazbar::isDomesticBox(n)) {
+        connect(e, &QLineEdit::textChanged, this, &TForm1::recalc);
+        e->installEventFilter(this);
+    }
+    return e;
+}
+
+QWidget* TForm1::buildDomesticPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet1"));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+
+    const QStringList bands = {QStringLiteral("Špička"), QStringLiteral("Odpoledne"), QStringLiteral("Večer"),
+                               QStringLiteral("Víkend")};
+    for (int b = 0; b < 4; ++b) grid->addWidget(caption(bands[b], page, Qt::AlignCenter), 0, 1 + b);
+
+    struct RowDef {
+        QString label;
+        QString unit;
+        std::array<int, 4> boxes;
+    };
+    const RowDef rows[] = {
+        {QStringLiteral("Pevná linka"), QStringLiteral("min"), {1, 8, 15, 22}},
+        {QStringLiteral("T - Mobile"), QStringLiteral("min"), {2, 9, 16, 23}},
+        {QStringLiteral("Eurotel"), QStringLiteral("min"), {3, 10, 17, 24}},
+        {QStringLiteral("Oskar"), QStringLiteral("min"), {4, 11, 18, 25}},
+        {QStringLiteral("SMS a MMS"), QStringLiteral("ks"), {5, 12, 19, 26}},
+        {QStringLiteral("Hlasová schránka"), QStringLiteral("min"), {6, 13, 20, 27}},
+        {QStringLiteral("Datové přenosy"), QStringLiteral("min"), {7, 14, 21, 28}},
+        {QStringLiteral("WAP"), QStringLiteral("min"), {29, 30, 31, 32}},
+    };
+    int r = 1;
+    for (const RowDef& def : rows) {
+        if (def.boxes[0] == 5) {
+            // The four cells of the messages row are four different counts.
+            const QStringList cells = {QStringLiteral("SMS do T-Mobile"), QStringLiteral("SMS do Eurotelu"),
+                                       QStringLiteral("SMS do Oskara"), QStringLiteral("MMS")};
+            for (int b = 0; b < 4; ++b) {
+                QLabel* l = caption(cells[b], page, Qt::AlignHCenter | Qt::AlignBottom);
+                QFont f = l->font();
+                f.setPointSizeF(f.pointSizeF() * 0.85);
+                l->setFont(f);
+                grid->addWidget(l, r, 1 + b);
+            }
+            ++r;
+        }
+        grid->addWidget(caption(def.label, page), r, 0);
+        for (int b = 0; b < 4; ++b) grid->addWidget(makeBox(def.boxes[b], page), r, 1 + b);
+        grid->addWidget(caption(def.unit, page), r, 5);
+        ++r;
+    }
+
+    auto* gprs = new QHBoxLayout;
+    gprs->addWidget(caption(QStringLiteral("GPRS WAP"), page));
+    gprs->addWidget(makeBox(45, page));
+    gprs->addWidget(caption(QStringLiteral("kB"), page));
+    gprs->addSpacing(16);
+    gprs->addWidget(caption(QStringLiteral("GPRS internet"), page));
+    gprs->addWidget(makeBox(46, page));
+    gprs->addWidget(caption(QStringLiteral("kB"), page));
+    gprs->addStretch(1);
+
+    m_total = new QLineEdit(page);
+    m_total->setObjectName(QStringLiteral("celkmin"));
+    m_total->setReadOnly(true);
+    m_total->setFocusPolicy(Qt::NoFocus);
+    m_total->setMinimumWidth(64);
+    m_total->setMaximumWidth(96);
+    auto* total = new QHBoxLayout;
+    total->addWidget(caption(QStringLiteral("Celkem za měsíc"), page));
+    total->addWidget(m_total);
+    total->addWidget(caption(QStringLiteral("minut"), page));
+    total->addStretch(1);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(grid);
+    left->addSpacing(6);
+    left->addLayout(gprs);
+    left->addSpacing(6);
+    left->addLayout(total);
+    left->addStretch(1);
+
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(left, 1);
+    layout->addSpacing(8);
+    layout->addWidget(buildPredefinedPanel());
+
+    // The tab order reads the grid row by row, then the GPRS boxes.
+    QWidget* prev = nullptr;
+    for (const RowDef& def : rows) {
+        for (int n : def.boxes) {
+            if (prev) setTabOrder(prev, box(n));
+            prev = box(n);
+        }
+    }
+    setTabOrder(prev, box(45));
+    setTabOrder(box(45), box(46));
+    setTabOrder(box(46), m_predefined);
+    return page;
+}
+
+QWidget* TForm1::buildPredefinedPanel() {
+    auto* panel = new QWidget;
+    auto* v = new QVBoxLayout(panel);
+    v->setContentsMargins(0, 0, 0, 0);
+
+    m_predefined = new QCheckBox(QStringLiteral("&Předdefinované profily"), panel);
+    m_predefined->setObjectName(QStringLiteral("CheckBox1"));
+    v->addWidget(m_predefined);
+
+    auto* level = new QGroupBox(QStringLiteral("Volám:"), panel);
+    level->setObjectName(QStringLiteral("GroupBox1"));
+    level->setToolTip(QStringLiteral("Vyberte jak často voláte"));
+    auto* lv = new QVBoxLayout(level);
+    const QStringList levels = {QStringLiteral("Málo"), QStringLiteral("Středně"), QStringLiteral("Hodně")};
+    for (int i = 0; i < 3; ++i) {
+        m_levels[i] = new QRadioButton(levels[i], level);
+        m_levels[i]->setObjectName(QStringLiteral("malo%1").arg(i + 1));
+        lv->addWidget(m_levels[i]);
+        connect(m_levels[i], &QRadioButton::clicked, this, &TForm1::napln);
+    }
+    m_levels[0]->setChecked(true);
+
+    auto* networks = new QGroupBox(QStringLiteral("Převážně volám na:"), panel);
+    networks->setObjectName(QStringLiteral("GroupBox2"));
+    auto* nv = new QVBoxLayout(networks);
+    const QStringList nets = {QStringLiteral("Pevnou linku"), QStringLiteral("T - Mobile"), QStringLiteral("Eurotel"),
+                              QStringLiteral("Oskar")};
+    for (int i = 0; i < 4; ++i) {
+        m_networks[i] = new QCheckBox(nets[i], networks);
+        m_networks[i]->setObjectName(QStringLiteral("volam%1").arg(i + 1));
+        nv->addWidget(m_networks[i]);
+        connect(m_networks[i], &QCheckBox::clicked, this, &TForm1::napln);
+    }
+
+    auto* bands = new QGroupBox(QStringLiteral("Převážně volám:"), panel);
+    bands->setObjectName(QStringLiteral("GroupBox3"));
+    auto* bv = new QVBoxLayout(bands);
+    const QStringList when = {QStringLiteral("Ve špičce"), QStringLiteral("Odpoledne"), QStringLiteral("Večer"),
+                              QStringLiteral("O víkendu")};
+    for (int i = 0; i < 4; ++i) {
+        m_bands[i] = new QCheckBox(when[i], bands);
+        m_bands[i]->setObjectName(QStringLiteral("doba%1").arg(i + 1));
+        bv->addWidget(m_bands[i]);
+        connect(m_bands[i], &QCheckBox::clicked, this, &TForm1::napln);
+    }
+
+    m_profileGroups = {level, networks, bands};
+    for (QGroupBox* g : m_profileGroups) {
+        g->setEnabled(false);
+        v->addWidget(g);
+    }
+    v->addStretch(1);
+
+    connect(m_predefined, &QCheckBox::toggled, this, &TForm1::predefinedToggled);
+    return panel;
+}
+
+QWidget* TForm1::buildInternationalPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet2"));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(caption(QStringLiteral("Země"), page), 0, 0);
+    grid->addWidget(caption(QStringLiteral("Špička"), page, Qt::AlignCenter), 0, 1);
+    grid->addWidget(caption(QStringLiteral("Odpoledne"), page, Qt::AlignCenter), 0, 2);
+    grid->addWidget(caption(QStringLiteral("Večer +\nvíkend"), page, Qt::AlignCenter), 0, 3);
+
+    // Peak, afternoon, evening with weekend of each international row.
+    const std::array<std::array<int, 3>, sazbar::kIntlRows> rows = {{
+        {33, 41, 34},
+        {35, 42, 36},
+        {37, 43, 38},
+        {39, 44, 40},
+    }};
+    QStringList names;
+    for (std::string_view n : sazbar::kCountryNames) names << QString::fromUtf8(n.data(), qsizetype(n.size()));
+    QWidget* prev = nullptr;
+    for (int r = 0; r < sazbar::kIntlRows; ++r) {
+        auto* combo = new QComboBox(page);
+        combo->setObjectName(QStringLiteral("ComboBox%1").arg(r + 1));
+        combo->addItems(names);
+        combo->setCurrentIndex(r);
+        combo->setMaxVisibleItems(18);
+        m_countries[r] = combo;
+        grid->addWidget(combo, r + 1, 0);
+        if (prev) setTabOrder(prev, combo);
+        prev = combo;
+        for (int c = 0; c < 3; ++c) {
+            QLineEdit* e = makeBox(rows[r][c], page);
+            grid->addWidget(e, r + 1, 1 + c);
+            setTabOrder(prev, e);
+            prev = e;
+        }
+        grid->addWidget(caption(QStringLiteral("min"), page), r + 1, 4);
+    }
+
+    m_internet = new QCheckBox(QStringLiteral("Volání přes internet"), page);
+    m_internet->setObjectName(QStringLiteral("internet"));
+    m_internet->setToolTip(QStringLiteral("T=Mobile Internet Call, Eurotel NetCall 55"));
+    setTabOrder(prev, m_internet);
+
+    auto* v = new QVBoxLayout;
+    v->addLayout(grid);
+    v->addSpacing(8);
+    v->addWidget(m_internet);
+    v->addStretch(1);
+    auto* h = new QHBoxLayout;
+    h->addLayout(v);
+    h->addStretch(1);
+    auto* outer = new QVBoxLayout;
+    outer->addLayout(h);
+    page->setLayout(outer);
+    return page;
+}
+
+sazbar::BoxTexts TForm1::boxTexts() const {
+    sazbar::BoxTexts texts;
+    for (int n = 1; n <= sazbar::kBoxCount; ++n) texts[static_cast<std::size_t>(n - 1)] = box(n)->text().toStdString();
+    return texts;
+}
+
+sazbar::Profile TForm1::profile() const {
+    std::array<int, sazbar::kIntlRows> countries{};
+    for (int r = 0; r < sazbar::kIntlRows; ++r) countries[r] = m_countries[r]->currentIndex();
+    return sazbar::profileFromBoxes(boxTexts(), countries, m_internet->isChecked());
+}
+
+void TForm1::setResultsWindow(Tform3* results) { m_results = results; }
+
+void TForm1::recalc() {
+    std::int64_t total = 0;
+    for (int n = 1; n <= sazbar::kBoxCount; ++n)
+        if (sazbar::isCallMinutesBox(n)) total += sazbar::textToInt(box(n)->text().toStdString());
+    m_total->setText(toQString(sazbar::intToText(total)));
+}
+
+void TForm1::validate(QLineEdit* edit) {
+    std::string text = edit->text().toStdString();
+    if (sazbar::textToInt(text) <= 0) text = "0";
+    const QString clean = toQString(sazbar::intToText(sazbar::textToInt(text)));
+    if (clean != edit->text()) edit->setText(clean);
+}
+
+void TForm1::naplnpole() {
+    const QScreen* s = screen();
+    if (s && (s->size().width() < 800 || s->size().height() < 600)) {
+        if (m_results) m_results->setSizeable(true);
+        move(x(), s->geometry().top());
+    }
+    m_base = sazbar::ui::kBaseMinutes;
+}
+
+void TForm1::napln() {
+    int level = sazbar::ui::kLevelFew;
+    if (m_levels[1]->isChecked()) level = sazbar::ui::kLevelMedium;
+    if (m_levels[2]->isChecked()) level = sazbar::ui::kLevelMany;
+    std::array<bool, 4> networks{};
+    std::array<bool, 4> bands{};
+    for (int i = 0; i < 4; ++i) {
+        networks[i] = m_networks[i]->isChecked();
+        bands[i] = m_bands[i]->isChecked();
+    }
+    const auto minutes = sazbar::ui::predefinedMinutes(m_base, level, networks, bands);
+    for (int n = 0; n < 4; ++n)
+        for (int b = 0; b < 4; ++b) box(networkBox(n, b))->setText(toQString(sazbar::intToText(minutes[n][b])));
+}
+
+void TForm1::predefinedToggled(bool on) {
+    for (int n = 1; n <= 28; ++n)
+        if (isNetworkBox(n)) box(n)->setEnabled(!on);
+    for (QGroupBox* g : m_profileGroups) g->setEnabled(on);
+    if (on) napln();
+}
+
+void TForm1::Button1Click() {
+    std::int64_t total = 0;
+    for (int n = 1; n <= sazbar::kBoxCount; ++n)
+        if (sazbar::isCallMinutesBox(n)) total += sazbar::textToInt(box(n)->text().toStdString());
+    if (total < kMinutesLimit) emit resultsRequested();
+}
+
+void TForm1::Button4Click() {
+    const bool keepNetworks = m_predefined->isChecked();
+    for (int n = 1; n <= sazbar::kBoxCount; ++n) {
+        if (keepNetworks && isNetworkBox(n)) continue;
+        box(n)->setText(QStringLiteral("0"));
+    }
+}
+
+void TForm1::Button3Click() {
+    if (m_autosave->isChecked())
+        saveInputs();
+    else
+        QFile::remove(QString::fromLatin1(kSavedInputsFile));
+    m_exiting = true;
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    // Closing by the title bar always saves; "Konec" has already done its part.
+    if (!m_exiting) saveInputs();
+    m_exiting = true;
+    e->accept();
+    if (!m_quitSent) {
+        m_quitSent = true;
+        emit quitRequested();
+    }
+}
+
+void TForm1::loadInputs() {
+    std::ifstream in(kSavedInputsFile, std::ios::binary);
+    if (!in) return;
+    const sazbar::BoxTexts texts = sazbar::readSavedInputs(in);
+    for (int n = 1; n <= sazbar::kBoxCount; ++n) box(n)->setText(toQString(texts[static_cast<std::size_t>(n - 1)]));
+}
+
+void TForm1::saveInputs() const {
+    // Written next to the old file and renamed over it: a failed write keeps
+    // the previous inputs whole.
+    QSaveFile f(QString::fromLatin1(kSavedInputsFile));
+    if (!f.open(QIODevice::WriteOnly)) return;
+    const std::string bytes = sazbar::savedInputsContent(boxTexts());
+    if (f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+        f.cancelWriting();
+        return;
+    }
+    f.commit();
+}
+
+bool TForm1::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) naplnpole();
+    return QWidget::event(e);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::FocusOut) {
+        auto* fe = static_cast<QFocusEvent*>(e);
+        if (fe->reason() != Qt::PopupFocusReason) validate(static_cast<QLineEdit*>(watched));
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        // "Výpočet" is the default button; a focused button takes Enter itself.
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget()); b && b->isEnabled())
+            b->click();
+        else
+            m_calc->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}

@@ -1,0 +1,86 @@
+// The main input window: one month of telephone use typed into 46 boxes.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+#include "core/boxes.h"
+#include "core/profile.h"
+#include "core/saved_inputs.h"
+#include "ui/main/predefined.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class Tform3;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // The saved inputs file, relative to the working directory.
+    static constexpr const char* kSavedInputsFile = sazbar::kSavedInputsFileName;
+    // 31 days x 24 hours x 60 minutes: more call minutes than a month has.
+    static constexpr std::int64_t kMinutesLimit = 44640;
+
+    explicit TForm1(QWidget* parent = nullptr);
+
+    sazbar::Profile profile() const;
+    sazbar::BoxTexts boxTexts() const;
+
+    // The results window gets a sizeable border on a small desktop.
+    void setResultsWindow(Tform3* results);
+
+signals:
+    void resultsRequested();
+    void helpRequested(bool internationalPage);
+    void infoRequested();
+    // The inputs are saved (or deleted); the program should end now.
+    void quitRequested();
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    QWidget* buildDomesticPage();
+    QWidget* buildInternationalPage();
+    QWidget* buildPredefinedPanel();
+    QLineEdit* makeBox(int n, QWidget* parent);
+    QLineEdit* box(int n) const { return m_boxes[static_cast<std::size_t>(n - 1)]; }
+
+    void recalc();
+    void validate(QLineEdit* edit);
+    void naplnpole();
+    void napln();
+    void predefinedToggled(bool on);
+    void Button1Click();
+    void Button3Click();
+    void Button4Click();
+    void loadInputs();
+    void saveInputs() const;
+
+    std::array<QLineEdit*, sazbar::kBoxCount> m_boxes{};
+    std::array<QComboBox*, sazbar::kIntlRows> m_countries{};
+    std::array<QRadioButton*, 3> m_levels{};
+    std::array<QCheckBox*, 4> m_networks{};
+    std::array<QCheckBox*, 4> m_bands{};
+    std::array<QGroupBox*, 3> m_profileGroups{};
+    QTabWidget* m_pages = nullptr;
+    QLineEdit* m_total = nullptr;
+    QCheckBox* m_internet = nullptr;
+    QCheckBox* m_autosave = nullptr;
+    QCheckBox* m_predefined = nullptr;
+    QPushButton* m_calc = nullptr;
+    QPointer<Tform3> m_results;
+    sazbar::ui::NetworkBandMinutes m_base = sazbar::ui::kBaseMinutes;
+    bool m_exiting = false;  // the file has already been saved or deleted
+    bool m_quitSent = false;
+};

@@ -1,0 +1,327 @@
+#include "ui/results/tform3.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+using Row = std::pair<const char*, const char*>;
+
+QString fromView(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// Hint lines are separated by "\n\r"; a tooltip shows them as plain lines.
+QString tooltipFor(const QString& hint) {
+    if (hint.isEmpty()) return {};
+    QString plain = hint;
+    plain.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    plain.remove(QLatin1Char('\r'));
+    return Qt::convertFromPlainText(plain, Qt::WhiteSpaceNormal);
+}
+
+QLabel* label(const QString& text, QWidget* parent, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(text, parent);
+    l->setAlignment(align);
+    return l;
+}
+
+}  // namespace
+
+Tform3::Tform3(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("form3"));
+    setWindowTitle(QStringLiteral("Výsledky"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    for (int i = 0; i < sazbar::kTariffCount; ++i) m_index.insert(fromView(sazbar::kTariffs[i].id), i);
+
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("content"));
+
+    // The note above the groups.
+    auto* bang = new QLabel(QStringLiteral("!"), content);
+    bang->setObjectName(QStringLiteral("Label3"));
+    QFont bangFont = bang->font();
+    bangFont.setBold(true);
+    bangFont.setPointSizeF(bangFont.pointSizeF() * 2.2);
+    bang->setFont(bangFont);
+    bang->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    auto* move = new QLabel(QStringLiteral("Přesuňte myš nad políčka s čísly."), content);
+    move->setObjectName(QStringLiteral("Label1"));
+    QFont bold = move->font();
+    bold.setBold(true);
+    move->setFont(bold);
+    auto* shows = new QLabel(QStringLiteral("Zobrazí se podrobnější informace"), content);
+    shows->setObjectName(QStringLiteral("Label2"));
+    auto* details = new QLabel(QStringLiteral("např. o datových tarifech nebo "), content);
+    details->setObjectName(QStringLiteral("Label4"));
+    auto* others = new QLabel(QStringLiteral("jiných zvýhodněních."), content);
+    others->setObjectName(QStringLiteral("Label5"));
+    auto* second = new QHBoxLayout;
+    second->setSpacing(0);
+    second->addWidget(shows);
+    second->addSpacing(4);
+    second->addWidget(details);
+    second->addWidget(others);
+    second->addStretch(1);
+    auto* noteText = new QVBoxLayout;
+    noteText->setSpacing(0);
+    noteText->addWidget(move);
+    noteText->addLayout(second);
+    auto* note = new QHBoxLayout;
+    note->addWidget(bang);
+    note->addSpacing(6);
+    note->addLayout(noteText, 1);
+
+    // T-Mobile: the "+HIT" variants beside their base tariffs.
+    QGroupBox* tm = buildGroup(QStringLiteral("T - Mobile"), QStringLiteral("GroupBox1"),
+                               {{"t30", "hit30"},
+                                {"t80", "hit80"},
+                                {"t250", "hit250"},
+                                {"t600", "hit600"},
+                                {"internet", "internethit"},
+                                {"tarif20p20", nullptr},
+                                {"twist_standard", nullptr},
+                                {"twist_sms", nullptr},
+                                {"twist_extra", nullptr},
+                                {"twist_home", nullptr},
+                                {"student", nullptr}},
+                               QStringLiteral("+HIT"));
+    // Eurotel: the "max" variants beside their base tariffs.
+    QGroupBox* et = buildGroup(QStringLiteral("Eurotel"), QStringLiteral("GroupBox2"),
+                               {{"sms", "sms_max"},
+                                {"bronz", "bronz_max"},
+                                {"silver", "silver_max"},
+                                {"gold", "gold_max"},
+                                {"platinum", "platinum_max"},
+                                {"diamant", "diamant_max"},
+                                {"start", nullptr},
+                                {"pohoda", nullptr},
+                                {"individual_wapmi", nullptr},
+                                {"smsdata", nullptr},
+                                {"originalgo", nullptr},
+                                {"quatrogo", nullptr},
+                                {"fungo", nullptr},
+                                {"tipbusiness", nullptr},
+                                {"tiprelax", nullptr},
+                                {"tipakord", nullptr}},
+                               QStringLiteral("max"));
+    QGroupBox* os = buildGroup(QStringLiteral("Oskar"), QStringLiteral("GroupBox3"),
+                               {{"naplno50", nullptr},
+                                {"naplno150", nullptr},
+                                {"naplno300", nullptr},
+                                {"naplno500", nullptr},
+                                {"naplnorozjezd", nullptr},
+                                {"mezinami", nullptr},
+                                {"odepis", nullptr},
+                                {"oskarta", nullptr},
+                                {"najistotu", nullptr},
+                                {"nazisk", nullptr}},
+                               QString());
+    m_telecomGroup = buildGroup(QStringLiteral("Telecom"), QStringLiteral("GroupBox4"), {{"telecom", nullptr}},
+                                QString());
+    m_telecomGroup->setVisible(false);
+    // Showing the fixed line must not move anything else.
+    QSizePolicy keep = m_telecomGroup->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_telecomGroup->setSizePolicy(keep);
+
+    m_inkaso = new QCheckBox(QStringLiteral("Platba inkasem"), content);
+    m_inkaso->setObjectName(QStringLiteral("inkaso"));
+    m_fixedLine = new QCheckBox(QStringLiteral("Vypočítat Český Telecom"), content);
+    m_fixedLine->setObjectName(QStringLiteral("CheckBox1"));
+
+    auto* chart = new QPushButton(QStringLiteral("Graf"), content);
+    chart->setObjectName(QStringLiteral("Button1"));
+    chart->setToolTip(QStringLiteral("Graficky zobrazí ceny jednotlivých tarifů"));
+    chart->setDefault(true);
+    auto* close = new QPushButton(QStringLiteral("Zavřít"), content);
+    close->setObjectName(QStringLiteral("Button2"));
+    auto* print = new QPushButton(QStringLiteral("Tisk"), content);
+    print->setObjectName(QStringLiteral("Button3"));
+    auto* help = new QPushButton(QStringLiteral("Nápověda"), content);
+    help->setObjectName(QStringLiteral("Button4"));
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(os);
+    right->addWidget(m_inkaso);
+    right->addWidget(m_fixedLine);
+    right->addWidget(m_telecomGroup);
+    right->addStretch(1);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(chart, 0, 0);
+    buttons->addWidget(print, 0, 1);
+    buttons->addWidget(help, 1, 0);
+    buttons->addWidget(close, 1, 1);
+    right->addLayout(buttons);
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(tm, 0, Qt::AlignTop);
+    groups->addWidget(et, 0, Qt::AlignTop);
+    groups->addLayout(right);
+
+    auto* v = new QVBoxLayout(content);
+    v->setContentsMargins(8, 4, 8, 8);
+    v->setSpacing(4);
+    v->addLayout(note);
+    v->addLayout(groups, 1);
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("scroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_scroll);
+
+    connect(chart, &QPushButton::clicked, this, &Tform3::chartRequested);
+    connect(print, &QPushButton::clicked, this, &Tform3::printRequested);
+    connect(help, &QPushButton::clicked, this, &Tform3::helpRequested);
+    connect(close, &QPushButton::clicked, this, &Tform3::close);
+    connect(m_inkaso, &QCheckBox::toggled, this, &Tform3::inkasoClick);
+    connect(m_fixedLine, &QCheckBox::toggled, this, &Tform3::CheckBox1Click);
+
+    const QScreen* s = QGuiApplication::primaryScreen();
+    setSizeable(s && (s->size().width() < 800 || s->size().height() < 600));
+}
+
+QLineEdit* Tform3::makeField(std::string_view id, QWidget* parent) {
+    const int i = sazbar::tariffIndex(id);
+    Q_ASSERT(i >= 0);
+    auto* f = new QLineEdit(QStringLiteral("xx"), parent);
+    f->setObjectName(fromView(id));
+    f->setReadOnly(true);
+    f->setFrame(false);
+    f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    f->setAccessibleName(fromView(sazbar::kTariffs[i].name));
+    f->setProperty("hint", QString());
+    f->setAutoFillBackground(true);
+    QPalette pal = f->palette();
+    pal.setColor(QPalette::Text, Qt::black);
+    pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+    f->setPalette(pal);
+    const int w = f->fontMetrics().horizontalAdvance(QStringLiteral("99999")) + 8;
+    f->setFixedWidth(w);
+    f->setCursor(Qt::ArrowCursor);
+    m_fields[i] = f;
+    return f;
+}
+
+QGroupBox* Tform3::buildGroup(const QString& title, const QString& objectName, const std::vector<Row>& rows,
+                              const QString& secondColumn) {
+    auto* g = new QGroupBox(title);
+    g->setObjectName(objectName);
+    auto* grid = new QGridLayout(g);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(0);
+    int r = 0;
+    if (!secondColumn.isEmpty()) {
+        grid->addWidget(label(secondColumn, g, Qt::AlignRight | Qt::AlignBottom), r, 4);
+        ++r;
+    }
+    for (const Row& row : rows) {
+        const int i = sazbar::tariffIndex(row.first);
+        grid->addWidget(label(fromView(sazbar::kTariffs[i].name), g), r, 0);
+        grid->addWidget(makeField(row.first, g), r, 1);
+        grid->addWidget(label(QStringLiteral("Kč"), g), r, 2);
+        if (row.second) {
+            grid->addWidget(makeField(row.second, g), r, 4);
+            grid->addWidget(label(QStringLiteral("Kč"), g), r, 5);
+        }
+        ++r;
+    }
+    if (!secondColumn.isEmpty()) grid->setColumnMinimumWidth(3, 6);
+    return g;
+}
+
+void Tform3::setProfileSource(std::function<sazbar::Profile()> source) { m_source = std::move(source); }
+
+QLineEdit* Tform3::field(const QString& id) const {
+    const auto it = m_index.constFind(id);
+    return it == m_index.constEnd() ? nullptr : m_fields[*it];
+}
+
+QColor Tform3::unsupportedColour() { return QApplication::palette().color(QPalette::ToolTipBase); }
+
+void Tform3::setSizeable(bool sizeable) {
+    m_sizeable = sizeable;
+    if (sizeable) {
+        setMinimumSize(240, 160);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (!isVisible()) resize(kClientWidth, kClientHeight);
+    } else {
+        setFixedSize(kClientWidth, kClientHeight);
+    }
+    setSizeGripEnabled(sizeable);
+}
+
+bool Tform3::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) FormActivate();
+    return QDialog::event(e);
+}
+
+void Tform3::showEvent(QShowEvent* e) {
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen* s = screen()) {
+            const QRect area = s->availableGeometry();
+            QRect frame = frameGeometry();
+            frame.moveCenter(area.center());
+            QDialog::move(frame.topLeft().x(), std::max(area.top(), frame.topLeft().y()));
+        }
+    }
+    QDialog::showEvent(e);
+}
+
+// Every activation prices the profile the main window holds now.
+void Tform3::FormActivate() { runPricing(); }
+
+// Direct debit changes what the Oskar tariffs cost.
+void Tform3::inkasoClick() { runPricing(); }
+
+void Tform3::CheckBox1Click(bool checked) {
+    m_telecomGroup->setVisible(checked);
+    runPricing();
+}
+
+void Tform3::runPricing() {
+    if (!m_source) return;
+    const sazbar::Profile p = m_source();
+    sazbar::runPricing(p, sazbar::RunOptions{m_inkaso->isChecked(), m_fixedLine->isChecked()}, m_result);
+    showResult();
+}
+
+void Tform3::showResult() {
+    const QColor window = palette().color(QPalette::Window);
+    const QColor unsupported = unsupportedColour();
+    for (int i = 0; i < sazbar::kTariffCount; ++i) {
+        QLineEdit* f = m_fields[i];
+        const sazbar::TariffResult& r = m_result.fields[i];
+        const QString text = QString::fromStdString(r.text);
+        if (f->text() != text) f->setText(text);
+        const QString hint = QString::fromStdString(r.hint);
+        if (f->property("hint").toString() != hint) {
+            f->setProperty("hint", hint);
+            f->setToolTip(tooltipFor(hint));
+        }
+        FieldState& st = m_state[i];
+        if (!st.styled || st.cheapest != r.cheapest || st.unsupported != r.unsupported) {
+            QPalette pal = f->palette();
+            pal.setColor(QPalette::Text, r.cheapest ? QColor(kCheapestColour) : QColor(Qt::black));
+            const QColor& back = r.unsupported ? unsupported : window;
+            pal.setColor(QPalette::Base, back);
+            pal.setColor(QPalette::Window, back);
+            f->setPalette(pal);
+            st = {r.cheapest, r.unsupported, true};
+        }
+    }
+}

@@ -1,0 +1,83 @@
+// The results window: the monthly price of every tariff, the cheapest in red,
+// tariffs that cannot serve the profile on a pale background.
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <array>
+#include <functional>
+
+#include "core/profile.h"
+#include "pricing/engine.h"
+
+class QCheckBox;
+class QGroupBox;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+
+class Tform3 : public QDialog {
+    Q_OBJECT
+
+public:
+    // The largest client area; the window fits an 800 x 600 desktop.
+    static constexpr int kClientWidth = 721;
+    static constexpr int kClientHeight = 474;
+    static constexpr QRgb kCheapestColour = 0xFFFF0000;
+
+    explicit Tform3(QWidget* parent = nullptr);
+
+    // Where each run takes its profile from (the main window's boxes).
+    void setProfileSource(std::function<sazbar::Profile()> source);
+
+    // The result field of a tariff (`t30`, `gold`, `telecom`, ...), or nullptr.
+    QLineEdit* field(const QString& id) const;
+    const sazbar::RunResult& lastResult() const { return m_result; }
+
+    // Fixed size on a normal desktop; a sizeable border on a small one.
+    void setSizeable(bool sizeable);
+    bool isSizeable() const { return m_sizeable; }
+
+    // The background of a field whose tariff cannot serve the profile.
+    static QColor unsupportedColour();
+
+signals:
+    void chartRequested();
+    void printRequested();
+    void helpRequested();
+
+protected:
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    struct FieldState {
+        bool cheapest = false;
+        bool unsupported = false;
+        bool styled = false;
+    };
+
+    QGroupBox* buildGroup(const QString& title, const QString& objectName,
+                          const std::vector<std::pair<const char*, const char*>>& rows,
+                          const QString& secondColumn);
+    QLineEdit* makeField(std::string_view id, QWidget* parent);
+
+    void FormActivate();
+    void inkasoClick();
+    void CheckBox1Click(bool checked);
+    void runPricing();
+    void showResult();
+
+    std::function<sazbar::Profile()> m_source;
+    sazbar::RunResult m_result;
+    std::array<QLineEdit*, sazbar::kTariffCount> m_fields{};
+    std::array<FieldState, sazbar::kTariffCount> m_state{};
+    QHash<QString, int> m_index;
+    QScrollArea* m_scroll = nullptr;
+    QGroupBox* m_telecomGroup = nullptr;
+    QCheckBox* m_inkaso = nullptr;
+    QCheckBox* m_fixedLine = nullptr;
+    bool m_sizeable = false;
+    bool m_centred = false;
+};
