@@ -1,0 +1,447 @@
+#include "ui/chart/tgraf.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <array>
+
+#include "core/textnum.h"
+#include "pricing/chart_order.h"
+
+namespace sazbar::chart {
+
+namespace {
+
+QColor rgbColour(std::uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
+
+QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Front face: light at the top, the full colour at the foot.
+QBrush frontBrush(const QColor& c, const QRectF& r) {
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0.0, c.lighter(165));
+    g.setColorAt(1.0, c);
+    return QBrush(g);
+}
+
+const QString kAxisFont = QStringLiteral("Arial");
+
+}  // namespace
+
+// The plot with its layout pass reachable, so label positions can be worked
+// out before anything is drawn.
+class ChartPlot : public QCustomPlot {
+public:
+    using QCustomPlot::QCustomPlot;
+    void layoutNow() { updateLayout(); }
+};
+
+// Bars drawn as boxes: a gradient front face, a lighter top and a darker side
+// going back by a few pixels. One series carries all bars, each in its colour.
+class Bars3D : public QCPBars {
+public:
+    Bars3D(QCPAxis* keys, QCPAxis* values) : QCPBars(keys, values) {}
+    std::vector<QColor> colours;  // colour of the bar at key n + 1
+
+    // How far the boxes reach back (right and up), in pixels.
+    double depth() const {
+        if (!mKeyAxis) return 0;
+        const double perKey = std::abs(mKeyAxis->coordToPixel(1) - mKeyAxis->coordToPixel(0));
+        return std::clamp(perKey * (1.0 - width()) * 0.7, 0.0, 10.0);
+    }
+
+protected:
+    void draw(QCPPainter* painter) override {
+        if (!mKeyAxis || !mValueAxis) return;
+        painter->setAntialiasing(true);
+        const double d = depth();
+        for (auto it = mDataContainer->constBegin(); it != mDataContainer->constEnd(); ++it) {
+            const auto n = static_cast<std::size_t>(it->key) - 1;
+            const QColor c = n < colours.size() ? colours[n] : QColor(Qt::gray);
+            QRectF r = getBarRect(it->key, it->value).normalized();
+            const QPen edge(c.darker(220), 0.8);
+            painter->setPen(edge);
+            if (d > 0) {
+                const QPointF back(d, -d);
+                painter->setBrush(c.darker(160));
+                painter->drawPolygon(QPolygonF{{r.topRight(), r.topRight() + back, r.bottomRight() + back,
+                                                r.bottomRight()}});
+                painter->setBrush(c.lighter(130));
+                painter->drawPolygon(
+                    QPolygonF{{r.topLeft(), r.topLeft() + back, r.topRight() + back, r.topRight()}});
+            }
+            painter->setBrush(frontBrush(c, r));
+            painter->drawRect(r);
+        }
+    }
+};
+
+namespace {
+
+// A legend swatch: a small bar in the operator's colour.
+class Swatch : public QWidget {
+public:
+    Swatch(QColor c, QWidget* parent) : QWidget(parent), colour_(c) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        p.setPen(QPen(colour_.darker(220), 1));
+        p.setBrush(frontBrush(colour_, r));
+        p.drawRect(r);
+    }
+
+private:
+    QColor colour_;
+};
+
+}  // namespace
+}  // namespace sazbar::chart
+
+using sazbar::chart::Mark;
+
+Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Graf"));
+    setObjectName(QStringLiteral("graf"));
+
+    plot_ = new sazbar::chart::ChartPlot(this);
+    plot_->setObjectName(QStringLiteral("chart"));
+    plot_->setCursor(Qt::CrossCursor);
+    plot_->setInteractions(QCP::Interactions());  // no panning, no wheel zoom
+    plot_->setSelectionRectMode(QCP::srmCustom);
+    plot_->setBackground(palette().window());
+    plot_->axisRect()->setBackground(Qt::white);  // the back wall
+    plot_->legend->setVisible(false);
+
+    QCPAxis* x = plot_->xAxis;
+    QCPAxis* y = plot_->yAxis;
+    ticker_.reset(new QCPAxisTickerText);
+    x->setTicker(ticker_);
+    x->setTickLabelRotation(-90);  // reads upwards
+    x->setSubTicks(false);
+    x->setTickLength(0, 4);
+    x->grid()->setVisible(false);
+    y->setLabel(QStringLiteral("Cena v Kč za měsíc"));
+    QFont title(sazbar::chart::kAxisFont, 10);
+    title.setBold(true);
+    y->setLabelFont(title);
+    y->setNumberFormat(QStringLiteral("f"));
+    y->setNumberPrecision(0);
+    y->grid()->setPen(QPen(QColor(200, 200, 200), 1, Qt::DotLine));
+    y->grid()->setZeroLinePen(QPen(QColor(120, 120, 120), 1));
+
+    bars_ = new sazbar::chart::Bars3D(x, y);
+    bars_->setWidth(0.62);
+    bars_->setSelectable(QCP::stNone);
+
+    plot_->addLayer(QStringLiteral("marks"), plot_->layer(QStringLiteral("main")), QCustomPlot::limAbove);
+    markFont_ = QFont(sazbar::chart::kAxisFont, 7);
+    for (int n = 0; n < sazbar::kChartRecords; ++n) {
+        auto* arrow = new QCPItemLine(plot_);
+        arrow->setLayer(QStringLiteral("marks"));
+        arrow->setClipToAxisRect(false);
+        arrow->setSelectable(false);
+        arrow->setPen(QPen(Qt::black, 1));
+        arrow->setTail(QCPLineEnding(QCPLineEnding::esSpikeArrow, 5, 7));
+        arrow->start->setType(QCPItemPosition::ptAbsolute);
+        arrow->end->setType(QCPItemPosition::ptAbsolute);
+        arrow->setVisible(false);
+        arrows_.push_back(arrow);
+
+        auto* text = new QCPItemText(plot_);
+        text->setLayer(QStringLiteral("marks"));
+        text->setClipToAxisRect(false);
+        text->setSelectable(false);
+        text->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+        text->position->setType(QCPItemPosition::ptAbsolute);
+        text->setBrush(QColor(0xFF, 0xFF, 0xB3));
+        text->setPen(QPen(Qt::black, 1));
+        text->setColor(Qt::black);
+        text->setPadding(QMargins(2, 1, 2, 1));
+        text->setFont(markFont_);
+        text->setVisible(false);
+        texts_.push_back(text);
+    }
+
+    connect(plot_, &QCustomPlot::mousePress, this, [this](QMouseEvent*) { chartMouseDown(); });
+    connect(plot_, &QCustomPlot::mouseRelease, this, [this](QMouseEvent*) { chartMouseUp(); });
+    connect(plot_->selectionRect(), &QCPSelectionRect::accepted, this,
+            [this](const QRect& r, QMouseEvent*) { dragged(r.topLeft(), r.bottomRight()); });
+
+    static const char* const names[3] = {"T - Mobile", "Eurotel", "Oskar"};
+    static const std::uint32_t colours[3] = {0x0000FF, 0x008000, 0xFF0000};
+    for (int n = 0; n < 3; ++n) {
+        labels_[n] = new QLabel(QString::fromUtf8(names[n]), this);
+        QFont f = labels_[n]->font();
+        f.setBold(true);
+        labels_[n]->setFont(f);
+        swatches_[n] = new sazbar::chart::Swatch(sazbar::chart::rgbColour(colours[n]), this);
+    }
+    CheckBox1 = new QCheckBox(QStringLiteral("Hodnoty v grafu"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    Button1 = new QPushButton(QStringLiteral("Nápověda"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2 = new QPushButton(QStringLiteral("Zavřít"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    connect(CheckBox1, &QCheckBox::toggled, this, [this](bool) { CheckBox1Click(); });
+    connect(Button1, &QPushButton::clicked, this, &Tgraf::helpRequested);
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+
+    anim_.setInterval(15);
+    connect(&anim_, &QTimer::timeout, this, [this] { animationStep(); });
+
+    resize(800, 518);
+    applyResize();  // a window never shown gets no resize event before it is captured
+}
+
+Tgraf::~Tgraf() = default;
+
+QCustomPlot* Tgraf::plot() const { return plot_; }
+
+void Tgraf::setResultsWindow(QWidget* results) { results_ = results; }
+
+bool Tgraf::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) vytvor_data();
+    return QWidget::event(e);
+}
+
+void Tgraf::showEvent(QShowEvent* e) {
+    if (!centred_ && !e->spontaneous()) {
+        centred_ = true;
+        if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    }
+    QWidget::showEvent(e);
+}
+
+void Tgraf::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    applyResize();
+}
+
+void Tgraf::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::PaletteChange && plot_) {
+        plot_->setBackground(palette().window());
+        plot_->replot();
+    }
+    QWidget::changeEvent(e);
+}
+
+void Tgraf::vytvor_data() {
+    if (zoomed_) undoZoom(false);
+    anim_.stop();
+
+    // Records 1 to 49 from the result fields.
+    std::array<sazbar::ChartInput, sazbar::kChartRecords> in{};
+    const QColor unsupported = QApplication::palette().color(QPalette::ToolTipBase);
+    for (int n = 0; n < sazbar::kChartRecords; ++n) {
+        const auto& rec = sazbar::kChartTable[static_cast<std::size_t>(n)];
+        const QLineEdit* field =
+            results_ ? results_->findChild<QLineEdit*>(sazbar::chart::qstr(rec.id)) : nullptr;
+        if (!field) {  // nothing to read: nothing to draw
+            in[static_cast<std::size_t>(n)].hidden = true;
+            continue;
+        }
+        in[static_cast<std::size_t>(n)].price = sazbar::textToInt(field->text().toStdString());
+        in[static_cast<std::size_t>(n)].hidden =
+            field->palette().color(QPalette::Base).rgba() == unsupported.rgba();
+    }
+    const QCheckBox* telecom = results_ ? results_->findChild<QCheckBox*>(QStringLiteral("CheckBox1")) : nullptr;
+    if (!telecom || !telecom->isChecked()) in[sazbar::kChartRecords - 1].hidden = true;
+
+    const sazbar::ChartOrder order = sazbar::chartOrder(in);
+
+    barCount_ = 0;
+    drawn_.clear();
+    QVector<double> keys, values;
+    QVector<QString> names;
+    bars_->colours.clear();
+    for (int n = 0; n < order.count; ++n) {
+        const std::size_t r = order.records[static_cast<std::size_t>(n)];
+        const auto& rec = sazbar::kChartTable[r];
+        DrawnBar b{sazbar::chart::qstr(rec.id), sazbar::chart::qstr(rec.name), in[r].price,
+                   sazbar::chart::rgbColour(rec.rgb)};
+        ++barCount_;
+        keys.push_back(barCount_);
+        values.push_back(b.value);
+        names.push_back(b.name);
+        bars_->colours.push_back(b.colour);
+        drawn_.push_back(std::move(b));
+    }
+    bars_->setData(keys, values, true);
+    ticker_->setTicks(keys, names);
+
+    // Automatic scaling, with room above the dearest bar for its label.
+    double lo = 0, hi = 0;
+    for (double v : values) {
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+    }
+    if (hi <= lo) hi = lo + 1;
+    homeKeys_ = QCPRange(0.4, std::max(1, barCount_) + 0.6);
+    homeValues_ = QCPRange(lo, hi + (hi - lo) * 0.15);
+    plot_->xAxis->setRange(homeKeys_);
+    plot_->yAxis->setRange(homeValues_);
+
+    if (CheckBox1->isChecked()) showValueLabels();
+    else hideValueLabels();
+}
+
+void Tgraf::applyResize() {
+    const int W = width(), H = height();
+    plot_->setGeometry(2, 16, std::max(0, W - 14), std::max(0, H - 98));
+    plot_->setViewport(plot_->rect());
+    const int tops[3] = {H - 59, H - 61, H - 67};
+    static const int labelX[3] = {8, 136, 251}, swatchX[3] = {72, 184, 296};
+    for (int n = 0; n < 3; ++n) {
+        labels_[n]->setGeometry(labelX[n], tops[0], labelX[n] == 8 ? 62 : 46, 15);
+        swatches_[n]->setGeometry(swatchX[n], tops[1], 41, 17);
+    }
+    CheckBox1->setGeometry(376, tops[1], 160, 17);
+    Button2->setGeometry(W - 96, tops[2], 75, 25);
+    Button1->setGeometry(W - 200, tops[2], 75, 25);
+
+    const QFont tick(sazbar::chart::kAxisFont, std::max(1, W / 100));
+    plot_->xAxis->setTickLabelFont(tick);
+    plot_->yAxis->setTickLabelFont(tick);
+
+    if (CheckBox1->isChecked() && !zoomed_) {
+        markFont_.setPointSize(W / 150 + 2);
+        for (QCPItemText* t : texts_) t->setFont(markFont_);
+        showValueLabels();
+    } else {
+        hideValueLabels();
+    }
+}
+
+// Every label back in its automatic place, shown, then straightened.
+void Tgraf::showValueLabels() {
+    labelsShown_ = true;
+    layoutValueLabels();
+    sazbar::chart::narovnej(marks_, plot_->height());
+    applyMarks();
+    plot_->replot();
+}
+
+void Tgraf::hideValueLabels() {
+    labelsShown_ = false;
+    for (std::size_t n = 0; n < texts_.size(); ++n) {
+        texts_[n]->setVisible(false);
+        arrows_[n]->setVisible(false);
+    }
+    plot_->replot();
+}
+
+void Tgraf::layoutValueLabels() {
+    plot_->layoutNow();
+    const QFontMetrics fm(markFont_, plot_);
+    const QMargins pad = texts_.front()->padding();
+    marks_.clear();
+    for (int n = 0; n < barCount_; ++n) {
+        const QString text = QString::fromStdString(sazbar::chart::groupThousands(drawn_[static_cast<std::size_t>(n)].value));
+        texts_[static_cast<std::size_t>(n)]->setText(text);
+        const QRect tr = fm.boundingRect(0, 0, 0, 0, Qt::TextDontClip | Qt::AlignTop | Qt::AlignHCenter, text);
+        const int x = qRound(plot_->xAxis->coordToPixel(n + 1));
+        const int y = qRound(plot_->yAxis->coordToPixel(drawn_[static_cast<std::size_t>(n)].value));
+        marks_.push_back(sazbar::chart::automaticMark(x, y, tr.width() + pad.left() + pad.right(),
+                                                      tr.height() + pad.top() + pad.bottom()));
+    }
+}
+
+void Tgraf::applyMarks() {
+    for (std::size_t n = 0; n < texts_.size(); ++n) {
+        const bool on = labelsShown_ && n < marks_.size();
+        texts_[n]->setVisible(on);
+        arrows_[n]->setVisible(on);
+        if (!on) continue;
+        const Mark& m = marks_[n];
+        texts_[n]->position->setCoords(m.left, m.top);
+        arrows_[n]->start->setCoords(m.arrowFromX, m.arrowFromY);
+        arrows_[n]->end->setCoords(m.arrowToX, m.arrowToY);
+    }
+}
+
+void Tgraf::CheckBox1Click() {
+    if (!CheckBox1->isChecked() || zoomed_) hideValueLabels();
+    else applyResize();  // resets the labels, shows and straightens them
+}
+
+void Tgraf::Button2Click() { close(); }
+
+void Tgraf::chartMouseDown() {
+    CheckBox1->setChecked(false);
+    if (labelsShown_) hideValueLabels();
+}
+
+void Tgraf::chartMouseUp() {
+    if (!zoomed_) CheckBox1->setEnabled(true);
+}
+
+void Tgraf::dragged(QPoint from, QPoint to) {
+    constexpr int kMinimum = 16;  // smaller rectangles are taken for a slip of the hand
+    if (to.x() - from.x() >= kMinimum && to.y() - from.y() >= kMinimum)
+        zoomTo(QRect(from, to));
+    else if (to.x() < from.x())
+        undoZoom();
+}
+
+void Tgraf::zoomTo(const QRect& pixels, bool animate) {
+    QCPAxis* x = plot_->xAxis;
+    QCPAxis* y = plot_->yAxis;
+    const QCPRange keys(x->pixelToCoord(pixels.left()), x->pixelToCoord(pixels.right()));
+    double top = y->pixelToCoord(pixels.top());
+    if (top <= 0) return;  // nothing of the bars above the base in that rectangle
+    zoomed_ = true;
+    CheckBox1->setChecked(false);
+    hideValueLabels();
+    CheckBox1->setEnabled(false);
+    setRangesAnimated(keys, QCPRange(0, top), animate);
+}
+
+void Tgraf::undoZoom(bool animate) {
+    if (!zoomed_) return;
+    zoomed_ = false;
+    setRangesAnimated(homeKeys_, homeValues_, animate);
+    CheckBox1->setEnabled(true);
+}
+
+void Tgraf::setRangesAnimated(const QCPRange& keys, const QCPRange& values, bool animate) {
+    animToKeys_ = keys;
+    animToValues_ = values;
+    if (!animate) {
+        anim_.stop();
+        plot_->xAxis->setRange(keys);
+        plot_->yAxis->setRange(values);
+        plot_->replot();
+        return;
+    }
+    animFromKeys_ = plot_->xAxis->range();
+    animFromValues_ = plot_->yAxis->range();
+    animStep_ = 0;
+    anim_.start();
+}
+
+void Tgraf::animationStep() {
+    constexpr int kSteps = 10;
+    ++animStep_;
+    const double t = static_cast<double>(animStep_) / kSteps;
+    auto mix = [t](const QCPRange& a, const QCPRange& b) {
+        return QCPRange(a.lower + (b.lower - a.lower) * t, a.upper + (b.upper - a.upper) * t);
+    };
+    if (animStep_ >= kSteps) {
+        anim_.stop();
+        plot_->xAxis->setRange(animToKeys_);
+        plot_->yAxis->setRange(animToValues_);
+    } else {
+        plot_->xAxis->setRange(mix(animFromKeys_, animToKeys_));
+        plot_->yAxis->setRange(mix(animFromValues_, animToValues_));
+    }
+    plot_->replot();
+}

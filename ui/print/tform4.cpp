@@ -1,0 +1,217 @@
+#include "ui/print/tform4.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <vector>
+
+#include "ui/chart/tgraf.h"
+
+namespace {
+
+using sazbar::print::kCaptures;
+
+// Controls that must not appear in the pictures, by window.
+const char* const kMainControls[] = {"Button1", "Button2", "Button3", "Button4", "Button5", "autosave"};
+const char* const kResultsControls[] = {"Button1", "Button2", "Button3", "Button4", "CheckBox1"};
+const char* const kChartControls[] = {"Button1", "Button2", "CheckBox1"};
+
+// A window's palette as it was before the capture changed it.
+struct SavedPalette {
+    QPointer<QWidget> window;
+    bool own = false;
+    QPalette palette;
+};
+
+void setBackground(QWidget* w, const QColor& colour, std::vector<SavedPalette>& saved) {
+    if (!w) return;
+    saved.push_back({w, w->testAttribute(Qt::WA_SetPalette), w->palette()});
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+}
+
+void restoreBackgrounds(std::vector<SavedPalette>& saved) {
+    for (SavedPalette& s : saved) {
+        if (!s.window) continue;
+        // A window that inherited its palette goes back to inheriting it.
+        s.window->setPalette(s.own ? s.palette : QPalette());
+    }
+    saved.clear();
+}
+
+template <std::size_t N>
+void hideControls(QWidget* w, const char* const (&names)[N], std::vector<QWidget*>& hidden) {
+    if (!w) return;
+    for (const char* name : names) {
+        QWidget* c = w->findChild<QWidget*>(QString::fromLatin1(name));
+        if (c && !c->isHidden()) {
+            c->hide();
+            hidden.push_back(c);
+        }
+    }
+}
+
+// The client area of a window, also while it is hidden or was never shown.
+QImage grabClientArea(QWidget* w) {
+    if (!w) return QImage();
+    w->ensurePolished();
+    if (!w->isVisible()) {
+        // A window never shown or resized gets the size showing would give it.
+        if (!w->testAttribute(Qt::WA_Resized)) w->adjustSize();
+        if (QLayout* l = w->layout()) l->activate();
+    }
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+TForm4::TForm4(QWidget* parent) : QWidget(parent) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Tisk"));
+    setObjectName(QStringLiteral("Form4"));
+    setFixedSize(514, 530);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(16, 16, 354, 500);
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    Panel1->setFrameShadow(QFrame::Sunken);
+    Panel1->setAutoFillBackground(true);
+    QPalette white = Panel1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Panel1->setPalette(white);
+    for (int n = 0; n < kCaptures; ++n) {
+        auto* img = new QLabel(Panel1);
+        img->setObjectName(QStringLiteral("Image%1").arg(n + 1));
+        img->setScaledContents(true);
+        img->setGeometry(sazbar::print::previewRect(QSize(), 16 + 160 * n));
+        images_[static_cast<std::size_t>(n)] = img;
+    }
+
+    auto box = [this](const char* name, const QString& text, int top, bool checked) {
+        auto* b = new QCheckBox(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(382, top, 128, 20);
+        b->setChecked(checked);
+        return b;
+    };
+    CheckBox1 = box("CheckBox1", QStringLiteral("Tisk vstupních hodnot"), 24, true);
+    CheckBox2 = box("CheckBox2", QStringLiteral("Tisk výsledků"), 48, true);
+    CheckBox3 = box("CheckBox3", QStringLiteral("Tisk grafu"), 72, true);
+    CheckBox4 = box("CheckBox4", QStringLiteral("Bílé pozadí"), 112, false);
+
+    auto button = [this](const char* name, const QString& text, int top) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(392, top, 105, 27);
+        return b;
+    };
+    Button1 = button("Button1", QStringLiteral("Tisk"), 409);
+    Button2 = button("Button2", QStringLiteral("Nastavení"), 447);
+    Button3 = button("Button3", QStringLiteral("Zavřít"), 489);
+    Button1->setDefault(true);
+
+    for (QCheckBox* b : {CheckBox1, CheckBox2, CheckBox3})
+        connect(b, &QCheckBox::toggled, this, [this] { compose(); });
+    connect(CheckBox4, &QCheckBox::toggled, this, [this] {
+        updatepic();
+        compose();
+    });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(Button3, &QPushButton::clicked, this, &QWidget::close);
+
+    compose();
+}
+
+TForm4::~TForm4() = default;
+
+void TForm4::setWindows(QWidget* main, QWidget* results, Tgraf* chart) {
+    main_ = main;
+    results_ = results;
+    chart_ = chart;
+}
+
+void TForm4::showEvent(QShowEvent* e) {
+    if (!e->spontaneous()) {
+        if (!centred_) {
+            centred_ = true;
+            if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+        }
+        updatepic();
+        compose();
+    }
+    QWidget::showEvent(e);
+}
+
+void TForm4::updatepic() {
+    const QColor background = CheckBox4->isChecked() ? QColor(Qt::white) : QColor();
+    std::vector<SavedPalette> saved;
+    if (background.isValid())
+        for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data())})
+            setBackground(w, background, saved);
+
+    // The chart is built straight away rather than flashed on the screen.
+    if (chart_) chart_->vytvor_data();
+
+    std::vector<QWidget*> hidden;
+    hideControls(main_, kMainControls, hidden);
+    hideControls(results_, kResultsControls, hidden);
+    hideControls(chart_, kChartControls, hidden);
+
+    captures_[sazbar::print::Input] = grabClientArea(main_);
+    captures_[sazbar::print::Results] = grabClientArea(results_);
+    captures_[sazbar::print::Chart] = grabClientArea(chart_);
+
+    for (QWidget* c : hidden) c->show();
+    restoreBackgrounds(saved);
+
+    for (int n = 0; n < kCaptures; ++n) {
+        const QImage& c = captures_[static_cast<std::size_t>(n)];
+        QLabel* img = images_[static_cast<std::size_t>(n)];
+        img->setPixmap(QPixmap::fromImage(c));
+        img->setGeometry(sazbar::print::previewRect(c.size(), img->y()));
+    }
+}
+
+void TForm4::compose() {
+    const std::array<bool, kCaptures> chosen{CheckBox1->isChecked(), CheckBox2->isChecked(), CheckBox3->isChecked()};
+    std::array<QSize, kCaptures> sizes;
+    for (int n = 0; n < kCaptures; ++n) sizes[static_cast<std::size_t>(n)] = captures_[static_cast<std::size_t>(n)].size();
+    layout_ = sazbar::print::composePage(sizes, chosen);
+    for (int n = 0; n < kCaptures; ++n) {
+        QLabel* img = images_[static_cast<std::size_t>(n)];
+        img->setVisible(chosen[static_cast<std::size_t>(n)]);
+        img->move(img->x(), layout_.previewTop[static_cast<std::size_t>(n)]);
+    }
+    page_ = sazbar::print::paintPage(layout_, captures_);
+}
+
+bool TForm4::printOn(QPrinter& printer) const {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect target = sazbar::print::printTarget(page_.size(), QSize(printer.width(), printer.height()));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, page_);
+    return painter.end();
+}
+
+void TForm4::Button1Click() {
+    QPrintDialog dialog(&printer_, this);
+    dialog.setWindowTitle(QStringLiteral("Tisk"));
+    if (dialog.exec() == QDialog::Accepted) printOn(printer_);
+}
+
+void TForm4::Button2Click() {
+    QPageSetupDialog dialog(&printer_, this);
+    dialog.exec();
+}

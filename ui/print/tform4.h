@@ -1,0 +1,64 @@
+// The print window: pictures of the main, results and chart windows on one page.
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QPrinter>
+#include <QWidget>
+#include <array>
+
+#include "ui/print/page.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class Tgraf;
+
+class TForm4 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm4(QWidget* parent = nullptr);
+    ~TForm4() override;
+
+    void setWindows(QWidget* main, QWidget* results, Tgraf* chart);
+
+    // Captures the three windows again (on showing and on "Bílé pozadí").
+    void updatepic();
+    // Lays the chosen captures out on the page and in the preview.
+    void compose();
+    // Paints the page onto a printer as one page; false if the job did not start.
+    bool printOn(QPrinter& printer) const;
+
+    const std::array<QImage, sazbar::print::kCaptures>& captures() const { return captures_; }
+    const QImage& pageImage() const { return page_; }
+    const sazbar::print::PageLayout& pageLayout() const { return layout_; }
+    QLabel* previewImage(int n) const { return images_[static_cast<std::size_t>(n)]; }
+    QPrinter& printer() { return printer_; }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void Button1Click();  // "Tisk"
+    void Button2Click();  // "Nastavení"
+
+    QPointer<QWidget> main_, results_;
+    QPointer<Tgraf> chart_;
+    std::array<QImage, sazbar::print::kCaptures> captures_;
+    QImage page_;
+    sazbar::print::PageLayout layout_;
+    QPrinter printer_{QPrinter::HighResolution};
+    bool centred_ = false;
+
+    QFrame* Panel1 = nullptr;
+    std::array<QLabel*, sazbar::print::kCaptures> images_{};
+    QCheckBox* CheckBox1 = nullptr;  // "Tisk vstupních hodnot"
+    QCheckBox* CheckBox2 = nullptr;  // "Tisk výsledků"
+    QCheckBox* CheckBox3 = nullptr;  // "Tisk grafu"
+    QCheckBox* CheckBox4 = nullptr;  // "Bílé pozadí"
+    QPushButton* Button1 = nullptr;  // "Tisk"
+    QPushButton* Button2 = nullptr;  // "Nastavení"
+    QPushButton* Button3 = nullptr;  // "Zavřít"
+};
