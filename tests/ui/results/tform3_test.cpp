@@ -19,6 +19,9 @@
 #include "pricing/marks.h"
 #include "ui/results/tform3.h"
 
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace {
 
 using sazbar::Profile;
