@@ -87,23 +87,24 @@ bool readAll(std::istream& in, std::string& text, std::size_t limit, std::string
 // Gives lines of a stream one at a time, in bounded memory.
 class LineReader {
 public:
-    explicit LineReader(std::istream& in) : in_(in), buf_(kMaxBatchLine + kChunk) {}
+    explicit LineReader(std::istream& in)
+        : in_(in), buf_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
 
     // False at the end. `tooLong` is set for a line past kMaxBatchLine, whose
     // text is dropped.
     bool next(std::string_view& line, bool& tooLong) {
         tooLong = false;
         for (;;) {
-            const char* nl = static_cast<const char*>(std::memchr(buf_.data() + begin_, '\n', end_ - begin_));
+            const char* nl = static_cast<const char*>(std::memchr(buf_.get() + begin_, '\n', end_ - begin_));
             if (nl) {
-                const auto at = static_cast<std::size_t>(nl - buf_.data());
-                line = std::string_view(buf_.data() + begin_, at - begin_);
+                const auto at = static_cast<std::size_t>(nl - buf_.get());
+                line = std::string_view(buf_.get() + begin_, at - begin_);
                 begin_ = at + 1;
                 return finish(line, tooLong);
             }
             if (eof_) {
                 if (begin_ == end_ && !discarding_) return false;
-                line = std::string_view(buf_.data() + begin_, end_ - begin_);
+                line = std::string_view(buf_.get() + begin_, end_ - begin_);
                 begin_ = end_;
                 return finish(line, tooLong);
             }
@@ -111,12 +112,12 @@ public:
                 discarding_ = true;
                 begin_ = end_ = 0;
             } else if (begin_ > 0) {
-                std::memmove(buf_.data(), buf_.data() + begin_, end_ - begin_);
+                std::memmove(buf_.get(), buf_.get() + begin_, end_ - begin_);
                 end_ -= begin_;
                 begin_ = 0;
             }
-            const auto got = in_.rdbuf() ? in_.rdbuf()->sgetn(buf_.data() + end_,
-                                                              static_cast<std::streamsize>(buf_.size() - end_))
+            const auto got = in_.rdbuf() ? in_.rdbuf()->sgetn(buf_.get() + end_,
+                                                              static_cast<std::streamsize>(kBufferSize - end_))
                                          : 0;
             if (got <= 0) eof_ = true;
             else end_ += static_cast<std::size_t>(got);
@@ -124,7 +125,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kChunk = 65536;
+    static constexpr std::size_t kBufferSize = kMaxBatchLine + 65536;
 
     bool finish(std::string_view& line, bool& tooLong) {
         if (discarding_) {
@@ -138,7 +139,7 @@ private:
     }
 
     std::istream& in_;
-    std::vector<char> buf_;
+    std::unique_ptr<char[]> buf_;
     std::size_t begin_ = 0, end_ = 0;
     bool eof_ = false;
     bool discarding_ = false;

@@ -138,7 +138,14 @@ private:
         return value(kind, v);
     }
     bool value(Kind kind, std::int64_t v = 0);
-    bool integer(Kind kind, std::int64_t v, std::int32_t& target, std::string field);
+    // `field` gives the field's name, built only for an error message.
+    template <typename Field>
+    bool integer(Kind kind, std::int64_t v, std::int32_t& target, const Field& field) {
+        if (kind == Kind::OutOfRange) return fail(field(), "outside the 32-bit range");
+        if (kind != Kind::Integer) return fail(field(), "expected an integer");
+        target = static_cast<std::int32_t>(v);
+        return true;
+    }
     bool fail(std::string field, std::string problem) {
         field_ = std::move(field);
         problem_ = std::move(problem);
@@ -161,13 +168,6 @@ private:
     std::string field_;
     std::string problem_;
 };
-
-bool ProfileHandler::integer(Kind kind, std::int64_t v, std::int32_t& target, std::string field) {
-    if (kind == Kind::OutOfRange) return fail(std::move(field), "outside the 32-bit range");
-    if (kind != Kind::Integer) return fail(std::move(field), "expected an integer");
-    target = static_cast<std::int32_t>(v);
-    return true;
-}
 
 bool ProfileHandler::value(Kind kind, std::int64_t v) {
     Profile& p = out_.profile;
@@ -200,8 +200,8 @@ bool ProfileHandler::value(Kind kind, std::int64_t v) {
                     where_ = Where::Intl;
                     count_ = 0;
                     return true;
-                case RootKey::GprsWap: return integer(kind, v, p.gprsWap, "gprs_wap_kb");
-                case RootKey::GprsNet: return integer(kind, v, p.gprsNet, "gprs_internet_kb");
+                case RootKey::GprsWap: return integer(kind, v, p.gprsWap, [] { return "gprs_wap_kb"; });
+                case RootKey::GprsNet: return integer(kind, v, p.gprsNet, [] { return "gprs_internet_kb"; });
                 case RootKey::InternetCalls: return flag(p.internetCalls, "internet_calls");
                 case RootKey::DirectDebit: return flag(out_.directDebit, "direct_debit");
                 case RootKey::FixedLine: return flag(out_.fixedLine, "fixed_line");
@@ -217,15 +217,15 @@ bool ProfileHandler::value(Kind kind, std::int64_t v) {
             column_ = 0;
             return true;
         case Where::MatrixRow: {
-            const std::string row = "matrix[" + std::to_string(count_) + "]";
-            if (column_ >= kRows) return fail(row, "expected 7 integers, got more");
+            auto row = [&] { return "matrix[" + std::to_string(count_) + "]"; };
+            if (column_ >= kRows) return fail(row(), "expected 7 integers, got more");
             const int c = column_++;
-            return integer(kind, v, p.matrix[count_][c], row + "[" + std::to_string(c) + "]");
+            return integer(kind, v, p.matrix[count_][c], [&] { return row() + "[" + std::to_string(c) + "]"; });
         }
         case Where::Wap:
             if (count_ >= kBands) return fail("wap", "expected 4 integers, got more");
             ++count_;
-            return integer(kind, v, p.wap[count_ - 1], "wap[" + std::to_string(count_ - 1) + "]");
+            return integer(kind, v, p.wap[count_ - 1], [&] { return "wap[" + std::to_string(count_ - 1) + "]"; });
         case Where::Intl:
             if (count_ >= kIntlRows) return fail("international", "expected at most 4 rows");
             if (kind != Kind::Object) return fail(rowField(), "expected an object");
@@ -238,14 +238,14 @@ bool ProfileHandler::value(Kind kind, std::int64_t v) {
             intlKey_ = IntlKey::None;
             switch (key) {
                 case IntlKey::Country:
-                    if (!integer(kind, v, row.country, rowField() + ".country")) return false;
+                    if (!integer(kind, v, row.country, [&] { return rowField() + ".country"; })) return false;
                     if (row.country < 0 || row.country >= kCountries)
                         return fail(rowField() + ".country", "expected a country index from 0 to 35");
                     return true;
-                case IntlKey::Peak: return integer(kind, v, row.peak, rowField() + ".peak");
-                case IntlKey::Afternoon: return integer(kind, v, row.afternoon, rowField() + ".afternoon");
+                case IntlKey::Peak: return integer(kind, v, row.peak, [&] { return rowField() + ".peak"; });
+                case IntlKey::Afternoon: return integer(kind, v, row.afternoon, [&] { return rowField() + ".afternoon"; });
                 case IntlKey::EveningWeekend:
-                    return integer(kind, v, row.eveningWeekend, rowField() + ".evening_weekend");
+                    return integer(kind, v, row.eveningWeekend, [&] { return rowField() + ".evening_weekend"; });
                 case IntlKey::None: break;
             }
             return fail(rowField(), "expected a key");
@@ -312,15 +312,20 @@ bool parseProfile(std::string_view text, ProfileInput& out, ProfileError& error)
     out = ProfileInput{};
     const char* high = text.data();
     ProfileHandler handler(out, text.data(), &high);
-    const TrackingIterator first(text.data(), &high), last(text.data() + text.size(), &high);
-    if (json::sax_parse(first, last, &handler)) return true;
-    if (handler.failed()) {
-        error.line = handler.line();
-        error.message = handler.message();
-    } else {
+    if (json::sax_parse(text.data(), text.data() + text.size(), &handler)) return true;
+    if (!handler.failed()) {
         error.line = 0;
         error.message = handler.syntaxError;
+        return false;
     }
+    // Tracking the position slows every character down, so it is done only
+    // to place an error: the same parse stops at the same value again.
+    out = ProfileInput{};
+    ProfileHandler tracked(out, text.data(), &high);
+    json::sax_parse(TrackingIterator(text.data(), &high), TrackingIterator(text.data() + text.size(), &high),
+                    &tracked);
+    error.line = tracked.line();
+    error.message = tracked.message();
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -80,63 +81,138 @@ void appendCsvField(std::string& out, std::string_view field) {
 
 }  // namespace
 
-void appendJsonString(std::string& out, std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c != '"' && c != '\\') continue;
-        out.append(text.data() + start, i - start);
-        start = i + 1;
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            default:
-                out += "\\u00";
-                out += kHex[c >> 4];
-                out += kHex[c & 15];
-        }
+namespace {
+
+// Writes into space reserved up front at the end of a string; the hot path
+// of batch output, free of per-piece capacity checks.
+class RawWriter {
+public:
+    RawWriter(std::string& out, std::size_t bound) : out_(out) {
+        const std::size_t start = out.size();
+        out.resize(start + bound);
+        p_ = out.data() + start;
     }
-    out.append(text.data() + start, text.size() - start);
-    out += '"';
+    ~RawWriter() { out_.resize(static_cast<std::size_t>(p_ - out_.data())); }
+    RawWriter(const RawWriter&) = delete;
+    RawWriter& operator=(const RawWriter&) = delete;
+
+    // Space a quoted, escaped string can take.
+    static std::size_t stringBound(std::string_view s) { return 6 * s.size() + 2; }
+
+    void raw(std::string_view s) {
+        std::memcpy(p_, s.data(), s.size());
+        p_ += s.size();
+    }
+    void integer(std::int64_t v) { p_ = std::to_chars(p_, p_ + 24, v).ptr; }
+    void boolean(bool v) { raw(v ? std::string_view("true") : std::string_view("false")); }
+    void string(std::string_view s) {
+        static constexpr char kHex[] = "0123456789abcdef";
+        *p_++ = '"';
+        const char* q = s.data();
+        const char* const end = q + s.size();
+        while (q < end) {
+            // Eight plain bytes at a time; a word with a byte to escape goes
+            // byte by byte. Fixed-size copies compile to single moves.
+            if (end - q >= 8) {
+                std::uint64_t word;
+                std::memcpy(&word, q, 8);
+                if (!needsEscape(word)) {
+                    std::memcpy(p_, &word, 8);
+                    p_ += 8;
+                    q += 8;
+                    continue;
+                }
+            }
+            const auto c = static_cast<unsigned char>(*q++);
+            if (c >= 0x20 && c != '"' && c != '\\') {
+                *p_++ = static_cast<char>(c);
+                continue;
+            }
+            *p_++ = '\\';
+            switch (c) {
+                case '"': *p_++ = '"'; break;
+                case '\\': *p_++ = '\\'; break;
+                case '\n': *p_++ = 'n'; break;
+                case '\r': *p_++ = 'r'; break;
+                case '\t': *p_++ = 't'; break;
+                case '\b': *p_++ = 'b'; break;
+                case '\f': *p_++ = 'f'; break;
+                default:
+                    *p_++ = 'u';
+                    *p_++ = '0';
+                    *p_++ = '0';
+                    *p_++ = kHex[c >> 4];
+                    *p_++ = kHex[c & 15];
+            }
+        }
+        *p_++ = '"';
+    }
+
+private:
+    // True when a byte of the word is a control character, '"' or '\\'.
+    static bool needsEscape(std::uint64_t w) {
+        constexpr std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+        auto hasZero = [](std::uint64_t x) { return (x - ones) & ~x & highs; };
+        const std::uint64_t below0x20 = (w - ones * 0x20) & ~w & highs;
+        return (below0x20 | hasZero(w ^ (ones * '"')) | hasZero(w ^ (ones * '\\'))) != 0;
+    }
+
+    std::string& out_;
+    char* p_;
+};
+
+}  // namespace
+
+void appendJsonString(std::string& out, std::string_view text) {
+    RawWriter w(out, RawWriter::stringBound(text));
+    w.string(text);
 }
 
 void appendJson(std::string& out, const RunResult& result, bool fixedLine) {
     const auto& prefixes = resultPrefixes();
-    out += "{\"total_call_minutes\": ";
-    appendInt(out, result.totalCallMinutes);
-    out += ", \"results\": [";
+    const ChartOrder order = chartOrder(chartInput(result, fixedLine));
+    // Fixed parts of a result object after its prefix, with the longest number.
+    constexpr std::size_t kPerResult = 96;
+    std::size_t bound = 128;
     for (std::size_t i = 0; i < result.fields.size(); ++i) {
         const TariffResult& f = result.fields[i];
-        if (i) out += ", ";
-        out += prefixes[i];
+        bound += prefixes[i].size() + kPerResult + RawWriter::stringBound(f.text) + RawWriter::stringBound(f.hint);
+    }
+    static const auto chartIds = [] {
+        std::array<std::string, kChartRecords> ids;
+        for (std::size_t i = 0; i < ids.size(); ++i) appendJsonString(ids[i], kChartTable[i].id);
+        return ids;
+    }();
+    for (int i = 0; i < order.count; ++i) bound += chartIds[order.records[static_cast<std::size_t>(i)]].size() + 2;
+
+    RawWriter w(out, bound);
+    w.raw("{\"total_call_minutes\": ");
+    w.integer(result.totalCallMinutes);
+    w.raw(", \"results\": [");
+    for (std::size_t i = 0; i < result.fields.size(); ++i) {
+        const TariffResult& f = result.fields[i];
+        if (i) w.raw(", ");
+        w.raw(prefixes[i]);
         if (f.priced)
-            appendInt(out, f.price);
+            w.integer(f.price);
         else
-            out += "null";
-        out += ", \"text\": ";
-        appendJsonString(out, f.text);
-        out += ", \"hint\": ";
-        appendJsonString(out, f.hint);
-        out += ", \"unsupported\": ";
-        appendBool(out, f.unsupported);
-        out += ", \"cheapest\": ";
-        appendBool(out, f.cheapest);
-        out += '}';
+            w.raw("null");
+        w.raw(", \"text\": ");
+        w.string(f.text);
+        w.raw(", \"hint\": ");
+        w.string(f.hint);
+        w.raw(", \"unsupported\": ");
+        w.boolean(f.unsupported);
+        w.raw(", \"cheapest\": ");
+        w.boolean(f.cheapest);
+        w.raw("}");
     }
-    out += "], \"chart\": [";
-    const ChartOrder order = chartOrder(chartInput(result, fixedLine));
+    w.raw("], \"chart\": [");
     for (int i = 0; i < order.count; ++i) {
-        if (i) out += ", ";
-        appendJsonString(out, kChartTable[order.records[static_cast<std::size_t>(i)]].id);
+        if (i) w.raw(", ");
+        w.raw(chartIds[order.records[static_cast<std::size_t>(i)]]);
     }
-    out += "]}";
+    w.raw("]}");
 }
 
 void appendJsonError(std::string& out, std::string_view message) {

@@ -1,0 +1,134 @@
+#include "cli/profile_json.h"
+
+#include <gtest/gtest.h>
+
+namespace sazbar::cli {
+namespace {
+
+TEST(ParseProfile, ReadsEveryField) {
+    const char* text = R"({
+        "matrix": [[1, 2, 3, 4, 5, 6, 7], [8, 9, 10, 11, 12, 13, 14],
+                   [15, 16, 17, 18, 19, 20, 21], [22, 23, 24, 25, 26, 27, -28]],
+        "wap": [29, 30, 31, 32], "gprs_wap_kb": 45, "gprs_internet_kb": 2147483647,
+        "international": [{"country": 27, "peak": 33, "afternoon": 41, "evening_weekend": 34},
+                          {"evening_weekend": 36, "country": 35}],
+        "internet_calls": true, "direct_debit": true, "fixed_line": false})";
+    ProfileInput in;
+    ProfileError e;
+    ASSERT_TRUE(parseProfile(text, in, e)) << e.message;
+    const Profile& p = in.profile;
+    EXPECT_EQ(p.matrix[0][0], 1);
+    EXPECT_EQ(p.matrix[1][2], 10);  // afternoon band, Eurotel
+    EXPECT_EQ(p.matrix[3][6], -28);
+    EXPECT_EQ(p.wap[3], 32);
+    EXPECT_EQ(p.gprsWap, 45);
+    EXPECT_EQ(p.gprsNet, 2147483647);
+    EXPECT_EQ(p.intl[0].country, 27);
+    EXPECT_EQ(p.intl[0].peak, 33);
+    EXPECT_EQ(p.intl[0].afternoon, 41);
+    EXPECT_EQ(p.intl[0].eveningWeekend, 34);
+    EXPECT_EQ(p.intl[1].country, 35);
+    EXPECT_EQ(p.intl[1].peak, 0);
+    EXPECT_EQ(p.intl[1].eveningWeekend, 36);
+    EXPECT_TRUE(p.internetCalls);
+    EXPECT_TRUE(in.directDebit);
+    EXPECT_FALSE(in.fixedLine);
+}
+
+TEST(ParseProfile, MissingKeysTakeTheDefaults) {
+    ProfileInput in;
+    ProfileError e;
+    // A stale value from an earlier parse must not survive.
+    ASSERT_TRUE(parseProfile(R"({"gprs_wap_kb": 5, "fixed_line": true, "international": [{"country": 9}]})", in, e));
+    ASSERT_TRUE(parseProfile(R"({"international": [{}, {"peak": 4}]})", in, e)) << e.message;
+    const Profile defaults;
+    EXPECT_EQ(in.profile.matrix, defaults.matrix);
+    EXPECT_EQ(in.profile.gprsWap, 0);
+    EXPECT_FALSE(in.fixedLine);
+    // Rows keep their own default countries: 0, 1, 2, 3.
+    for (int r = 0; r < kIntlRows; ++r) EXPECT_EQ(in.profile.intl[r].country, r);
+    EXPECT_EQ(in.profile.intl[1].peak, 4);
+
+    ASSERT_TRUE(parseProfile("  {}\r\n", in, e));
+    ASSERT_TRUE(parseProfile(R"({"international": []})", in, e));
+    EXPECT_EQ(in.profile.intl[3].country, 3);
+}
+
+TEST(ParseProfile, AcceptsTheRangeEnds) {
+    ProfileInput in;
+    ProfileError e;
+    ASSERT_TRUE(parseProfile(R"({"gprs_wap_kb": -2147483648, "gprs_internet_kb": -0,
+                                 "international": [{"country": 0}, {"country": 35}]})",
+                             in, e))
+        << e.message;
+    EXPECT_EQ(in.profile.gprsWap, -2147483648LL);
+}
+
+struct ErrorCase {
+    const char* text;
+    int line;
+    const char* message;  // exact, or the start of a parser message
+};
+
+TEST(ParseProfile, NamesTheFaultyField) {
+    const ErrorCase cases[] = {
+        {R"({"matrix": [[1,2,3,4,5,6,7], [1,2,"x",4,5,6,7]]})", 1, "matrix[1][2]: expected an integer"},
+        {R"({"matrix": [[1,2,3,4,5,6,7], [1,2,1.5,4,5,6,7]]})", 1, "matrix[1][2]: expected an integer"},
+        {R"({"matrix": [[1,2,3,4,5,6,7], [1,2,3,4,5,6]]})", 1, "matrix[1]: expected 7 integers, got 6"},
+        {R"({"matrix": [[1,2,3,4,5,6,7,8]]})", 1, "matrix[0]: expected 7 integers, got more"},
+        {R"({"matrix": [[0,0,0,0,0,0,0]]})", 1, "matrix: expected 4 rows, got 1"},
+        {R"({"matrix": [[0,0,0,0,0,0,0],[0,0,0,0,0,0,0],[0,0,0,0,0,0,0],[0,0,0,0,0,0,0],[]]})", 1,
+         "matrix: expected 4 rows, got more"},
+        {R"({"matrix": [1]})", 1, "matrix[0]: expected an array of 7 integers"},
+        {R"({"matrix": {}})", 1, "matrix: expected an array of 4 arrays of 7 integers"},
+        {R"({"wap": [1, 2, 3]})", 1, "wap: expected 4 integers, got 3"},
+        {R"({"wap": [1, 2, 3, 4, 5]})", 1, "wap: expected 4 integers, got more"},
+        {R"({"wap": [1, 2, null, 4]})", 1, "wap[2]: expected an integer"},
+        {R"({"gprs_wap_kb": "5"})", 1, "gprs_wap_kb: expected an integer"},
+        {R"({"gprs_wap_kb": 1e3})", 1, "gprs_wap_kb: expected an integer"},
+        {R"({"gprs_wap_kb": 5.0})", 1, "gprs_wap_kb: expected an integer"},
+        {R"({"gprs_internet_kb": 2147483648})", 1, "gprs_internet_kb: outside the 32-bit range"},
+        {R"({"gprs_internet_kb": -2147483649})", 1, "gprs_internet_kb: outside the 32-bit range"},
+        {R"({"gprs_internet_kb": 123456789012345678901234567890})", 1, "gprs_internet_kb: outside the 32-bit range"},
+        {R"({"gprs_internet_kb": -123456789012345678901234567890})", 1, "gprs_internet_kb: outside the 32-bit range"},
+        {R"({"internet_calls": 1})", 1, "internet_calls: expected true or false"},
+        {R"({"direct_debit": "true"})", 1, "direct_debit: expected true or false"},
+        {R"({"fixed_line": null})", 1, "fixed_line: expected true or false"},
+        {R"({"international": [{"country": 36}]})", 1, "international[0].country: expected a country index from 0 to 35"},
+        {R"({"international": [{}, {"country": -1}]})", 1, "international[1].country: expected a country index from 0 to 35"},
+        {R"({"international": [{}, {}, {}, {}, {}]})", 1, "international: expected at most 4 rows"},
+        {R"({"international": [[]]})", 1, "international[0]: expected an object"},
+        {R"({"international": {"country": 1}})", 1, "international: expected an array of up to 4 objects"},
+        {R"({"international": [{"peak": 1, "peek": 2}]})", 1, R"(international[0]."peek": unknown key)"},
+        {R"({"international": [{"peak": 1, "peak": 2}]})", 1, "international[0].peak: duplicate key"},
+        {R"({"wap": [0,0,0,0], "wap": [0,0,0,0]})", 1, "wap: duplicate key"},
+        {R"({"Matrix": []})", 1, R"("Matrix": unknown key)"},
+        {"{\"a\\nb\": 1}", 1, R"("a\nb": unknown key)"},
+        {R"([])", 1, "expected a JSON object"},
+        {R"(5)", 1, "expected a JSON object"},
+        // Multi-line texts: the line where the faulty value ends.
+        {"{\n \"wap\": [1, 2,\n 3, 4.5\n]}", 3, "wap[3]: expected an integer"},
+        {"{\n \"wap\": [1, 2,\n 3\n]\n}", 4, "wap: expected 4 integers, got 3"},
+        {"{\n\n \"gprs_wap_kb\": 99999999999\n}", 3, "gprs_wap_kb: outside the 32-bit range"},
+        {"{\n\n \"nope\"\n: 1}", 3, R"("nope": unknown key)"},
+        // Syntax errors carry the parser's own position.
+        {"", 0, "parse error at line 1, column 1"},
+        {"{\"wap\": [1,2,3,4],}", 0, "parse error at line 1, column 19"},
+        {"{}\n{}", 0, "parse error at line 2, column 1"},
+        {"{\"gprs_wap_kb\": 01}", 0, "parse error at line 1, column 18"},
+        {"{\"a\xff\": 1}", 0, "parse error at line 1"},
+    };
+    for (const ErrorCase& c : cases) {
+        ProfileInput in;
+        ProfileError e;
+        ASSERT_FALSE(parseProfile(c.text, in, e)) << c.text;
+        EXPECT_EQ(e.line, c.line) << c.text;
+        if (c.line > 0)
+            EXPECT_EQ(e.message, c.message) << c.text;
+        else
+            EXPECT_TRUE(e.message.starts_with(c.message)) << c.text << "\n got: " << e.message;
+    }
+}
+
+}  // namespace
+}  // namespace sazbar::cli
