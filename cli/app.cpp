@@ -128,7 +128,7 @@ private:
     static constexpr std::size_t kBufferSize = kMaxBatchLine + 65536;
 
     bool finish(std::string_view& line, bool& tooLong) {
-        if (discarding_) {
+        if (discarding_ || line.size() > kMaxBatchLine) {
             discarding_ = false;
             tooLong = true;
             line = {};
