@@ -229,12 +229,14 @@ void Tgraf::resizeEvent(QResizeEvent* e) {
 void Tgraf::changeEvent(QEvent* e) {
     if (e->type() == QEvent::PaletteChange && plot_) {
         plot_->setBackground(palette().window());
-        plot_->replot();
+        replot();
     }
     QWidget::changeEvent(e);
 }
 
 void Tgraf::vytvor_data() {
+    // A hidden window that was resized has not had its resize event yet.
+    placeControls();
     if (zoomed_) undoZoom(false);
     anim_.stop();
 
@@ -295,9 +297,19 @@ void Tgraf::vytvor_data() {
 }
 
 void Tgraf::applyResize() {
+    placeControls();
+    if (CheckBox1->isChecked() && !zoomed_) showValueLabels();
+    else hideValueLabels();
+}
+
+// Positions and font sizes for the window's current size.
+void Tgraf::placeControls() {
     const int W = width(), H = height();
     plot_->setGeometry(2, 16, std::max(0, W - 14), std::max(0, H - 98));
     plot_->setViewport(plot_->rect());
+    // A window too small for any chart keeps the plot out of the way rather
+    // than have it paint into nothing.
+    plot_->setVisible(W > 14 && H > 98);
     const int tops[3] = {H - 59, H - 61, H - 67};
     static const int labelX[3] = {8, 136, 251}, swatchX[3] = {72, 184, 296};
     for (int n = 0; n < 3; ++n) {
@@ -311,14 +323,8 @@ void Tgraf::applyResize() {
     const QFont tick(sazbar::chart::kAxisFont, std::max(1, W / 100));
     plot_->xAxis->setTickLabelFont(tick);
     plot_->yAxis->setTickLabelFont(tick);
-
-    if (CheckBox1->isChecked() && !zoomed_) {
-        markFont_.setPointSize(W / 150 + 2);
-        for (QCPItemText* t : texts_) t->setFont(markFont_);
-        showValueLabels();
-    } else {
-        hideValueLabels();
-    }
+    markFont_.setPointSize(W / 150 + 2);
+    for (QCPItemText* t : texts_) t->setFont(markFont_);
 }
 
 // Every label back in its automatic place, shown, then straightened.
@@ -327,7 +333,7 @@ void Tgraf::showValueLabels() {
     layoutValueLabels();
     sazbar::chart::narovnej(marks_, plot_->height());
     applyMarks();
-    plot_->replot();
+    replot();
 }
 
 void Tgraf::hideValueLabels() {
@@ -336,7 +342,7 @@ void Tgraf::hideValueLabels() {
         texts_[n]->setVisible(false);
         arrows_[n]->setVisible(false);
     }
-    plot_->replot();
+    replot();
 }
 
 void Tgraf::layoutValueLabels() {
@@ -366,6 +372,10 @@ void Tgraf::applyMarks() {
         arrows_[n]->start->setCoords(m.arrowFromX, m.arrowFromY);
         arrows_[n]->end->setCoords(m.arrowToX, m.arrowToY);
     }
+}
+
+void Tgraf::replot() {
+    if (!plot_->rect().isEmpty()) plot_->replot();
 }
 
 void Tgraf::CheckBox1Click() {
@@ -419,7 +429,7 @@ void Tgraf::setRangesAnimated(const QCPRange& keys, const QCPRange& values, bool
         anim_.stop();
         plot_->xAxis->setRange(keys);
         plot_->yAxis->setRange(values);
-        plot_->replot();
+        replot();
         return;
     }
     animFromKeys_ = plot_->xAxis->range();
@@ -443,5 +453,5 @@ void Tgraf::animationStep() {
         plot_->xAxis->setRange(mix(animFromKeys_, animToKeys_));
         plot_->yAxis->setRange(mix(animFromValues_, animToValues_));
     }
-    plot_->replot();
+    replot();
 }

@@ -71,6 +71,8 @@ private:
     void chartMouseDown();
     void chartMouseUp();
     void applyResize();
+    void placeControls();
+    void replot();
     void showValueLabels();
     void hideValueLabels();
     void layoutValueLabels();
