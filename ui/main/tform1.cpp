@@ -340,9 +340,10 @@ void TForm1::recalc() {
 }
 
 void TForm1::validate(QLineEdit* edit) {
-    std::string text = edit->text().toStdString();
-    if (sazbar::textToInt(text) <= 0) text = "0";
-    const QString clean = toQString(sazbar::intToText(sazbar::textToInt(text)));
+    // Nothing, a negative number or text without digits becomes "0"; the rest
+    // is rewritten as plain decimal (leading zeros and trailing letters go).
+    const std::int32_t value = sazbar::textToInt(edit->text().toStdString());
+    const QString clean = value <= 0 ? QStringLiteral("0") : toQString(sazbar::intToText(value));
     if (clean != edit->text()) edit->setText(clean);
 }
 
