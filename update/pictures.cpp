@@ -3,6 +3,7 @@
 #include "update/settings.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -136,7 +137,12 @@ QPixmap makeSplashPicture(QSize size, qreal dpr) {
 
   // the name, with a soft shadow
   const QRectF titleBox(w * 0.34, h * 0.12, w * 0.63, h * 0.3);
-  p.setFont(arial(qMax(8, int(h / 8.5)), QFont::Black, true));
+  QFont titleFont = arial(qMax(8, int(h / 9)), QFont::Black, true);
+  // shrink until the name fits its box
+  while (titleFont.pointSize() > 8 &&
+         QFontMetricsF(titleFont).horizontalAdvance(QString::fromLatin1(kProgramName)) > titleBox.width() - 6)
+    titleFont.setPointSize(titleFont.pointSize() - 1);
+  p.setFont(titleFont);
   p.setPen(QColor(0, 0, 0, 110));
   p.drawText(titleBox.translated(2, 2), Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(kProgramName));
   p.setPen(Qt::white);

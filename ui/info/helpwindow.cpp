@@ -44,6 +44,8 @@ void HelpWindow::addSection(const QString &heading, const QString &text) {
     bold.setBold(true);
     title->setFont(bold);
     m_text->addWidget(title);
+  } else if (m_text->count() > 0) {
+    m_text->addSpacing(4);
   }
   auto *body = new QLabel(this);
   body->setTextFormat(Qt::PlainText);

@@ -2,6 +2,7 @@
 
 #include "ui/info/infopictures.h"
 #include "update/linklabel.h"
+#include "update/pictures.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -91,6 +92,12 @@ Tinfo::Tinfo(QWidget *parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedS
   connect(termsWeb, &sazbar::ClickLabel::clicked, this, &Tinfo::openWebSite);
   connect(mail, &sazbar::ClickLabel::clicked, this, &Tinfo::writeMail);
   connect(author, &sazbar::ClickLabel::clicked, this, &Tinfo::writeMail);
+
+  // the splash picture in small
+  auto *picture = new QLabel(this);
+  picture->setPixmap(sazbar::makeSplashPicture(QSize(360, 240))
+                         .scaled(QSize(105, 70), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  picture->setGeometry(20, 16, 105, 70);
 
   plainLabel(QStringLiteral("Porovnává tarify:"), this, QRect(20, 104, 110, 18));
   tmobile = tile(QStringLiteral("T-Mobile"), QColor(0x9c, 0x2a, 0x7a), this);
