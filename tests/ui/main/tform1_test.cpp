@@ -215,6 +215,7 @@ TEST_F(MainWindow, CalculationOpensResultsBelowAMonthOfMinutes) {
         {{{24, "40000"}, {27, "4639"}}, true},
         {{{24, "40000"}, {27, "4640"}}, false},
         {{{5, "99999"}, {7, "99999"}, {29, "99999"}, {45, "999999"}, {33, "99999"}}, true},  // not call minutes
+        {{{1, "2147483647"}, {2, "2147483647"}}, false},  // no wrap-around into negative totals
     };
     for (const Case& c : cases) {
         auto w = open();
