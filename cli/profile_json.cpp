@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <limits>
 
@@ -308,7 +309,169 @@ bool ProfileHandler::end_array() {
 
 }  // namespace
 
-bool parseProfile(std::string_view text, ProfileInput& out, ProfileError& error) {
+namespace {
+
+// A strict scanner for the common case of a plain profile, several times
+// faster than the general parser. Every function returns false to give up.
+class QuickReader {
+public:
+    QuickReader(std::string_view text, ProfileInput& out) : p_(text.data()), end_(text.data() + text.size()), out_(out) {}
+
+    bool read() {
+        if (!expect('{')) return false;
+        if (!expect('}')) {
+            std::uint32_t seen = 0;
+            do {
+                std::string_view name;
+                if (!key(name) || !expect(':')) return false;
+                const RootKey k = lookup(kRootKeys, name);
+                const auto bit = 1u << static_cast<unsigned>(k);
+                if (k == RootKey::None || (seen & bit)) return false;
+                seen |= bit;
+                if (!member(k)) return false;
+            } while (expect(','));
+            if (!expect('}')) return false;
+        }
+        skipBlanks();
+        return p_ == end_;
+    }
+
+private:
+    void skipBlanks() {
+        while (p_ < end_ && (*p_ == ' ' || *p_ == '\t' || *p_ == '\n' || *p_ == '\r')) ++p_;
+    }
+    // Takes `c` when it comes next.
+    bool expect(char c) {
+        skipBlanks();
+        if (p_ == end_ || *p_ != c) return false;
+        ++p_;
+        return true;
+    }
+    bool key(std::string_view& name) {
+        if (!expect('"')) return false;
+        const char* start = p_;
+        while (p_ < end_ && *p_ != '"') {
+            // Escapes, control characters and non-ASCII are left to the library.
+            const auto c = static_cast<unsigned char>(*p_);
+            if (c == '\\' || c < 0x20 || c >= 0x80) return false;
+            ++p_;
+        }
+        if (p_ == end_) return false;
+        name = std::string_view(start, static_cast<std::size_t>(p_ - start));
+        ++p_;
+        return true;
+    }
+
+    static bool digit(char c) { return c >= '0' && c <= '9'; }
+
+    bool integer(std::int32_t& v) {
+        skipBlanks();
+        const bool negative = p_ < end_ && *p_ == '-';
+        if (negative) ++p_;
+        if (p_ == end_ || !digit(*p_)) return false;
+        if (*p_ == '0' && p_ + 1 < end_ && digit(p_[1])) return false;  // leading zero: invalid JSON
+        std::uint64_t m = 0;
+        int digits = 0;
+        for (; p_ < end_ && digit(*p_); ++p_) {
+            if (++digits > 10) return false;
+            m = m * 10 + static_cast<std::uint64_t>(*p_ - '0');
+        }
+        if (p_ < end_ && (*p_ == '.' || *p_ == 'e' || *p_ == 'E')) return false;
+        if (m > (negative ? 2147483648u : 2147483647u)) return false;
+        v = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(m) : static_cast<std::int64_t>(m));
+        return true;
+    }
+
+    bool boolean(bool& v) {
+        skipBlanks();
+        const auto rest = static_cast<std::size_t>(end_ - p_);
+        if (rest >= 4 && std::memcmp(p_, "true", 4) == 0) {
+            v = true;
+            p_ += 4;
+            return true;
+        }
+        if (rest >= 5 && std::memcmp(p_, "false", 5) == 0) {
+            v = false;
+            p_ += 5;
+            return true;
+        }
+        return false;
+    }
+
+    template <std::size_t N>
+    bool integers(std::array<std::int32_t, N>& v) {
+        if (!expect('[')) return false;
+        for (std::size_t i = 0; i < N; ++i)
+            if ((i && !expect(',')) || !integer(v[i])) return false;
+        return expect(']');
+    }
+
+    bool intlRow(IntlRow& row) {
+        if (!expect('{')) return false;
+        if (expect('}')) return true;
+        std::uint32_t seen = 0;
+        do {
+            std::string_view name;
+            if (!key(name) || !expect(':')) return false;
+            const IntlKey k = lookup(kIntlKeys, name);
+            const auto bit = 1u << static_cast<unsigned>(k);
+            if (k == IntlKey::None || (seen & bit)) return false;
+            seen |= bit;
+            switch (k) {
+                case IntlKey::Country:
+                    if (!integer(row.country) || row.country < 0 || row.country >= kCountries) return false;
+                    break;
+                case IntlKey::Peak: if (!integer(row.peak)) return false; break;
+                case IntlKey::Afternoon: if (!integer(row.afternoon)) return false; break;
+                case IntlKey::EveningWeekend: if (!integer(row.eveningWeekend)) return false; break;
+                case IntlKey::None: return false;
+            }
+        } while (expect(','));
+        return expect('}');
+    }
+
+    bool member(RootKey k) {
+        Profile& p = out_.profile;
+        switch (k) {
+            case RootKey::Matrix:
+                if (!expect('[')) return false;
+                for (int b = 0; b < kBands; ++b)
+                    if ((b && !expect(',')) || !integers(p.matrix[b])) return false;
+                return expect(']');
+            case RootKey::Wap: return integers(p.wap);
+            case RootKey::GprsWap: return integer(p.gprsWap);
+            case RootKey::GprsNet: return integer(p.gprsNet);
+            case RootKey::International:
+                if (!expect('[')) return false;
+                if (expect(']')) return true;
+                for (int r = 0;; ++r) {
+                    if (r == kIntlRows || !intlRow(p.intl[r])) return false;
+                    if (!expect(',')) break;
+                }
+                return expect(']');
+            case RootKey::InternetCalls: return boolean(p.internetCalls);
+            case RootKey::DirectDebit: return boolean(out_.directDebit);
+            case RootKey::FixedLine: return boolean(out_.fixedLine);
+            case RootKey::None: break;
+        }
+        return false;
+    }
+
+    const char* p_;
+    const char* const end_;
+    ProfileInput& out_;
+};
+
+}  // namespace
+
+namespace detail {
+
+bool parseProfileQuick(std::string_view text, ProfileInput& out) {
+    out = ProfileInput{};
+    return QuickReader(text, out).read();
+}
+
+bool parseProfileWithLibrary(std::string_view text, ProfileInput& out, ProfileError& error) {
     out = ProfileInput{};
     const char* high = text.data();
     ProfileHandler handler(out, text.data(), &high);
@@ -327,6 +490,12 @@ bool parseProfile(std::string_view text, ProfileInput& out, ProfileError& error)
     error.line = tracked.line();
     error.message = tracked.message();
     return false;
+}
+
+}  // namespace detail
+
+bool parseProfile(std::string_view text, ProfileInput& out, ProfileError& error) {
+    return detail::parseProfileQuick(text, out) || detail::parseProfileWithLibrary(text, out, error);
 }
 
 }  // namespace sazbar::cli

@@ -32,4 +32,13 @@ struct ProfileError {
 // overwritten either way.
 bool parseProfile(std::string_view text, ProfileInput& out, ProfileError& error);
 
+namespace detail {
+// The two ways parseProfile reads a text. The quick reader takes only plain,
+// valid profiles (no escapes, no fractions, numbers in range, no repeated
+// keys) and gives up on anything else; the library reader takes any text and
+// names what is wrong with it. Where both succeed they agree.
+bool parseProfileQuick(std::string_view text, ProfileInput& out);
+bool parseProfileWithLibrary(std::string_view text, ProfileInput& out, ProfileError& error);
+}  // namespace detail
+
 }  // namespace sazbar::cli

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 namespace sazbar::cli {
 namespace {
 
@@ -128,6 +131,122 @@ TEST(ParseProfile, NamesTheFaultyField) {
         else
             EXPECT_TRUE(e.message.starts_with(c.message)) << c.text << "\n got: " << e.message;
     }
+}
+
+}  // namespace
+}  // namespace sazbar::cli
+
+namespace sazbar::cli {
+namespace {
+
+bool same(const ProfileInput& a, const ProfileInput& b) {
+    const Profile &p = a.profile, &q = b.profile;
+    for (int r = 0; r < kIntlRows; ++r) {
+        const IntlRow &x = p.intl[r], &y = q.intl[r];
+        if (x.country != y.country || x.peak != y.peak || x.afternoon != y.afternoon ||
+            x.eveningWeekend != y.eveningWeekend)
+            return false;
+    }
+    return p.matrix == q.matrix && p.wap == q.wap && p.gprsWap == q.gprsWap && p.gprsNet == q.gprsNet &&
+           p.internetCalls == q.internetCalls && a.directDebit == b.directDebit && a.fixedLine == b.fixedLine;
+}
+
+// Random valid profiles in varied layouts: key subsets and orders, blanks,
+// numbers at the ends of the range.
+class ProfileTexts {
+public:
+    explicit ProfileTexts(unsigned seed) : rng_(seed) {}
+
+    std::string next() {
+        std::vector<std::string> members;
+        if (coin()) {
+            std::string m = "\"matrix\":" + blank() + "[";
+            for (int b = 0; b < 4; ++b) m += (b ? "," : "") + blank() + ints(7);
+            members.push_back(m + blank() + "]");
+        }
+        if (coin()) members.push_back("\"wap\"" + blank() + ":" + ints(4));
+        if (coin()) members.push_back("\"gprs_wap_kb\": " + number());
+        if (coin()) members.push_back("\"gprs_internet_kb\":" + blank() + number());
+        if (coin()) {
+            std::string m = "\"international\": [";
+            const int rows = static_cast<int>(rng_() % 5);
+            for (int r = 0; r < rows; ++r) {
+                std::vector<std::string> keys;
+                if (coin()) keys.push_back("\"country\": " + std::to_string(rng_() % 36));
+                for (const char* k : {"peak", "afternoon", "evening_weekend"})
+                    if (coin()) keys.push_back("\"" + std::string(k) + "\":" + number());
+                std::shuffle(keys.begin(), keys.end(), rng_);
+                m += (r ? ", {" : "{") + join(keys) + "}";
+            }
+            members.push_back(m + "]");
+        }
+        for (const char* flag : {"internet_calls", "direct_debit", "fixed_line"})
+            if (coin()) members.push_back("\"" + std::string(flag) + "\": " + (coin() ? "true" : "false"));
+        std::shuffle(members.begin(), members.end(), rng_);
+        return blank() + "{" + join(members) + blank() + "}" + blank();
+    }
+
+    // One random edit: a character that matters to JSON inserted, replaced or removed.
+    std::string mutate(std::string s) {
+        static const std::string chars = "\"\\.eE-+0123456789,:{}[] \t\nxtfnu\xc3\xa9\xff";
+        const std::size_t at = s.empty() ? 0 : rng_() % s.size();
+        const char c = chars[rng_() % chars.size()];
+        switch (rng_() % 3) {
+            case 0: s.insert(at, 1, c); break;
+            case 1: if (!s.empty()) s[at] = c; break;
+            default: if (!s.empty()) s.erase(at, 1);
+        }
+        return s;
+    }
+
+private:
+    bool coin() { return rng_() % 2 == 0; }
+    std::string blank() {
+        static const char* blanks[] = {"", "", " ", "\n  ", "\t", "\r\n"};
+        return blanks[rng_() % 6];
+    }
+    std::string number() {
+        static const char* edges[] = {"0", "-0", "2147483647", "-2147483648", "1", "-1", "44640"};
+        if (rng_() % 4 == 0) return edges[rng_() % 7];
+        return std::to_string(static_cast<int>(rng_() % 2000) - 200);
+    }
+    std::string ints(int n) {
+        std::string s = "[";
+        for (int i = 0; i < n; ++i) s += (i ? "," + blank() : blank()) + number();
+        return s + "]";
+    }
+    std::string join(const std::vector<std::string>& parts) {
+        std::string s;
+        for (std::size_t i = 0; i < parts.size(); ++i) s += (i ? "," + blank() : blank()) + parts[i];
+        return s;
+    }
+    std::mt19937 rng_;
+};
+
+TEST(ParseProfile, QuickReaderAgreesWithTheLibrary) {
+    ProfileTexts texts(2000);
+    int quickTaken = 0, cases = 0;
+    for (int n = 0; n < 20000; ++n) {
+        const std::string valid = texts.next();
+        for (const std::string& text : {valid, texts.mutate(valid), texts.mutate(texts.mutate(valid))}) {
+            ++cases;
+            ProfileInput quick, library, full;
+            ProfileError libraryError, fullError;
+            const bool quickOk = detail::parseProfileQuick(text, quick);
+            const bool libraryOk = detail::parseProfileWithLibrary(text, library, libraryError);
+            if (quickOk) {
+                ++quickTaken;
+                ASSERT_TRUE(libraryOk) << text;
+                ASSERT_TRUE(same(quick, library)) << text;
+            }
+            ASSERT_EQ(parseProfile(text, full, fullError), libraryOk) << text;
+            if (libraryOk) ASSERT_TRUE(same(full, library)) << text;
+            else ASSERT_EQ(fullError.message, libraryError.message) << text;
+        }
+        ProfileInput quick;
+        ASSERT_TRUE(detail::parseProfileQuick(valid, quick)) << valid;  // plain profiles take the quick way
+    }
+    EXPECT_GT(quickTaken, cases / 3);
 }
 
 }  // namespace
