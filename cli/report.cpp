@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cstring>
 #include <vector>
@@ -92,7 +93,10 @@ public:
         out.resize(start + bound);
         p_ = out.data() + start;
     }
-    ~RawWriter() { out_.resize(static_cast<std::size_t>(p_ - out_.data())); }
+    ~RawWriter() {
+        assert(p_ <= out_.data() + out_.size() && "write past the reserved bound");
+        out_.resize(static_cast<std::size_t>(p_ - out_.data()));
+    }
     RawWriter(const RawWriter&) = delete;
     RawWriter& operator=(const RawWriter&) = delete;
 

@@ -25,7 +25,9 @@ std::string slurp(const fs::path& p) {
 }
 
 Outcome runProgram(const std::string& args, const std::string& input = {}) {
-    const fs::path dir = fs::temp_directory_path() / "sazbar_cli_e2e";
+    // Tests may run side by side: each gets its own folder.
+    const fs::path dir = fs::temp_directory_path() /
+                         ("sazbar_cli_e2e_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::create_directories(dir);
     std::ofstream(dir / "in", std::ios::binary) << input;
     const std::string cmd = std::string("'") + SAZBAR_CLI + "' " + args + " < '" + (dir / "in").string() + "' > '" +
