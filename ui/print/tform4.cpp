@@ -47,27 +47,50 @@ void restoreBackgrounds(std::vector<SavedPalette>& saved) {
     saved.clear();
 }
 
+// A control taken out of the picture; it keeps its place in any layout so
+// that nothing else moves.
+struct HiddenControl {
+    QPointer<QWidget> control;
+    bool retained;
+};
+
 template <std::size_t N>
-void hideControls(QWidget* w, const char* const (&names)[N], std::vector<QWidget*>& hidden) {
+void hideControls(QWidget* w, const char* const (&names)[N], std::vector<HiddenControl>& hidden) {
     if (!w) return;
     for (const char* name : names) {
         QWidget* c = w->findChild<QWidget*>(QString::fromLatin1(name));
-        if (c && !c->isHidden()) {
-            c->hide();
-            hidden.push_back(c);
-        }
+        if (!c || c->isHidden()) continue;
+        QSizePolicy sp = c->sizePolicy();
+        hidden.push_back({c, sp.retainSizeWhenHidden()});
+        sp.setRetainSizeWhenHidden(true);
+        c->setSizePolicy(sp);
+        c->hide();
     }
 }
 
-// The client area of a window, also while it is hidden or was never shown.
+void showControls(std::vector<HiddenControl>& hidden) {
+    for (HiddenControl& h : hidden) {
+        if (!h.control) continue;
+        h.control->show();
+        QSizePolicy sp = h.control->sizePolicy();
+        sp.setRetainSizeWhenHidden(h.retained);
+        h.control->setSizePolicy(sp);
+    }
+    hidden.clear();
+}
+
+// Gets a window ready to be painted while hidden: polished, and a window never
+// shown or resized at the size showing would give it, its layout done.
+void prepareHidden(QWidget* w) {
+    if (!w || w->isVisible()) return;
+    w->ensurePolished();
+    if (!w->testAttribute(Qt::WA_Resized)) w->adjustSize();
+    if (QLayout* l = w->layout()) l->activate();
+}
+
+// The client area of a window, also while it is hidden.
 QImage grabClientArea(QWidget* w) {
     if (!w) return QImage();
-    w->ensurePolished();
-    if (!w->isVisible()) {
-        // A window never shown or resized gets the size showing would give it.
-        if (!w->testAttribute(Qt::WA_Resized)) w->adjustSize();
-        if (QLayout* l = w->layout()) l->activate();
-    }
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -160,10 +183,11 @@ void TForm4::updatepic() {
         for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data())})
             setBackground(w, background, saved);
 
+    for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data())}) prepareHidden(w);
     // The chart is built straight away rather than flashed on the screen.
     if (chart_) chart_->vytvor_data();
 
-    std::vector<QWidget*> hidden;
+    std::vector<HiddenControl> hidden;
     hideControls(main_, kMainControls, hidden);
     hideControls(results_, kResultsControls, hidden);
     hideControls(chart_, kChartControls, hidden);
@@ -172,7 +196,7 @@ void TForm4::updatepic() {
     captures_[sazbar::print::Results] = grabClientArea(results_);
     captures_[sazbar::print::Chart] = grabClientArea(chart_);
 
-    for (QWidget* c : hidden) c->show();
+    showControls(hidden);
     restoreBackgrounds(saved);
 
     for (int n = 0; n < kCaptures; ++n) {
