@@ -329,7 +329,9 @@ def individual(u):
                         best, cfg = total, (fm[0], fs[0], fmm[0]) + dcfg
     lines = ["Optimální konfigurace tarifu Individual je tato:", "-" * 56]
     if cfg is None:
-        return best, None
+        # Nothing below the search's start value: the price stays 999999 and the
+        # hint shows the base configuration.
+        cfg = (0, 0, 0, 0, 0, 0, False)
     lines += ["počet volných minut na volání: %d" % cfg[0], "počet volných SMS: %d" % cfg[1], "počet volných MMS: %d" % cfg[2],
               "počet volných kB na WAP (GPRS): %d" % cfg[3], "počet volných minut na internet (CSD): %d" % cfg[4],
               "počet volných kB na internet (GPRS): %d" % cfg[5]]
