@@ -25,6 +25,8 @@ QString tooltipFor(const QString& hint) {
     QString plain = hint;
     plain.replace(QLatin1String("\n\r"), QLatin1String("\n"));
     plain.remove(QLatin1Char('\r'));
+    // The unsupported-service lines end in a line break even without a hint after them.
+    while (plain.endsWith(QLatin1Char('\n'))) plain.chop(1);
     return Qt::convertFromPlainText(plain, Qt::WhiteSpaceNormal);
 }
 

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include "app/app.h"
 #include "ui/main/tform1.h"
@@ -64,6 +65,12 @@ int main(int argc, char** argv) {
     results.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
     QTest::qWait(100);
     save(results.grab(), out, tag + QStringLiteral("_results_telecom"));
+    // A tooltip with several hint lines.
+    QLineEdit* tip = results.field(QStringLiteral("tiprelax"));
+    QToolTip::showText(tip->mapToGlobal(QPoint(4, 4)), tip->toolTip(), tip);
+    QTest::qWait(300);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->inherits("QTipLabel") && top->isVisible()) save(top->grab(), out, tag + QStringLiteral("_tooltip"));
     if (QScreen* s = QGuiApplication::primaryScreen()) save(s->grabWindow(0), out, tag + QStringLiteral("_desktop"));
     return 0;
 }

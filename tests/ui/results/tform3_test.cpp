@@ -251,10 +251,12 @@ TEST_F(ResultsWindow, TooltipsShowHintLinesWithoutCarriageReturns) {
         EXPECT_EQ(hint.toStdString(), sazbar::runPricing(profile)[t.id].hint) << t.id;
         EXPECT_FALSE(f->toolTip().contains(QLatin1Char('\r'))) << t.id;
         EXPECT_EQ(f->toolTip().isEmpty(), hint.isEmpty()) << t.id;
-        if (hint.contains(QStringLiteral("\n\r"))) {
-            ++multiLine;
-            EXPECT_TRUE(f->toolTip().contains(QStringLiteral("<br"))) << f->toolTip().toStdString();
-        }
+        // One tooltip line per hint line, no empty line after the last.
+        QStringList lines = hint.split(QStringLiteral("\n\r"));
+        while (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+        if (lines.size() > 1) ++multiLine;
+        EXPECT_EQ(f->toolTip().count(QStringLiteral("<br")), std::max<qsizetype>(0, lines.size() - 1))
+            << t.id << ": " << f->toolTip().toStdString();
     }
     EXPECT_GT(multiLine, 0);
     // The stacked lines come first, the last check's line on top.
