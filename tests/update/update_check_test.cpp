@@ -200,7 +200,7 @@ TEST_P(UpdateCheckLimit, Timer1EndsACheckThatNeverAnswers) {
   HttpTestServer server;
   ASSERT_TRUE(server.listen());
   server.mode = GetParam().mode;
-  Check check(server.url(), 400, 30000);
+  Check check(server.url(), 1500, 30000);
   ASSERT_TRUE(check.run(5000));
   EXPECT_EQ(check.window.outcome(), Outcome::TimedOut);
   EXPECT_FALSE(check.window.isVisible());
