@@ -142,7 +142,7 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
     bars_->setWidth(0.62);
     bars_->setSelectable(QCP::stNone);
 
-    plot_->addLayer(QStringLiteral("marks"), plot_->layer(QStringLiteral("main")), QCustomPlot::limAbove);
+    plot_->addLayer(QStringLiteral("marks"), plot_->layer(QStringLiteral("axes")), QCustomPlot::limAbove);
     markFont_ = QFont(sazbar::chart::kAxisFont, 7);
     for (int n = 0; n < sazbar::kChartRecords; ++n) {
         auto* arrow = new QCPItemLine(plot_);
@@ -180,8 +180,8 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
     static const std::uint32_t colours[3] = {0x0000FF, 0x008000, 0xFF0000};
     for (int n = 0; n < 3; ++n) {
         labels_[n] = new QLabel(QString::fromUtf8(names[n]), this);
-        QFont f = labels_[n]->font();
-        f.setBold(true);
+        QFont f(sazbar::chart::kAxisFont, 8, QFont::Bold);
+        f.setStretch(QFont::SemiCondensed);
         labels_[n]->setFont(f);
         swatches_[n] = new sazbar::chart::Swatch(sazbar::chart::rgbColour(colours[n]), this);
     }
@@ -288,7 +288,7 @@ void Tgraf::vytvor_data() {
     }
     if (hi <= lo) hi = lo + 1;
     homeKeys_ = QCPRange(0.4, std::max(1, barCount_) + 0.6);
-    homeValues_ = QCPRange(lo, hi + (hi - lo) * 0.15);
+    homeValues_ = QCPRange(lo, hi + (hi - lo) * 0.05);
     plot_->xAxis->setRange(homeKeys_);
     plot_->yAxis->setRange(homeValues_);
 
@@ -305,11 +305,12 @@ void Tgraf::applyResize() {
 // Positions and font sizes for the window's current size.
 void Tgraf::placeControls() {
     const int W = width(), H = height();
-    plot_->setGeometry(2, 16, std::max(0, W - 14), std::max(0, H - 98));
-    plot_->setViewport(plot_->rect());
     // A window too small for any chart keeps the plot out of the way rather
     // than have it paint into nothing.
-    plot_->setVisible(W > 14 && H > 98);
+    if (W <= 14 || H <= 98) plot_->hide();
+    plot_->setGeometry(2, 16, std::max(1, W - 14), std::max(1, H - 98));
+    plot_->setViewport(plot_->rect());
+    if (W > 14 && H > 98) plot_->show();
     const int tops[3] = {H - 59, H - 61, H - 67};
     static const int labelX[3] = {8, 136, 251}, swatchX[3] = {72, 184, 296};
     for (int n = 0; n < 3; ++n) {
@@ -325,6 +326,9 @@ void Tgraf::placeControls() {
     plot_->yAxis->setTickLabelFont(tick);
     markFont_.setPointSize(W / 150 + 2);
     for (QCPItemText* t : texts_) t->setFont(markFont_);
+    // Room above the plot for the dearest bars' labels, which stand out of it.
+    const int markHeight = QFontMetrics(markFont_, plot_).height() + 2;
+    plot_->axisRect()->setMinimumMargins(QMargins(0, sazbar::chart::kArrowLength + 2 * markHeight, 2 * markHeight, 0));
 }
 
 // Every label back in its automatic place, shown, then straightened.

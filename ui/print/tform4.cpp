@@ -123,7 +123,11 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent) {
     auto box = [this](const char* name, const QString& text, int top, bool checked) {
         auto* b = new QCheckBox(text, this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(382, top, 128, 20);
+        QFont f = b->font();
+        f.setPointSize(8);
+        f.setStretch(QFont::SemiCondensed);
+        b->setFont(f);
+        b->setGeometry(378, top, 134, 20);
         b->setChecked(checked);
         return b;
     };
