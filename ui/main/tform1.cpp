@@ -332,12 +332,14 @@ sazbar::Profile TForm1::profile() const {
 
 void TForm1::setResultsWindow(Tform3* results) { m_results = results; }
 
-void TForm1::recalc() {
+std::int64_t TForm1::callMinutes() const {
     std::int64_t total = 0;
     for (int n = 1; n <= sazbar::kBoxCount; ++n)
         if (sazbar::isCallMinutesBox(n)) total += sazbar::textToInt(box(n)->text().toStdString());
-    m_total->setText(toQString(sazbar::intToText(total)));
+    return total;
 }
+
+void TForm1::recalc() { m_total->setText(toQString(sazbar::intToText(callMinutes()))); }
 
 void TForm1::validate(QLineEdit* edit) {
     // Nothing, a negative number or text without digits becomes "0"; the rest
@@ -379,10 +381,8 @@ void TForm1::predefinedToggled(bool on) {
 }
 
 void TForm1::Button1Click() {
-    std::int64_t total = 0;
-    for (int n = 1; n <= sazbar::kBoxCount; ++n)
-        if (sazbar::isCallMinutesBox(n)) total += sazbar::textToInt(box(n)->text().toStdString());
-    if (total < kMinutesLimit) emit resultsRequested();
+    // Summed wide, so that huge boxes cannot wrap around below the limit.
+    if (callMinutes() < kMinutesLimit) emit resultsRequested();
 }
 
 void TForm1::Button4Click() {

@@ -56,6 +56,7 @@ private:
     QLineEdit* makeBox(int n, QWidget* parent);
     QLineEdit* box(int n) const { return m_boxes[static_cast<std::size_t>(n - 1)]; }
 
+    std::int64_t callMinutes() const;
     void recalc();
     void validate(QLineEdit* edit);
     void naplnpole();
