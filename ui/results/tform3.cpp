@@ -205,10 +205,10 @@ QLineEdit* Tform3::makeField(std::string_view id, QWidget* parent) {
     f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     f->setAccessibleName(fromView(sazbar::kTariffs[i].name));
     f->setProperty("hint", QString());
-    f->setAutoFillBackground(true);
+    // A field that can serve the profile lets the window show through.
     QPalette pal = f->palette();
     pal.setColor(QPalette::Text, Qt::black);
-    pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+    pal.setColor(QPalette::Base, Qt::transparent);
     f->setPalette(pal);
     const int w = f->fontMetrics().horizontalAdvance(QStringLiteral("99999")) + 8;
     f->setFixedWidth(w);
@@ -303,7 +303,6 @@ void Tform3::runPricing() {
 }
 
 void Tform3::showResult() {
-    const QColor window = palette().color(QPalette::Window);
     const QColor unsupported = unsupportedColour();
     for (int i = 0; i < sazbar::kTariffCount; ++i) {
         QLineEdit* f = m_fields[i];
@@ -319,9 +318,7 @@ void Tform3::showResult() {
         if (!st.styled || st.cheapest != r.cheapest || st.unsupported != r.unsupported) {
             QPalette pal = f->palette();
             pal.setColor(QPalette::Text, r.cheapest ? QColor(kCheapestColour) : QColor(Qt::black));
-            const QColor& back = r.unsupported ? unsupported : window;
-            pal.setColor(QPalette::Base, back);
-            pal.setColor(QPalette::Window, back);
+            pal.setColor(QPalette::Base, r.unsupported ? unsupported : QColor(Qt::transparent));
             f->setPalette(pal);
             st = {r.cheapest, r.unsupported, true};
         }

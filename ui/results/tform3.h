@@ -39,7 +39,8 @@ public:
     void setSizeable(bool sizeable);
     bool isSizeable() const { return m_sizeable; }
 
-    // The background of a field whose tariff cannot serve the profile.
+    // The background of a field whose tariff cannot serve the profile; the
+    // others are transparent on the window.
     static QColor unsupportedColour();
 
 signals:
