@@ -107,7 +107,7 @@ TEST(JsonError, IsValidJsonForAnyBytes) {
     EXPECT_EQ(j["error"], "bad\xef\xbf\xbd name: \"x\"\n");
 }
 
-// Splits RFC 4180 text into records of fields.
+// Splits RFC 4180 text into records of fields; line breaks belong in quotes.
 std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
     std::vector<std::vector<std::string>> records(1, std::vector<std::string>(1));
     bool quoted = false;
@@ -125,6 +125,9 @@ std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
         } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
             ++i;
             records.emplace_back(1);
+        } else if (c == '\r' || c == '\n') {
+            ADD_FAILURE() << "line break outside quotes at " << i;
+            field += c;
         } else {
             field += c;
         }
