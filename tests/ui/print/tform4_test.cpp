@@ -84,17 +84,6 @@ protected:
     TForm4 form;
 };
 
-TEST_F(PrintTest, StartsWithEverythingChosenButTheWhiteBackground) {
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Tisk"));
-    EXPECT_EQ(form.size(), QSize(514, 530));
-    EXPECT_TRUE(box(1)->isChecked());
-    EXPECT_TRUE(box(2)->isChecked());
-    EXPECT_TRUE(box(3)->isChecked());
-    EXPECT_FALSE(box(4)->isChecked());
-    EXPECT_EQ(box(1)->text(), QStringLiteral("Tisk vstupních hodnot"));
-    EXPECT_EQ(box(4)->text(), QStringLiteral("Bílé pozadí"));
-}
-
 TEST_F(PrintTest, CapturesHiddenWindowsAtTheirSizeWithoutTheirButtons) {
     form.updatepic();
     const auto& caps = form.captures();
