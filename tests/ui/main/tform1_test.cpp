@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -458,6 +459,18 @@ TEST_F(MainWindow, ProgramOpensPricedResultsAndSpeaksCzech) {
     QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_TRUE(question.button(QMessageBox::Yes)->text().contains(QStringLiteral("Ano")));
     EXPECT_TRUE(question.button(QMessageBox::No)->text().contains(QStringLiteral("Ne")));
+}
+
+TEST_F(MainWindow, ClosingTheMainWindowEndsTheProgramWithResultsOpen) {
+    App app;
+    app.start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.mainWindow()));
+    click(control(app.mainWindow(), "Button1"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.resultsWindow()));
+    QTimer::singleShot(0, &app.mainWindow(), [&] { app.mainWindow().close(); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });  // did not end
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(QFile::exists(QStringLiteral("sazbar.dat")));
 }
 
 }  // namespace
