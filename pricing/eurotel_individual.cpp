@@ -1,0 +1,153 @@
+// Eurotel "Individual": the search for the cheapest configuration and its hint.
+#include "pricing/eurotel_individual.h"
+
+#include <cassert>
+#include <charconv>
+#include <cstring>
+#include <string_view>
+
+#include "pricing/tariff_common.h"
+
+namespace sazbar {
+
+namespace {
+
+constexpr const IndividualPriceList& L = kIndividual;
+
+// Cost of `used` units under a package: its fee plus the units beyond the free ones.
+constexpr std::int64_t packageCost(const IndividualPackage& p, std::int64_t used, std::int64_t rate) {
+    return p.fee + (used > p.free ? (used - p.free) * rate : 0);
+}
+
+// Index of the first cheapest package for `used` units: a later package
+// replaces the best only when strictly cheaper, so a tie keeps the smaller one.
+template <std::size_t N>
+int firstCheapest(const std::array<IndividualPackage, N>& list, std::int64_t used, std::int64_t rate,
+                  std::int64_t& cost) {
+    int best = 0;
+    cost = packageCost(list[0], used, rate);
+    for (int i = 1; i < static_cast<int>(N); ++i) {
+        const std::int64_t c = packageCost(list[static_cast<std::size_t>(i)], used, rate);
+        if (c < cost) {
+            cost = c;
+            best = i;
+        }
+    }
+    return best;
+}
+
+// Paid share of the call cost with F free minutes; without free minutes every
+// minute is paid.
+Share minuteShare(std::int64_t total, std::int64_t free) {
+    return free == 0 ? kWholeShare : paidShare(total, free);
+}
+
+constexpr std::string_view kRule = "--------------------------------------------------------";
+static_assert(kRule.size() == 56);
+
+// Appends text to a fixed buffer (the hint is built in one piece and then
+// copied into the field's string, which keeps its capacity between runs). The
+// longest hint is under 400 bytes.
+struct Buffer {
+    char data[1024];
+    std::size_t size = 0;
+    void put(std::string_view s) {
+        assert(size + s.size() <= sizeof data);
+        std::memcpy(data + size, s.data(), s.size());
+        size += s.size();
+    }
+    void number(std::int64_t v) {
+        const auto r = std::to_chars(data + size, data + sizeof data, v);
+        size = static_cast<std::size_t>(r.ptr - data);
+    }
+};
+
+}  // namespace
+
+// The price is a sum of parts chosen independently: the minutes package, the
+// SMS package, the MMS package and the data choice (which is itself three
+// independent packages, or NONSTOP). For such a sum the minimal keys of the
+// walk described in the header are exactly the products of each part's
+// minimal indexes, and the lexicographically first of them takes each part's
+// first minimal index. NONSTOP is the last data choice, so it wins only when
+// strictly cheaper than the best package triple. The minutes part is compared
+// exactly (see below), so equal costs with a fractional share still tie.
+IndividualChoice chooseIndividual(const EurotelSums& s) {
+    IndividualChoice r;
+    IndividualConfig& c = r.config;
+
+    // Minutes: the cost of package m is fee_m + calls x share_m. With T > 0
+    // every share is (T - F_m) / T (0 when T < F_m, 1 without free minutes),
+    // so the costs compare exactly as fee_m x T + calls x max(T - F_m, 0),
+    // without division. With T <= 0 the shares are 1 (no free minutes) or 0.
+    const std::int64_t calls = (s.fixed + s.tm + s.osk) * L.rateOther + s.et * L.rateEurotel + s.vm * L.rateVoiceMail;
+    const std::int64_t T = s.T;
+    const auto scaledKey = [&](const IndividualPackage& p) -> i128 {
+        // 128 bits: products of two usage-sized values.
+        if (T > 0) return static_cast<i128>(p.fee) * T + (T > p.free ? static_cast<i128>(calls) * (T - p.free) : 0);
+        return p.fee + (p.free == 0 ? calls : 0);
+    };
+    i128 bestKey = scaledKey(L.minutes[0]);
+    for (int i = 1; i < static_cast<int>(L.minutes.size()); ++i) {
+        const i128 key = scaledKey(L.minutes[static_cast<std::size_t>(i)]);
+        if (key < bestKey) {
+            bestKey = key;
+            c.minutes = i;
+        }
+    }
+    const IndividualPackage& minutes = L.minutes[static_cast<std::size_t>(c.minutes)];
+    const Money minutesCost = Money::scaled(calls, minuteShare(T, minutes.free)) + minutes.fee;
+
+    // Messages.
+    std::int64_t smsCost = 0, mmsCost = 0;
+    c.sms = firstCheapest(L.sms, s.sms, L.smsRate, smsCost);
+    c.mms = firstCheapest(L.mms, s.mms, L.mmsRate, mmsCost);
+
+    // Data: the first cheapest triple, then NONSTOP when strictly cheaper.
+    std::int64_t wapCost = 0, csdCost = 0, netCost = 0;
+    c.gprsWap = firstCheapest(L.gprsWap, s.gprsWap, L.gprsWapRate, wapCost);
+    c.csd = firstCheapest(L.csd, s.data, L.csdRate, csdCost);
+    c.gprsNet = firstCheapest(L.gprsNet, s.gprsNet, L.gprsNetRate, netCost);
+    std::int64_t dataCost = wapCost + csdCost + netCost;
+    if (L.dataNonstop < dataCost) {
+        dataCost = L.dataNonstop;
+        c.gprsWap = c.csd = c.gprsNet = 0;
+        c.nonstop = true;
+    }
+
+    const std::int64_t rest = L.baseFee + smsCost + mmsCost + dataCost + static_cast<i128>(s.wap) * L.wapMinuteRate +
+                      eurotelIntlCost(s, L.rateOther);
+    r.price = minutesCost + rest;
+    const Money cap = Money::milli(999999_kc);
+    if (!(r.price < cap)) {
+        // No configuration below the search's start value.
+        r.price = cap;
+        c = IndividualConfig{};
+    }
+    return r;
+}
+
+void writeIndividualHint(const IndividualConfig& c, std::string& hint) {
+    Buffer b;
+    b.put("Optimální konfigurace tarifu Individual je tato:");
+    b.put(kLineBreak);
+    b.put(kRule);
+    const auto line = [&b](std::string_view label, std::int64_t n) {
+        b.put(kLineBreak);
+        b.put(label);
+        b.number(n);
+    };
+    line("počet volných minut na volání: ", L.minutes[static_cast<std::size_t>(c.minutes)].free);
+    line("počet volných SMS: ", L.sms[static_cast<std::size_t>(c.sms)].free);
+    line("počet volných MMS: ", L.mms[static_cast<std::size_t>(c.mms)].free);
+    line("počet volných kB na WAP (GPRS): ", c.nonstop ? 0 : L.gprsWap[static_cast<std::size_t>(c.gprsWap)].free);
+    line("počet volných minut na internet (CSD): ", c.nonstop ? 0 : L.csd[static_cast<std::size_t>(c.csd)].free);
+    line("počet volných kB na internet (GPRS): ", c.nonstop ? 0 : L.gprsNet[static_cast<std::size_t>(c.gprsNet)].free);
+    if (c.nonstop) {
+        b.put(kLineBreak);
+        b.put("Příplatek Data NONSTOP");
+    }
+    hint.assign(b.data, b.size);
+}
+
+}  // namespace sazbar
