@@ -3,46 +3,86 @@
 #include <QApplication>
 #include <QLibraryInfo>
 
+#include "ui/chart/tgraf.h"
+#include "ui/info/helpwindow.h"
+#include "ui/info/tinfo.h"
 #include "ui/main/tform1.h"
+#include "ui/print/tform4.h"
 #include "ui/results/tform3.h"
+#include "update/taktualizace.h"
+#include "update/tnewversion.h"
+#include "update/tstartup.h"
 
-App::App() {
-    // Message boxes read "Ano" / "Ne".
+App::App(int splashDelayMs) {
+    // Message boxes and the print dialogs read Czech ("Ano" / "Ne").
     if (m_qtTexts.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qtTexts);
 
-    // Every window is created now and lives until the end; the main window
-    // reads the saved inputs while it is being created.
-    m_results = std::make_unique<Tform3>();
+    // Every window is created now and lives until the end, the splash first;
+    // the main window reads the saved inputs while it is being created.
+    m_splash = std::make_unique<Tstartup>(nullptr, splashDelayMs);
     m_main = std::make_unique<TForm1>();
+    m_results = std::make_unique<Tform3>();
+    m_chart = std::make_unique<Tgraf>();
+    m_print = std::make_unique<TForm4>();
+    m_help = std::make_unique<Thelp>();
+    m_intlHelp = std::make_unique<Tzahr_help>();
+    m_resultsHelp = std::make_unique<TForm2>();
+    m_chartHelp = std::make_unique<Tgraph_help>();
+    m_notice = std::make_unique<Tnewversion>();
+    m_update = std::make_unique<Taktualizace>();
+    m_info = std::make_unique<Tinfo>();
+    m_version = m_update->version();
+
     m_main->setResultsWindow(m_results.get());
     m_results->setProfileSource([main = m_main.get()] { return main->profile(); });
+    m_chart->setResultsWindow(m_results.get());
+    m_print->setWindows(m_main.get(), m_results.get(), m_chart.get());
+    m_update->setNoticeWindow(m_notice.get());
+    m_splash->setMainWindow(m_main.get());
+    m_splash->setUpdateWindow(m_update.get());
 
     connect(m_main.get(), &TForm1::resultsRequested, this, &App::showResults);
     connect(m_main.get(), &TForm1::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-
-    // Windows of the other parts of the program, connected here as they come:
-    // TForm1::helpRequested(bool international)  -> general or international help window
-    // TForm1::infoRequested()                    -> information window
-    // Tform3::chartRequested()                   -> chart window, resized to 800 x 515, shown
-    // Tform3::printRequested()                   -> print window
-    // Tform3::helpRequested()                    -> results help window
+    connect(m_main.get(), &TForm1::helpRequested, this, [this](bool international) {
+        present(international ? static_cast<QWidget*>(m_intlHelp.get()) : m_help.get());
+    });
+    connect(m_main.get(), &TForm1::infoRequested, this, [this] {
+        m_info->setVersion(m_version);
+        present(m_info.get());
+    });
+    connect(m_results.get(), &Tform3::chartRequested, this, &App::showChart);
+    connect(m_results.get(), &Tform3::printRequested, this, [this] { present(m_print.get()); });
+    connect(m_results.get(), &Tform3::helpRequested, this, [this] { present(m_resultsHelp.get()); });
+    connect(m_chart.get(), &Tgraf::helpRequested, this, [this] { present(m_chartHelp.get()); });
 }
 
 App::~App() = default;
 
-void App::start() { m_main->show(); }
+void App::start() { m_splash->show(); }
+
+void App::startWithoutSplash() { m_main->show(); }
+
+void App::present(QWidget* w) {
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
 
 void App::showResults() {
     // Showing activates the window, and activation prices the profile.
-    m_results->show();
-    m_results->raise();
-    m_results->activateWindow();
+    present(m_results.get());
+}
+
+void App::showChart() {
+    m_chart->resize(800, 515);
+    present(m_chart.get());
 }
 
 int runSazbar(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sazbar 2000"));
+    QApplication::setApplicationVersion(QStringLiteral("6.61"));
     // The main window ends the program, whatever other windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
     App app;

@@ -2,33 +2,69 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QTranslator>
 #include <memory>
 
 class TForm1;
+class TForm2;
+class TForm4;
+class Taktualizace;
 class Tform3;
+class Tgraf;
+class Tgraph_help;
+class Thelp;
+class Tinfo;
+class Tnewversion;
+class Tstartup;
+class Tzahr_help;
 
 class App : public QObject {
     Q_OBJECT
 
 public:
-    // Needs a QApplication. Loads the Czech texts of Qt's own dialogs.
-    App();
+    // Needs a QApplication. Loads the Czech texts of Qt's own dialogs and
+    // creates every window; the splash's timer starts with it.
+    explicit App(int splashDelayMs = 4000);
     ~App() override;
 
-    // Shows the main window.
+    // Shows the splash; the main window follows when its time is up.
     void start();
+    // Shows the main window at once, without the splash and the update check.
+    void startWithoutSplash();
 
     TForm1& mainWindow() { return *m_main; }
     Tform3& resultsWindow() { return *m_results; }
+    Tgraf& chartWindow() { return *m_chart; }
+    TForm4& printWindow() { return *m_print; }
+    Tinfo& infoWindow() { return *m_info; }
+    Thelp& helpWindow() { return *m_help; }
+    Tzahr_help& internationalHelpWindow() { return *m_intlHelp; }
+    TForm2& resultsHelpWindow() { return *m_resultsHelp; }
+    Tgraph_help& chartHelpWindow() { return *m_chartHelp; }
+    Tstartup& splash() { return *m_splash; }
+    Taktualizace& updateWindow() { return *m_update; }
 
 private:
     void showResults();
+    void showChart();
+    static void present(QWidget* w);
 
     QTranslator m_qtTexts;
+    QString m_version;
     // All windows live until the program ends; they are only shown and hidden.
-    std::unique_ptr<Tform3> m_results;
+    std::unique_ptr<Tstartup> m_splash;
     std::unique_ptr<TForm1> m_main;
+    std::unique_ptr<Tform3> m_results;
+    std::unique_ptr<Tgraf> m_chart;
+    std::unique_ptr<TForm4> m_print;
+    std::unique_ptr<Thelp> m_help;
+    std::unique_ptr<Tzahr_help> m_intlHelp;
+    std::unique_ptr<TForm2> m_resultsHelp;
+    std::unique_ptr<Tgraph_help> m_chartHelp;
+    std::unique_ptr<Tnewversion> m_notice;
+    std::unique_ptr<Taktualizace> m_update;
+    std::unique_ptr<Tinfo> m_info;
 };
 
 // QApplication, the windows, the event loop.

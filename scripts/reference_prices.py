@@ -318,7 +318,8 @@ def individual(u):
     data_opts.append((D(832), (0, 0, 0, True)))
     best, cfg = F(999999), None
     for fm in IND_MIN:
-        cm = calls * share(u.T, fm[0]) + fm[1]
+        # No free minutes: every minute is paid, whatever the total.
+        cm = calls * (share(u.T, fm[0]) if fm[0] else 1) + fm[1]
         for fs in IND_SMS:
             cs = fs[1] + beyond(u.sms, fs[0], D("2.26"))
             for fmm in IND_MMS:

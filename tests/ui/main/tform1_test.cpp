@@ -446,7 +446,7 @@ TEST_F(MainWindow, AFileThatCannotBeWrittenStillEndsTheProgram) {
 
 TEST_F(MainWindow, ProgramOpensPricedResultsAndSpeaksCzech) {
     App app;
-    app.start();
+    app.startWithoutSplash();
     TForm1& main = app.mainWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     type(main, 2, QStringLiteral("250"));
@@ -463,7 +463,7 @@ TEST_F(MainWindow, ProgramOpensPricedResultsAndSpeaksCzech) {
 
 TEST_F(MainWindow, ClosingTheMainWindowEndsTheProgramWithResultsOpen) {
     App app;
-    app.start();
+    app.startWithoutSplash();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&app.mainWindow()));
     click(control(app.mainWindow(), "Button1"));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&app.resultsWindow()));

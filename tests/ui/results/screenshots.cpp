@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
 
     App app;
     TForm1& main = app.mainWindow();
-    app.start();
+    app.startWithoutSplash();
     QTest::qWait(300);
 
     const QList<std::pair<int, const char*>> sample = {
