@@ -119,6 +119,10 @@ int Money::compare(const Money& a, const Money& b) {
 
 std::int64_t Money::truncCrowns() const {
     // The value lies in [m, m + 1) thousandths; it is m exactly when fn == 0.
+    if (fitsInt64(m_) && m_ > std::numeric_limits<std::int64_t>::min()) {
+        const auto m = static_cast<std::int64_t>(m_);
+        return (m >= 0 || fn_ == 0) ? m / 1000 : (m + 1) / 1000;
+    }
     i128 crowns;
     if (m_ >= 0 || fn_ == 0) {
         crowns = m_ / 1000;

@@ -1,7 +1,7 @@
 #include "pricing/engine.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cstring>
 
 #include "core/textnum.h"
 #include "pricing/marks.h"
@@ -91,9 +91,20 @@ const TariffResult& RunResult::operator[](std::string_view id) const {
 void writePrice(TariffResult& field, const Money& price) {
     field.priced = true;
     field.price = saturate32(price.truncCrowns());
-    char buf[16];
-    const auto end = std::to_chars(buf, buf + sizeof buf, field.price).ptr;
-    field.text.assign(buf, end);
+    // Plain decimal, written backwards into a small buffer; the field's string
+    // keeps its storage from run to run.
+    char buf[12];
+    char* p = buf + sizeof buf;
+    const bool negative = field.price < 0;
+    std::uint32_t v = negative ? 0u - static_cast<std::uint32_t>(field.price) : static_cast<std::uint32_t>(field.price);
+    do {
+        *--p = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    if (negative) *--p = '-';
+    const auto n = static_cast<std::size_t>(buf + sizeof buf - p);
+    field.text.resize(n);
+    std::memcpy(field.text.data(), p, n);
 }
 
 void runPricing(const Profile& profile, const RunOptions& options, RunResult& out) {
