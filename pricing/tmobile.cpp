@@ -1,6 +1,7 @@
 // T-Mobile tariffs: allowance tariffs (A), Tarif 20+20 (B), Twist prepaid (C)
 // and Internet (D). Each tariff is one row of constants driving its rule.
 #include <array>
+#include <utility>
 #include <string_view>
 
 #include "pricing/tariff_common.h"
@@ -73,8 +74,15 @@ i128 bandCost(const Usage& u, Row row, const Rates4& rates) {
     return c;
 }
 
+// Values shared by several tariffs, computed once per run.
+struct Shared {
+    i128 gprsCost;
+    std::string_view gprsName;
+    i128 intlA, intlB, intlT, intlTwistHome;
+};
+
 // S3: the cheapest of the four GPRS packages; ties keep the earlier one.
-i128 gprsPackage(const Usage& u, std::string& hint) {
+std::pair<i128, std::string_view> gprsPackage(const Usage& u) {
     const i128 w = u.gprsWap(), n = u.gprsNet();
     const i128 costs[4] = {
         w * 0.6_kc + n * 0.07_kc,
@@ -86,8 +94,7 @@ i128 gprsPackage(const Usage& u, std::string& hint) {
     int best = 0;
     for (int i = 1; i < 4; ++i)
         if (costs[i] < costs[best]) best = i;
-    hint.assign(names[best]);
-    return costs[best];
+    return {costs[best], names[best]};
 }
 
 // S4 and its Twist/Internet variant: international minutes by zone.
@@ -101,7 +108,7 @@ i128 intlCost(const Usage& u, const IntlSet& set) {
     return c;
 }
 
-void priceAllowance(const Usage& u, const AllowanceTariff& t, TariffResult& out) {
+void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, TariffResult& out) {
     const Share share = paidShare(u.totalCallMinutes, t.included);
     i128 calls = bandCost(u, FixedLine, t.fixed) + bandCost(u, TMobile, t.tm);
     // S2: Víkend+ reprices the weekend T-Mobile minutes at 0.60 for 34.50 a month.
@@ -130,13 +137,14 @@ void priceAllowance(const Usage& u, const AllowanceTariff& t, TariffResult& out)
         rest += static_cast<i128>(u.sms()) * t.sms + static_cast<i128>(u.mms()) * t.mms;
     }
     rest += static_cast<i128>(u.wap()) * t.wap;
-    rest += gprsPackage(u, out.hint);
-    rest += intlCost(u, *t.intl);
+    rest += sh.gprsCost;
+    out.hint.assign(sh.gprsName);
+    rest += t.intl == &kSetA ? sh.intlA : sh.intlB;
     if (surcharge != 0) appendLine(out.hint, "Příplatek Víkend+");
     writePrice(out, price + rest);
 }
 
-void priceTarif20(const Usage& u, TariffResult& out) {
+void priceTarif20(const Usage& u, const Shared& sh, TariffResult& out) {
     const i128 fixed = u.row(FixedLine);
     const i128 mobile = static_cast<i128>(u.row(TMobile)) + u.row(Eurotel) + u.row(Oskar);
     const Share fixedShare = paidShare(static_cast<std::int64_t>(fixed), 20);
@@ -150,8 +158,9 @@ void priceTarif20(const Usage& u, TariffResult& out) {
     i128 rest = static_cast<i128>(u.row(VoiceMail)) * 1.19_kc + 297.5_kc;
     rest += static_cast<i128>(u.row(Data)) * 4.2_kc + static_cast<i128>(u.sms()) * 2.02_kc +
             static_cast<i128>(u.mms()) * 9.8_kc + static_cast<i128>(u.wap()) * 2.38_kc;
-    rest += gprsPackage(u, out.hint);
-    rest += intlCost(u, kSetA);
+    rest += sh.gprsCost;
+    out.hint.assign(sh.gprsName);
+    rest += sh.intlA;
     writePrice(out, price + rest);
 }
 
@@ -165,25 +174,25 @@ i128 prepaidIntl(const Usage& u, bool homeZones) {
     return c;
 }
 
-void priceTwist(const Usage& u, const TwistTariff& t, TariffResult& out) {
+void priceTwist(const Usage& u, const Shared& sh, const TwistTariff& t, TariffResult& out) {
     i128 c = bandCost(u, FixedLine, t.fixed) + bandCost(u, TMobile, t.tm) +
              static_cast<i128>(u.row(Eurotel)) * t.et + static_cast<i128>(u.row(Oskar)) * t.osk;
     c += static_cast<i128>(u.sms()) * t.sms + static_cast<i128>(u.mms()) * 10_kc +
          static_cast<i128>(u.wap()) * 3.2_kc + static_cast<i128>(u.row(VoiceMail)) * 2.3_kc +
          static_cast<i128>(u.row(Data)) * 5.7_kc;
     c += static_cast<i128>(u.gprsWap()) * 0.6_kc + static_cast<i128>(u.gprsNet()) * 0.07_kc;
-    c += prepaidIntl(u, t.homeZones);
+    c += t.homeZones ? sh.intlTwistHome : sh.intlT;
     c += t.addedWhenWritten;
     writePrice(out, Money::milli(c));
 }
 
-void priceInternet(const Usage& u, std::int64_t fee, TariffResult& out) {
+void priceInternet(const Usage& u, const Shared& sh, std::int64_t fee, TariffResult& out) {
     const i128 calls = static_cast<i128>(u.row(FixedLine)) + u.row(TMobile) + u.row(Eurotel) + u.row(Oskar);
     i128 c = calls * 7.14_kc;
     c += static_cast<i128>(u.sms()) * 2.02_kc + static_cast<i128>(u.mms()) * 10_kc +
          static_cast<i128>(u.wap()) * 2.38_kc + static_cast<i128>(u.row(VoiceMail)) * 2.3_kc +
          static_cast<i128>(u.row(Data)) * 3.57_kc;
-    c += prepaidIntl(u, false);
+    c += sh.intlT;
     c += fee;
     writePrice(out, Money::milli(c));
 }
@@ -193,12 +202,15 @@ void priceInternet(const Usage& u, std::int64_t fee, TariffResult& out) {
 void priceTMobile(const Usage& u, std::span<TariffResult> out) {
     // Run order: t30..t600, hit30..hit600, tarif20p20, four Twists, student,
     // internet, internethit.
-    for (int i = 0; i < 8; ++i) priceAllowance(u, kAllowance[i], out[i]);
-    priceTarif20(u, out[8]);
-    for (int i = 0; i < 4; ++i) priceTwist(u, kTwist[i], out[9 + i]);
-    priceAllowance(u, kAllowance[8], out[13]);
-    priceInternet(u, kInternetFees[0], out[14]);
-    priceInternet(u, kInternetFees[1], out[15]);
+    const auto [gprsCost, gprsName] = gprsPackage(u);
+    const Shared sh{gprsCost, gprsName, intlCost(u, kSetA), intlCost(u, kSetB), prepaidIntl(u, false),
+                    prepaidIntl(u, true)};
+    for (int i = 0; i < 8; ++i) priceAllowance(u, sh, kAllowance[i], out[i]);
+    priceTarif20(u, sh, out[8]);
+    for (int i = 0; i < 4; ++i) priceTwist(u, sh, kTwist[i], out[9 + i]);
+    priceAllowance(u, sh, kAllowance[8], out[13]);
+    priceInternet(u, sh, kInternetFees[0], out[14]);
+    priceInternet(u, sh, kInternetFees[1], out[15]);
 }
 
 void priceFixedLine(const Usage& u, TariffResult& out) {
