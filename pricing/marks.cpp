@@ -23,24 +23,6 @@ namespace {
 // The Tip tariffs carry calls and SMS only.
 constexpr int kTipTariffs[] = {35, 36, 37};
 
-void prefix(TariffResult& f, std::string_view line) {
-    f.hint.insert(0, kLineBreak);
-    f.hint.insert(0, line);
-}
-
-void markField(RunResult& r, std::string_view line, bool withTelecom) {
-    for (int t : kTipTariffs) {
-        TariffResult& f = r.fields[static_cast<std::size_t>(t)];
-        f.unsupported = true;
-        prefix(f, line);
-    }
-    if (withTelecom) {
-        TariffResult& tel = r.fields[kTelecomIndex];
-        tel.unsupported = true;
-        prefix(tel, line);
-    }
-}
-
 bool anyAboveZero(const std::array<std::int32_t, kBands>& v) {
     for (std::int32_t x : v)
         if (x > 0) return true;
@@ -53,11 +35,35 @@ void markUnsupported(const Profile& p, RunResult& r) {
     for (TariffResult& f : r.fields) f.unsupported = false;
     std::array<std::int32_t, kBands> data{};
     for (int b = 0; b < kBands; ++b) data[b] = p.matrix[b][Data];
-    if (anyAboveZero(data)) markField(r, "nepodporuje datové přenosy", false);
-    if (anyAboveZero(p.wap)) markField(r, "nepodporuje WAP", true);
-    if (p.matrix[kMms][Messages] > 0) markField(r, "nepodporuje MMS", true);
-    if (p.gprsWap > 0 || p.gprsNet > 0) markField(r, "nepodporuje GPRS", true);
-    if (p.internetCalls) r.fields[kTelecomIndex].unsupported = true;
+    const bool checks[] = {anyAboveZero(data), anyAboveZero(p.wap), p.matrix[kMms][Messages] > 0,
+                           p.gprsWap > 0 || p.gprsNet > 0};
+    static constexpr std::string_view lines[] = {"nepodporuje datové přenosy", "nepodporuje WAP",
+                                                 "nepodporuje MMS", "nepodporuje GPRS"};
+    // Each check's line goes in front of the hint, so the last check's line
+    // ends up first. The data line never reaches the fixed line.
+    char buf[160];
+    std::size_t n = 0, telecomLength = 0;
+    for (int c = 3; c >= 0; --c) {
+        if (!checks[c]) continue;
+        for (std::string_view part : {lines[c], kLineBreak}) {
+            part.copy(buf + n, part.size());
+            n += part.size();
+        }
+        if (c > 0) telecomLength = n;
+    }
+    if (n > 0) {
+        for (int t : kTipTariffs) {
+            TariffResult& f = r.fields[static_cast<std::size_t>(t)];
+            f.unsupported = true;
+            f.hint.insert(0, buf, n);
+        }
+    }
+    TariffResult& tel = r.fields[kTelecomIndex];
+    if (telecomLength > 0) {
+        tel.unsupported = true;
+        tel.hint.insert(0, buf, telecomLength);
+    }
+    if (p.internetCalls) tel.unsupported = true;
 }
 
 void markCheapest(RunResult& r) {
