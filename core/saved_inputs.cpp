@@ -8,19 +8,6 @@
 
 namespace sazbar {
 
-namespace {
-
-int digitValue(char c, bool hex) noexcept {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (hex) {
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    }
-    return -1;
-}
-
-}  // namespace
-
 void StreamingTextToInt::feed(char c) noexcept {
     switch (state_) {
         case State::Blanks:

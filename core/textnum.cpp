@@ -4,19 +4,6 @@
 
 namespace sazbar {
 
-namespace {
-
-int digitValue(char c, bool hex) noexcept {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (hex) {
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    }
-    return -1;
-}
-
-}  // namespace
-
 std::int32_t saturate32(std::int64_t value) noexcept {
     constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();

@@ -19,4 +19,14 @@ std::int32_t textToInt(std::string_view text) noexcept;
 std::string intToText(std::int64_t value);
 std::int32_t saturate32(std::int64_t value) noexcept;
 
+// Value of a decimal (or, when `hex`, hexadecimal) digit, or -1.
+constexpr int digitValue(char c, bool hex) noexcept {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (hex) {
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    }
+    return -1;
+}
+
 }  // namespace sazbar
