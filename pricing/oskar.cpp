@@ -168,25 +168,18 @@ void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t,
         rest += smsWithout;
     }
 
-    // "Moje MMS": 10 MMS for 107.1.
-    const i128 mmsWithout = q.mms * kMms;
-    const i128 mmsWith = (q.mms < 10 ? 0 : q.mms - 10) * kMms + 107.1_kc;
-    if (mmsWith <= mmsWithout) {
-        rest += mmsWith;
-        addLine(hint, "+ příplatek Moje MMS");
-    } else {
-        rest += mmsWithout;
-    }
-
-    // "Můj WAP": 40 WAP minutes for 53.55.
-    const i128 wapWithout = q.wap * kWap;
-    const i128 wapWith = (q.wap < 40 ? 0 : q.wap - 40) * kWap + 53.55_kc;
-    if (wapWith <= wapWithout) {
-        rest += wapWith;
-        addLine(hint, "+ příplatek Můj WAP");
-    } else {
-        rest += wapWithout;
-    }
+    // "Moje MMS" (10 MMS for 107.1) and "Můj WAP" (40 WAP minutes for 53.55)
+    // are taken whenever they cost no more than paying for each.
+    const auto addOn = [&](i128 with, i128 without, std::string_view line) {
+        if (with <= without) {
+            rest += with;
+            addLine(hint, line);
+        } else {
+            rest += without;
+        }
+    };
+    addOn((q.mms < 10 ? 0 : q.mms - 10) * kMms + 107.1_kc, q.mms * kMms, "+ příplatek Moje MMS");
+    addOn((q.wap < 40 ? 0 : q.wap - 40) * kWap + 53.55_kc, q.wap * kWap, "+ příplatek Můj WAP");
 
     rest += q.connectionCost;
     addLine(hint, q.connection);
