@@ -426,7 +426,10 @@ void TForm1::saveInputs() const {
     QSaveFile f(QString::fromLatin1(kSavedInputsFile));
     if (!f.open(QIODevice::WriteOnly)) return;
     const std::string bytes = sazbar::savedInputsContent(boxTexts());
-    if (f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+    // The explicit flush matters: when the buffered bytes reach the disk only
+    // in part (disk full, file size limit), Qt 6.4's commit() still renames
+    // the short file over the old one; flush() does report the failure.
+    if (f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !f.flush()) {
         f.cancelWriting();
         return;
     }
