@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -104,8 +105,8 @@ TEST(SavedInputsFaults, WithoutTheFaultTheSameSaveSucceeds) {
 
 TEST(SavedInputsKill, KilledWhileSavingLeavesTheOldOrTheNewFileNeverAMixture) {
     // Large texts make each save take long enough for kills to land inside it.
-    const BoxTexts a = filled(std::string(20000, '1'));
-    const BoxTexts b = filled(std::string(20000, '2'));
+    const BoxTexts a = filled(std::string(5000, '1'));
+    const BoxTexts b = filled(std::string(5000, '2'));
     const std::string contentA = savedInputsContent(a), contentB = savedInputsContent(b);
     ScratchDir dir("kill");
     const fs::path file = dir.path() / kSavedInputsFileName;
@@ -114,8 +115,9 @@ TEST(SavedInputsKill, KilledWhileSavingLeavesTheOldOrTheNewFileNeverAMixture) {
 
     std::mt19937 rng(2000);
     int midSave = 0;
-    constexpr int kRounds = 150;
+    constexpr int kRounds = 120;
     for (int round = 0; round < kRounds; ++round) {
+        fs::remove(temp);  // left by the previous round's kill
         std::fflush(nullptr);
         const pid_t pid = fork();
         ASSERT_GE(pid, 0);
@@ -125,7 +127,13 @@ TEST(SavedInputsKill, KilledWhileSavingLeavesTheOldOrTheNewFileNeverAMixture) {
                 saveSavedInputs(file, a);
             }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(200 + rng() % 6000));
+        // Most kills should land while the file is being written: wait for a
+        // save to reach its temporary file (or give up after a while), then
+        // kill at once or a little later.
+        const auto deadline = std::chrono::steady_clock::now() + 3s;
+        while (!fs::exists(temp) && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(20us);
+        if (round % 2) std::this_thread::sleep_for(std::chrono::microseconds(rng() % 500));
         kill(pid, SIGKILL);
         int status = 0;
         waitpid(pid, &status, 0);
@@ -136,7 +144,7 @@ TEST(SavedInputsKill, KilledWhileSavingLeavesTheOldOrTheNewFileNeverAMixture) {
             << "round " << round << ": " << now.size() << " bytes, neither the old nor the new content";
     }
     // Otherwise the kills all fell between saves and proved nothing.
-    EXPECT_GT(midSave, kRounds / 10);
+    EXPECT_GT(midSave, kRounds / 4);
     // The next save after a kill cleans up and works.
     ASSERT_TRUE(saveSavedInputs(file, b));
     EXPECT_EQ(slurp(file), contentB);
