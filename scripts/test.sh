@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, then builds and runs the whole test suite: the normal build and the
-# AddressSanitizer + UndefinedBehaviorSanitizer build.
+# AddressSanitizer + UndefinedBehaviorSanitizer build, then every fuzz target
+# for 30 seconds over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -12,3 +13,17 @@ for preset in default asan; do
   cmake --build --preset "$preset" -j"$jobs"
   ctest --preset "$preset" -j"$jobs"
 done
+
+echo "== fuzz targets, 30 s each =="
+# scripts/setup.sh installs clang; without it the fuzzing is missing, not passed.
+if ! command -v clang++ >/dev/null; then
+  echo "test.sh: clang++ not found, cannot run the fuzz targets" >&2
+  exit 1
+fi
+fuzz_out="$(mktemp -d)"
+if FUZZ_OUT="$fuzz_out" FUZZ_PARALLEL="$jobs" bash scripts/fuzz.sh 30; then
+  rm -rf "$fuzz_out"
+else
+  echo "test.sh: a fuzz target failed; inputs and logs kept in $fuzz_out" >&2
+  exit 1
+fi
