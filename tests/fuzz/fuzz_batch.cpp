@@ -1,0 +1,74 @@
+// The command line's batch mode: any bytes give exactly one output line per
+// input line, each valid JSON, an error exactly where the line alone is
+// refused, and as many errors on the error stream.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/app.h"
+#include "cli/profile_json.h"
+
+namespace {
+
+[[noreturn]] void fail(const char* what, const std::string& detail = {}) {
+    std::fprintf(stderr, "%s\n%s\n", what, detail.c_str());
+    std::abort();
+}
+
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t lf = text.find('\n');
+        lines.push_back(text.substr(0, lf));
+        text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
+    }
+    return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    // The first byte picks the switches, the rest is the batch.
+    const sazbar::cli::RunFlags flags{(data[0] & 1) != 0, (data[0] & 2) != 0, (data[0] & 4) != 0};
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    std::istringstream in{std::string(text)};
+    std::ostringstream out, err;
+    const sazbar::cli::BatchSummary summary = sazbar::cli::runBatch(in, out, err, "fuzz", flags);
+
+    const std::vector<std::string_view> inLines = splitLines(text);
+    const std::string outText = out.str(), errText = err.str();
+    if (!outText.empty() && outText.back() != '\n') fail("output does not end in a line end");
+    const std::vector<std::string_view> outLines = splitLines(outText);
+    if (summary.lines != inLines.size() || outLines.size() != inLines.size())
+        fail("line counts differ", std::to_string(inLines.size()) + " in, " + std::to_string(outLines.size()) + " out");
+    if (splitLines(errText).size() != summary.errors) fail("error stream and summary disagree", errText);
+
+    std::size_t errors = 0;
+    for (std::size_t i = 0; i < inLines.size(); ++i) {
+        std::string_view line = inLines[i];
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        sazbar::cli::ProfileInput profile;
+        sazbar::cli::ProfileError error;
+        const bool good = line.find_first_not_of(" \t\r\n") != std::string_view::npos &&
+                          sazbar::cli::parseProfile(line, profile, error);
+        const auto result = nlohmann::json::parse(outLines[i], nullptr, false);
+        if (!result.is_object()) fail("output line is not a JSON object", std::string(outLines[i]));
+        if (good != result.contains("results")) fail("line priced or refused against its own reading", std::string(line));
+        if (!good) {
+            ++errors;
+            const auto message = result.value("error", std::string());
+            const std::string where = "fuzz: line " + std::to_string(i + 1) + ": ";
+            if (message.compare(0, where.size(), where) != 0) fail("error does not name its line", message);
+        }
+    }
+    if (errors != summary.errors) fail("error count differs");
+    return 0;
+}
