@@ -1,6 +1,6 @@
-// Eurotel tariffs: the fourteen standard members (Part 2.3), Individual
-// (pricing/eurotel_individual.cpp), SMS/Data, the GO and the Tip tariffs
-// (Part 2.5). Each tariff is one row of constants driving its rule; amounts
+// Eurotel tariffs: the fourteen standard members, Individual
+// (pricing/eurotel_individual.cpp), SMS/Data, the GO and the Tip tariffs.
+// Each tariff is one row of constants driving its rule; amounts
 // are exact thousandths of a crown.
 #include <array>
 #include <cassert>
@@ -14,7 +14,7 @@ namespace sazbar {
 namespace {
 
 // ---------------------------------------------------------------------------
-// Part 2.3: the standard rule.
+// The standard members.
 
 struct StandardMember {
     std::int64_t fee;
@@ -126,7 +126,7 @@ void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOpti
 }
 
 // ---------------------------------------------------------------------------
-// Part 2.5.
+// SMS/Data, GO and Tip.
 
 // NetCall rates of SMS/Data and the Tip tariffs.
 std::int64_t tipNetCall(const EurotelSums& s) {
@@ -252,8 +252,8 @@ EurotelSums eurotelSums(const Usage& u) {
     s.mms = u.mms();
     s.internetCalls = u.internetCalls();
 
-    // Surcharges of zones 1..6. Part 2.3 step 12: peak, and afternoon and
-    // evening+weekend; Part 2.5 (SMS/Data, Tip): one per zone for all bands.
+    // Surcharges of zones 1..6: the standard members have a peak and an
+    // off-peak one; SMS/Data and Tip one per zone for all bands.
     static constexpr std::int64_t kPeak[6] = {12.58_kc, 20.56_kc, 30.48_kc, 38.09_kc, 50.78_kc, 76.18_kc};
     static constexpr std::int64_t kOff[6] = {12.27_kc, 20.05_kc, 29.73_kc, 37.15_kc, 49.53_kc, 74.3_kc};
     static constexpr std::int64_t kTipSur[6] = {12.58_kc, 20.56_kc, 30.48_kc, 38.09_kc, 50.78_kc, 76.18_kc};

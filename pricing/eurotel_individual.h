@@ -1,6 +1,6 @@
 // Eurotel "Individual" (result field `individual_wapmi`): the product's own
-// price list and the search for its cheapest configuration. Part 2.3 leaves the
-// tariff to the implementer; everything it offers is in kIndividual below.
+// price list and the search for its cheapest configuration; everything it
+// offers is in kIndividual below.
 #pragma once
 
 #include <array>

@@ -28,8 +28,8 @@ struct EurotelSums {
     // Eurotel standard zones 1..6: minutes per band (peak, afternoon, evening
     // with weekend) over all six zones, and the surcharge parts of the costs.
     std::int64_t intlPeak = 0, intlAfternoon = 0, intlEveningWeekend = 0;
-    std::int64_t standardSurcharges = 0;  // Part 2.3 step 12: peak and off-peak surcharges (milli)
-    std::int64_t tipSurcharges = 0;       // Part 2.5: one surcharge per zone (milli)
+    std::int64_t standardSurcharges = 0;  // standard members: peak and off-peak surcharges (milli)
+    std::int64_t tipSurcharges = 0;       // SMS/Data and Tip: one surcharge per zone (milli)
     // Eurotel NetCall zones 1..3 and GO zones 1..4, all bands.
     std::int64_t netCall[3] = {0, 0, 0};
     std::int64_t go[4] = {0, 0, 0, 0};
@@ -39,7 +39,7 @@ struct EurotelSums {
 
 EurotelSums eurotelSums(const Usage& u);
 
-// International calls of the Eurotel standard rule (Part 2.3 step 12) with a
+// International calls of the Eurotel standard rule with a
 // base rate `rateOther`, or the NetCall rates when "Volání přes internet" is
 // checked. Milli.
 inline std::int64_t eurotelIntlCost(const EurotelSums& s, std::int64_t rateOther) {

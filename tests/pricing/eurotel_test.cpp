@@ -1,5 +1,5 @@
-// Eurotel tariffs: the standard rule (Part 2.3), Individual, SMS/Data, GO and
-// Tip (Part 2.5). Expected prices are worked out by hand in the comments.
+// Eurotel tariffs: the standard rule, Individual, SMS/Data, GO and Tip.
+// Expected prices are worked out by hand in the comments.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -119,7 +119,7 @@ TEST(EurotelAllZero, HintLiteralsAreExact) {
 }
 
 // ---------------------------------------------------------------------------
-// Part 2.3: the standard rule.
+// The standard rule.
 
 TEST(EurotelStandard, CallsAndIncludedMinutes) {
     check({
@@ -576,7 +576,7 @@ TEST(EurotelIndividual, SearchAgreesWithBruteForce) {
 }
 
 // ---------------------------------------------------------------------------
-// Part 2.5: SMS/Data.
+// SMS/Data.
 
 TEST(EurotelSmsData, Table) {
     check({
@@ -628,7 +628,7 @@ TEST(EurotelSmsData, OneMoreSmsCanLowerThePrice) {
 }
 
 // ---------------------------------------------------------------------------
-// Part 2.5: GO.
+// GO.
 
 TEST(EurotelGo, Table) {
     check({
@@ -665,7 +665,7 @@ TEST(EurotelGo, Table) {
 }
 
 // ---------------------------------------------------------------------------
-// Part 2.5: Tip.
+// Tip.
 
 TEST(EurotelTip, Table) {
     check({
