@@ -25,7 +25,9 @@ namespace {
 
 constexpr std::string_view kProgram = "sazbar-cli";
 // A profile file larger than this is not a profile.
-constexpr std::size_t kMaxProfileFile = std::size_t{16} << 20;
+// A profile is a few hundred bytes; anything past a mebibyte is refused
+// before it is held, so a huge file costs no memory.
+constexpr std::size_t kMaxProfileFile = std::size_t{1} << 20;
 
 constexpr std::string_view kUsage =
     "Usage: sazbar-cli [OPTIONS] PROFILE.json\n"
@@ -71,11 +73,12 @@ bool readAll(std::istream& in, std::string& text, std::size_t limit, std::string
     text.clear();
     while (in) {
         in.read(buf.data(), buf.size());
-        text.append(buf.data(), static_cast<std::size_t>(in.gcount()));
-        if (text.size() > limit) {
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (text.size() + got > limit) {
             reason = "file too large for a profile";
             return false;
         }
+        text.append(buf.data(), got);
     }
     if (in.bad()) {
         reason = "cannot read";
