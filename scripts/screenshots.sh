@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of the main and results windows on an 800x600 and a 1920x1080
+# Pictures of the main, results, chart and print windows on an 800x600 and a 1920x1080
 # desktop, for checking the layout by eye. Usage: scripts/screenshots.sh [build dir] [output dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."

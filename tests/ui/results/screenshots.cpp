@@ -1,4 +1,4 @@
-// Takes pictures of the main and results windows for checking the layout by
+// Takes pictures of the main, results, chart and print windows for checking the layout by
 // eye: sazbar_screenshots <output folder> <tag>. Run it under xvfb-run.
 #include <QApplication>
 #include <QCheckBox>
@@ -11,7 +11,9 @@
 #include <QToolTip>
 
 #include "app/app.h"
+#include "ui/chart/tgraf.h"
 #include "ui/main/tform1.h"
+#include "ui/print/tform4.h"
 #include "ui/results/tform3.h"
 
 namespace {
@@ -72,5 +74,16 @@ int main(int argc, char** argv) {
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->inherits("QTipLabel") && top->isVisible()) save(top->grab(), out, tag + QStringLiteral("_tooltip"));
     if (QScreen* s = QGuiApplication::primaryScreen()) save(s->grabWindow(0), out, tag + QStringLiteral("_desktop"));
+
+    // The chart and the print window of the same profile.
+    results.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    QTest::qWait(400);
+    save(app.chartWindow().grab(), out, tag + QStringLiteral("_chart"));
+    app.chartWindow().findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
+    QTest::qWait(300);
+    save(app.chartWindow().grab(), out, tag + QStringLiteral("_chart_values"));
+    results.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    QTest::qWait(400);
+    save(app.printWindow().grab(), out, tag + QStringLiteral("_print"));
     return 0;
 }
