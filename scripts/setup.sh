@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libqcustomplot-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   xvfb xauth fonts-dejavu-core poppler-utils
 )
 missing=()
