@@ -304,7 +304,7 @@ int runDat(const Options& o, std::ostream& out, std::ostream& err) {
     std::string reason;
     auto file = openInput(*o.dat, reason);
     if (!file) return report(err, name, reason);
-    const BoxTexts boxes = readSavedInputs(*file);
+    const BoxTexts boxes = withoutNegativeCounts(readSavedInputs(*file));
     if (file->bad()) return report(err, name, "cannot read");
     const Profile profile =
         profileFromBoxes(boxes, o.countries.value_or(std::array<int, kIntlRows>{0, 1, 2, 3}), o.flags.internetCalls);

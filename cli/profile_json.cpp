@@ -144,6 +144,8 @@ private:
     bool integer(Kind kind, std::int64_t v, std::int32_t& target, const Field& field) {
         if (kind == Kind::OutOfRange) return fail(field(), "outside the 32-bit range");
         if (kind != Kind::Integer) return fail(field(), "expected an integer");
+        // A count of a month's use is never negative; it would price as a refund.
+        if (v < 0) return fail(field(), "negative: expected 0 or more");
         target = static_cast<std::int32_t>(v);
         return true;
     }
@@ -239,6 +241,8 @@ bool ProfileHandler::value(Kind kind, std::int64_t v) {
             intlKey_ = IntlKey::None;
             switch (key) {
                 case IntlKey::Country:
+                    if (kind == Kind::Integer && v < 0)
+                        return fail(rowField() + ".country", "expected a country index from 0 to 35");
                     if (!integer(kind, v, row.country, [&] { return rowField() + ".country"; })) return false;
                     if (row.country < 0 || row.country >= kCountries)
                         return fail(rowField() + ".country", "expected a country index from 0 to 35");
@@ -366,8 +370,7 @@ private:
 
     bool integer(std::int32_t& v) {
         skipBlanks();
-        const bool negative = p_ < end_ && *p_ == '-';
-        if (negative) ++p_;
+        // Negative numbers are refused; the full reader names the field.
         if (p_ == end_ || !digit(*p_)) return false;
         if (*p_ == '0' && p_ + 1 < end_ && digit(p_[1])) return false;  // leading zero: invalid JSON
         std::uint64_t m = 0;
@@ -377,8 +380,8 @@ private:
             m = m * 10 + static_cast<std::uint64_t>(*p_ - '0');
         }
         if (p_ < end_ && (*p_ == '.' || *p_ == 'e' || *p_ == 'E')) return false;
-        if (m > (negative ? 2147483648u : 2147483647u)) return false;
-        v = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(m) : static_cast<std::int64_t>(m));
+        if (m > 2147483647u) return false;
+        v = static_cast<std::int32_t>(m);
         return true;
     }
 

@@ -25,6 +25,12 @@ bool isCallMinutesBox(int n) {
     return row <= Oskar || row == VoiceMail;
 }
 
+BoxTexts withoutNegativeCounts(BoxTexts boxes) {
+    for (std::string& text : boxes)
+        if (textToInt(text) < 0) text = "0";
+    return boxes;
+}
+
 Profile profileFromBoxes(const BoxTexts& boxes, const std::array<int, kIntlRows>& countries, bool internetCalls) {
     Profile p;
     for (int n = 1; n <= kBoxCount; ++n) {

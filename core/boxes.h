@@ -28,6 +28,11 @@ bool isDomesticBox(int n);
 // True for the 20 boxes summed into the total call minutes.
 bool isCallMinutesBox(int n);
 
+// The boxes with every negative number replaced by "0", as leaving a box
+// cleans it up. A saved negative count can only come from a box saved before
+// its clean-up, and means nothing in a month of use.
+BoxTexts withoutNegativeCounts(BoxTexts boxes);
+
 // Reads every box with the text-to-integer rule into a profile.
 Profile profileFromBoxes(const BoxTexts& boxes, const std::array<int, kIntlRows>& countries = {0, 1, 2, 3},
                          bool internetCalls = false);

@@ -84,6 +84,31 @@ TEST(Cli, VersionHelpAndUsageErrors) {
     }
 }
 
+TEST(Cli, RefusesNegativeCountsAloneAndInBatch) {
+    const struct {
+        const char* profile;
+        const char* field;
+    } cases[] = {
+        {R"({"matrix": [[0,0,0,0,0,0,0],[0,0,0,0,0,0,0],[0,0,0,-100,0,0,0],[0,0,0,0,0,0,0]]})", "matrix[2][3]"},
+        {R"({"wap": [0, 0, 0, -1]})", "wap[3]"},
+        {R"({"gprs_internet_kb": -20})", "gprs_internet_kb"},
+        {R"({"international": [{"country": 3, "afternoon": -7}]})", "international[0].afternoon"},
+    };
+    for (const auto& c : cases) {
+        const std::string problem = std::string(c.field) + ": negative: expected 0 or more";
+        const Outcome single = run({"-"}, c.profile);
+        EXPECT_EQ(single.status, kExitBadInput) << c.profile;
+        EXPECT_EQ(single.err, "sazbar-cli: <stdin>: line 1: " + problem + "\n");
+        EXPECT_TRUE(single.out.empty());
+        const Outcome batch = run({"--batch", "-"}, std::string("{}\n") + c.profile + "\n");
+        EXPECT_EQ(batch.status, kExitBadInput) << c.profile;
+        const auto got = lines(batch.out);
+        ASSERT_EQ(got.size(), 2u);
+        EXPECT_TRUE(got[0].starts_with("{\"total_call_minutes\": 0,"));
+        EXPECT_NE(got[1].find("line 2: " + problem), std::string::npos) << got[1];
+    }
+}
+
 TEST_F(CliTest, ReportsBadProfilesWithFileLineAndField) {
     const std::string bad = file("profile.json", "{\n  \"matrix\": [[1,2,3,4,5,6,7],\n    [1, 2, \"x\", 4, 5, 6, 7]]\n}\n");
     Outcome o = run({bad});
@@ -164,11 +189,10 @@ TEST_F(CliTest, SavedInputsFileReadsLikeTheWindow) {
     EXPECT_EQ(nlohmann::json::parse(o1.out)["total_call_minutes"], 1 + 2 + 3 + 4 + 6 + 8 + 9 + 10 + 11 + 13 + 15 + 16 +
                                                                        17 + 18 + 20 + 22 + 23 + 24 + 25 + 27);
 
-    // Missing lines read as "0"; negative numbers keep their sign.
+    // Missing lines and negative numbers read as "0".
     const std::string shortFile = file("short.dat", "-5\r\n3");
     BoxTexts boxes;
     boxes.fill("0");
-    boxes[0] = "-5";
     boxes[1] = "3";
     std::string expected;
     appendJson(expected, runPricing(profileFromBoxes(boxes)), false);

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <fstream>
@@ -73,8 +74,14 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     buttons->addStretch(1);
     for (QPushButton* b : {calc, reset, help, info, quit}) buttons->addWidget(b);
 
+    // The pages scroll on a desktop too small for them; the buttons stay in view.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("scroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setWidget(m_pages);
     auto* top = new QVBoxLayout(this);
-    top->addWidget(m_pages);
+    top->addWidget(m_scroll, 1);
     top->addLayout(buttons);
 
     setTabOrder(m_autosave, calc);
@@ -91,6 +98,25 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     recalc();
     loadInputs();
+    fitScreen();
+}
+
+bool TForm1::smallDesktop() const {
+    const QScreen* s = screen();
+    return s && (s->size().width() < 800 || s->size().height() < 600);
+}
+
+// On a normal desktop the pages show whole; on a small one the window is no
+// larger than the screen and the pages scroll.
+void TForm1::fitScreen() {
+    if (!smallDesktop()) {
+        m_scroll->setMinimumSize(m_pages->sizeHint());
+        return;
+    }
+    m_scroll->setMinimumSize(0, 0);
+    const QSize room = screen()->availableGeometry().size() - QSize(kFrameAllowance, 3 * kFrameAllowance);
+    const QSize want = sizeHint().expandedTo(m_pages->sizeHint() + QSize(24, 80));
+    resize(want.boundedTo(room));
 }
 
 QLineEdit* TForm1::makeBox(int n, QWidget* parent) {
@@ -99,10 +125,10 @@ QLineEdit* TForm1::makeBox(int n, QWidget* parent) {
     e->setMinimumWidth(56);
     e->setMaximumWidth(96);
     m_boxes[static_cast<std::size_t>(n - 1)] = e;
-    if (sazbar::isDomesticBox(n)) {
-        connect(e, &QLineEdit::textChanged, this, &TForm1::recalc);
-        e->installEventFilter(this);
-    }
+    if (sazbar::isDomesticBox(n)) connect(e, &QLineEdit::textChanged, this, &TForm1::recalc);
+    // Every box is cleaned up when left, the international minutes too: a
+    // negative count of minutes would price as a negative amount.
+    e->installEventFilter(this);
     return e;
 }
 
@@ -330,7 +356,10 @@ sazbar::Profile TForm1::profile() const {
     return sazbar::profileFromBoxes(boxTexts(), countries, m_internet->isChecked());
 }
 
-void TForm1::setResultsWindow(Tform3* results) { m_results = results; }
+void TForm1::setResultsWindow(Tform3* results) {
+    m_results = results;
+    if (results) results->installEventFilter(this);
+}
 
 std::int64_t TForm1::callMinutes() const {
     std::int64_t total = 0;
@@ -350,10 +379,9 @@ void TForm1::validate(QLineEdit* edit) {
 }
 
 void TForm1::naplnpole() {
-    const QScreen* s = screen();
-    if (s && (s->size().width() < 800 || s->size().height() < 600)) {
+    if (smallDesktop()) {
         if (m_results) m_results->setSizeable(true);
-        move(x(), s->geometry().top());
+        move(x(), screen()->geometry().top());
     }
     m_base = sazbar::ui::kBaseMinutes;
 }
@@ -381,6 +409,10 @@ void TForm1::predefinedToggled(bool on) {
 }
 
 void TForm1::Button1Click() {
+    // Enter and Alt+V leave the focus where it is: clean that box up first,
+    // as leaving it would, so the run never reads an entry the user has not
+    // seen cleaned.
+    if (auto* e = qobject_cast<QLineEdit*>(focusWidget()); e && e != m_total) validate(e);
     // Summed wide, so that huge boxes cannot wrap around below the limit.
     if (callMinutes() < kMinutesLimit) emit resultsRequested();
 }
@@ -416,7 +448,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
 void TForm1::loadInputs() {
     std::ifstream in(kSavedInputsFile, std::ios::binary);
     if (!in) return;
-    const sazbar::BoxTexts texts = sazbar::readSavedInputs(in);
+    const sazbar::BoxTexts texts = sazbar::withoutNegativeCounts(sazbar::readSavedInputs(in));
     for (int n = 1; n <= sazbar::kBoxCount; ++n) box(n)->setText(toQString(texts[static_cast<std::size_t>(n - 1)]));
 }
 
@@ -441,7 +473,36 @@ bool TForm1::event(QEvent* e) {
     return QWidget::event(e);
 }
 
+void TForm1::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    focusFirstBox();
+}
+
+void TForm1::focusFirstBox() {
+    // The first box that takes input on the page shown: Edit1, or the first
+    // box left enabled by the predefined profiles, or Edit33 abroad.
+    QWidget* page = m_pages->currentWidget();
+    for (QLineEdit* e : m_boxes) {
+        if (e->isEnabled() && page->isAncestorOf(e)) {
+            e->setFocus(Qt::OtherFocusReason);
+            e->selectAll();
+            return;
+        }
+    }
+}
+
+void TForm1::resultsClosed() {
+    if (!isVisible()) return;
+    activateWindow();
+    focusFirstBox();
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == m_results) {
+        // Back from the results, typing goes into the first box again.
+        if (e->type() == QEvent::Hide) QMetaObject::invokeMethod(this, &TForm1::resultsClosed, Qt::QueuedConnection);
+        return QWidget::eventFilter(watched, e);
+    }
     if (e->type() == QEvent::FocusOut) {
         auto* fe = static_cast<QFocusEvent*>(e);
         if (fe->reason() != Qt::PopupFocusReason) validate(static_cast<QLineEdit*>(watched));

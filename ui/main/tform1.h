@@ -16,6 +16,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTabWidget;
 class Tform3;
 
@@ -27,6 +28,8 @@ public:
     static constexpr const char* kSavedInputsFile = sazbar::kSavedInputsFileName;
     // 31 days x 24 hours x 60 minutes: more call minutes than a month has.
     static constexpr std::int64_t kMinutesLimit = 44640;
+    // What a window manager's frame may add around the window, per side.
+    static constexpr int kFrameAllowance = 10;
 
     explicit TForm1(QWidget* parent = nullptr);
 
@@ -48,6 +51,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     QWidget* buildDomesticPage();
@@ -65,6 +69,10 @@ private:
     void Button1Click();
     void Button3Click();
     void Button4Click();
+    bool smallDesktop() const;
+    void fitScreen();
+    void focusFirstBox();
+    void resultsClosed();
     void loadInputs();
     void saveInputs() const;
 
@@ -75,6 +83,7 @@ private:
     std::array<QCheckBox*, 4> m_bands{};
     std::array<QGroupBox*, 3> m_profileGroups{};
     QTabWidget* m_pages = nullptr;
+    QScrollArea* m_scroll = nullptr;
     QLineEdit* m_total = nullptr;
     QCheckBox* m_internet = nullptr;
     QCheckBox* m_autosave = nullptr;

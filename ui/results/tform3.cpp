@@ -19,15 +19,26 @@ using Row = std::pair<const char*, const char*>;
 
 QString fromView(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-// Hint lines are separated by "\n\r"; a tooltip shows them as plain lines.
-QString tooltipFor(const QString& hint) {
-    if (hint.isEmpty()) return {};
+// Hint lines are separated by "\n\r"; the tooltip and the accessible
+// description show them as plain lines.
+QString plainHint(const QString& hint) {
     QString plain = hint;
     plain.replace(QLatin1String("\n\r"), QLatin1String("\n"));
     plain.remove(QLatin1Char('\r'));
     // The unsupported-service lines end in a line break even without a hint after them.
     while (plain.endsWith(QLatin1Char('\n'))) plain.chop(1);
-    return Qt::convertFromPlainText(plain, Qt::WhiteSpaceNormal);
+    return plain;
+}
+
+// A plain-text tooltip is never word-wrapped, so a hint line stays one line
+// however narrow the screen. Only a hint that would be taken for markup is
+// escaped, with its lines kept unbroken.
+QString tooltipFor(const QString& hint) {
+    const QString plain = plainHint(hint);
+    if (!Qt::mightBeRichText(plain)) return plain;
+    QString html = plain.toHtmlEscaped();
+    html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    return QStringLiteral("<p style=\"white-space:pre\">") + html + QStringLiteral("</p>");
 }
 
 QLabel* label(const QString& text, QWidget* parent, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -210,8 +221,9 @@ QLineEdit* Tform3::makeField(std::string_view id, QWidget* parent) {
     pal.setColor(QPalette::Text, Qt::black);
     pal.setColor(QPalette::Base, Qt::transparent);
     f->setPalette(pal);
-    const int w = f->fontMetrics().horizontalAdvance(QStringLiteral("99999")) + 8;
-    f->setFixedWidth(w);
+    // Room for every whole-crown price up to 999999; a longer (saturated)
+    // text is drawn smaller so that it still shows whole.
+    f->setFixedWidth(f->fontMetrics().horizontalAdvance(QStringLiteral("999999")) + kFieldPadding);
     f->setCursor(Qt::ArrowCursor);
     m_fields[i] = f;
     return f;
@@ -245,6 +257,27 @@ QGroupBox* Tform3::buildGroup(const QString& title, const QString& objectName, c
     return g;
 }
 
+// The font of a field, shrunk when its text is wider than the field.
+void Tform3::fitText(QLineEdit* f) {
+    QFont font = this->font();
+    const int room = f->width() - kFieldPadding;
+    const int need = QFontMetrics(font).horizontalAdvance(f->text());
+    if (need > room && need > 0) font.setPointSizeF(font.pointSizeF() * room / need);
+    if (f->font() != font) f->setFont(font);
+}
+
+// What a screen reader says of a field: its price, the marks in words (the
+// window shows them only in colour) and the hint as plain lines.
+QString Tform3::describe(const sazbar::TariffResult& r) {
+    QStringList parts;
+    if (r.priced) parts << QString::fromStdString(r.text) + QStringLiteral(" Kč");
+    if (r.cheapest) parts << QStringLiteral("nejlevnější tarif");
+    if (r.unsupported) parts << QStringLiteral("nepodporuje všechny požadované služby");
+    const QString hint = plainHint(QString::fromStdString(r.hint));
+    if (!hint.isEmpty()) parts << hint;
+    return parts.join(QStringLiteral("\n"));
+}
+
 void Tform3::setProfileSource(std::function<sazbar::Profile()> source) { m_source = std::move(source); }
 
 QLineEdit* Tform3::field(const QString& id) const {
@@ -259,7 +292,14 @@ void Tform3::setSizeable(bool sizeable) {
     if (sizeable) {
         setMinimumSize(240, 160);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        if (!isVisible()) resize(kClientWidth, kClientHeight);
+        // On a small desktop the window starts no larger than the screen;
+        // what does not fit scrolls.
+        if (!isVisible()) {
+            QSize size(kClientWidth, kClientHeight);
+            if (const QScreen* s = screen())
+                size = size.boundedTo(s->availableGeometry().size() - QSize(kFrameAllowance, 3 * kFrameAllowance));
+            resize(size);
+        }
     } else {
         setFixedSize(kClientWidth, kClientHeight);
     }
@@ -278,7 +318,7 @@ void Tform3::showEvent(QShowEvent* e) {
             const QRect area = s->availableGeometry();
             QRect frame = frameGeometry();
             frame.moveCenter(area.center());
-            QDialog::move(frame.topLeft().x(), std::max(area.top(), frame.topLeft().y()));
+            QDialog::move(std::max(area.left(), frame.topLeft().x()), std::max(area.top(), frame.topLeft().y()));
         }
     }
     QDialog::showEvent(e);
@@ -308,12 +348,17 @@ void Tform3::showResult() {
         QLineEdit* f = m_fields[i];
         const sazbar::TariffResult& r = m_result.fields[i];
         const QString text = QString::fromStdString(r.text);
-        if (f->text() != text) f->setText(text);
+        if (f->text() != text) {
+            f->setText(text);
+            fitText(f);
+        }
         const QString hint = QString::fromStdString(r.hint);
         if (f->property("hint").toString() != hint) {
             f->setProperty("hint", hint);
             f->setToolTip(tooltipFor(hint));
         }
+        const QString description = describe(r);
+        if (f->accessibleDescription() != description) f->setAccessibleDescription(description);
         FieldState& st = m_state[i];
         if (!st.styled || st.cheapest != r.cheapest || st.unsupported != r.unsupported) {
             QPalette pal = f->palette();

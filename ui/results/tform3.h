@@ -22,9 +22,13 @@ class Tform3 : public QDialog {
 
 public:
     // The largest client area; the window fits an 800 x 600 desktop.
-    static constexpr int kClientWidth = 721;
+    static constexpr int kClientWidth = 760;
     static constexpr int kClientHeight = 474;
     static constexpr QRgb kCheapestColour = 0xFFFF0000;
+    // Room beside the digits of a result field.
+    static constexpr int kFieldPadding = 8;
+    // What a window manager's frame may add around the window, per side.
+    static constexpr int kFrameAllowance = 10;
 
     explicit Tform3(QWidget* parent = nullptr);
 
@@ -69,6 +73,8 @@ private:
     void CheckBox1Click(bool checked);
     void runPricing();
     void showResult();
+    void fitText(QLineEdit* f);
+    static QString describe(const sazbar::TariffResult& r);
 
     std::function<sazbar::Profile()> m_source;
     sazbar::RunResult m_result;

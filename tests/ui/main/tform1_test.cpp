@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "app/app.h"
@@ -187,10 +188,62 @@ TEST_F(MainWindow, LeavingADomesticBoxCleansItsText) {
         QTest::keyClick(edit(*w, 46), Qt::Key_Tab);
         EXPECT_EQ(edit(*w, 46)->text(), QString::fromLatin1(clean)) << "typed '" << typed << "'";
     }
-    // The international boxes keep what was typed.
-    type(*w, 33, QStringLiteral("12ab"));
-    QTest::keyClick(edit(*w, 33), Qt::Key_Tab);
-    EXPECT_EQ(edit(*w, 33)->text(), QStringLiteral("12ab"));
+    // The international minutes too: a negative one would price as a refund.
+    for (const auto& [typed, clean] : {std::pair{"12ab", "12"}, std::pair{"-100", "0"}}) {
+        type(*w, 33, QString::fromLatin1(typed));
+        QTest::keyClick(edit(*w, 33), Qt::Key_Tab);
+        EXPECT_EQ(edit(*w, 33)->text(), QString::fromLatin1(clean));
+    }
+}
+
+TEST_F(MainWindow, FocusIsInTheFirstBoxWheneverTheWindowAppears) {
+    QFile update(QStringLiteral("update"));
+    ASSERT_TRUE(update.open(QIODevice::WriteOnly));
+    update.write("NOCONNECT\r\n");
+    update.close();
+    App app(50);
+    app.start();
+    TForm1& main = app.mainWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.isVisible(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    ASSERT_EQ(QApplication::focusWidget(), edit(main, 1));
+    // Typing right away replaces the selected "0".
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("42"));
+    EXPECT_EQ(edit(main, 1)->text(), QStringLiteral("42"));
+    // Back from the results, the focus is in the first box again.
+    QTest::keyClick(edit(main, 1), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.resultsWindow()));
+    app.resultsWindow().close();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == edit(main, 1); }));
+    EXPECT_EQ(edit(main, 1)->selectedText(), QStringLiteral("42"));
+}
+
+TEST_F(MainWindow, EveryWayOfCalculatingCleansTheFocusedBoxFirst) {
+    App app;
+    app.startWithoutSplash();
+    TForm1& main = app.mainWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    for (int box : {1, 45, 34}) {
+        const std::function<void()> starts[] = {
+            [&] { QTest::keyClick(edit(main, box), Qt::Key_Return); },
+            [&] { QTest::keyClick(edit(main, box), Qt::Key_Enter); },
+            [&] { QTest::keyClick(edit(main, box), Qt::Key_V, Qt::AltModifier); },
+            [&] { click(control(main, "Button1")); },
+        };
+        for (const auto& start : starts) {
+            app.resultsWindow().hide();
+            main.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+            type(main, box, QStringLiteral("-100"));
+            ASSERT_EQ(QApplication::focusWidget(), edit(main, box));
+            start();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&app.resultsWindow())) << box;
+            EXPECT_EQ(edit(main, box)->text(), QStringLiteral("0")) << box;
+            for (const sazbar::TariffResult& r : app.resultsWindow().lastResult().fields)
+                EXPECT_GE(r.shownValue(), 0) << box;
+        }
+    }
 }
 
 TEST_F(MainWindow, TabGoesAlongTheRowsOfTheGrid) {
@@ -362,7 +415,7 @@ TEST_F(MainWindow, DamagedFilesLoadAsNumbers) {
         {"short", "5\r\n7\r\n", {{1, "5"}, {2, "7"}}},
         {"letters", "abc\r\n12ab\r\nx\r\n", {{2, "12"}}},
         {"leading zeros and blanks", "007\r\n   42\r\n\t9\r\n", {{1, "7"}, {2, "42"}, {3, "9"}}},
-        {"negative", "-15\r\n-3x\r\n", {{1, "-15"}, {2, "3"}}},
+        {"negative", "-15\r\n-3x\r\n", {{1, "0"}, {2, "3"}}},  // a negative count loads cleaned up
         {"line feeds only", "1\n2\n3", {{1, "1"}, {2, "2"}, {3, "3"}}},
         {"too long", long50, {{1, "1"}, {33, "33"}, {46, "46"}}},
     };
@@ -399,10 +452,10 @@ TEST_F(MainWindow, TitleBarCloseSavesTheBoxesAsTypedAndTheNextStartReadsThem) {
         EXPECT_TRUE(w->close());
         EXPECT_EQ(quit.count(), 1);
     }
+    typed[32] = QStringLiteral("12");  // cleaned up when left for the next box
     EXPECT_EQ(readFile(), fileOf(typed));
 
     auto w = open();
-    typed[32] = QStringLiteral("12");
     EXPECT_EQ(texts(*w), typed);
     // The country choices are not part of the file.
     EXPECT_EQ(control<QComboBox>(*w, "ComboBox1")->currentIndex(), 0);
