@@ -414,6 +414,24 @@ TEST(Batch, LongLinesUnderTheLimitAndManyLinesStayInOrder) {
         appendJson(expected, runPricing(p), false);
         EXPECT_EQ(got[static_cast<std::size_t>(i)], expected) << i;
     }
+
+    // Priced side by side, the results and the messages keep the input order.
+    input.insert(input.find("\n", 100000) + 1, "{\"x\": 1}\n\n");
+    for (Format format : {Format::Json, Format::Csv}) {
+        std::string outs[2], errs[2];
+        for (unsigned jobs : {1u, 3u}) {
+            std::istringstream again(input);
+            std::ostringstream o, e;
+            const BatchSummary b = runBatch(again, o, e, "x", {}, {format, {}, jobs});
+            EXPECT_EQ(b.lines, 3002u);
+            EXPECT_EQ(b.errors, 2u);
+            outs[jobs > 1] = o.str();
+            errs[jobs > 1] = e.str();
+        }
+        EXPECT_TRUE(outs[0] == outs[1]);
+        EXPECT_EQ(errs[0], errs[1]);
+        EXPECT_EQ(lines(errs[0]).size(), 2u);
+    }
 }
 
 }  // namespace
