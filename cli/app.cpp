@@ -48,7 +48,7 @@ constexpr std::string_view kUsage =
     "  --help                show this help\n"
     "  --version             show the version\n"
     "\n"
-    "Exit status: 0 done, 2 bad input, unreadable file or bad usage.\n";
+    "Exit status: 0 done, 2 bad input, unreadable file, failed write or bad usage.\n";
 
 std::string displayName(std::string_view path) { return path == "-" ? "<stdin>" : std::string(path); }
 
