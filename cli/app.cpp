@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/messages.h"
 #include "cli/profile_json.h"
 #include "cli/report.h"
 #include "core/boxes.h"
@@ -24,31 +25,30 @@ namespace sazbar::cli {
 namespace {
 
 constexpr std::string_view kProgram = "sazbar-cli";
-// A profile file larger than this is not a profile.
-// A profile is a few hundred bytes; anything past a mebibyte is refused
-// before it is held, so a huge file costs no memory.
-constexpr std::size_t kMaxProfileFile = std::size_t{1} << 20;
 
 constexpr std::string_view kUsage =
     "Usage: sazbar-cli [OPTIONS] PROFILE.json\n"
     "       sazbar-cli [OPTIONS] --dat sazbar.dat [--countries A,B,C,D] [--internet-calls]\n"
-    "       sazbar-cli [OPTIONS] --batch [FILE|-]\n"
+    "       sazbar-cli [OPTIONS] --batch [FILE|-] [--jobs N] [--columns A,B,...]\n"
     "\n"
     "Prices one month of mobile-phone use under every Czech tariff.\n"
     "\n"
-    "  PROFILE.json          a usage profile in JSON (\"-\" reads standard input)\n"
-    "  --dat FILE            the saved inputs file of the window program (46 lines)\n"
+    "  PROFILE.json          a usage profile in JSON, at most 1 MiB (\"-\" reads standard input)\n"
+    "  --dat FILE|-          the saved inputs file of the window program (46 lines)\n"
     "  --countries A,B,C,D   countries (0-35) of the four international rows for --dat\n"
     "  --internet-calls      international calls over the internet\n"
-    "  --batch [FILE|-]      JSON Lines in, one JSON result a line out\n"
+    "  --batch [FILE|-]      JSON Lines in (lines of at most 1 MiB), one result a line out\n"
+    "  --jobs N              threads pricing a batch (default: the number of cores)\n"
+    "  --columns A,B,...     columns of the batch CSV: line, total_call_minutes, cheapest,\n"
+    "                        cheapest_price, error and tariff ids (default: all)\n"
     "  --direct-debit        pay by direct debit (\"Platba inkasem\")\n"
     "  --fixed-line          price the fixed line too (\"Vypočítat Český Telecom\")\n"
-    "  --format FORMAT       table (default), json or csv\n"
+    "  --format FORMAT       table (default), json or csv; json (default) or csv with --batch\n"
     "  --hints               show every tariff's hints in the table\n"
     "  --help                show this help\n"
     "  --version             show the version\n"
     "\n"
-    "Exit status: 0 done, 2 bad input, unreadable file or bad usage.\n";
+    "Exit status: 0 done, 2 bad input, unreadable file, failed write or bad usage.\n";
 
 std::string displayName(std::string_view path) { return path == "-" ? "<stdin>" : std::string(path); }
 
@@ -87,77 +87,6 @@ bool readAll(std::istream& in, std::string& text, std::size_t limit, std::string
     return true;
 }
 
-// Gives lines of a stream one at a time, in bounded memory.
-class LineReader {
-public:
-    explicit LineReader(std::istream& in)
-        : in_(in), buf_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
-
-    // False at the end. `tooLong` is set for a line past kMaxBatchLine, whose
-    // text is dropped.
-    bool next(std::string_view& line, bool& tooLong) {
-        tooLong = false;
-        for (;;) {
-            const char* nl = static_cast<const char*>(std::memchr(buf_.get() + begin_, '\n', end_ - begin_));
-            if (nl) {
-                const auto at = static_cast<std::size_t>(nl - buf_.get());
-                line = std::string_view(buf_.get() + begin_, at - begin_);
-                begin_ = at + 1;
-                return finish(line, tooLong);
-            }
-            if (eof_) {
-                if (begin_ == end_ && !discarding_) return false;
-                line = std::string_view(buf_.get() + begin_, end_ - begin_);
-                begin_ = end_;
-                return finish(line, tooLong);
-            }
-            if (end_ - begin_ >= kMaxBatchLine) {
-                discarding_ = true;
-                begin_ = end_ = 0;
-            } else if (begin_ > 0) {
-                std::memmove(buf_.get(), buf_.get() + begin_, end_ - begin_);
-                end_ -= begin_;
-                begin_ = 0;
-            }
-            const auto got = in_.rdbuf() ? in_.rdbuf()->sgetn(buf_.get() + end_,
-                                                              static_cast<std::streamsize>(kBufferSize - end_))
-                                         : 0;
-            if (got <= 0) eof_ = true;
-            else end_ += static_cast<std::size_t>(got);
-        }
-    }
-
-private:
-    static constexpr std::size_t kBufferSize = kMaxBatchLine + 65536;
-
-    bool finish(std::string_view& line, bool& tooLong) {
-        if (discarding_ || line.size() > kMaxBatchLine) {
-            discarding_ = false;
-            tooLong = true;
-            line = {};
-        } else if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        return true;
-    }
-
-    std::istream& in_;
-    std::unique_ptr<char[]> buf_;
-    std::size_t begin_ = 0, end_ = 0;
-    bool eof_ = false;
-    bool discarding_ = false;
-};
-
-bool blank(std::string_view s) { return s.find_first_not_of(" \t\r\n") == std::string_view::npos; }
-
-// A batch line is one line of text: the parser's "line 1, " says nothing.
-std::string withoutLineOne(std::string message) {
-    const std::string_view from = "at line 1, column ";
-    const auto at = message.find(from);
-    if (at != std::string::npos) message.replace(at, from.size(), "at column ");
-    return message;
-}
-
 struct Options {
     Format format = Format::Table;
     bool formatGiven = false;
@@ -165,6 +94,8 @@ struct Options {
     RunFlags flags;
     std::optional<std::string> profile, dat, batch;
     std::optional<std::array<int, kIntlRows>> countries;
+    std::optional<unsigned> jobs;
+    std::optional<std::vector<int>> columns;
 };
 
 bool parseCountries(std::string_view text, std::array<int, kIntlRows>& out) {
@@ -236,6 +167,22 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
             } else {
                 o.batch = "-";
             }
+        } else if (arg == "--jobs") {
+            std::string n;
+            unsigned v = 0;
+            if (!value(n)) return "--jobs needs a number of threads";
+            const auto r = std::from_chars(n.data(), n.data() + n.size(), v);
+            if (r.ec != std::errc() || r.ptr != n.data() + n.size() || v < 1 || v > 1024)
+                return "--jobs needs a number of threads from 1 to 1024";
+            o.jobs = v;
+        } else if (arg == "--columns") {
+            std::string list, bad;
+            std::vector<int> columns;
+            if (!value(list)) return "--columns needs a list of columns";
+            if (!parseBatchColumns(list, columns, bad))
+                return "unknown column '" + bad +
+                       "': use line, total_call_minutes, cheapest, cheapest_price, error or a tariff id";
+            o.columns = std::move(columns);
         } else if (arg == "--hints" && noValue()) {
             o.hints = true;
         } else if (arg == "--direct-debit" && noValue()) {
@@ -252,16 +199,31 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
     if (inputs == 0) return "no input given";
     if (inputs > 1) return "give one of PROFILE.json, --dat or --batch";
     if (o.countries && !o.dat) return "--countries applies to --dat only";
-    if (o.batch && o.formatGiven && o.format != Format::Json) return "--batch writes JSON only";
+    if (o.batch && o.format == Format::Table) {
+        if (o.formatGiven) return "--batch writes JSON or CSV";
+        o.format = Format::Json;
+    }
+    if (o.jobs && !o.batch) return "--jobs applies to --batch only";
+    if (o.columns && !(o.batch && o.format == Format::Csv)) return "--columns applies to --batch --format csv only";
     return {};
 }
 
 int report(std::ostream& err, const std::string& name, const std::string& message) {
-    err << kProgram << ": " << name << ": " << message << '\n';
+    err << kProgram << ": " << visible(name + ": " + message) << '\n';
     return kExitBadInput;
 }
 
-int priceAndPrint(const Profile& profile, const RunFlags& flags, const Options& o, std::ostream& out) {
+void warn(std::ostream& err, const std::string& name, const std::string& message) {
+    err << kProgram << ": " << visible(name + ": warning: " + message) << '\n';
+}
+
+// The reason a write failed, from the errno it left.
+int reportWrite(std::ostream& err, int error) {
+    return report(err, "<stdout>", error > 0 ? std::string("cannot write: ") + std::strerror(error) : "cannot write");
+}
+
+int priceAndPrint(const Profile& profile, const RunFlags& flags, const Options& o, std::ostream& out,
+                  std::ostream& err) {
     RunResult result;
     runPricing(profile, {flags.directDebit, flags.fixedLine}, result);
     std::string text;
@@ -271,11 +233,12 @@ int priceAndPrint(const Profile& profile, const RunFlags& flags, const Options& 
             appendJson(text, result, flags.fixedLine);
             text += '\n';
             break;
-        case Format::Csv: appendCsv(text, result); break;
+        case Format::Csv: appendCsv(text, result, flags.fixedLine); break;
     }
+    errno = 0;
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
-    return out ? kExitOk : kExitBadInput;
+    return out ? kExitOk : reportWrite(err, errno ? errno : -1);
 }
 
 int runProfile(const Options& o, std::istream& stdinStream, std::ostream& out, std::ostream& err) {
@@ -296,66 +259,46 @@ int runProfile(const Options& o, std::istream& stdinStream, std::ostream& out, s
     flags.directDebit |= input.directDebit;
     flags.fixedLine |= input.fixedLine;
     input.profile.internetCalls |= flags.internetCalls;
-    return priceAndPrint(input.profile, flags, o, out);
+    return priceAndPrint(input.profile, flags, o, out, err);
 }
 
-int runDat(const Options& o, std::ostream& out, std::ostream& err) {
+// The window loads any file as well as it can; here a file that the window
+// would not have written is refused or, when it is still read the same way,
+// priced with a warning.
+int runDat(const Options& o, std::istream& stdinStream, std::ostream& out, std::ostream& err) {
     const std::string name = displayName(*o.dat);
     std::string reason;
-    auto file = openInput(*o.dat, reason);
-    if (!file) return report(err, name, reason);
-    const BoxTexts boxes = withoutNegativeCounts(readSavedInputs(*file));
-    if (file->bad()) return report(err, name, "cannot read");
+    std::unique_ptr<std::ifstream> file;
+    if (*o.dat != "-") {
+        file = openInput(*o.dat, reason);
+        if (!file) return report(err, name, reason);
+    }
+    std::istream& in = file ? *file : stdinStream;
+    SavedInputsReport seen;
+    const BoxTexts read = readSavedInputs(in, &seen, kMaxSavedInputsFile);
+    if (in.bad()) return report(err, name, "cannot read");
+    if (seen.utf16) return report(err, name, "UTF-16 text: a saved inputs file is plain text (ASCII or UTF-8)");
+    if (seen.controlLine)
+        return report(err, name, "line " + std::to_string(seen.controlLine) + ": not a text file (control characters)");
+    if (seen.tooLarge)
+        return report(err, name, "larger than " + std::to_string(kMaxSavedInputsFile) +
+                                     " bytes: a saved inputs file is 46 short lines");
+    if (seen.lines > kBoxCount) warn(err, name, "more than 46 lines; the rest is ignored");
+    else if (seen.lines < kBoxCount)
+        warn(err, name, std::to_string(seen.lines) + (seen.lines == 1 ? " line" : " lines") +
+                            " instead of 46; the missing boxes read as 0");
+    if (seen.notNumbers)
+        warn(err, name, "line " + std::to_string(seen.firstNotNumber) + ": \"" + shortened(seen.firstNotNumberText) +
+                            "\" is not a number, read as " + read[static_cast<std::size_t>(seen.firstNotNumber - 1)] +
+                            (seen.notNumbers > 1 ? " (and " + std::to_string(seen.notNumbers - 1) + " more lines)" : ""));
+    // As the window loads it: a negative count reads as "0".
+    const BoxTexts boxes = withoutNegativeCounts(read);
     const Profile profile =
         profileFromBoxes(boxes, o.countries.value_or(std::array<int, kIntlRows>{0, 1, 2, 3}), o.flags.internetCalls);
-    return priceAndPrint(profile, o.flags, o, out);
+    return priceAndPrint(profile, o.flags, o, out, err);
 }
 
 }  // namespace
-
-BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& err, std::string_view name,
-                      const RunFlags& flags) {
-    constexpr std::size_t kFlushAt = std::size_t{1} << 20;
-    BatchSummary summary;
-    LineReader reader(in);
-    ProfileInput input;
-    ProfileError error;
-    RunResult result;
-    std::string buffer;
-    buffer.reserve(kFlushAt + 16384);
-    std::string_view line;
-    bool tooLong = false;
-    while (reader.next(line, tooLong)) {
-        ++summary.lines;
-        std::string problem;
-        if (tooLong) {
-            problem = "longer than " + std::to_string(kMaxBatchLine) + " bytes";
-        } else if (blank(line)) {
-            problem = "empty line";
-        } else if (!parseProfile(line, input, error)) {
-            problem = withoutLineOne(std::move(error.message));
-        }
-        if (problem.empty()) {
-            input.profile.internetCalls |= flags.internetCalls;
-            const bool fixedLine = flags.fixedLine || input.fixedLine;
-            runPricing(input.profile, {flags.directDebit || input.directDebit, fixedLine}, result);
-            appendJson(buffer, result, fixedLine);
-        } else {
-            ++summary.errors;
-            const std::string message = std::string(name) + ": line " + std::to_string(summary.lines) + ": " + problem;
-            err << kProgram << ": " << message << '\n';
-            appendJsonError(buffer, message);
-        }
-        buffer += '\n';
-        if (buffer.size() >= kFlushAt) {
-            out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-            buffer.clear();
-        }
-    }
-    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    out.flush();
-    return summary;
-}
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     for (const std::string& a : args) {
@@ -374,7 +317,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         err << kProgram << ": " << problem << " (try 'sazbar-cli --help')\n";
         return kExitUsage;
     }
-    if (o.dat) return runDat(o, out, err);
+    if (o.dat) return runDat(o, in, out, err);
     if (o.profile) return runProfile(o, in, out, err);
 
     const std::string name = displayName(*o.batch);
@@ -384,9 +327,13 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         file = openInput(*o.batch, reason);
         if (!file) return report(err, name, reason);
     }
-    const BatchSummary s = runBatch(file ? *file : in, out, err, name, o.flags);
+    BatchOptions batch;
+    batch.format = o.format;
+    batch.jobs = o.jobs.value_or(availableCores());
+    if (o.columns) batch.columns = *o.columns;
+    const BatchSummary s = runBatch(file ? *file : in, out, err, name, o.flags, batch);
+    if (s.writeError) return reportWrite(err, s.writeError);
     if (file && file->bad()) return report(err, name, "cannot read");
-    if (!out) return kExitBadInput;
     return s.errors ? kExitBadInput : kExitOk;
 }
 

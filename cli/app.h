@@ -5,8 +5,9 @@
 #include <istream>
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "cli/batch.h"
 
 namespace sazbar::cli {
 
@@ -14,26 +15,10 @@ constexpr int kExitOk = 0;
 constexpr int kExitBadInput = 2;
 constexpr int kExitUsage = 2;
 
-// Longest batch line read; longer lines are skipped and reported.
-constexpr std::size_t kMaxBatchLine = std::size_t{1} << 20;
-
-// Switches that apply to every priced profile; OR-ed with the profile's own.
-struct RunFlags {
-    bool directDebit = false;
-    bool fixedLine = false;
-    bool internetCalls = false;
-};
-
-struct BatchSummary {
-    std::size_t lines = 0;
-    std::size_t errors = 0;
-};
-
-// Prices a stream of JSON Lines profiles: one JSON result line out per line
-// in, in input order, {"error": "..."} for a bad line (also reported on
-// `err`, naming `name` and the line). Reads and writes in bounded memory.
-BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& err, std::string_view name,
-                      const RunFlags& flags);
+// A profile file larger than this is not a profile (a few hundred bytes).
+constexpr std::size_t kMaxProfileFile = std::size_t{1} << 20;
+// Nor is a saved inputs file larger than this one (46 short lines).
+constexpr std::size_t kMaxSavedInputsFile = std::size_t{1} << 20;
 
 // The whole program; `args` without the program name. Returns the exit status.
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);

@@ -9,6 +9,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/messages.h"
+
 namespace sazbar::cli {
 
 namespace {
@@ -117,13 +119,17 @@ public:
     bool end_object();
     bool end_array();
     bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) {
+        // A number beyond the range of a double is an out-of-range value of
+        // its field, not a syntax error.
+        constexpr int kNumberOverflow = 406;
+        if (e.id == kNumberOverflow && !number(Kind::OutOfRange, 0)) return false;
         std::string_view what = e.what();
         // Drop the "[json.exception.parse_error.101] " tag.
         if (!what.empty() && what.front() == '[') {
             const auto close = what.find("] ");
             if (close != std::string_view::npos) what.remove_prefix(close + 2);
         }
-        syntaxError = what;
+        syntaxError = shortenLastRead(what);
         return false;
     }
 
@@ -155,7 +161,20 @@ private:
         return false;
     }
     std::string rowField() const { return "international[" + std::to_string(count_) + "]"; }
-    static std::string quoted(const std::string& name) { return json(name).dump(-1, ' ', false, json::error_handler_t::replace); }
+    static std::string quoted(const std::string& name) { return '"' + visible(shortened(name)) + '"'; }
+    // The parser quotes the text it read before the error ("last read:
+    // '...'"), which can be a whole long string or number: its end is kept.
+    static std::string shortenLastRead(std::string_view what) {
+        constexpr std::string_view from = "; last read: '";
+        const auto start = what.find(from);
+        if (start == std::string_view::npos) return std::string(what);
+        const auto begin = start + from.size();
+        auto end = what.rfind("'; expected ");
+        if (end == std::string_view::npos || end < begin) end = what.size() - 1;
+        if (end < begin) return std::string(what);
+        return std::string(what.substr(0, begin)) + shortened(what.substr(begin, end - begin), kQuotedChars, true) +
+               std::string(what.substr(end));
+    }
 
     ProfileInput& out_;
     const char* begin_;
@@ -476,6 +495,17 @@ bool parseProfileQuick(std::string_view text, ProfileInput& out) {
 
 bool parseProfileWithLibrary(std::string_view text, ProfileInput& out, ProfileError& error) {
     out = ProfileInput{};
+    // The parser takes a NUL byte for the end of the text; nothing after it
+    // would be read.
+    if (const void* nul = std::memchr(text.data(), '\0', text.size())) {
+        const auto at = static_cast<std::size_t>(static_cast<const char*>(nul) - text.data());
+        const auto lineStart = text.rfind('\n', at);
+        const std::size_t column = lineStart == std::string_view::npos ? at + 1 : at - lineStart;
+        error.line = 0;
+        error.message = "parse error at line " + std::to_string(1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n')) +
+                        ", column " + std::to_string(column) + ": NUL byte in the text";
+        return false;
+    }
     const char* high = text.data();
     ProfileHandler handler(out, text.data(), &high);
     if (json::sax_parse(text.data(), text.data() + text.size(), &handler)) return true;

@@ -226,10 +226,11 @@ void appendJsonError(std::string& out, std::string_view message) {
     out += '}';
 }
 
-void appendCsv(std::string& out, const RunResult& result) {
-    out += "id,operator,name,price,unsupported,cheapest,hint\r\n";
+void appendCsv(std::string& out, const RunResult& result, bool fixedLine) {
+    out += "id,operator,name,price,text,unsupported,cheapest,hint\r\n";
     for (std::size_t i = 0; i < result.fields.size(); ++i) {
         const TariffInfo& t = kTariffs[i];
+        if (t.op == Operator::FixedLine && !fixedLine) continue;
         const TariffResult& f = result.fields[i];
         appendCsvField(out, t.id);
         out += ',';
@@ -239,13 +240,115 @@ void appendCsv(std::string& out, const RunResult& result) {
         out += ',';
         if (f.priced) appendInt(out, f.price);
         out += ',';
+        appendCsvField(out, f.text);
+        out += ',';
         appendBool(out, f.unsupported);
         out += ',';
         appendBool(out, f.cheapest);
         out += ',';
-        appendCsvField(out, f.hint);
+        std::string hint;
+        for (std::string_view l : hintLines(f.hint)) (hint.empty() ? hint : hint += " | ") += l;
+        appendCsvField(out, hint);
         out += "\r\n";
     }
+}
+
+namespace {
+
+constexpr std::pair<std::string_view, int> kNamedColumns[] = {
+    {"line", kColumnLine},
+    {"total_call_minutes", kColumnTotal},
+    {"cheapest", kColumnCheapest},
+    {"cheapest_price", kColumnCheapestPrice},
+    {"error", kColumnError},
+};
+
+std::string_view columnName(int column) {
+    if (column >= 0) return kTariffs[static_cast<std::size_t>(column)].id;
+    for (const auto& [name, c] : kNamedColumns)
+        if (c == column) return name;
+    return {};
+}
+
+}  // namespace
+
+std::vector<int> defaultBatchColumns(bool fixedLine) {
+    std::vector<int> columns{kColumnLine, kColumnTotal, kColumnCheapest, kColumnCheapestPrice};
+    for (int i = 0; i < kTariffCount; ++i)
+        if (fixedLine || kTariffs[static_cast<std::size_t>(i)].op != Operator::FixedLine) columns.push_back(i);
+    columns.push_back(kColumnError);
+    return columns;
+}
+
+bool parseBatchColumns(std::string_view list, std::vector<int>& columns, std::string& bad) {
+    columns.clear();
+    for (;;) {
+        const auto comma = list.find(',');
+        const std::string_view name = list.substr(0, comma);
+        int column = tariffIndex(name);
+        bool known = column >= 0;
+        for (const auto& [text, c] : kNamedColumns)
+            if (text == name) column = c, known = true;
+        if (!known) {
+            bad = std::string(name);
+            return false;
+        }
+        columns.push_back(column);
+        if (comma == std::string_view::npos) return true;
+        list.remove_prefix(comma + 1);
+    }
+}
+
+void appendCsvHeader(std::string& out, const std::vector<int>& columns) {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i) out += ',';
+        out += columnName(columns[i]);
+    }
+    out += "\r\n";
+}
+
+void appendCsvRow(std::string& out, std::size_t line, const RunResult& result, const std::vector<int>& columns) {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i) out += ',';
+        const int c = columns[i];
+        if (c >= 0) {
+            const TariffResult& f = result.fields[static_cast<std::size_t>(c)];
+            if (f.priced) appendInt(out, f.price);
+            continue;
+        }
+        switch (c) {
+            case kColumnLine: appendInt(out, line); break;
+            case kColumnTotal: appendInt(out, result.totalCallMinutes); break;
+            case kColumnCheapest: {
+                bool first = true;
+                for (std::size_t t = 0; t < result.fields.size(); ++t) {
+                    if (!result.fields[t].cheapest) continue;
+                    if (!first) out += ' ';
+                    out += kTariffs[t].id;
+                    first = false;
+                }
+                break;
+            }
+            case kColumnCheapestPrice:
+                for (const TariffResult& f : result.fields) {
+                    if (!f.cheapest) continue;
+                    appendInt(out, f.price);
+                    break;
+                }
+                break;
+            default: break;  // no error
+        }
+    }
+    out += "\r\n";
+}
+
+void appendCsvErrorRow(std::string& out, std::size_t line, std::string_view message, const std::vector<int>& columns) {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i) out += ',';
+        if (columns[i] == kColumnLine) appendInt(out, line);
+        else if (columns[i] == kColumnError) appendCsvField(out, message);
+    }
+    out += "\r\n";
 }
 
 void appendTable(std::string& out, const RunResult& result, bool fixedLine, bool hints) {

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "pricing/engine.h"
 
@@ -22,8 +23,27 @@ void appendJson(std::string& out, const RunResult& result, bool fixedLine);
 // {"error": "..."}, safe for any bytes in the message.
 void appendJsonError(std::string& out, std::string_view message);
 
-// Header and one CSV record per tariff, CR LF line ends, RFC 4180 quoting.
-void appendCsv(std::string& out, const RunResult& result);
+// Header and one CSV record per tariff, CR LF line ends, RFC 4180 quoting;
+// hint lines are joined by " | ". The fixed line's record only with
+// `fixedLine`, as on the results window; it is never marked cheapest.
+void appendCsv(std::string& out, const RunResult& result, bool fixedLine);
+
+// Columns of the batch CSV: a tariff's index in kTariffs, or one of these.
+enum BatchColumn : int {
+    kColumnLine = -1,           // "line": the input line number
+    kColumnTotal = -2,          // "total_call_minutes"
+    kColumnCheapest = -3,       // "cheapest": ids of the cheapest tariffs, separated by spaces
+    kColumnCheapestPrice = -4,  // "cheapest_price"
+    kColumnError = -5,          // "error": why the line was not priced
+};
+// line, total_call_minutes, cheapest, cheapest_price, every tariff's price
+// (the fixed line's with `fixedLine`), error.
+std::vector<int> defaultBatchColumns(bool fixedLine);
+// Reads "line,cheapest,t30,gold"; false with the unknown name in `bad`.
+bool parseBatchColumns(std::string_view list, std::vector<int>& columns, std::string& bad);
+void appendCsvHeader(std::string& out, const std::vector<int>& columns);
+void appendCsvRow(std::string& out, std::size_t line, const RunResult& result, const std::vector<int>& columns);
+void appendCsvErrorRow(std::string& out, std::size_t line, std::string_view message, const std::vector<int>& columns);
 
 // The results grouped by operator; `hints` adds every tariff's hint lines.
 void appendTable(std::string& out, const RunResult& result, bool fixedLine, bool hints);

@@ -58,36 +58,86 @@ std::int32_t StreamingTextToInt::value() const noexcept {
     return saturate32(v);
 }
 
-BoxTexts readSavedInputs(std::istream& in) {
+BoxTexts readSavedInputs(std::istream& in, SavedInputsReport* report, std::size_t maxBytes) {
+    constexpr std::size_t kQuotedBytes = 64;
     BoxTexts boxes;
+    SavedInputsReport seen;
     StreamingTextToInt number;
     int line = 0;
-    // A CR is part of the line end only right before LF (or the end of the
-    // file), so it is held back until the next character shows which.
-    bool pendingCr = false;
+    bool lineHasText = false;
+    // The LF of a CR LF pair ends no line of its own.
+    bool afterCr = false;
+    std::string lineStart;  // first bytes of the current line, for the report
+    std::size_t total = 0;
+    bool first = true;
+    auto endLine = [&] {
+        if (number.stopped() && ++seen.notNumbers == 1) {
+            seen.firstNotNumber = line + 1;
+            seen.firstNotNumberText = lineStart;
+        }
+        boxes[static_cast<std::size_t>(line++)] = intToText(number.value());
+        number.reset();
+        lineHasText = false;
+        lineStart.clear();
+    };
     std::array<char, 16384> buffer;
-    while (line < kBoxCount && in) {
+    bool done = false;
+    while (!done && in) {
         in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        const auto got = static_cast<std::size_t>(in.gcount());
+        std::size_t got = static_cast<std::size_t>(in.gcount());
         if (got == 0) break;
-        for (std::size_t i = 0; i < got && line < kBoxCount; ++i) {
+        std::size_t i = 0;
+        if (first) {
+            first = false;
+            if (got >= 3 && buffer[0] == '\xEF' && buffer[1] == '\xBB' && buffer[2] == '\xBF') i = 3;
+            if (got >= 2 && ((buffer[0] == '\xFF' && buffer[1] == '\xFE') || (buffer[0] == '\xFE' && buffer[1] == '\xFF')))
+                seen.utf16 = true;
+        }
+        if (report && got > maxBytes - total) {
+            got = maxBytes - total;
+            seen.tooLarge = true;
+            done = true;
+        }
+        total += got;
+        for (; i < got; ++i) {
             const char c = buffer[i];
-            if (c == '\n') {
-                boxes[static_cast<std::size_t>(line++)] = intToText(number.value());
-                number.reset();
-                pendingCr = false;
+            if (c == '\n' && afterCr) {
+                afterCr = false;
                 continue;
             }
-            if (pendingCr) number.feed('\r');
-            pendingCr = c == '\r';
-            if (!pendingCr) number.feed(c);
+            afterCr = false;
+            if (line == kBoxCount) {
+                // Only a report looks past the last box, one character far.
+                seen.lines = kBoxCount + 1;
+                seen.tooLarge = false;
+                done = true;
+                break;
+            }
+            if (c == '\n' || c == '\r') {
+                afterCr = c == '\r';
+                endLine();
+                if (line == kBoxCount && !report) {
+                    done = true;
+                    break;
+                }
+                continue;
+            }
+            const auto u = static_cast<unsigned char>(c);
+            if (report && ((u < 0x20 && c != '\t') || u == 0x7F)) {
+                seen.controlLine = line + 1;
+                done = true;
+                break;
+            }
+            lineHasText = true;
+            number.feed(c);
+            if (report && lineStart.size() < kQuotedBytes) lineStart += c;
         }
     }
     // The last line may lack its line end; lines after it are missing and read as empty.
-    for (; line < kBoxCount; ++line) {
-        boxes[static_cast<std::size_t>(line)] = intToText(number.value());
-        number.reset();
-    }
+    if (line < kBoxCount && lineHasText) endLine();
+    if (seen.lines == 0) seen.lines = line;
+    for (; line < kBoxCount; ++line) boxes[static_cast<std::size_t>(line)] = intToText(0);
+    if (report) *report = std::move(seen);
     return boxes;
 }
 

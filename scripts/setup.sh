@@ -1,22 +1,32 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need on Debian 12 or Ubuntu, if missing.
+# Installs what the build, the tests and the package check need on Debian 12,
+# or Ubuntu 24.04 or newer, if missing.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake pkg-config file
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libqcustomplot-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
+  python3 time
   xvfb xauth fonts-dejavu-core poppler-utils
+  lintian mandoc appstream
 )
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if ((${#missing[@]})); then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  SUDO=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "setup.sh: missing packages: ${missing[*]}" >&2
+      echo "setup.sh: run as root or install sudo" >&2
+      exit 1
+    fi
+    SUDO=(sudo)
+  fi
   echo "Installing: ${missing[*]}"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${SUDO[@]}" apt-get update -qq
+  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, then builds and runs the whole test suite: the normal build and the
-# AddressSanitizer + UndefinedBehaviorSanitizer build, then every fuzz target
-# for 30 seconds over its seed corpus.
+# AddressSanitizer + UndefinedBehaviorSanitizer build, the Debian package
+# through lintian, then every fuzz target for 30 seconds over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -13,6 +13,14 @@ for preset in default asan; do
   cmake --build --preset "$preset" -j"$jobs"
   ctest --preset "$preset" -j"$jobs"
 done
+
+echo "== package check =="
+# The Debian package of the normal build, its manual pages and metadata.
+rm -rf build/default/package
+cpack --config build/default/CPackConfig.cmake -B build/default/package >/dev/null
+lintian --fail-on error,warning build/default/package/*.deb
+mandoc -Tlint -Wwarning packaging/*.1
+appstreamcli validate --no-net packaging/*.metainfo.xml
 
 echo "== fuzz targets, 30 s each =="
 # scripts/setup.sh installs clang; without it the fuzzing is missing, not passed.

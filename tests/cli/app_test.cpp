@@ -45,6 +45,24 @@ protected:
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
+    // CSV records without quoted fields.
+    static std::vector<std::vector<std::string>> rows(const std::string& csv) {
+        std::vector<std::vector<std::string>> out;
+        for (std::string line : lines(csv)) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            std::vector<std::string> fields(1);
+            bool quoted = false;
+            for (std::size_t i = 0; i < line.size(); ++i) {
+                const char c = line[i];
+                if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') fields.back() += line[++i];
+                else if (c == '"') quoted = !quoted;
+                else if (c == ',' && !quoted) fields.emplace_back();
+                else fields.back() += c;
+            }
+            out.push_back(fields);
+        }
+        return out;
+    }
     std::string file(const std::string& name, const std::string& content) {
         const fs::path p = dir_ / name;
         std::ofstream(p, std::ios::binary) << content;
@@ -72,7 +90,11 @@ TEST(Cli, VersionHelpAndUsageErrors) {
         {"--dat", "x.dat", "--countries", "0,1,2,3,4"},
         {"--dat", "x.dat", "--countries", "0,1,a,3"},
         {"--countries", "0,1,2,3", "a.json"},
-        {"--batch", "--format", "csv"},
+        {"--batch", "--format", "table"},
+        {"--jobs", "2", "a.json"},
+        {"--batch", "--jobs", "0"},
+        {"--batch", "--format", "csv", "--columns", "line,nothing"},
+        {"--batch", "--columns", "line"},
         {"--hints=yes", "a.json"},
     };
     for (const auto& args : bad) {
@@ -176,7 +198,7 @@ TEST_F(CliTest, SavedInputsFileReadsLikeTheWindow) {
                 break;
             }
             case 3: damaged += "+" + v + "\r\n"; break;
-            case 4: damaged += v + std::string(n == 4 ? 10u << 20 : 0, 'z') + "\r\n"; break;  // a 10 MB line
+            case 4: damaged += v + std::string(n == 4 ? 100000 : 0, 'z') + "\r\n"; break;  // a long line
             default: damaged += v + "\r\n";
         }
     }
@@ -185,6 +207,11 @@ TEST_F(CliTest, SavedInputsFileReadsLikeTheWindow) {
     const Outcome o1 = run({"--format", "json", "--dat", a}), o2 = run({"--format", "json", "--dat", b});
     EXPECT_EQ(o1.status, kExitOk);
     EXPECT_EQ(o2.status, kExitOk);
+    EXPECT_EQ(o1.err, "");
+    // The window would not have written the damaged file: the reading is the same, with warnings.
+    EXPECT_EQ(o2.err, "sazbar-cli: " + b + ": warning: more than 46 lines; the rest is ignored\n"
+                      "sazbar-cli: " + b + ": warning: line 1: \"1abc\\xff\\xfe\" is not a number, read as 1"
+                      " (and 8 more lines)\n");
     EXPECT_TRUE(o1.out == o2.out);  // too long to print
     EXPECT_EQ(nlohmann::json::parse(o1.out)["total_call_minutes"], 1 + 2 + 3 + 4 + 6 + 8 + 9 + 10 + 11 + 13 + 15 + 16 +
                                                                        17 + 18 + 20 + 22 + 23 + 24 + 25 + 27);
@@ -256,6 +283,131 @@ TEST_F(CliTest, BatchKeepsGoingPastBadLines) {
     EXPECT_EQ(run({"--batch", (dir_ / "none.jsonl").string()}).status, kExitBadInput);
 }
 
+// Inputs that were once read wrongly, and what the program now says.
+TEST_F(CliTest, OddInputsAreRefusedOrNamed) {
+    std::string boxes46;  // a saved inputs file as the window writes it
+    for (int n = 1; n <= kBoxCount; ++n) boxes46 += std::to_string(n % 5) + "\r\n";
+    std::string crOnly = boxes46, utf16 = "\xFF\xFE";
+    for (std::size_t at; (at = crOnly.find("\r\n")) != std::string::npos;) crOnly.erase(at + 1, 1);
+    for (char c : boxes46) (utf16 += c) += '\0';
+    const std::string exact(kMaxBatchLine, ' ');
+    const std::string huge(500000, '9');
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        std::string in;
+        int status;
+        std::string err;                // the whole error stream
+        std::vector<std::string> same;  // arguments whose output (on the same input) the output must equal
+        std::string sameIn;
+    };
+    const std::string F = file("f.dat", boxes46);
+    const Case cases[] = {
+        {"text after a NUL byte", {"-"}, std::string("{\"gprs_wap_kb\": 5}\0{\"bogus\":[[[", 31), 2,
+         "sazbar-cli: <stdin>: parse error at line 1, column 19: NUL byte in the text\n", {}, {}},
+        {"a NUL byte in a batch line", {"--batch"}, std::string("{}\n{}\0{\n", 8), 2,
+         "sazbar-cli: <stdin>: line 2: parse error at column 3: NUL byte in the text\n", {}, {}},
+        {"--dat: endless zeros", {"--dat", "/dev/zero"}, {}, 2,
+         "sazbar-cli: /dev/zero: line 1: not a text file (control characters)\n", {}, {}},
+        {"--dat: over 1 MiB without a line break", {"--dat", "-"}, std::string(kMaxSavedInputsFile + 1, '7'), 2,
+         "sazbar-cli: <stdin>: larger than 1048576 bytes: a saved inputs file is 46 short lines\n", {}, {}},
+        {"--dat: binary junk", {"--dat", "-"}, "1\r\n\x7f" "ELF\x02\x01", 2,
+         "sazbar-cli: <stdin>: line 2: not a text file (control characters)\n", {}, {}},
+        {"--dat: UTF-16", {"--dat", "-"}, utf16, 2,
+         "sazbar-cli: <stdin>: UTF-16 text: a saved inputs file is plain text (ASCII or UTF-8)\n", {}, {}},
+        {"--dat: from standard input", {"--dat", "-"}, boxes46, 0, "", {"--dat", F}, {}},
+        {"--dat: UTF-8 byte order mark", {"--dat", "-"}, "\xEF\xBB\xBF" + boxes46, 0, "", {"--dat", F}, {}},
+        {"--dat: CR-only line ends", {"--dat", "-"}, crOnly, 0, "", {"--dat", F}, {}},
+        {"--dat: too few lines and not numbers", {"--dat", "-"}, "1\r\n2x\r\n", 0,
+         "sazbar-cli: <stdin>: warning: 2 lines instead of 46; the missing boxes read as 0\n"
+         "sazbar-cli: <stdin>: warning: line 2: \"2x\" is not a number, read as 2\n",
+         {"--dat", "-"}, "1\r\n2\r\n"},
+        {"a number beyond double range", {"-"}, "{\"gprs_wap_kb\": 1e309}", 2,
+         "sazbar-cli: <stdin>: line 1: gprs_wap_kb: outside the 32-bit range\n", {}, {}},
+        {"a 500,000-digit number", {"-"}, "{\"wap\": [0, -" + huge + "]}", 2,
+         "sazbar-cli: <stdin>: line 1: wap[1]: outside the 32-bit range\n", {}, {}},
+        {"a long literal is cut", {"-"}, "{\"gprs_wap_kb\": \"" + huge + "\n}", 2,
+         "sazbar-cli: <stdin>: parse error at line 2, column 0: syntax error while parsing value - invalid "
+         "string: control character U+000A (LF) must be escaped to \\u000A or \\n; last read: '…" +
+             std::string(31, '9') + "<U+000A>'\n",
+         {}, {}},
+        {"invisible and invalid characters are escaped", {"--batch"}, "{\"\xe2\x80\xae" "x\x7f\": 1}\n\xff\n", 2,
+         "sazbar-cli: <stdin>: line 1: \"\\u{202e}x\\x7f\": unknown key\n"
+         "sazbar-cli: <stdin>: line 2: parse error at column 1: syntax error while parsing value - invalid "
+         "literal; last read: '\\xff'\n",
+         {}, {}},
+        {"a batch line of exactly 1 MiB, CR LF", {"--batch"}, "{" + exact.substr(2) + "}\r\n", 0, "", {"--batch"},
+         "{}\n"},
+        {"a batch line of 1 MiB and a byte, CR LF", {"--batch"}, "{" + exact.substr(1) + "}\r\n", 2,
+         "sazbar-cli: <stdin>: line 1: longer than 1048576 bytes\n", {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome o = run(c.args, c.in);
+        EXPECT_EQ(o.status, c.status);
+        EXPECT_EQ(o.err, c.err);
+        if (!c.same.empty()) {
+            EXPECT_TRUE(o.out == run(c.same, c.sameIn.empty() ? c.in : c.sameIn).out);
+        }
+        if (c.status == 0) {
+            EXPECT_FALSE(o.out.empty());
+        }
+    }
+}
+
+// The fixed line shows in CSV exactly when it is priced, and is never the cheapest.
+TEST_F(CliTest, CsvShowsTheFixedLineWhenAskedFor) {
+    // Calls only to the fixed line, at the weekend: the fixed line is the cheapest of all.
+    const std::string p = file("p.json", R"({"matrix": [[0,0,0,0,0,0,0],[0,0,0,0,0,0,0],[0,0,0,0,0,0,0],[300,0,0,0,0,0,0]]})");
+    const std::string with = run({"--format", "csv", "--fixed-line", p}).out;
+    const std::string without = run({"--format", "csv", p}).out;
+    Profile fixedCalls;
+    fixedCalls.matrix[3][0] = 300;
+    const RunResult r = runPricing(fixedCalls, {false, true});
+    auto cheapestOf = [](const RunResult& res) {
+        std::string ids;
+        for (std::size_t t = 0; t < kTariffCount; ++t)
+            if (res.fields[t].cheapest) (ids.empty() ? ids : ids += " ") += kTariffs[t].id;
+        return ids;
+    };
+    const TariffResult& telecom = r.fields[kTelecomIndex];
+    for (const TariffResult& f : r.fields)
+        if (&f != &telecom && f.priced) {
+            EXPECT_LT(telecom.price, f.price);
+        }
+    const std::string row = "telecom,Český Telecom,Telefon Standard," + telecom.text + "," + telecom.text + ",false,false,";
+    EXPECT_NE(with.find("\r\n" + row), std::string::npos) << with;
+    EXPECT_EQ(without.find("telecom,"), std::string::npos);
+    EXPECT_EQ(with.substr(0, with.find("\r\ntelecom,")), without.substr(0, without.size() - 2));
+
+    // Batch CSV: one row per profile; the fixed line's column only with --fixed-line.
+    const std::string lines = "{}\n" + nlohmann::json::parse(std::ifstream(p)).dump() + "\n{\"x\": 1}\n";
+    const Outcome b = run({"--batch", "-", "--format", "csv", "--jobs", "2"}, lines);
+    EXPECT_EQ(b.status, kExitBadInput);
+    const auto rows = this->rows(b.out);
+    ASSERT_EQ(rows.size(), 4u);
+    ASSERT_EQ(rows[0].size(), std::size_t{4 + kTariffCount - 1 + 1});
+    EXPECT_EQ(rows[0][0], "line");
+    EXPECT_EQ(rows[0][4], "t30");
+    EXPECT_EQ(rows[0].back(), "error");
+    for (std::size_t i = 1; i <= 2; ++i) {
+        const RunResult res = runPricing(i == 2 ? fixedCalls : Profile{});
+        EXPECT_EQ(rows[i][0], std::to_string(i));
+        EXPECT_EQ(rows[i][1], std::to_string(res.totalCallMinutes));
+        const std::string cheapest = cheapestOf(res);
+        EXPECT_EQ(rows[i][2], cheapest);
+        EXPECT_EQ(rows[i][3], res[cheapest.substr(0, cheapest.find(' '))].text);
+        for (std::size_t t = 0; t + 1 < kTariffCount; ++t) EXPECT_EQ(rows[i][4 + t], res.fields[t].text);
+        EXPECT_EQ(rows[i].back(), "");
+    }
+    EXPECT_EQ(rows[3][0], "3");
+    EXPECT_EQ(rows[3].back(), "<stdin>: line 3: \"x\": unknown key");
+    const Outcome picked = run({"--batch", "-", "--format", "csv", "--fixed-line", "--columns", "line,telecom,cheapest"}, lines);
+    const RunResult empty = runPricing(Profile{}, {false, true});
+    EXPECT_EQ(picked.out.substr(0, picked.out.find("\r\n", picked.out.find("\r\n") + 2)),
+              "line,telecom,cheapest\r\n1," + empty.fields[kTelecomIndex].text + "," + cheapestOf(empty));
+}
+
 TEST(Batch, SkipsLinesTooLongToHold) {
     const std::string input = "{" + std::string(kMaxBatchLine + 100, ' ') + "}\n{}\n";
     std::istringstream in(input);
@@ -285,6 +437,24 @@ TEST(Batch, LongLinesUnderTheLimitAndManyLinesStayInOrder) {
         std::string expected;
         appendJson(expected, runPricing(p), false);
         EXPECT_EQ(got[static_cast<std::size_t>(i)], expected) << i;
+    }
+
+    // Priced side by side, the results and the messages keep the input order.
+    input.insert(input.find("\n", 100000) + 1, "{\"x\": 1}\n\n");
+    for (Format format : {Format::Json, Format::Csv}) {
+        std::string outs[2], errs[2];
+        for (unsigned jobs : {1u, 3u}) {
+            std::istringstream again(input);
+            std::ostringstream o, e;
+            const BatchSummary b = runBatch(again, o, e, "x", {}, {format, {}, jobs});
+            EXPECT_EQ(b.lines, 3002u);
+            EXPECT_EQ(b.errors, 2u);
+            outs[jobs > 1] = o.str();
+            errs[jobs > 1] = e.str();
+        }
+        EXPECT_TRUE(outs[0] == outs[1]);
+        EXPECT_EQ(errs[0], errs[1]);
+        EXPECT_EQ(lines(errs[0]).size(), 2u);
     }
 }
 

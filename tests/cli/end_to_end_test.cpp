@@ -24,14 +24,14 @@ std::string slurp(const fs::path& p) {
     return {std::istreambuf_iterator<char>(f), {}};
 }
 
-Outcome runProgram(const std::string& args, const std::string& input = {}) {
+Outcome runProgram(const std::string& args, const std::string& input = {}, const std::string& output = {}) {
     // Tests may run side by side: each gets its own folder.
     const fs::path dir = fs::temp_directory_path() /
                          ("sazbar_cli_e2e_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::create_directories(dir);
     std::ofstream(dir / "in", std::ios::binary) << input;
     const std::string cmd = std::string("'") + SAZBAR_CLI + "' " + args + " < '" + (dir / "in").string() + "' > '" +
-                            (dir / "out").string() + "' 2> '" + (dir / "err").string() + "'";
+                            (output.empty() ? (dir / "out").string() : output) + "' 2> '" + (dir / "err").string() + "'";
     const int raw = std::system(cmd.c_str());
     Outcome o{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / "out"), slurp(dir / "err")};
     fs::remove_all(dir);
@@ -71,6 +71,14 @@ TEST(EndToEnd, BatchExampleAndExitStatuses) {
     EXPECT_EQ(runProgram("--no-such-option").status, 2);
     EXPECT_EQ(runProgram("/nonexistent/profile.json").status, 2);
     EXPECT_EQ(runProgram("-", "{\"wap\": [1]}").status, 2);
+}
+
+TEST(EndToEnd, AFullDiskIsNamed) {
+    for (const char* args : {"-", "--batch -", "--batch - --format csv --jobs 2"}) {
+        const Outcome o = runProgram(args, "{}\n", "/dev/full");
+        EXPECT_EQ(o.status, 2) << args;
+        EXPECT_EQ(o.err, "sazbar-cli: <stdout>: cannot write: No space left on device\n") << args;
+    }
 }
 
 }  // namespace

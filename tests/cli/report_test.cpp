@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "pricing/chart_order.h"
@@ -136,24 +138,34 @@ std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
     return records;
 }
 
-TEST(CsvResult, QuotesFieldsAndKeepsHintLineBreaks) {
+TEST(CsvResult, QuotesFieldsAndJoinsHintLines) {
     const RunResult r = handResult();
-    std::string out;
-    appendCsv(out, r);
-    EXPECT_TRUE(out.starts_with("id,operator,name,price,unsupported,cheapest,hint\r\n"));
-    EXPECT_NE(out.find("\"GPRS Basic, \"\"Plus\"\"\n\rPříplatek Víkend+\"\r\n"), std::string::npos);
-    const auto records = parseCsv(out);
-    ASSERT_EQ(records.size(), std::size_t{kTariffCount + 1});
-    for (std::size_t i = 0; i < kTariffCount; ++i) {
-        const auto& rec = records[i + 1];
-        ASSERT_EQ(rec.size(), 7u) << i;
-        EXPECT_EQ(rec[0], kTariffs[i].id);
-        EXPECT_EQ(rec[1], operatorName(kTariffs[i].op));
-        EXPECT_EQ(rec[2], kTariffs[i].name);
-        EXPECT_EQ(rec[3], r.fields[i].priced ? std::to_string(r.fields[i].price) : "");
-        EXPECT_EQ(rec[4], r.fields[i].unsupported ? "true" : "false");
-        EXPECT_EQ(rec[5], r.fields[i].cheapest ? "true" : "false");
-        EXPECT_EQ(rec[6], r.fields[i].hint);
+    for (bool fixedLine : {false, true}) {
+        std::string out;
+        appendCsv(out, r, fixedLine);
+        EXPECT_TRUE(out.starts_with("id,operator,name,price,text,unsupported,cheapest,hint\r\n"));
+        EXPECT_NE(out.find(",\"GPRS Basic, \"\"Plus\"\" | Příplatek Víkend+\"\r\n"), std::string::npos);
+        // Line feeds only end records.
+        EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), std::count(out.begin(), out.end(), '\r'));
+        const auto records = parseCsv(out);
+        // The fixed line's record only when it is priced, as on the results window.
+        const std::size_t rows = fixedLine ? kTariffCount : kTariffCount - 1;
+        ASSERT_EQ(records.size(), rows + 1);
+        for (std::size_t i = 0; i < rows; ++i) {
+            const auto& rec = records[i + 1];
+            ASSERT_EQ(rec.size(), 8u) << i;
+            EXPECT_EQ(rec[0], kTariffs[i].id);
+            EXPECT_EQ(rec[1], operatorName(kTariffs[i].op));
+            EXPECT_EQ(rec[2], kTariffs[i].name);
+            EXPECT_EQ(rec[3], r.fields[i].priced ? std::to_string(r.fields[i].price) : "");
+            EXPECT_EQ(rec[4], r.fields[i].text);
+            EXPECT_EQ(rec[5], r.fields[i].unsupported ? "true" : "false");
+            EXPECT_EQ(rec[6], r.fields[i].cheapest ? "true" : "false");
+            std::string hint, rest = r.fields[i].hint + "\n\r";
+            for (std::size_t at; (at = rest.find("\n\r")) != std::string::npos; rest.erase(0, at + 2))
+                if (at > 0) (hint.empty() ? hint : hint += " | ") += rest.substr(0, at);
+            EXPECT_EQ(rec[7], hint) << i;
+        }
     }
 }
 

@@ -70,7 +70,9 @@ TEST(ReadSavedInputs, NormalisesEveryLine) {
         {"mixed line ends", "1\n2\r\n3\n", {{0, "1"}, {1, "2"}, {2, "3"}}},
         {"no final line end", "1\r\n-2", {{0, "1"}, {1, "-2"}}},
         {"CR before the end of the file", "1\r\n-2\r", {{0, "1"}, {1, "-2"}}},
-        {"CR inside a line stops the number", "-12\r5\r\n7\r\r\n", {{0, "12"}, {1, "7"}}},
+        {"CR alone ends a line", "-12\r5\r\n7\r\r\n8", {{0, "-12"}, {1, "5"}, {2, "7"}, {4, "8"}}},
+        {"UTF-8 byte order mark", "\xEF\xBB\xBF" + fileOf({"12", "3"}), {{0, "12"}, {1, "3"}}},
+        {"a byte order mark later is text", "\xEF\xBB\xBF\xEF\xBB\xBF" "12\r\n3", {{1, "3"}}},
         {"leading zeros and blanks", fileOf({"007", "   15", "\t-0040"}), {{0, "7"}, {1, "15"}, {2, "-40"}}},
         {"letters", fileOf({"abc", "12abc", "-12abc", "x1F"}), {{1, "12"}, {2, "12"}, {3, "31"}}},
         {"blank lines", fileOf({"", "5", "", "6"}), {{1, "5"}, {3, "6"}}},
@@ -83,6 +85,44 @@ TEST(ReadSavedInputs, NormalisesEveryLine) {
         expected.fill("0");
         for (const auto& [box, text] : c.expect) expected[static_cast<std::size_t>(box)] = text;
         EXPECT_EQ(read(c.content), expected) << c.name;
+    }
+}
+
+TEST(ReadSavedInputs, ReportsWhatTheProgramNeverWrites) {
+    std::string full;
+    for (int n = 1; n <= kBoxCount; ++n) full += std::to_string(n) + "\r\n";
+    struct Case {
+        const char* name;
+        std::string content;
+        std::size_t maxBytes;
+        SavedInputsReport expect;
+    };
+    const std::size_t any = static_cast<std::size_t>(-1);
+    const Case cases[] = {
+        {"46 lines", full, any, {.lines = 46, .firstNotNumberText = {}}},
+        {"46 lines, the last without its line end", full.substr(0, full.size() - 2), any, {.lines = 46, .firstNotNumberText = {}}},
+        {"CR only, with a byte order mark", "\xEF\xBB\xBF" "1\r2\r", any, {.lines = 2, .firstNotNumberText = {}}},
+        {"more lines", full + "\r\n", any, {.lines = 47, .firstNotNumberText = {}}},
+        {"not numbers", "1\r\n12abc\r\n\r\n\xff\r\n", any,
+         {.lines = 4, .notNumbers = 2, .firstNotNumber = 2, .firstNotNumberText = "12abc"}},
+        {"a NUL byte", std::string("1\r\n2\0003\r\n", 8), any, {.lines = 2, .firstNotNumberText = {}, .controlLine = 2}},
+        {"UTF-16", std::string("\xFF\xFE" "1\0\r\0\n\0", 8), any,
+         {.lines = 1, .notNumbers = 1, .firstNotNumber = 1, .firstNotNumberText = "\xFF\xFE" "1", .controlLine = 1,
+          .utf16 = true}},
+        {"over the limit", full, 20, {.lines = 7, .firstNotNumberText = {}, .tooLarge = true}},
+        {"46 lines within the limit, more after it", full + "junk", full.size() + 1, {.lines = 47, .firstNotNumberText = {}}},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.content);
+        SavedInputsReport got;
+        readSavedInputs(in, &got, c.maxBytes);
+        EXPECT_EQ(got.lines, c.expect.lines) << c.name;
+        EXPECT_EQ(got.notNumbers, c.expect.notNumbers) << c.name;
+        EXPECT_EQ(got.firstNotNumber, c.expect.firstNotNumber) << c.name;
+        EXPECT_EQ(got.firstNotNumberText, c.expect.firstNotNumberText) << c.name;
+        EXPECT_EQ(got.controlLine, c.expect.controlLine) << c.name;
+        EXPECT_EQ(got.utf16, c.expect.utf16) << c.name;
+        EXPECT_EQ(got.tooLarge, c.expect.tooLarge) << c.name;
     }
 }
 

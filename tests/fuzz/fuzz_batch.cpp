@@ -36,12 +36,13 @@ std::vector<std::string_view> splitLines(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    // The first byte picks the switches, the rest is the batch.
+    // The first byte picks the switches and one or three pricing threads, the rest is the batch.
     const sazbar::cli::RunFlags flags{(data[0] & 1) != 0, (data[0] & 2) != 0, (data[0] & 4) != 0};
+    const sazbar::cli::BatchOptions options{sazbar::cli::Format::Json, {}, (data[0] & 8) ? 3u : 1u};
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     std::istringstream in{std::string(text)};
     std::ostringstream out, err;
-    const sazbar::cli::BatchSummary summary = sazbar::cli::runBatch(in, out, err, "fuzz", flags);
+    const sazbar::cli::BatchSummary summary = sazbar::cli::runBatch(in, out, err, "fuzz", flags, options);
 
     const std::vector<std::string_view> inLines = splitLines(text);
     const std::string outText = out.str(), errText = err.str();

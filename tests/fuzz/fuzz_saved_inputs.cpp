@@ -19,18 +19,19 @@ namespace {
     std::abort();
 }
 
-// Lines split on LF; one CR right before the LF, or at the very end of the
-// file, belongs to the line end.
+// Lines end in CR LF, LF or CR; a UTF-8 byte order mark at the start is
+// not part of the first line.
 sazbar::BoxTexts plainReading(std::string_view file) {
+    if (file.starts_with("\xEF\xBB\xBF")) file.remove_prefix(3);
     sazbar::BoxTexts boxes;
     std::size_t at = 0;
     for (std::size_t n = 0; n < boxes.size(); ++n) {
         std::string_view line;
         if (at < file.size()) {
-            const std::size_t lf = file.find('\n', at);
-            line = file.substr(at, lf == std::string_view::npos ? std::string_view::npos : lf - at);
-            at = lf == std::string_view::npos ? file.size() : lf + 1;
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            const std::size_t end = file.find_first_of("\r\n", at);
+            line = file.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at);
+            at = end == std::string_view::npos ? file.size() : end + 1;
+            if (end != std::string_view::npos && file[end] == '\r' && at < file.size() && file[at] == '\n') ++at;
         }
         boxes[n] = sazbar::intToText(sazbar::textToInt(line));
     }
