@@ -11,6 +11,7 @@
 
 #include "cli/profile_json.h"
 #include "cli/report.h"
+#include "cli/sweep_cmd.h"
 #include "core/boxes.h"
 #include "core/saved_inputs.h"
 #include "pricing/engine.h"
@@ -45,6 +46,10 @@ constexpr std::string_view kUsage =
     "  --fixed-line          price the fixed line too (\"Vypočítat Český Telecom\")\n"
     "  --format FORMAT       table (default), json or csv\n"
     "  --hints               show every tariff's hints in the table\n"
+    "  --sweep GROUP         price the profile scaled from 0 to 300 % (calls, messages,\n"
+    "                        data or all) and show where the cheapest tariff changes\n"
+    "  --to PERCENT          largest factor of --sweep (default 300, at most 10000)\n"
+    "  --step PERCENT        step of --sweep (default 1)\n"
     "  --help                show this help\n"
     "  --version             show the version\n"
     "\n"
@@ -165,6 +170,7 @@ struct Options {
     RunFlags flags;
     std::optional<std::string> profile, dat, batch;
     std::optional<std::array<int, kIntlRows>> countries;
+    SweepArgs sweep;
 };
 
 bool parseCountries(std::string_view text, std::array<int, kIntlRows>& out) {
@@ -244,6 +250,8 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
             o.flags.fixedLine = true;
         } else if (arg == "--internet-calls" && noValue()) {
             o.flags.internetCalls = true;
+        } else if (std::string problem; parseSweepOption(arg, value, o.sweep, problem)) {
+            if (!problem.empty()) return problem;
         } else {
             return "unknown option '" + args[i] + "'";
         }
@@ -253,7 +261,7 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
     if (inputs > 1) return "give one of PROFILE.json, --dat or --batch";
     if (o.countries && !o.dat) return "--countries applies to --dat only";
     if (o.batch && o.formatGiven && o.format != Format::Json) return "--batch writes JSON only";
-    return {};
+    return checkSweepArgs(o.sweep, o.batch.has_value());
 }
 
 int report(std::ostream& err, const std::string& name, const std::string& message) {
@@ -262,6 +270,7 @@ int report(std::ostream& err, const std::string& name, const std::string& messag
 }
 
 int priceAndPrint(const Profile& profile, const RunFlags& flags, const Options& o, std::ostream& out) {
+    if (o.sweep.group) return printSweep(profile, {flags.directDebit, flags.fixedLine}, o.format, o.sweep, out);
     RunResult result;
     runPricing(profile, {flags.directDebit, flags.fixedLine}, result);
     std::string text;

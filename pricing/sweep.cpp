@@ -75,6 +75,14 @@ std::vector<int> tariffsOf(TariffSet s) {
     return out;
 }
 
+std::string tariffLabel(int tariff) {
+    const TariffInfo& t = kTariffs[static_cast<std::size_t>(tariff)];
+    std::string s(operatorName(t.op));
+    s += ' ';
+    s += t.name;
+    return s;
+}
+
 const SweepPoint* Sweep::at(std::int32_t percent) const {
     const auto it = std::lower_bound(points.begin(), points.end(), percent,
                                      [](const SweepPoint& p, std::int32_t f) { return p.percent < f; });

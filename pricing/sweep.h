@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -52,6 +53,8 @@ using TariffSet = std::uint64_t;
 constexpr bool contains(TariffSet s, int tariff) { return (s >> tariff) & 1u; }
 // Indexes into kTariffs of a set, in the order of kTariffs.
 std::vector<int> tariffsOf(TariffSet s);
+// A tariff with its operator, as in "Eurotel Start".
+std::string tariffLabel(int tariff);
 
 struct SweepPoint {
     std::int32_t percent = 0;
