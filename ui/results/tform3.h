@@ -45,6 +45,7 @@ public:
 
 signals:
     void chartRequested();
+    void whatIfRequested();
     void printRequested();
     void helpRequested();
 
