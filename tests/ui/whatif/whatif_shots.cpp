@@ -11,6 +11,7 @@
 
 #include "app/app.h"
 #include "qcustomplot.h"
+#include "ui/chart/tgraf.h"
 #include "ui/main/tform1.h"
 #include "ui/print/tform4.h"
 #include "ui/results/tform3.h"
@@ -72,6 +73,9 @@ int main(int argc, char** argv) {
         w.resize(saved);
     }
 
+    results.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    QTest::qWait(400);
+    save(app.chartWindow().grab(), out, tag + QStringLiteral("_chart"));
     results.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     QTest::qWait(400);
     app.printWindow().findChild<QCheckBox*>(QStringLiteral("CheckBox5"))->setChecked(true);
