@@ -399,7 +399,8 @@ void Tcokdyby::redraw() {
     QVector<double> mx, my;
     QFont labelFont = plot_->font();
     labelFont.setPointSizeF(std::max(6.0, labelFont.pointSizeF() * 0.85));
-    for (const BreakEven& b : sweep_.breakEvens) {
+    for (std::size_t i = 0; i < sweep_.breakEvens.size(); ++i) {
+        const BreakEven& b = sweep_.breakEvens[i];
         const SweepPoint* pt = sweep_.at(b.at);
         const std::vector<int> after = tariffsOf(b.after);
         if (!pt || after.empty()) continue;
@@ -421,7 +422,10 @@ void Tcokdyby::redraw() {
         leader->setPen(QPen(QColor(130, 130, 130), 1, Qt::DotLine));
         leader->start->setParentAnchor(text->bottom);
         leader->end->setCoords(b.at, price);
-        labels_.push_back({text, leader, double(b.at)});
+        const CheapestSpan& spanBefore = sweep_.spans[i];
+        const CheapestSpan& spanAfter = sweep_.spans[i + 1];
+        labels_.push_back({text, leader, double(b.at),
+                           (spanBefore.to - spanBefore.from) + (spanAfter.to - spanAfter.from)});
     }
     marks_->setData(mx, my, true);
     breakEvenMarks_ = static_cast<int>(mx.size());
@@ -438,30 +442,54 @@ void Tcokdyby::redraw() {
     plot_->replot();
 }
 
-// Each label takes the highest of four rows where it overlaps no other; a
-// label with no free row is left out (the list names every change).
+// Each label, the most telling first, takes the highest row above the chart
+// where it overlaps no other: centred on its point, or else ending or starting there. A label
+// with no room is left out; the list names every change all the same.
 void Tcokdyby::placeLabels() {
     const QRect area = plot_->axisRect()->rect();
     if (area.height() <= 0) return;
+    struct Fit {
+        Qt::Alignment align;
+        double from;  // left edge relative to the point, in label widths
+        QCPItemAnchor* const QCPItemText::*anchor;
+    };
+    static constexpr Fit kFits[] = {{Qt::AlignHCenter, -0.5, &QCPItemText::bottom},
+                                    {Qt::AlignRight, -1.0, &QCPItemText::bottomRight},
+                                    {Qt::AlignLeft, 0.0, &QCPItemText::bottomLeft}};
     std::array<std::vector<std::pair<double, double>>, kLabelLevels> taken;
-    for (BreakEvenLabel& l : labels_) {
+    // The changes between long-lasting cheapest tariffs get their rows first.
+    std::vector<BreakEvenLabel*> order;
+    for (BreakEvenLabel& l : labels_) order.push_back(&l);
+    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) { return a->weight > b->weight; });
+    for (BreakEvenLabel* label : order) {
+        BreakEvenLabel& l = *label;
         const QFontMetricsF fm(l.text->font());
         double w = 0;
         for (const QString& line : l.text->text().split(QLatin1Char('\n'))) w = std::max(w, fm.horizontalAdvance(line));
         w += 10;
         const double x = plot_->xAxis->coordToPixel(l.percent);
+        const bool onChart = x >= area.left() - 1 && x <= area.right() + 1;
         int level = -1;
-        for (int i = 0; i < kLabelLevels && level < 0; ++i) {
-            const bool free = std::none_of(taken[static_cast<std::size_t>(i)].begin(), taken[static_cast<std::size_t>(i)].end(),
-                                           [&](const auto& r) { return x - w / 2 < r.second && r.first < x + w / 2; });
-            if (free) level = i;
+        const Fit* fit = nullptr;
+        for (int i = 0; i < kLabelLevels && onChart && !fit; ++i) {
+            for (const Fit& f : kFits) {
+                const double left = x + f.from * w, right = left + w;
+                if (left < 0 || right > plot_->width()) continue;
+                const auto& row = taken[static_cast<std::size_t>(i)];
+                if (std::none_of(row.begin(), row.end(), [&](const auto& r) { return left < r.second && r.first < right; })) {
+                    level = i;
+                    fit = &f;
+                    taken[static_cast<std::size_t>(i)].emplace_back(left - 3, right + 3);
+                    break;
+                }
+            }
         }
-        const bool shown = level >= 0 && x - w / 2 >= area.left() - 20 && x + w / 2 <= area.right() + 20;
-        l.text->setVisible(shown);
-        l.leader->setVisible(shown);
-        if (!shown) continue;
-        taken[static_cast<std::size_t>(level)].emplace_back(x - w / 2 - 3, x + w / 2 + 3);
+        l.text->setVisible(fit != nullptr);
+        l.leader->setVisible(fit != nullptr);
+        if (!fit) continue;
+        l.text->setPositionAlignment(fit->align | Qt::AlignTop);
         l.text->position->setCoords(l.percent, 4 + level * (labelHeight_ + 2));
+        l.leader->start->setParentAnchor(l.text->*(fit->anchor));
     }
 }
 

@@ -95,6 +95,7 @@ private:
         QCPItemText* text = nullptr;
         QCPItemLine* leader = nullptr;
         double percent = 0;
+        std::int32_t weight = 0;  // how long the tariffs either side stay cheapest
     };
     std::vector<BreakEvenLabel> labels_;
     int breakEvenMarks_ = 0;
