@@ -101,6 +101,10 @@ TEST(WhatIfProgram, OpensFromResultsAndChartAndAgreesWithTheCommandLine) {
                   picture);
         EXPECT_TRUE(print.whatIfPreview()->isVisibleTo(&print));
         EXPECT_FALSE(w.findChild<QWidget*>(QStringLiteral("Button1"))->isHidden()) << "its button is back";
+        print.findChild<QCheckBox*>(QStringLiteral("CheckBox4"))->setChecked(true);  // "Bílé pozadí"
+        const QPoint surround(w.plot()->mapTo(&w, QPoint(2, 2)));
+        EXPECT_EQ(print.whatIfCapture().pixelColor(surround), QColor(Qt::white));
+        EXPECT_NE(w.plot()->grab().toImage().pixelColor(2, 2), QColor(Qt::white)) << "and back to normal after";
         print.close();
 
         click(results, "Button1");

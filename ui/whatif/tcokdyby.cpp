@@ -280,6 +280,11 @@ QCustomPlot* Tcokdyby::plot() const { return plot_; }
 bool Tcokdyby::event(QEvent* e) {
     // Coming back to the window prices the profile as it is now.
     if (e->type() == QEvent::WindowActivate) recalc();
+    // The chart's surround follows the window (white for printing).
+    if (e->type() == QEvent::PaletteChange && plot_) {
+        plot_->setBackground(palette().window());
+        plot_->replot();
+    }
     return QWidget::event(e);
 }
 
