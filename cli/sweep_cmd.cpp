@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/app.h"
+
 namespace sazbar::cli {
 
 namespace {
@@ -104,7 +106,7 @@ void appendSweepJson(std::string& out, const Sweep& s) {
         p["cheapest"] = ids(pt.cheapest);
         points.push_back(std::move(p));
     }
-    Json& spans = j["cheapest"] = Json::array();
+    Json& spans = j["cheapest_spans"] = Json::array();
     for (const CheapestSpan& c : s.spans) spans.push_back({{"from", c.from}, {"to", c.to}, {"tariffs", ids(c.cheapest)}});
     Json& breakEvens = j["break_even"] = Json::array();
     for (const BreakEven& b : s.breakEvens)
@@ -175,7 +177,7 @@ int printSweep(const Profile& profile, const RunOptions& options, Format format,
     }
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
-    return out ? 0 : 2;
+    return out ? kExitOk : kExitBadInput;
 }
 
 }  // namespace sazbar::cli

@@ -27,7 +27,7 @@ bool parseSweepOption(std::string_view arg, const std::function<bool(std::string
 // A usage problem of the sweep options with the rest of the command line, or "".
 std::string checkSweepArgs(const SweepArgs& s, bool batch);
 
-// JSON: every point's prices, the spans of the cheapest tariffs, the
+// JSON: every point's prices, the spans of the cheapest tariffs ("cheapest_spans"), the
 // break-even points and each tariff's ranges; a tariff not priced is null.
 void appendSweepJson(std::string& out, const Sweep& s);
 // A header and one record per point: the factor, the total call minutes, one

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 
 #include "qcustomplot.h"
@@ -96,6 +97,12 @@ TEST_F(WhatIfTest, FollowsTheSelectorsTheProfileAndTheBoxes) {
     QCoreApplication::processEvents();
     EXPECT_EQ(at100("naplno50"), runPricing(month.profile(), {true, false})["naplno50"].price);
     EXPECT_NE(at100("naplno50"), runPricing(month.profile(), {false, false})["naplno50"].price);
+    // 20000 minutes: from 224 % the calls would not fit in a month of 44640 minutes.
+    month.minutes->setText(QStringLiteral("20000"));
+    QCoreApplication::processEvents();
+    const auto* list = w.findChild<QListWidget*>(QStringLiteral("cheapest"));
+    ASSERT_EQ(list->count(), w.cheapestTexts().size() + 1);
+    EXPECT_TRUE(list->item(list->count() - 1)->text().startsWith(QStringLiteral("Od 224 %"))) << list->item(list->count() - 1)->text().toStdString();
 }
 
 TEST_F(WhatIfTest, DrawsAtMostEightLinesTheCheapestFirst) {
