@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLibraryInfo>
 
 #include "ui/chart/tgraf.h"
@@ -9,6 +10,7 @@
 #include "ui/main/tform1.h"
 #include "ui/print/tform4.h"
 #include "ui/results/tform3.h"
+#include "ui/whatif/tcokdyby.h"
 #include "update/taktualizace.h"
 #include "update/tnewversion.h"
 #include "update/tstartup.h"
@@ -24,6 +26,7 @@ App::App(int splashDelayMs) {
     m_main = std::make_unique<TForm1>();
     m_results = std::make_unique<Tform3>();
     m_chart = std::make_unique<Tgraf>();
+    m_whatIf = std::make_unique<Tcokdyby>();
     m_print = std::make_unique<TForm4>();
     m_help = std::make_unique<Thelp>();
     m_intlHelp = std::make_unique<Tzahr_help>();
@@ -38,6 +41,19 @@ App::App(int splashDelayMs) {
     m_results->setProfileSource([main = m_main.get()] { return main->profile(); });
     m_chart->setResultsWindow(m_results.get());
     m_print->setWindows(m_main.get(), m_results.get(), m_chart.get());
+    m_print->setWhatIfWindow(m_whatIf.get());
+    // "Co kdyby" prices what the main window holds with the results window's
+    // two check boxes, and follows both.
+    m_whatIf->setProfileSource([main = m_main.get()] { return main->profile(); });
+    m_whatIf->setOptionsSource([results = m_results.get()] {
+        auto checked = [results](const char* name) {
+            const auto* box = results->findChild<QCheckBox*>(QString::fromLatin1(name));
+            return box && box->isChecked();
+        };
+        return sazbar::RunOptions{checked("inkaso"), checked("CheckBox1")};
+    });
+    m_whatIf->watch(m_main.get());
+    m_whatIf->watch(m_results.get());
     m_update->setNoticeWindow(m_notice.get());
     m_splash->setMainWindow(m_main.get());
     m_splash->setUpdateWindow(m_update.get());
@@ -54,6 +70,8 @@ App::App(int splashDelayMs) {
     connect(m_results.get(), &Tform3::chartRequested, this, &App::showChart);
     connect(m_results.get(), &Tform3::printRequested, this, [this] { present(m_print.get()); });
     connect(m_results.get(), &Tform3::helpRequested, this, [this] { present(m_resultsHelp.get()); });
+    connect(m_results.get(), &Tform3::whatIfRequested, this, [this] { present(m_whatIf.get()); });
+    connect(m_chart.get(), &Tgraf::whatIfRequested, this, [this] { present(m_whatIf.get()); });
     connect(m_chart.get(), &Tgraf::helpRequested, this, [this] { present(m_chartHelp.get()); });
 }
 

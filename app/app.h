@@ -10,6 +10,7 @@ class TForm1;
 class TForm2;
 class TForm4;
 class Taktualizace;
+class Tcokdyby;
 class Tform3;
 class Tgraf;
 class Tgraph_help;
@@ -36,6 +37,7 @@ public:
     TForm1& mainWindow() { return *m_main; }
     Tform3& resultsWindow() { return *m_results; }
     Tgraf& chartWindow() { return *m_chart; }
+    Tcokdyby& whatIfWindow() { return *m_whatIf; }
     TForm4& printWindow() { return *m_print; }
     Tinfo& infoWindow() { return *m_info; }
     Thelp& helpWindow() { return *m_help; }
@@ -57,6 +59,7 @@ private:
     std::unique_ptr<TForm1> m_main;
     std::unique_ptr<Tform3> m_results;
     std::unique_ptr<Tgraf> m_chart;
+    std::unique_ptr<Tcokdyby> m_whatIf;
     std::unique_ptr<TForm4> m_print;
     std::unique_ptr<Thelp> m_help;
     std::unique_ptr<Tzahr_help> m_intlHelp;

@@ -12,6 +12,7 @@
 #include "cli/messages.h"
 #include "cli/profile_json.h"
 #include "cli/report.h"
+#include "cli/sweep_cmd.h"
 #include "core/boxes.h"
 #include "core/saved_inputs.h"
 #include "pricing/engine.h"
@@ -45,6 +46,10 @@ constexpr std::string_view kUsage =
     "  --fixed-line          price the fixed line too (\"Vypočítat Český Telecom\")\n"
     "  --format FORMAT       table (default), json or csv; json (default) or csv with --batch\n"
     "  --hints               show every tariff's hints in the table\n"
+    "  --sweep GROUP         price the profile scaled from 0 to 300 % (calls, messages,\n"
+    "                        data or all) and show where the cheapest tariff changes\n"
+    "  --to PERCENT          largest factor of --sweep (default 300, at most 10000)\n"
+    "  --step PERCENT        step of --sweep (default 1)\n"
     "  --help                show this help\n"
     "  --version             show the version\n"
     "\n"
@@ -96,6 +101,7 @@ struct Options {
     std::optional<std::array<int, kIntlRows>> countries;
     std::optional<unsigned> jobs;
     std::optional<std::vector<int>> columns;
+    SweepArgs sweep;
 };
 
 bool parseCountries(std::string_view text, std::array<int, kIntlRows>& out) {
@@ -191,6 +197,8 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
             o.flags.fixedLine = true;
         } else if (arg == "--internet-calls" && noValue()) {
             o.flags.internetCalls = true;
+        } else if (std::string problem; parseSweepOption(arg, value, o.sweep, problem)) {
+            if (!problem.empty()) return problem;
         } else {
             return "unknown option '" + args[i] + "'";
         }
@@ -205,7 +213,7 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
     }
     if (o.jobs && !o.batch) return "--jobs applies to --batch only";
     if (o.columns && !(o.batch && o.format == Format::Csv)) return "--columns applies to --batch --format csv only";
-    return {};
+    return checkSweepArgs(o.sweep, o.batch.has_value());
 }
 
 int report(std::ostream& err, const std::string& name, const std::string& message) {
@@ -224,6 +232,12 @@ int reportWrite(std::ostream& err, int error) {
 
 int priceAndPrint(const Profile& profile, const RunFlags& flags, const Options& o, std::ostream& out,
                   std::ostream& err) {
+    if (o.sweep.group) {
+        errno = 0;
+        const int status = printSweep(profile, {flags.directDebit, flags.fixedLine}, o.format, o.sweep, out);
+        out.flush();
+        return out ? status : reportWrite(err, errno ? errno : -1);
+    }
     RunResult result;
     runPricing(profile, {flags.directDebit, flags.fixedLine}, result);
     std::string text;

@@ -192,7 +192,10 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
     Button2 = new QPushButton(QStringLiteral("Zavřít"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(CheckBox1, &QCheckBox::toggled, this, [this](bool) { CheckBox1Click(); });
+    Button3 = new QPushButton(QStringLiteral("Co kdyby…"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
     connect(Button1, &QPushButton::clicked, this, &Tgraf::helpRequested);
+    connect(Button3, &QPushButton::clicked, this, &Tgraf::whatIfRequested);
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 
     anim_.setInterval(15);
@@ -320,6 +323,7 @@ void Tgraf::placeControls() {
     CheckBox1->setGeometry(376, tops[1], 160, 17);
     Button2->setGeometry(W - 96, tops[2], 75, 25);
     Button1->setGeometry(W - 200, tops[2], 75, 25);
+    Button3->setGeometry(W - 290, tops[2], 82, 25);
 
     const QFont tick(sazbar::chart::kAxisFont, std::max(1, W / 100));
     plot_->xAxis->setTickLabelFont(tick);

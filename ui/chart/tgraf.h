@@ -58,6 +58,7 @@ public:
 
 signals:
     void helpRequested();
+    void whatIfRequested();
 
 protected:
     bool event(QEvent* e) override;
@@ -103,6 +104,7 @@ private:
     QCheckBox* CheckBox1 = nullptr;
     QPushButton* Button1 = nullptr;  // "Nápověda"
     QPushButton* Button2 = nullptr;  // "Zavřít"
+    QPushButton* Button3 = nullptr;  // "Co kdyby…"
     QLabel* labels_[3] = {};
     QWidget* swatches_[3] = {};
 };

@@ -10,9 +10,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
 #include <vector>
 
 #include "ui/chart/tgraf.h"
+#include "ui/whatif/tcokdyby.h"
 
 namespace {
 
@@ -20,8 +22,9 @@ using sazbar::print::kCaptures;
 
 // Controls that must not appear in the pictures, by window.
 const char* const kMainControls[] = {"Button1", "Button2", "Button3", "Button4", "Button5", "autosave"};
-const char* const kResultsControls[] = {"Button1", "Button2", "Button3", "Button4", "CheckBox1"};
-const char* const kChartControls[] = {"Button1", "Button2", "CheckBox1"};
+const char* const kResultsControls[] = {"Button1", "Button2", "Button3", "Button4", "Button5", "CheckBox1"};
+const char* const kChartControls[] = {"Button1", "Button2", "Button3", "CheckBox1"};
+const char* const kWhatIfControls[] = {"Button1"};
 
 // A window's palette as it was before the capture changed it.
 struct SavedPalette {
@@ -94,6 +97,24 @@ QImage grabClientArea(QWidget* w) {
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// The page with one more picture under the others, centred like them.
+QImage appendPicture(const QImage& page, const QImage& picture) {
+    const int width = std::max(page.width(), picture.width() + 80);
+    QImage out(width, page.height() + picture.height() + 40, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    p.drawImage((width - page.width()) / 2, 0, page);
+    p.drawImage(width / 2 - picture.width() / 2, page.height(), picture);
+    return out;
+}
+
+// A preview image `height` high, as wide as the capture's proportions give.
+QRect previewOf(QSize capture, int top, int height) {
+    const int width =
+        capture.height() > 0 ? static_cast<int>(static_cast<long long>(capture.width()) * height / capture.height()) : 0;
+    return QRect(sazbar::print::kPreviewCentre - width / 2, top, width, height);
+}
+
 }  // namespace
 
 TForm4::TForm4(QWidget* parent) : QWidget(parent) {
@@ -135,6 +156,11 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent) {
     CheckBox2 = box("CheckBox2", QStringLiteral("Tisk výsledků"), 48, true);
     CheckBox3 = box("CheckBox3", QStringLiteral("Tisk grafu"), 72, true);
     CheckBox4 = box("CheckBox4", QStringLiteral("Bílé pozadí"), 112, false);
+    CheckBox5 = box("CheckBox5", QStringLiteral("Co kdyby"), 92, false);
+    whatIfImage_ = new QLabel(Panel1);
+    whatIfImage_->setObjectName(QStringLiteral("Image5"));
+    whatIfImage_->setScaledContents(true);
+    whatIfImage_->hide();
 
     auto button = [this](const char* name, const QString& text, int top) {
         auto* b = new QPushButton(text, this);
@@ -147,7 +173,7 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent) {
     Button3 = button("Button3", QStringLiteral("Zavřít"), 489);
     Button1->setDefault(true);
 
-    for (QCheckBox* b : {CheckBox1, CheckBox2, CheckBox3})
+    for (QCheckBox* b : {CheckBox1, CheckBox2, CheckBox3, CheckBox5})
         connect(b, &QCheckBox::toggled, this, [this] { compose(); });
     connect(CheckBox4, &QCheckBox::toggled, this, [this] {
         updatepic();
@@ -168,6 +194,8 @@ void TForm4::setWindows(QWidget* main, QWidget* results, Tgraf* chart) {
     chart_ = chart;
 }
 
+void TForm4::setWhatIfWindow(Tcokdyby* whatIf) { whatIf_ = whatIf; }
+
 void TForm4::showEvent(QShowEvent* e) {
     if (!e->spontaneous()) {
         if (!centred_) {
@@ -183,22 +211,26 @@ void TForm4::showEvent(QShowEvent* e) {
 void TForm4::updatepic() {
     const QColor background = CheckBox4->isChecked() ? QColor(Qt::white) : QColor();
     std::vector<SavedPalette> saved;
+    QWidget* const whatIf = whatIf_.data();
     if (background.isValid())
-        for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data())})
+        for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data()), whatIf})
             setBackground(w, background, saved);
 
-    for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data())}) prepareHidden(w);
+    for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data()), whatIf}) prepareHidden(w);
     // The chart is built straight away rather than flashed on the screen.
     if (chart_) chart_->vytvor_data();
+    if (whatIf_) whatIf_->recalc();
 
     std::vector<HiddenControl> hidden;
     hideControls(main_, kMainControls, hidden);
     hideControls(results_, kResultsControls, hidden);
     hideControls(chart_, kChartControls, hidden);
+    hideControls(whatIf, kWhatIfControls, hidden);
 
     captures_[sazbar::print::Input] = grabClientArea(main_);
     captures_[sazbar::print::Results] = grabClientArea(results_);
     captures_[sazbar::print::Chart] = grabClientArea(chart_);
+    whatIfCapture_ = grabClientArea(whatIf);
 
     showControls(hidden);
     restoreBackgrounds(saved);
@@ -209,6 +241,7 @@ void TForm4::updatepic() {
         img->setPixmap(QPixmap::fromImage(c));
         img->setGeometry(sazbar::print::previewRect(c.size(), img->y()));
     }
+    whatIfImage_->setPixmap(QPixmap::fromImage(whatIfCapture_));
 }
 
 void TForm4::compose() {
@@ -219,9 +252,26 @@ void TForm4::compose() {
     for (int n = 0; n < kCaptures; ++n) {
         QLabel* img = images_[static_cast<std::size_t>(n)];
         img->setVisible(chosen[static_cast<std::size_t>(n)]);
-        img->move(img->x(), layout_.previewTop[static_cast<std::size_t>(n)]);
+        img->setGeometry(sazbar::print::previewRect(captures_[static_cast<std::size_t>(n)].size(),
+                                                     layout_.previewTop[static_cast<std::size_t>(n)]));
     }
     page_ = sazbar::print::paintPage(layout_, captures_);
+
+    // "Co kdyby" goes under the others; four pictures share the panel in
+    // smaller rows.
+    const bool whatIf = CheckBox5->isChecked() && !whatIfCapture_.isNull();
+    whatIfImage_->setVisible(whatIf);
+    if (!whatIf) return;
+    page_ = appendPicture(page_, whatIfCapture_);
+    const int above = static_cast<int>(std::count(chosen.begin(), chosen.end(), true));
+    const int height = above == kCaptures ? 112 : sazbar::print::kPreviewHeight;
+    int row = 0;
+    for (int n = 0; n < kCaptures; ++n) {
+        if (!chosen[static_cast<std::size_t>(n)]) continue;
+        images_[static_cast<std::size_t>(n)]->setGeometry(
+            previewOf(captures_[static_cast<std::size_t>(n)].size(), 16 + (height + 10) * row++, height));
+    }
+    whatIfImage_->setGeometry(previewOf(whatIfCapture_.size(), 16 + (height + 10) * row, height));
 }
 
 bool TForm4::printOn(QPrinter& printer) const {

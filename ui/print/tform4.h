@@ -13,6 +13,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QPushButton;
+class Tcokdyby;
 class Tgraf;
 
 class TForm4 : public QWidget {
@@ -23,6 +24,8 @@ public:
     ~TForm4() override;
 
     void setWindows(QWidget* main, QWidget* results, Tgraf* chart);
+    // The "Co kdyby" window, printed under the others when chosen.
+    void setWhatIfWindow(Tcokdyby* whatIf);
 
     // Captures the three windows again (on showing and on "Bílé pozadí").
     void updatepic();
@@ -32,6 +35,8 @@ public:
     bool printOn(QPrinter& printer) const;
 
     const std::array<QImage, sazbar::print::kCaptures>& captures() const { return captures_; }
+    const QImage& whatIfCapture() const { return whatIfCapture_; }
+    QLabel* whatIfPreview() const { return whatIfImage_; }
     const QImage& pageImage() const { return page_; }
     const sazbar::print::PageLayout& pageLayout() const { return layout_; }
     QLabel* previewImage(int n) const { return images_[static_cast<std::size_t>(n)]; }
@@ -46,6 +51,9 @@ private:
 
     QPointer<QWidget> main_, results_;
     QPointer<Tgraf> chart_;
+    QPointer<Tcokdyby> whatIf_;
+    QImage whatIfCapture_;
+    QLabel* whatIfImage_ = nullptr;
     std::array<QImage, sazbar::print::kCaptures> captures_;
     QImage page_;
     sazbar::print::PageLayout layout_;
@@ -58,6 +66,7 @@ private:
     QCheckBox* CheckBox2 = nullptr;  // "Tisk výsledků"
     QCheckBox* CheckBox3 = nullptr;  // "Tisk grafu"
     QCheckBox* CheckBox4 = nullptr;  // "Bílé pozadí"
+    QCheckBox* CheckBox5 = nullptr;  // "Co kdyby"
     QPushButton* Button1 = nullptr;  // "Tisk"
     QPushButton* Button2 = nullptr;  // "Nastavení"
     QPushButton* Button3 = nullptr;  // "Zavřít"

@@ -161,6 +161,9 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     print->setObjectName(QStringLiteral("Button3"));
     auto* help = new QPushButton(QStringLiteral("Nápověda"), content);
     help->setObjectName(QStringLiteral("Button4"));
+    auto* whatIf = new QPushButton(QStringLiteral("Co kdyby…"), content);
+    whatIf->setObjectName(QStringLiteral("Button5"));
+    whatIf->setToolTip(QStringLiteral("Jak se ceny a nejlevnější tarif mění, když budete volat víc nebo méně"));
 
     auto* right = new QVBoxLayout;
     right->addWidget(os);
@@ -173,6 +176,7 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(print, 0, 1);
     buttons->addWidget(help, 1, 0);
     buttons->addWidget(close, 1, 1);
+    buttons->addWidget(whatIf, 2, 0, 1, 2);
     right->addLayout(buttons);
 
     auto* groups = new QHBoxLayout;
@@ -197,6 +201,7 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
 
     connect(chart, &QPushButton::clicked, this, &Tform3::chartRequested);
     connect(print, &QPushButton::clicked, this, &Tform3::printRequested);
+    connect(whatIf, &QPushButton::clicked, this, &Tform3::whatIfRequested);
     connect(help, &QPushButton::clicked, this, &Tform3::helpRequested);
     connect(close, &QPushButton::clicked, this, &Tform3::close);
     connect(m_inkaso, &QCheckBox::toggled, this, &Tform3::inkasoClick);

@@ -49,6 +49,7 @@ public:
 
 signals:
     void chartRequested();
+    void whatIfRequested();
     void printRequested();
     void helpRequested();
 

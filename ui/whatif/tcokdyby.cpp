@@ -1,0 +1,615 @@
+#include "ui/whatif/tcokdyby.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "qcustomplot.h"
+
+using namespace sazbar;
+
+namespace {
+
+QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QString shortName(int t) { return qstr(kTariffs[static_cast<std::size_t>(t)].name); }
+
+QString longName(int t) { return QString::fromStdString(tariffLabel(t)); }
+
+// "Start", "Start, Pohoda", "Start, Pohoda +3".
+QString shortNames(TariffSet set) {
+    const std::vector<int> ts = tariffsOf(set);
+    if (ts.empty()) return QStringLiteral("žádný");
+    QString s = shortName(ts[0]);
+    if (ts.size() > 1) s += QStringLiteral(", ") + shortName(ts[1]);
+    if (ts.size() > 2) s += QStringLiteral(" +%1").arg(ts.size() - 2);
+    return s;
+}
+
+QString longNames(TariffSet set) {
+    QStringList names;
+    for (int t : tariffsOf(set)) names << longName(t);
+    return names.isEmpty() ? QStringLiteral("žádný tarif") : names.join(QStringLiteral(", "));
+}
+
+QString span(std::int32_t from, std::int32_t to) {
+    return from == to ? QStringLiteral("%1 %").arg(from) : QStringLiteral("%1–%2 %").arg(from).arg(to);
+}
+
+// Operator colours as on the price chart; the fixed line's yellow darkened so
+// that a line of it shows on white.
+QColor operatorColour(Operator op) {
+    switch (op) {
+        case Operator::TMobile: return QColor(0x00, 0x00, 0xFF);
+        case Operator::Eurotel: return QColor(0x00, 0x80, 0x00);
+        case Operator::Oskar: return QColor(0xFF, 0x00, 0x00);
+        case Operator::FixedLine: break;
+    }
+    return QColor(0xC8, 0xA0, 0x00);
+}
+
+constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
+
+constexpr int kLabelLevels = 3;
+
+// More call minutes than a month has: the main window refuses such a profile.
+constexpr std::int64_t kMinutesInMonth = 44640;
+
+}  // namespace
+
+Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Co kdyby"));
+    setObjectName(QStringLiteral("cokdyby"));
+
+    what_ = new QComboBox(this);
+    what_->setObjectName(QStringLiteral("what"));
+    for (const auto& [text, g] : {std::pair{"vše", SweepGroup::All}, std::pair{"volání", SweepGroup::Calls},
+                                  std::pair{"zprávy", SweepGroup::Messages}, std::pair{"data", SweepGroup::Data}})
+        what_->addItem(QString::fromUtf8(text), static_cast<int>(g));
+    what_->setToolTip(QStringLiteral("Co se oproti současnému měsíci zvětšuje nebo zmenšuje"));
+    to_ = new QSpinBox(this);
+    to_->setObjectName(QStringLiteral("to"));
+    to_->setRange(10, 1000);
+    to_->setSingleStep(10);
+    to_->setSuffix(QStringLiteral(" %"));
+    to_->setValue(300);
+    to_->setToolTip(QStringLiteral("Největší násobek současného měsíce v grafu"));
+    tariffs_ = new QToolButton(this);
+    tariffs_->setObjectName(QStringLiteral("tariffs"));
+    tariffs_->setText(QStringLiteral("Další tarify…"));
+    tariffs_->setPopupMode(QToolButton::InstantPopup);
+    tariffs_->setToolTip(QStringLiteral("Tarify, které graf ukáže vedle nejlevnějších (nejvýše %1 čar)").arg(kMaxLines));
+    tariffMenu_ = new QMenu(tariffs_);
+    tariffs_->setMenu(tariffMenu_);
+    fillTariffMenu();
+
+    auto* whatLabel = new QLabel(QStringLiteral("&Měnit:"), this);
+    whatLabel->setBuddy(what_);
+    auto* toLabel = new QLabel(QStringLiteral("&Až do:"), this);
+    toLabel->setBuddy(to_);
+    auto* top = new QHBoxLayout;
+    top->addWidget(whatLabel);
+    top->addWidget(what_);
+    top->addSpacing(12);
+    top->addWidget(toLabel);
+    top->addWidget(to_);
+    top->addSpacing(12);
+    top->addWidget(tariffs_);
+    top->addStretch(1);
+
+    plot_ = new QCustomPlot(this);
+    plot_->setObjectName(QStringLiteral("chart"));
+    plot_->setMinimumSize(300, 240);
+    plot_->setMouseTracking(true);
+    plot_->setCursor(Qt::CrossCursor);
+    // The wheel zooms and dragging moves; a new sweep shows the whole range again.
+    plot_->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+    plot_->setBackground(palette().window());
+    plot_->axisRect()->setBackground(Qt::white);
+    plot_->xAxis->setLabel(QStringLiteral("Využití v % současného měsíce"));
+    plot_->yAxis->setLabel(QStringLiteral("Cena v Kč za měsíc"));
+    QFont bold = plot_->xAxis->labelFont();
+    bold.setBold(true);
+    plot_->xAxis->setLabelFont(bold);
+    plot_->yAxis->setLabelFont(bold);
+    plot_->yAxis->setNumberFormat(QStringLiteral("f"));
+    plot_->yAxis->setNumberPrecision(0);
+    for (QCPAxis* a : {plot_->xAxis, plot_->yAxis}) a->grid()->setPen(QPen(QColor(210, 210, 210), 1, Qt::DotLine));
+    // The legend under the chart, four entries a row.
+    plot_->legend->setVisible(true);
+    plot_->axisRect()->insetLayout()->take(plot_->legend);
+    plot_->plotLayout()->addElement(1, 0, plot_->legend);
+    plot_->plotLayout()->setRowStretchFactor(1, 0.001);
+    plot_->legend->setFillOrder(QCPLegend::foColumnsFirst);
+    plot_->legend->setBorderPen(Qt::NoPen);
+    plot_->legend->setBrush(Qt::NoBrush);
+    plot_->legend->setMargins(QMargins(4, 2, 4, 2));
+
+    now_ = new QCPItemStraightLine(plot_);
+    now_->point1->setCoords(100, 0);
+    now_->point2->setCoords(100, 1);
+    now_->setPen(QPen(QColor(90, 90, 90), 1.5, Qt::DashLine));
+    nowText_ = new QCPItemText(plot_);
+    nowText_->position->setTypeX(QCPItemPosition::ptPlotCoords);
+    nowText_->position->setTypeY(QCPItemPosition::ptAxisRectRatio);
+    nowText_->position->setCoords(100, 1);
+    nowText_->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    nowText_->setPadding(QMargins(4, 2, 4, 4));
+    nowText_->setText(QStringLiteral("nyní"));
+    nowText_->setColor(QColor(60, 60, 60));
+
+    marks_ = plot_->addGraph();
+    marks_->setName(QStringLiteral("zlomový bod"));
+    marks_->setLineStyle(QCPGraph::lsNone);
+    marks_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Qt::black, 1.5), QBrush(Qt::white), 8));
+
+    hoverLine_ = new QCPItemStraightLine(plot_);
+    hoverLine_->setPen(QPen(QColor(0, 0, 0, 120), 1));
+    hoverLine_->setVisible(false);
+    hover_ = new QCPItemText(plot_);
+    hover_->position->setTypeX(QCPItemPosition::ptPlotCoords);
+    hover_->position->setTypeY(QCPItemPosition::ptAxisRectRatio);
+    hover_->setTextAlignment(Qt::AlignLeft);
+    hover_->setPadding(QMargins(6, 4, 6, 4));
+    hover_->setBrush(QColor(255, 255, 225, 235));
+    hover_->setPen(QPen(QColor(120, 120, 120)));
+    hover_->setVisible(false);
+    hover_->setClipToAxisRect(false);
+    hover_->setLayer(QStringLiteral("overlay"));
+    hoverLine_->setLayer(QStringLiteral("overlay"));
+
+    auto* heading = new QLabel(QStringLiteral("Nejlevnější tarif"), this);
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("cheapest"));
+    list_->setSelectionMode(QAbstractItemView::NoSelection);
+    list_->setWordWrap(true);
+    list_->setTextElideMode(Qt::ElideNone);
+    note_ = new QLabel(QStringLiteral("Ceny v celých korunách jako ve výsledcích. Stojí-li několik tarifů stejně "
+                                      "málo, jsou nejlevnější všechny."),
+                       this);
+    note_->setWordWrap(true);
+    QFont small = note_->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    note_->setFont(small);
+    auto* side = new QVBoxLayout;
+    side->addWidget(heading);
+    side->addWidget(list_, 1);
+    side->addWidget(note_);
+    auto* sideBox = new QWidget(this);
+    sideBox->setLayout(side);
+    side->setContentsMargins(0, 0, 0, 0);
+    sideBox->setFixedWidth(230);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(plot_, 1);
+    middle->addWidget(sideBox);
+
+    Button1 = new QPushButton(QStringLiteral("Zavřít"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(Button1);
+
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(8, 8, 8, 8);
+    v->addLayout(top);
+    v->addLayout(middle, 1);
+    v->addLayout(bottom);
+    resize(780, 540);
+
+    rerun_.setSingleShot(true);
+    rerun_.setInterval(0);
+    connect(&rerun_, &QTimer::timeout, this, &Tcokdyby::recalc);
+    connect(what_, &QComboBox::currentIndexChanged, this, [this] { recalc(); });
+    connect(to_, &QSpinBox::valueChanged, this, [this] { recalc(); });
+    connect(Button1, &QPushButton::clicked, this, &QWidget::close);
+    connect(plot_, &QCustomPlot::mouseMove, this, &Tcokdyby::plotMouseMove);
+    connect(plot_, &QCustomPlot::afterLayout, this, &Tcokdyby::placeLabels);
+    plot_->installEventFilter(this);
+}
+
+Tcokdyby::~Tcokdyby() = default;
+
+void Tcokdyby::setProfileSource(std::function<Profile()> source) {
+    profileSource_ = std::move(source);
+    inputsChanged();
+}
+
+void Tcokdyby::setOptionsSource(std::function<RunOptions()> source) {
+    optionsSource_ = std::move(source);
+    inputsChanged();
+}
+
+void Tcokdyby::watch(QWidget* w) {
+    if (!w) return;
+    for (QLineEdit* e : w->findChildren<QLineEdit*>())
+        if (!e->isReadOnly()) connect(e, &QLineEdit::textChanged, this, &Tcokdyby::inputsChanged);
+    for (QComboBox* c : w->findChildren<QComboBox*>())
+        connect(c, &QComboBox::currentIndexChanged, this, &Tcokdyby::inputsChanged);
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (b->isCheckable()) connect(b, &QAbstractButton::toggled, this, &Tcokdyby::inputsChanged);
+}
+
+void Tcokdyby::inputsChanged() {
+    stale_ = true;
+    if (isVisible()) rerun_.start();
+}
+
+void Tcokdyby::setGroup(SweepGroup g) { what_->setCurrentIndex(what_->findData(static_cast<int>(g))); }
+
+SweepGroup Tcokdyby::group() const { return static_cast<SweepGroup>(what_->currentData().toInt()); }
+
+void Tcokdyby::setMaxFactor(int percent) { to_->setValue(percent); }
+
+int Tcokdyby::maxFactor() const { return to_->value(); }
+
+void Tcokdyby::setChosen(const std::vector<int>& tariffs) {
+    chosen_.clear();
+    for (int t : tariffs)
+        if (t >= 0 && t < kTariffCount && std::find(chosen_.begin(), chosen_.end(), t) == chosen_.end())
+            chosen_.push_back(t);
+    for (QAction* a : tariffMenu_->findChildren<QAction*>()) {
+        if (!a->isCheckable()) continue;
+        const QSignalBlocker block(a);
+        a->setChecked(std::find(chosen_.begin(), chosen_.end(), a->data().toInt()) != chosen_.end());
+    }
+    redraw();
+}
+
+QCustomPlot* Tcokdyby::plot() const { return plot_; }
+
+bool Tcokdyby::event(QEvent* e) {
+    // Coming back to the window prices the profile as it is now.
+    if (e->type() == QEvent::WindowActivate) recalc();
+    // The chart's surround follows the window (white for printing).
+    if (e->type() == QEvent::PaletteChange && plot_) {
+        plot_->setBackground(palette().window());
+        plot_->replot();
+    }
+    return QWidget::event(e);
+}
+
+bool Tcokdyby::eventFilter(QObject* watched, QEvent* e) {
+    // As many legend entries a row as the width takes; before the plot lays
+    // itself out for the new size.
+    if (watched == plot_ && e->type() == QEvent::Resize) plot_->legend->setWrap(std::max(2, plot_->width() / 130));
+    if (watched == plot_ && e->type() == QEvent::Leave && hover_->visible()) {
+        hover_->setVisible(false);
+        hoverLine_->setVisible(false);
+        plot_->replot(QCustomPlot::rpQueuedReplot);
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void Tcokdyby::showEvent(QShowEvent* e) {
+    if (!centred_) {
+        centred_ = true;
+        if (QScreen* s = screen()) {
+            const QRect area = s->availableGeometry();
+            if (width() > area.width() || height() > area.height())
+                resize(std::min(width(), area.width() - 16), std::min(height(), area.height() - 40));
+            move(area.center() - rect().center());
+        }
+    }
+    if (stale_) recalc();
+    QWidget::showEvent(e);
+}
+
+void Tcokdyby::recalc() {
+    rerun_.stop();
+    stale_ = false;
+    const Profile profile = profileSource_ ? profileSource_() : Profile{};
+    options_ = optionsSource_ ? optionsSource_() : RunOptions{};
+    sweep_ = runSweep(profile, options_, group(), SweepRange{to_->value(), 1});
+    fillList();
+    redraw();
+}
+
+void Tcokdyby::chooseLines() {
+    // The tariffs cheapest somewhere: the one at 100 % first, then by the
+    // width of their ranges.
+    std::array<std::int64_t, kTariffCount> width{};
+    std::vector<int> cheapest;
+    for (const TariffRange& r : sweep_.ranges) {
+        if (width[static_cast<std::size_t>(r.tariff)] == 0) cheapest.push_back(r.tariff);
+        width[static_cast<std::size_t>(r.tariff)] += r.to - r.from + 1;
+    }
+    const SweepPoint* now = sweep_.at(100);
+    auto first = [&](int t) { return now && contains(now->cheapest, t); };
+    std::stable_sort(cheapest.begin(), cheapest.end(), [&](int a, int b) {
+        if (first(a) != first(b)) return first(a);
+        return width[static_cast<std::size_t>(a)] > width[static_cast<std::size_t>(b)];
+    });
+    lines_.clear();
+    auto add = [this](int t) {
+        if (static_cast<int>(lines_.size()) >= kMaxLines) return;
+        if (t == kTelecomIndex && !options_.fixedLine) return;
+        if (std::find(lines_.begin(), lines_.end(), t) == lines_.end()) lines_.push_back(t);
+    };
+    for (int t : cheapest) add(t);
+    for (int t : chosen_) add(t);
+}
+
+void Tcokdyby::redraw() {
+    chooseLines();
+    // Everything but the break-even marks goes and is drawn afresh.
+    for (int i = plot_->graphCount() - 1; i >= 0; --i)
+        if (plot_->graph(i) != marks_) plot_->removeGraph(i);
+    for (const BreakEvenLabel& l : labels_) {
+        plot_->removeItem(l.text);
+        plot_->removeItem(l.leader);
+    }
+    labels_.clear();
+    hover_->setVisible(false);
+    hoverLine_->setVisible(false);
+    plot_->legend->clearItems();
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const auto n = static_cast<int>(sweep_.points.size());
+    QVector<double> keys(n);
+    for (int k = 0; k < n; ++k) keys[k] = sweep_.points[static_cast<std::size_t>(k)].percent;
+    std::array<int, 4> perOperator{};
+    double highest = 0;
+    for (int t : lines_) {
+        const TariffInfo& info = kTariffs[static_cast<std::size_t>(t)];
+        const int k = perOperator[static_cast<std::size_t>(info.op)]++;
+        QCPGraph* g = plot_->addGraph();
+        g->setName(shortName(t));
+        g->setPen(QPen(operatorColour(info.op), k < 5 ? 2.0 : 3.0, kStyles[k % 5]));
+        QVector<double> values(n);
+        for (int i = 0; i < n; ++i) {
+            const SweepPoint& pt = sweep_.points[static_cast<std::size_t>(i)];
+            const bool shown = contains(pt.priced, t) && !contains(pt.unsupported, t);
+            values[i] = shown ? pt.price[static_cast<std::size_t>(t)] : nan;
+            if (shown) highest = std::max(highest, values[i]);
+        }
+        g->setData(keys, values, true);
+    }
+    // The cheapest price over the range decides the scale; dearer stretches
+    // of the lines may leave the top.
+    double envelope = 0;
+    for (const SweepPoint& pt : sweep_.points) {
+        for (int t : tariffsOf(pt.cheapest)) {
+            envelope = std::max(envelope, double(pt.price[static_cast<std::size_t>(t)]));
+            break;
+        }
+    }
+    const double upper = std::max(10.0, std::min(highest, 1.5 * envelope) * 1.05);
+    plot_->xAxis->setRange(0, std::max(1, to_->value()));
+    plot_->yAxis->setRange(0, upper);
+    now_->setVisible(to_->value() >= 100);
+    nowText_->setVisible(to_->value() >= 100);
+
+    // The break-even points: a mark at the new cheapest price, a label with
+    // the factor and the tariffs before and after.
+    QVector<double> mx, my;
+    QFont labelFont = plot_->font();
+    labelFont.setPointSizeF(std::max(6.0, labelFont.pointSizeF() * 0.85));
+    for (std::size_t i = 0; i < sweep_.breakEvens.size(); ++i) {
+        const BreakEven& b = sweep_.breakEvens[i];
+        const SweepPoint* pt = sweep_.at(b.at);
+        const std::vector<int> after = tariffsOf(b.after);
+        if (!pt || after.empty()) continue;
+        const double price = pt->price[static_cast<std::size_t>(after.front())];
+        mx << b.at;
+        my << price;
+        auto* text = new QCPItemText(plot_);
+        text->setText(QStringLiteral("%1 %\n%2 → %3").arg(b.at).arg(shortNames(b.before), shortNames(b.after)));
+        text->setFont(labelFont);
+        text->setPadding(QMargins(3, 1, 3, 1));
+        text->setBrush(QColor(255, 255, 255, 225));
+        text->setPen(QPen(QColor(150, 150, 150)));
+        text->position->setTypeX(QCPItemPosition::ptPlotCoords);
+        text->position->setTypeY(QCPItemPosition::ptAbsolute);
+        text->setPositionAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        text->setClipToAxisRect(false);
+        auto* leader = new QCPItemLine(plot_);
+        leader->setClipToAxisRect(false);
+        leader->setPen(QPen(QColor(130, 130, 130), 1, Qt::DotLine));
+        leader->start->setParentAnchor(text->bottom);
+        leader->end->setCoords(b.at, price);
+        const CheapestSpan& spanBefore = sweep_.spans[i];
+        const CheapestSpan& spanAfter = sweep_.spans[i + 1];
+        labels_.push_back({text, leader, double(b.at),
+                           (spanBefore.to - spanBefore.from) + (spanAfter.to - spanAfter.from)});
+    }
+    marks_->setData(mx, my, true);
+    breakEvenMarks_ = static_cast<int>(mx.size());
+    // The labels stand in rows above the chart, clear of the lines.
+    const QFontMetricsF fm(labelFont);
+    labelHeight_ = 2 * fm.height() + 4;
+    plot_->axisRect()->setAutoMargins(QCP::msLeft | QCP::msRight | QCP::msBottom);
+    plot_->axisRect()->setMargins(QMargins(0, static_cast<int>(kLabelLevels * (labelHeight_ + 2) + 8), 0, 0));
+    plot_->legend->setWrap(std::max(2, plot_->width() / 130));
+    // The legend: the lines, then the marks.
+    for (int i = 0; i < plot_->graphCount(); ++i)
+        if (plot_->graph(i) != marks_) plot_->graph(i)->addToLegend();
+    if (!mx.isEmpty()) marks_->addToLegend();
+    plot_->replot();
+}
+
+// Each label, the most telling first, takes the highest row above the chart
+// where it overlaps no other: centred on its point, or else ending or starting there. A label
+// with no room is left out; the list names every change all the same.
+void Tcokdyby::placeLabels() {
+    const QRect area = plot_->axisRect()->rect();
+    if (area.height() <= 0) return;
+    struct Fit {
+        Qt::Alignment align;
+        double from;  // left edge relative to the point, in label widths
+        QCPItemAnchor* const QCPItemText::*anchor;
+    };
+    static constexpr Fit kFits[] = {{Qt::AlignHCenter, -0.5, &QCPItemText::bottom},
+                                    {Qt::AlignRight, -1.0, &QCPItemText::bottomRight},
+                                    {Qt::AlignLeft, 0.0, &QCPItemText::bottomLeft}};
+    std::array<std::vector<std::pair<double, double>>, kLabelLevels> taken;
+    // The changes between long-lasting cheapest tariffs get their rows first.
+    std::vector<BreakEvenLabel*> order;
+    for (BreakEvenLabel& l : labels_) order.push_back(&l);
+    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) { return a->weight > b->weight; });
+    for (BreakEvenLabel* label : order) {
+        BreakEvenLabel& l = *label;
+        const QFontMetricsF fm(l.text->font());
+        double w = 0;
+        for (const QString& line : l.text->text().split(QLatin1Char('\n'))) w = std::max(w, fm.horizontalAdvance(line));
+        w += 10;
+        const double x = plot_->xAxis->coordToPixel(l.percent);
+        const bool onChart = x >= area.left() - 1 && x <= area.right() + 1;
+        int level = -1;
+        const Fit* fit = nullptr;
+        for (int i = 0; i < kLabelLevels && onChart && !fit; ++i) {
+            for (const Fit& f : kFits) {
+                const double left = x + f.from * w, right = left + w;
+                if (left < 0 || right > plot_->width()) continue;
+                const auto& row = taken[static_cast<std::size_t>(i)];
+                if (std::none_of(row.begin(), row.end(), [&](const auto& r) { return left < r.second && r.first < right; })) {
+                    level = i;
+                    fit = &f;
+                    taken[static_cast<std::size_t>(i)].emplace_back(left - 3, right + 3);
+                    break;
+                }
+            }
+        }
+        l.text->setVisible(fit != nullptr);
+        l.leader->setVisible(fit != nullptr);
+        if (!fit) continue;
+        l.text->setPositionAlignment(fit->align | Qt::AlignTop);
+        l.text->position->setCoords(l.percent, 4 + level * (labelHeight_ + 2));
+        l.leader->start->setParentAnchor(l.text->*(fit->anchor));
+    }
+}
+
+int Tcokdyby::breakEvenLabels() const {
+    return static_cast<int>(std::count_if(labels_.begin(), labels_.end(), [](const BreakEvenLabel& l) {
+        return l.text->visible();
+    }));
+}
+
+void Tcokdyby::fillList() {
+    list_->clear();
+    for (const CheapestSpan& c : sweep_.spans) {
+        auto* item = new QListWidgetItem(span(c.from, c.to) + QStringLiteral(": ") + longNames(c.cheapest), list_);
+        if (c.from <= 100 && 100 <= c.to) {
+            QFont f = item->font();
+            f.setBold(true);
+            item->setFont(f);
+            item->setToolTip(QStringLiteral("Tady je současný měsíc (100 %)"));
+        }
+    }
+    bool overMonth = false;
+    for (const SweepPoint& pt : sweep_.points) overMonth |= pt.totalCallMinutes >= kMinutesInMonth;
+    if (overMonth) {
+        auto* item = new QListWidgetItem(
+            QStringLiteral("Od %1 % je volání víc, než má měsíc minut.")
+                .arg(std::find_if(sweep_.points.begin(), sweep_.points.end(),
+                                  [](const SweepPoint& p) { return p.totalCallMinutes >= kMinutesInMonth; })
+                         ->percent),
+            list_);
+        item->setForeground(QColor(120, 120, 120));
+    }
+}
+
+QStringList Tcokdyby::cheapestTexts() const {
+    QStringList out;
+    for (int i = 0; i < static_cast<int>(sweep_.spans.size()) && i < list_->count(); ++i) out << list_->item(i)->text();
+    return out;
+}
+
+void Tcokdyby::fillTariffMenu() {
+    const std::pair<Operator, const char*> groups[] = {{Operator::TMobile, "T-Mobile"},
+                                                       {Operator::Eurotel, "Eurotel"},
+                                                       {Operator::Oskar, "Oskar"},
+                                                       {Operator::FixedLine, "Český Telecom"}};
+    for (const auto& [op, title] : groups) {
+        QMenu* sub = tariffMenu_->addMenu(QString::fromUtf8(title));
+        for (int t = 0; t < kTariffCount; ++t) {
+            if (kTariffs[static_cast<std::size_t>(t)].op != op) continue;
+            QAction* a = sub->addAction(shortName(t));
+            a->setCheckable(true);
+            a->setData(t);
+            connect(a, &QAction::toggled, this, [this, t](bool on) {
+                const auto it = std::find(chosen_.begin(), chosen_.end(), t);
+                if (on && it == chosen_.end()) chosen_.push_back(t);
+                if (!on && it != chosen_.end()) chosen_.erase(it);
+                redraw();
+            });
+        }
+    }
+}
+
+void Tcokdyby::hoverAt(double percent) {
+    const auto& pts = sweep_.points;
+    if (pts.empty() || lines_.empty()) {
+        hover_->setVisible(false);
+        hoverLine_->setVisible(false);
+        return;
+    }
+    auto it = std::lower_bound(pts.begin(), pts.end(), percent,
+                               [](const SweepPoint& p, double f) { return p.percent < f; });
+    if (it == pts.end()) --it;
+    if (it != pts.begin() && percent - std::prev(it)->percent < it->percent - percent) --it;
+    const SweepPoint& pt = *it;
+
+    std::vector<int> order = lines_;
+    auto shown = [&](int t) { return contains(pt.priced, t) && !contains(pt.unsupported, t); };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        if (shown(a) != shown(b)) return shown(a);
+        return pt.price[static_cast<std::size_t>(a)] < pt.price[static_cast<std::size_t>(b)];
+    });
+    QStringList rows{QStringLiteral("%1 %").arg(pt.percent)};
+    for (int t : order) {
+        QString row = longName(t) + QStringLiteral(": ");
+        row += shown(t) ? QStringLiteral("%1 Kč").arg(pt.price[static_cast<std::size_t>(t)])
+                        : QStringLiteral("nepodporuje");
+        if (contains(pt.cheapest, t)) row += QStringLiteral("  ◄ nejlevnější");
+        rows << row;
+    }
+    hover_->setText(rows.join(QLatin1Char('\n')));
+    // Right of the line where the box fits, else left of it.
+    const QFontMetricsF fm(hover_->font());
+    double boxWidth = 0;
+    for (const QString& r : rows) boxWidth = std::max(boxWidth, fm.horizontalAdvance(r));
+    const double x = plot_->xAxis->coordToPixel(pt.percent);
+    const QRect area = plot_->axisRect()->rect();
+    const bool left = x + boxWidth + 16 > area.right() && x - area.left() > area.right() - x;
+    hover_->setPositionAlignment((left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    hover_->position->setCoords(pt.percent, 0.55);
+    hoverLine_->point1->setCoords(pt.percent, 0);
+    hoverLine_->point2->setCoords(pt.percent, 1);
+    hover_->setVisible(true);
+    hoverLine_->setVisible(true);
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+QString Tcokdyby::hoverText() const { return hover_->visible() ? hover_->text() : QString(); }
+
+void Tcokdyby::plotMouseMove(QMouseEvent* e) {
+    if (!plot_->axisRect()->rect().contains(e->pos())) {
+        if (hover_->visible()) {
+            hover_->setVisible(false);
+            hoverLine_->setVisible(false);
+            plot_->replot(QCustomPlot::rpQueuedReplot);
+        }
+        return;
+    }
+    hoverAt(plot_->xAxis->pixelToCoord(e->position().x()));
+}

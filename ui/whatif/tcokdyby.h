@@ -1,0 +1,117 @@
+// The "Co kdyby" window: how the tariffs' prices and the cheapest tariff
+// change when the month's use grows or shrinks.
+#pragma once
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "core/profile.h"
+#include "pricing/engine.h"
+#include "pricing/sweep.h"
+
+class QComboBox;
+class QCPGraph;
+class QCPItemStraightLine;
+class QCPItemText;
+class QCPItemLine;
+class QCustomPlot;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QMouseEvent;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+
+class Tcokdyby : public QWidget {
+    Q_OBJECT
+
+public:
+    // Lines drawn at most: the tariffs cheapest somewhere in the range first,
+    // then the ones the user chose.
+    static constexpr int kMaxLines = 8;
+
+    explicit Tcokdyby(QWidget* parent = nullptr);
+    ~Tcokdyby() override;
+
+    // Where the profile and the results window's two check boxes come from.
+    void setProfileSource(std::function<sazbar::Profile()> source);
+    void setOptionsSource(std::function<sazbar::RunOptions()> source);
+    // The window sweeps again whenever an input box, check box or choice
+    // inside `w` changes (while shown; otherwise when it is shown next).
+    void watch(QWidget* w);
+
+    // Sweeps the profile and redraws everything now.
+    void recalc();
+
+    void setGroup(sazbar::SweepGroup g);
+    sazbar::SweepGroup group() const;
+    void setMaxFactor(int percent);
+    int maxFactor() const;
+    // Tariffs (indexes into kTariffs) drawn besides the cheapest ones.
+    void setChosen(const std::vector<int>& tariffs);
+    const std::vector<int>& chosen() const { return chosen_; }
+
+    const sazbar::Sweep& sweep() const { return sweep_; }
+    const std::vector<int>& lines() const { return lines_; }
+    // The texts of the list "Nejlevnější tarif", one per span.
+    QStringList cheapestTexts() const;
+    // Break-even points marked, and those of them with a label on the chart.
+    int breakEvenMarks() const { return breakEvenMarks_; }
+    int breakEvenLabels() const;
+    // The prices at a factor, as hovering the chart shows them ("" when none).
+    void hoverAt(double percent);
+    QString hoverText() const;
+    QCustomPlot* plot() const;
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void inputsChanged();
+    void redraw();
+    void chooseLines();
+    void placeLabels();
+    void fillList();
+    void fillTariffMenu();
+    void plotMouseMove(QMouseEvent* e);
+
+    std::function<sazbar::Profile()> profileSource_;
+    std::function<sazbar::RunOptions()> optionsSource_;
+    sazbar::RunOptions options_;
+    sazbar::Sweep sweep_;
+    std::vector<int> chosen_;
+    std::vector<int> lines_;
+    bool stale_ = true;
+    bool centred_ = false;
+    QTimer rerun_;
+
+    struct BreakEvenLabel {
+        QCPItemText* text = nullptr;
+        QCPItemLine* leader = nullptr;
+        double percent = 0;
+        std::int32_t weight = 0;  // how long the tariffs either side stay cheapest
+    };
+    std::vector<BreakEvenLabel> labels_;
+    int breakEvenMarks_ = 0;
+    double labelHeight_ = 0;
+
+    QCustomPlot* plot_ = nullptr;
+    QCPGraph* marks_ = nullptr;           // the break-even points
+    QCPItemStraightLine* now_ = nullptr;  // 100 %
+    QCPItemText* nowText_ = nullptr;
+    QCPItemStraightLine* hoverLine_ = nullptr;
+    QCPItemText* hover_ = nullptr;
+    QComboBox* what_ = nullptr;
+    QSpinBox* to_ = nullptr;
+    QToolButton* tariffs_ = nullptr;
+    QMenu* tariffMenu_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QLabel* note_ = nullptr;
+    QPushButton* Button1 = nullptr;  // "Zavřít"
+};
