@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -315,6 +316,61 @@ TEST_F(ResultsWindow, SmallDesktopMakesItSizeable) {
     EXPECT_GE(scroll->widget()->width(), scroll->widget()->minimumSizeHint().width());
     w.setSizeable(false);
     EXPECT_EQ(w.size(), QSize(Tform3::kClientWidth, Tform3::kClientHeight));
+}
+
+}  // namespace
+
+namespace {
+
+// The tooltip window Qt shows for a widget, grabbed as the user would see it.
+QImage tooltipImage(QWidget* over) {
+    QToolTip::showText(over->mapToGlobal(over->rect().center()), over->toolTip(), over);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->inherits("QTipLabel") && top->isVisible()) return top->grab().toImage();
+    return {};
+}
+
+TEST_F(ResultsWindow, EveryTooltipIsReadableAndEveryPriceShowsWhole) {
+    // GPRS, WAP and MMS give most tariffs a hint, some several lines long.
+    profile.gprsWap = 300;
+    profile.wap[sazbar::Peak] = 10;
+    profile.matrix[sazbar::kMms][sazbar::Messages] = 1;
+    click("CheckBox1");
+    activate();
+    int shown = 0;
+    for (const auto& t : sazbar::kTariffs) {
+        QLineEdit* f = w.field(id(t.id));
+        if (f->toolTip().isEmpty()) continue;
+        const QImage tip = tooltipImage(f);
+        ASSERT_FALSE(tip.isNull()) << t.id;
+        // The tooltip's own background and some text on it: not a black box.
+        std::set<QRgb> colours;
+        for (int y = 0; y < tip.height(); ++y)
+            for (int x = 0; x < tip.width(); ++x) colours.insert(tip.pixel(x, y) | 0xFF000000u);
+        EXPECT_TRUE(colours.count(QToolTip::palette().color(QPalette::ToolTipBase).rgb())) << t.id;
+        EXPECT_GT(colours.size(), 2u) << t.id;
+        // Hint lines are never wrapped: the tooltip is as wide as its longest line.
+        EXPECT_GE(tip.width(), QFontMetrics(QToolTip::font()).horizontalAdvance(f->toolTip().split('\n').first()))
+            << t.id;
+        ++shown;
+        QToolTip::hideText();
+    }
+    EXPECT_GT(shown, 30);
+
+    // The widest texts the engine writes fit their field: six digits from a
+    // month of calls, ten when the price saturates.
+    for (std::int32_t minutes : {40000, 2000000000}) {
+        profile = Profile{};
+        profile.matrix[sazbar::Peak][sazbar::TMobile] = minutes;
+        activate();
+        int longest = 0;
+        for (const auto& t : sazbar::kTariffs) {
+            QLineEdit* f = w.field(id(t.id));
+            longest = std::max<int>(longest, int(f->text().size()));
+            EXPECT_LE(QFontMetrics(f->font()).horizontalAdvance(f->text()), f->width() - 4) << t.id << " " << minutes;
+        }
+        EXPECT_EQ(longest, minutes == 40000 ? 6 : 10);
+    }
 }
 
 }  // namespace
