@@ -31,28 +31,6 @@ bool askKeepTrying() {
   return box.exec() == QMessageBox::Yes;
 }
 
-// Errors that mean the server could not be reached at all, as opposed to a
-// server that answered badly.
-bool isConnectionFailure(QNetworkReply::NetworkError error) {
-  switch (error) {
-    case QNetworkReply::ConnectionRefusedError:
-    case QNetworkReply::RemoteHostClosedError:
-    case QNetworkReply::HostNotFoundError:
-    case QNetworkReply::TimeoutError:
-    case QNetworkReply::SslHandshakeFailedError:
-    case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError:
-    case QNetworkReply::UnknownNetworkError:
-    case QNetworkReply::ProxyConnectionRefusedError:
-    case QNetworkReply::ProxyConnectionClosedError:
-    case QNetworkReply::ProxyNotFoundError:
-    case QNetworkReply::ProxyTimeoutError:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 Taktualizace::Taktualizace(QWidget *parent)
@@ -223,24 +201,13 @@ void Taktualizace::onReplyFinished() {
   reply->disconnect(this);
   reply->deleteLater();
 
-  const QNetworkReply::NetworkError error = reply->error();
+  // Any error of the transfer, a redirect that leads nowhere and every status
+  // but 2xx mean the request failed, whatever body came with them.
   const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-
-  if (error != QNetworkReply::NoError) {
-    // A server that answered at all is reachable: whatever went wrong, there
-    // is simply no news. Only an unreachable server brings the question.
-    if (!status.isValid() && isConnectionFailure(error)) {
-      hide();
-      askAboutConnection();
-    } else {
-      finish(Outcome::NoNewerVersion);
-    }
-    return;
-  }
-
   const int code = status.toInt();
-  if (status.isValid() && (code < 200 || code > 299)) {
-    finish(Outcome::NoNewerVersion);
+  if (reply->error() != QNetworkReply::NoError || !status.isValid() || code < 200 || code > 299) {
+    hide();
+    askAboutConnection();
     return;
   }
   const QByteArray body = reply->read(sazbar::kMaxReplyBytes + 1);
