@@ -48,7 +48,7 @@ public:
 private:
     void showResults();
     void showChart();
-    static void present(QWidget* w);
+    static void present(QWidget* w, const QWidget* opener);
 
     QTranslator m_qtTexts;
     QString m_version;

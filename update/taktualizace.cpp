@@ -6,6 +6,7 @@
 #include "update/tnewversion.h"
 #include "update/updatereply.h"
 #include "update/updatesetting.h"
+#include "update/windowplacement.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -24,9 +25,16 @@ constexpr char kAccept[] = "text/html, */*";
 constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Indy Library)";
 constexpr int kMaxRedirects = 3;
 
-bool askKeepTrying() {
+// The window the user works in, to open the question and the notice over;
+// not the update window, which is on its way out.
+QWidget *workingWindow(const QWidget *updateWindow) {
+  QWidget *active = QApplication::activeWindow();
+  return active == updateWindow ? nullptr : active;
+}
+
+bool askKeepTrying(QWidget *over) {
   QMessageBox box(QMessageBox::Question, QStringLiteral("Potvrzení"), Taktualizace::questionText(),
-                  QMessageBox::Yes | QMessageBox::No);
+                  QMessageBox::Yes | QMessageBox::No, over);
   box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
 }
@@ -35,7 +43,7 @@ bool askKeepTrying() {
 
 Taktualizace::Taktualizace(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_asker(askKeepTrying),
+      m_asker([this] { return askKeepTrying(workingWindow(this)); }),
       m_probe(sazbar::isConnectedToInternet),
       m_beeper([] { QApplication::beep(); }) {
   setWindowTitle(QStringLiteral("Aktualizace programu"));
@@ -219,6 +227,7 @@ void Taktualizace::onReplyFinished() {
   const auto info = sazbar::parseUpdateReply(body);
   if (info && sazbar::isNewer(info->version, version()) && m_notice) {
     m_notice->setNews(*info);
+    if (!m_notice->isVisible()) sazbar::placeOver(m_notice, workingWindow(this));
     m_notice->show();
     finish(Outcome::NewerVersion);
   } else {
