@@ -44,6 +44,7 @@ public:
     Tgraph_help& chartHelpWindow() { return *m_chartHelp; }
     Tstartup& splash() { return *m_splash; }
     Taktualizace& updateWindow() { return *m_update; }
+    Tnewversion& noticeWindow() { return *m_notice; }
 
 private:
     void showResults();
