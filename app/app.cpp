@@ -14,6 +14,7 @@
 #include "update/taktualizace.h"
 #include "update/tnewversion.h"
 #include "update/tstartup.h"
+#include "update/windowplacement.h"
 
 App::App(int splashDelayMs) {
     // Message boxes and the print dialogs read Czech ("Ano" / "Ne").
@@ -61,18 +62,18 @@ App::App(int splashDelayMs) {
     connect(m_main.get(), &TForm1::resultsRequested, this, &App::showResults);
     connect(m_main.get(), &TForm1::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     connect(m_main.get(), &TForm1::helpRequested, this, [this](bool international) {
-        present(international ? static_cast<QWidget*>(m_intlHelp.get()) : m_help.get());
+        present(international ? static_cast<QWidget*>(m_intlHelp.get()) : m_help.get(), m_main.get());
     });
     connect(m_main.get(), &TForm1::infoRequested, this, [this] {
         m_info->setVersion(m_version);
-        present(m_info.get());
+        present(m_info.get(), m_main.get());
     });
     connect(m_results.get(), &Tform3::chartRequested, this, &App::showChart);
-    connect(m_results.get(), &Tform3::printRequested, this, [this] { present(m_print.get()); });
-    connect(m_results.get(), &Tform3::helpRequested, this, [this] { present(m_resultsHelp.get()); });
-    connect(m_results.get(), &Tform3::whatIfRequested, this, [this] { present(m_whatIf.get()); });
-    connect(m_chart.get(), &Tgraf::whatIfRequested, this, [this] { present(m_whatIf.get()); });
-    connect(m_chart.get(), &Tgraf::helpRequested, this, [this] { present(m_chartHelp.get()); });
+    connect(m_results.get(), &Tform3::printRequested, this, [this] { present(m_print.get(), m_results.get()); });
+    connect(m_results.get(), &Tform3::helpRequested, this, [this] { present(m_resultsHelp.get(), m_results.get()); });
+    connect(m_results.get(), &Tform3::whatIfRequested, this, [this] { present(m_whatIf.get(), m_results.get()); });
+    connect(m_chart.get(), &Tgraf::whatIfRequested, this, [this] { present(m_whatIf.get(), m_chart.get()); });
+    connect(m_chart.get(), &Tgraf::helpRequested, this, [this] { present(m_chartHelp.get(), m_chart.get()); });
 }
 
 App::~App() = default;
@@ -81,20 +82,24 @@ void App::start() { m_splash->show(); }
 
 void App::startWithoutSplash() { m_main->show(); }
 
-void App::present(QWidget* w) {
+void App::present(QWidget* w, const QWidget* opener) {
+    // A secondary window opens centred on the window it is opened from, and
+    // wholly on that window's screen.
+    if (opener && !w->isVisible()) sazbar::placeOver(w, opener);
     w->show();
     w->raise();
     w->activateWindow();
 }
 
 void App::showResults() {
-    // Showing activates the window, and activation prices the profile.
-    present(m_results.get());
+    // Showing activates the window, and activation prices the profile. The
+    // results window places itself.
+    present(m_results.get(), nullptr);
 }
 
 void App::showChart() {
-    m_chart->resize(800, 515);
-    present(m_chart.get());
+    if (!m_chart->isVisible()) m_chart->resize(800, 515);
+    present(m_chart.get(), m_results.get());
 }
 
 int runSazbar(int argc, char** argv) {

@@ -46,11 +46,12 @@ public:
     Tgraph_help& chartHelpWindow() { return *m_chartHelp; }
     Tstartup& splash() { return *m_splash; }
     Taktualizace& updateWindow() { return *m_update; }
+    Tnewversion& noticeWindow() { return *m_notice; }
 
 private:
     void showResults();
     void showChart();
-    static void present(QWidget* w);
+    static void present(QWidget* w, const QWidget* opener);
 
     QTranslator m_qtTexts;
     QString m_version;

@@ -6,6 +6,7 @@
 #include "update/tnewversion.h"
 #include "update/updatereply.h"
 #include "update/updatesetting.h"
+#include "update/windowplacement.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -24,40 +25,25 @@ constexpr char kAccept[] = "text/html, */*";
 constexpr char kUserAgent[] = "Mozilla/3.0 (compatible; Indy Library)";
 constexpr int kMaxRedirects = 3;
 
-bool askKeepTrying() {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Potvrzení"), Taktualizace::questionText(),
-                  QMessageBox::Yes | QMessageBox::No);
-  box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+// The window the user works in, to open the question and the notice over;
+// not the update window, which is on its way out.
+QWidget *workingWindow(const QWidget *updateWindow) {
+  QWidget *active = QApplication::activeWindow();
+  return active == updateWindow ? nullptr : active;
 }
 
-// Errors that mean the server could not be reached at all, as opposed to a
-// server that answered badly.
-bool isConnectionFailure(QNetworkReply::NetworkError error) {
-  switch (error) {
-    case QNetworkReply::ConnectionRefusedError:
-    case QNetworkReply::RemoteHostClosedError:
-    case QNetworkReply::HostNotFoundError:
-    case QNetworkReply::TimeoutError:
-    case QNetworkReply::SslHandshakeFailedError:
-    case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError:
-    case QNetworkReply::UnknownNetworkError:
-    case QNetworkReply::ProxyConnectionRefusedError:
-    case QNetworkReply::ProxyConnectionClosedError:
-    case QNetworkReply::ProxyNotFoundError:
-    case QNetworkReply::ProxyTimeoutError:
-      return true;
-    default:
-      return false;
-  }
+bool askKeepTrying(QWidget *over) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Potvrzení"), Taktualizace::questionText(),
+                  QMessageBox::Yes | QMessageBox::No, over);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace
 
 Taktualizace::Taktualizace(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_asker(askKeepTrying),
+      m_asker([this] { return askKeepTrying(workingWindow(this)); }),
       m_probe(sazbar::isConnectedToInternet),
       m_beeper([] { QApplication::beep(); }) {
   setWindowTitle(QStringLiteral("Aktualizace programu"));
@@ -223,24 +209,13 @@ void Taktualizace::onReplyFinished() {
   reply->disconnect(this);
   reply->deleteLater();
 
-  const QNetworkReply::NetworkError error = reply->error();
+  // Any error of the transfer, a redirect that leads nowhere and every status
+  // but 2xx mean the request failed, whatever body came with them.
   const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-
-  if (error != QNetworkReply::NoError) {
-    // A server that answered at all is reachable: whatever went wrong, there
-    // is simply no news. Only an unreachable server brings the question.
-    if (!status.isValid() && isConnectionFailure(error)) {
-      hide();
-      askAboutConnection();
-    } else {
-      finish(Outcome::NoNewerVersion);
-    }
-    return;
-  }
-
   const int code = status.toInt();
-  if (status.isValid() && (code < 200 || code > 299)) {
-    finish(Outcome::NoNewerVersion);
+  if (reply->error() != QNetworkReply::NoError || !status.isValid() || code < 200 || code > 299) {
+    hide();
+    askAboutConnection();
     return;
   }
   const QByteArray body = reply->read(sazbar::kMaxReplyBytes + 1);
@@ -252,6 +227,7 @@ void Taktualizace::onReplyFinished() {
   const auto info = sazbar::parseUpdateReply(body);
   if (info && sazbar::isNewer(info->version, version()) && m_notice) {
     m_notice->setNews(*info);
+    if (!m_notice->isVisible()) sazbar::placeOver(m_notice, workingWindow(this));
     m_notice->show();
     finish(Outcome::NewerVersion);
   } else {

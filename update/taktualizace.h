@@ -24,7 +24,7 @@ class Taktualizace : public QWidget {
     Pending,         // not finished yet
     NewerVersion,    // the notice was shown
     NoNewerVersion,  // up to date, or a reply that could not be used
-    Asked,           // no connection: the user was asked
+    Asked,           // no connection or a failed request: the user was asked
     TimedOut,        // Timer1 ended the check
   };
 

@@ -1,12 +1,18 @@
 // The program's windows and the buttons that open them.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "app/app.h"
@@ -17,7 +23,9 @@
 #include "ui/print/tform4.h"
 #include "ui/results/tform3.h"
 #include "update/taktualizace.h"
+#include "update/tnewversion.h"
 #include "update/tstartup.h"
+#include "update/updatereply.h"
 
 namespace {
 
@@ -100,6 +108,136 @@ TEST_F(Program, EveryButtonOpensItsWindow) {
 
     click(results, "Button3");
     EXPECT_TRUE(app.printWindow().isVisible());
+}
+
+// What a window shows on its screen: the picture the window system was given,
+// not a fresh rendering of the widget.
+QImage onScreen(QWidget* w) { return w->screen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB32); }
+
+double blackShare(const QImage& img) {
+    if (img.isNull()) return 1;
+    qint64 black = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) black += (img.pixel(x, y) & 0xFFFFFF) == 0;
+    return double(black) / (double(img.width()) * img.height());
+}
+
+// Waits until `w` is on the screen and has been drawn, then grabs it.
+QImage shown(QWidget* w) {
+    if (!QTest::qWaitForWindowExposed(w)) return QImage();
+    QTest::qWait(150);
+    return onScreen(w);
+}
+
+// Opens a modal dialog by `open` (which blocks in the dialog's own loop),
+// grabs it once shown and closes it again.
+QImage modalShot(const std::function<void()>& open, QString* title) {
+    QImage shot;
+    // Polled rather than waited for: the dialog's loop runs inside `open`.
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        poll.stop();
+        shot = shown(modal);
+        *title = modal->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->defaultButton()) box->defaultButton()->click();
+        else if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
+    });
+    poll.start();
+    open();
+    return shot;
+}
+
+TEST_F(Program, EveryDialogAndWindowDrawsItsContent) {
+    App app;
+    app.startWithoutSplash();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.mainWindow()));
+    struct Shot {
+        QString name;
+        QImage image;
+    };
+    std::vector<Shot> shots;
+
+    click(app.mainWindow(), "Button1");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.resultsWindow()));
+    click(app.resultsWindow(), "Button3");
+    shots.push_back({QStringLiteral("print window"), shown(&app.printWindow())});
+    QString title;
+    QImage settings = modalShot([&] { click(app.printWindow(), "Button2"); }, &title);
+    shots.push_back({QStringLiteral("print dialog ") + title, settings});
+    app.printWindow().close();
+
+    // The update window, then the question when there is no connection.
+    Taktualizace& update = app.updateWindow();
+    update.setConnectionProbe([] { return false; });
+    update.setIntervalsForTest(20000, 1500, 1000);
+    QImage question = modalShot(
+        [&] {
+            update.start();
+            shots.push_back({QStringLiteral("update window"), shown(&update)});
+            EXPECT_TRUE(QTest::qWaitFor([&] { return update.outcome() != Taktualizace::Outcome::Pending; }, 5000));
+        },
+        &title);
+    shots.push_back({QStringLiteral("question ") + title, question});
+    EXPECT_EQ(title, QStringLiteral("Potvrzení"));
+
+    Tnewversion& notice = app.noticeWindow();
+    notice.setNews(*sazbar::parseUpdateReply(QByteArray("6.99*1. 1. 2027*Nová verze*")));
+    notice.show();
+    shots.push_back({QStringLiteral("notice"), shown(&notice)});
+
+    for (const Shot& s : shots) {
+        ASSERT_FALSE(s.image.isNull()) << s.name.toStdString();
+        EXPECT_LT(blackShare(s.image), 0.5) << s.name.toStdString() << " is drawn black";
+    }
+}
+
+// Every secondary window opens centred on the window it is opened from and
+// wholly on that window's screen.
+TEST_F(Program, SecondaryWindowsOpenOnTheScreenOverTheirOpener) {
+    App app;
+    app.startWithoutSplash();
+    TForm1& main = app.mainWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    main.move(0, 0);  // an opener off the centre: the window must still fit
+    click(main, "Button1");
+    Tform3& results = app.resultsWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&results));
+    click(results, "Button1");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.chartWindow()));
+
+    const struct {
+        const char* name;
+        QWidget* opener;
+        const char* button;
+        QWidget* window;
+    } cases[] = {
+        {"help", &main, "Button2", &app.helpWindow()},
+        {"info", &main, "Button5", &app.infoWindow()},
+        {"results help", &results, "Button4", &app.resultsHelpWindow()},
+        {"print", &results, "Button3", &app.printWindow()},
+        {"chart help", &app.chartWindow(), "Button1", &app.chartHelpWindow()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        click(*c.opener, c.button);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(c.window));
+        const QRect area = c.opener->screen()->availableGeometry();
+        const QRect frame = c.window->frameGeometry();
+        EXPECT_TRUE(area.contains(frame)) << "off the screen";
+        // Centred on the opener as far as the screen allows.
+        const QRect ideal = [&] {
+            QRect r(QPoint(0, 0), frame.size());
+            r.moveCenter(c.opener->frameGeometry().center());
+            return r;
+        }();
+        if (area.contains(ideal)) {
+            EXPECT_LE((frame.center() - ideal.center()).manhattanLength(), 2);
+        }
+        c.window->hide();
+    }
 }
 
 }  // namespace

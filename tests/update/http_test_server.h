@@ -19,6 +19,7 @@ class HttpTestServer : public QObject {
     Stall,    // send the head and part of a body, then nothing
     Trickle,  // send the head, then a byte every few ms without end
     Redirect, // send a redirect to the same address, every time
+    RedirectTo, // send a redirect to `location`
   };
 
   struct Request {
@@ -28,6 +29,7 @@ class HttpTestServer : public QObject {
 
   Mode mode = Mode::Answer;
   QByteArray answer;
+  QByteArray location;
   QList<Request> requests;
 
   HttpTestServer() {
@@ -104,6 +106,10 @@ class HttpTestServer : public QObject {
       case Mode::Redirect:
         socket->write("HTTP/1.1 302 Found\r\nLocation: " + url() +
                       "/novaverze.php?verze=6.61\r\nContent-Length: 0\r\n\r\n");
+        break;
+      case Mode::RedirectTo:
+        socket->write("HTTP/1.1 302 Found\r\nLocation: " + location + "\r\nContent-Length: 0\r\n\r\n");
+        socket->disconnectFromHost();
         break;
     }
   }

@@ -130,46 +130,61 @@ struct BadReply {
   const char *name;
   HttpTestServer::Mode mode;
   QByteArray answer;
+  bool failed;  // the request failed: the question comes instead of silence
 };
 
 class UpdateCheckBadReplies : public InTempDir, public ::testing::WithParamInterface<BadReply> {};
 
-TEST_P(UpdateCheckBadReplies, AreTreatedAsNoNewerVersion) {
+// A port on 127.0.0.1 that nothing listens on.
+quint16 refusedPort() {
+  QTcpServer probe;
+  if (!probe.listen(QHostAddress::LocalHost)) return 9;
+  const quint16 port = probe.serverPort();
+  probe.close();
+  return port;
+}
+
+TEST_P(UpdateCheckBadReplies, FailuresAskAndUnusableRepliesStaySilent) {
   HttpTestServer server;
   ASSERT_TRUE(server.listen());
   server.mode = GetParam().mode;
   server.answer = GetParam().answer;
+  server.location = "http://127.0.0.1:" + QByteArray::number(refusedPort()) + "/novaverze.php?verze=6.61";
   // The transfer timeout, not the time limit, ends the stalled reply.
   Check check(server.url(), 8000, 300);
   ASSERT_TRUE(check.run(6000)) << GetParam().name;
 
-  EXPECT_EQ(check.window.outcome(), Outcome::NoNewerVersion);
+  EXPECT_EQ(check.window.outcome(), GetParam().failed ? Outcome::Asked : Outcome::NoNewerVersion);
+  EXPECT_EQ(check.questions, GetParam().failed ? 1 : 0);
   EXPECT_FALSE(check.window.isVisible());
   EXPECT_FALSE(check.notice.isVisible());
-  EXPECT_EQ(check.questions, 0);
   EXPECT_EQ(check.beeps, 0);
-  EXPECT_EQ(settingFile(), "<none>");
+  EXPECT_EQ(settingFile(), "<none>");  // "Yes" keeps the check on
   EXPECT_LE(server.requests.size(), 4) << "redirects must be limited";
 }
 
 QByteArray oversized() { return "6.62*1. 1. 2005*" + QByteArray(70 * 1024, 'a') + "*"; }
 
+using Mode = HttpTestServer::Mode;
+
 INSTANTIATE_TEST_SUITE_P(
     Replies, UpdateCheckBadReplies,
     ::testing::Values(
-        BadReply{"one field", HttpTestServer::Mode::Answer, HttpTestServer::ok("6.62*")},
-        BadReply{"no star", HttpTestServer::Mode::Answer, HttpTestServer::ok("6.62")},
-        BadReply{"empty", HttpTestServer::Mode::Answer, HttpTestServer::ok("")},
-        BadReply{"bad version", HttpTestServer::Mode::Answer, HttpTestServer::ok("7.0*1. 1. 2005*x*")},
-        BadReply{"html page", HttpTestServer::Mode::Answer,
-                 HttpTestServer::ok("<html><body><b>7.00*</b>*<script>x()</script>*</body></html>")},
-        BadReply{"404", HttpTestServer::Mode::Answer, HttpTestServer::status(404, "7.00*1. 1. 2005*x*")},
-        BadReply{"500", HttpTestServer::Mode::Answer, HttpTestServer::status(500, "7.00*1. 1. 2005*x*")},
-        BadReply{"oversized with length", HttpTestServer::Mode::Answer, HttpTestServer::ok(oversized())},
-        BadReply{"oversized without length", HttpTestServer::Mode::Answer,
-                 "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + oversized()},
-        BadReply{"redirect loop", HttpTestServer::Mode::Redirect, {}},
-        BadReply{"stalled body", HttpTestServer::Mode::Stall, {}}),
+        BadReply{"one field", Mode::Answer, HttpTestServer::ok("6.62*"), false},
+        BadReply{"no star", Mode::Answer, HttpTestServer::ok("6.62"), false},
+        BadReply{"empty", Mode::Answer, HttpTestServer::ok(""), false},
+        BadReply{"bad version", Mode::Answer, HttpTestServer::ok("7.0*1. 1. 2005*x*"), false},
+        BadReply{"html page", Mode::Answer,
+                 HttpTestServer::ok("<html><body><b>7.00*</b>*<script>x()</script>*</body></html>"), false},
+        BadReply{"oversized with length", Mode::Answer, HttpTestServer::ok(oversized()), false},
+        BadReply{"oversized without length", Mode::Answer,
+                 "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + oversized(), false},
+        BadReply{"404", Mode::Answer, HttpTestServer::status(404, "7.00*1. 1. 2005*x*"), true},
+        BadReply{"500", Mode::Answer, HttpTestServer::status(500, "7.00*1. 1. 2005*x*"), true},
+        BadReply{"204 empty", Mode::Answer, HttpTestServer::status(204, ""), false},
+        BadReply{"redirect loop", Mode::Redirect, {}, true},
+        BadReply{"redirect to a refused port", Mode::RedirectTo, {}, true},
+        BadReply{"stalled body", Mode::Stall, {}, true}),
     [](const auto &info) {
       std::string name = info.param.name;
       for (char &c : name)

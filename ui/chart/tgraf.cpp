@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
+#include <cmath>
 #include <array>
 
 #include "core/textnum.h"
@@ -30,6 +30,14 @@ QBrush frontBrush(const QColor& c, const QRectF& r) {
 }
 
 const QString kAxisFont = QStringLiteral("Arial");
+
+// The value axis groups thousands by a blank, as the value labels do.
+class GroupedTicker : public QCPAxisTicker {
+protected:
+    QString getTickLabel(double tick, const QLocale&, QChar, int) override {
+        return qstr(groupThousands(std::llround(tick)));
+    }
+};
 
 }  // namespace
 
@@ -133,8 +141,7 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
     QFont title(sazbar::chart::kAxisFont, 10);
     title.setBold(true);
     y->setLabelFont(title);
-    y->setNumberFormat(QStringLiteral("f"));
-    y->setNumberPrecision(0);
+    y->setTicker(QSharedPointer<QCPAxisTicker>(new sazbar::chart::GroupedTicker));
     y->grid()->setPen(QPen(QColor(200, 200, 200), 1, Qt::DotLine));
     y->grid()->setZeroLinePen(QPen(QColor(120, 120, 120), 1));
 
@@ -201,6 +208,9 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
     anim_.setInterval(15);
     connect(&anim_, &QTimer::timeout, this, [this] { animationStep(); });
 
+    // Small enough for an 800 x 600 desktop, large enough that "Nápověda"
+    // stays clear of "Hodnoty v grafu" and the plot keeps some height.
+    setMinimumSize(kCheckBoxLeft + CheckBox1->sizeHint().width() + 8 + kWhatIfFromRight, 320);
     resize(800, 518);
     applyResize();  // a window never shown gets no resize event before it is captured
 }
@@ -214,14 +224,6 @@ void Tgraf::setResultsWindow(QWidget* results) { results_ = results; }
 bool Tgraf::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) vytvor_data();
     return QWidget::event(e);
-}
-
-void Tgraf::showEvent(QShowEvent* e) {
-    if (!centred_ && !e->spontaneous()) {
-        centred_ = true;
-        if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
-    }
-    QWidget::showEvent(e);
 }
 
 void Tgraf::resizeEvent(QResizeEvent* e) {
@@ -320,10 +322,10 @@ void Tgraf::placeControls() {
         labels_[n]->setGeometry(labelX[n], tops[0], labelX[n] == 8 ? 62 : 46, 15);
         swatches_[n]->setGeometry(swatchX[n], tops[1], 41, 17);
     }
-    CheckBox1->setGeometry(376, tops[1], 160, 17);
+    CheckBox1->setGeometry(kCheckBoxLeft, tops[1], 160, 17);
     Button2->setGeometry(W - 96, tops[2], 75, 25);
-    Button1->setGeometry(W - 200, tops[2], 75, 25);
-    Button3->setGeometry(W - 290, tops[2], 82, 25);
+    Button1->setGeometry(W - kHelpFromRight, tops[2], 75, 25);
+    Button3->setGeometry(W - kWhatIfFromRight, tops[2], 82, 25);
 
     const QFont tick(sazbar::chart::kAxisFont, std::max(1, W / 100));
     plot_->xAxis->setTickLabelFont(tick);

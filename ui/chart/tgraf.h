@@ -64,9 +64,13 @@ protected:
     bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
 
 private:
+    // Left edge of "Hodnoty v grafu"; "Nápověda" stands this far from the right edge.
+    static constexpr int kCheckBoxLeft = 376;
+    static constexpr int kHelpFromRight = 200;
+    static constexpr int kWhatIfFromRight = 290;
+
     void CheckBox1Click();
     void Button2Click();
     void chartMouseDown();
@@ -92,7 +96,6 @@ private:
     int barCount_ = 0;
     bool labelsShown_ = false;
     bool zoomed_ = false;
-    bool centred_ = false;
     QFont markFont_;
 
     // Ranges before zooming and the running animation.

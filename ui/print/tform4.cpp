@@ -1,14 +1,17 @@
 #include "ui/print/tform4.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
-#include <QPageSetupDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
 #include <vector>
@@ -80,6 +83,39 @@ void showControls(std::vector<HiddenControl>& hidden) {
         h.control->setSizePolicy(sp);
     }
     hidden.clear();
+}
+
+// A window's keyboard focus and the selections of its line edits, set aside
+// for the capture: the picture shows no focus frame and no selected text.
+// Hiding a focused button would otherwise hand the focus on, and a line edit
+// that gets it by tabbing selects all its text.
+struct SetAside {
+    struct Selection {
+        QPointer<QLineEdit> edit;
+        int start;
+        int length;
+    };
+    QPointer<QWidget> focus;
+    std::vector<Selection> selections;
+};
+
+SetAside setFocusAside(QWidget* w) {
+    SetAside a;
+    if (!w) return a;
+    for (QLineEdit* e : w->findChildren<QLineEdit*>())
+        if (e->hasSelectedText()) a.selections.push_back({e, e->selectionStart(), e->selectionLength()});
+    a.focus = w->focusWidget();
+    if (a.focus) a.focus->clearFocus();
+    for (const SetAside::Selection& s : a.selections) s.edit->deselect();
+    return a;
+}
+
+void restoreFocus(SetAside& a) {
+    if (a.focus && a.focus->isVisibleTo(a.focus->window()) && a.focus->isEnabled())
+        a.focus->setFocus(Qt::OtherFocusReason);
+    for (const SetAside::Selection& s : a.selections)
+        if (s.edit) s.edit->setSelection(s.start, s.length);
+    a = SetAside();
 }
 
 // Gets a window ready to be painted while hidden: polished, and a window never
@@ -198,10 +234,6 @@ void TForm4::setWhatIfWindow(Tcokdyby* whatIf) { whatIf_ = whatIf; }
 
 void TForm4::showEvent(QShowEvent* e) {
     if (!e->spontaneous()) {
-        if (!centred_) {
-            centred_ = true;
-            if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
-        }
         updatepic();
         compose();
     }
@@ -221,6 +253,10 @@ void TForm4::updatepic() {
     if (chart_) chart_->vytvor_data();
     if (whatIf_) whatIf_->recalc();
 
+    std::vector<SetAside> focus;
+    for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data())})
+        focus.push_back(setFocusAside(w));
+
     std::vector<HiddenControl> hidden;
     hideControls(main_, kMainControls, hidden);
     hideControls(results_, kResultsControls, hidden);
@@ -233,6 +269,7 @@ void TForm4::updatepic() {
     whatIfCapture_ = grabClientArea(whatIf);
 
     showControls(hidden);
+    for (SetAside& a : focus) restoreFocus(a);
     restoreBackgrounds(saved);
 
     for (int n = 0; n < kCaptures; ++n) {
@@ -283,13 +320,50 @@ bool TForm4::printOn(QPrinter& printer) const {
     return painter.end();
 }
 
+bool TForm4::hasPrinter() const {
+    if (printer_.outputFormat() == QPrinter::PdfFormat) return !printer_.outputFileName().isEmpty();
+    return !printer_.printerName().isEmpty() && !QPrinterInfo::printerInfo(printer_.printerName()).isNull();
+}
+
+QString TForm4::noPrinterText() {
+    return QStringLiteral(
+        "Není nainstalována žádná tiskárna. V okně „Nastavení“ můžete jako tiskárnu zvolit tisk do souboru PDF.");
+}
+
+QString TForm4::printFailedText() {
+    return QStringLiteral("Tisk se nepodařilo spustit. Zkontrolujte tiskárnu v okně „Nastavení“.");
+}
+
+void TForm4::tell(const QString& text) {
+    if (m_teller) {
+        m_teller(text);
+        return;
+    }
+    QMessageBox::warning(this, QStringLiteral("Tisk"), text);
+}
+
 void TForm4::Button1Click() {
-    QPrintDialog dialog(&printer_, this);
-    dialog.setWindowTitle(QStringLiteral("Tisk"));
-    if (dialog.exec() == QDialog::Accepted) printOn(printer_);
+    // The job goes straight to the printer chosen in "Nastavení" (at first the
+    // system's default printer).
+    if (!hasPrinter()) {
+        tell(noPrinterText());
+        return;
+    }
+    if (!printOn(printer_)) tell(printFailedText());
 }
 
 void TForm4::Button2Click() {
-    QPageSetupDialog dialog(&printer_, this);
+    QPrintDialog dialog(&printer_, this);
+    dialog.setWindowTitle(QStringLiteral("Nastavení tisku"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+    // The dialog only chooses the printer and its set-up; "Tisk" prints.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    // Until a file is chosen, a PDF goes into the working directory.
+    if (printer_.outputFileName().isEmpty())
+        if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+            file->setText(QDir::current().absoluteFilePath(QStringLiteral("tisk.pdf")));
     dialog.exec();
 }

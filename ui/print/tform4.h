@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "ui/print/page.h"
 
@@ -41,6 +42,13 @@ public:
     const sazbar::print::PageLayout& pageLayout() const { return layout_; }
     QLabel* previewImage(int n) const { return images_[static_cast<std::size_t>(n)]; }
     QPrinter& printer() { return printer_; }
+    // Whether "Tisk" has somewhere to print: an installed printer or a PDF file.
+    bool hasPrinter() const;
+
+    static QString noPrinterText();
+    static QString printFailedText();
+    // Tests see the messages here instead of in a message box.
+    void setTeller(std::function<void(const QString&)> teller) { m_teller = std::move(teller); }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -48,6 +56,7 @@ protected:
 private:
     void Button1Click();  // "Tisk"
     void Button2Click();  // "Nastavení"
+    void tell(const QString& text);
 
     QPointer<QWidget> main_, results_;
     QPointer<Tgraf> chart_;
@@ -58,7 +67,7 @@ private:
     QImage page_;
     sazbar::print::PageLayout layout_;
     QPrinter printer_{QPrinter::HighResolution};
-    bool centred_ = false;
+    std::function<void(const QString&)> m_teller;
 
     QFrame* Panel1 = nullptr;
     std::array<QLabel*, sazbar::print::kCaptures> images_{};

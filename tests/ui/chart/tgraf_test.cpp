@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 
 #include "core/textnum.h"
 #include "fake_results.h"
@@ -331,7 +332,7 @@ TEST_F(ChartTest, ResizingLaysTheWindowOutAndScalesTheFonts) {
     valuesBox()->setChecked(true);
     const struct {
         int w, h;
-    } sizes[] = {{800, 518}, {1000, 700}, {640, 480}, {1280, 1000}};
+    } sizes[] = {{800, 518}, {1000, 700}, {chart.minimumWidth(), chart.minimumHeight()}, {1280, 1000}};
     chart.show();
     for (const auto& s : sizes) {
         chart.resize(s.w, s.h);
@@ -355,18 +356,39 @@ TEST_F(ChartTest, ResizingLaysTheWindowOutAndScalesTheFonts) {
     }
 }
 
-TEST_F(ChartTest, ATinyWindowDoesNotBreakTheLayout) {
+TEST_F(ChartTest, AWindowMadeTooSmallStopsAtASizeWhereNothingOverlaps) {
     chart.vytvor_data();
     valuesBox()->setChecked(true);
     chart.show();
     chart.resize(60, 50);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(chart.plot()->isHidden());
-    EXPECT_GE(chart.plot()->xAxis->tickLabelFont().pointSize(), 1);
+    EXPECT_EQ(chart.size(), chart.minimumSize());
+    EXPECT_LE(chart.minimumWidth(), 800) << "fits an 800 x 600 desktop";
+    // The buttons stay clear of the whole text of "Hodnoty v grafu".
+    const QRect values(valuesBox()->pos(), valuesBox()->sizeHint());
+    for (const char* button : {"Button1", "Button3"})
+        EXPECT_GT(chart.findChild<QPushButton*>(QString::fromLatin1(button))->geometry().left(), values.right()) << button;
+    EXPECT_GE(chart.plot()->height(), 200);
+    EXPECT_FALSE(chart.plot()->isHidden());
     chart.resize(800, 518);
     QCoreApplication::processEvents();
     EXPECT_EQ(chart.plot()->size(), QSize(786, 420));
-    EXPECT_FALSE(chart.plot()->isHidden());
+}
+
+TEST_F(ChartTest, TheValueAxisGroupsThousandsLikeTheLabels) {
+    chart.vytvor_data();
+    QCPAxis* y = chart.plot()->yAxis;
+    y->setRange(0, 450000);
+    QVector<double> ticks;
+    QVector<QString> texts;
+    y->ticker()->generate(y->range(), QLocale(), QLatin1Char('f'), 0, ticks, nullptr, &texts);
+    ASSERT_FALSE(texts.isEmpty());
+    bool grouped = false;
+    for (int n = 0; n < ticks.size(); ++n) {
+        EXPECT_EQ(texts[n], QString::fromStdString(sazbar::chart::groupThousands(std::llround(ticks[n]))));
+        grouped |= texts[n].contains(QLatin1Char(' '));
+    }
+    EXPECT_TRUE(grouped);
 }
 
 TEST_F(ChartTest, ButtonsAskForHelpAndClose) {

@@ -4,7 +4,11 @@
 #include "ui/info/tinfo.h"
 #include "update/linklabel.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -186,6 +190,30 @@ TEST(Info, SetVersionShowsTheVersionGiven) {
   Tinfo info;
   info.setVersion(QStringLiteral("6.61"));
   EXPECT_EQ(info.verze->text(), QStringLiteral("6.61"));
+}
+
+QMessageBox *visibleMessageBox() {
+  for (QWidget *w : QApplication::topLevelWidgets())
+    if (auto *b = qobject_cast<QMessageBox *>(w); b && b->isVisible()) return b;
+  return nullptr;
+}
+
+// No browser and no mail program: the user is told so, with the address to copy.
+TEST(Links, WithNothingToOpenThemTheAddressIsShown) {
+  const QByteArray path = qgetenv("PATH");
+  QTemporaryDir empty;  // no xdg-open on the way
+  qputenv("PATH", empty.path().toLocal8Bit());
+  for (const QUrl &url : {sazbar::webSiteUrl(), sazbar::mailUrl()}) {
+    const QString address = url.scheme() == QLatin1String("mailto") ? url.path() : url.toString();
+    sazbar::systemUrlOpener()(url);
+    QMessageBox *box = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (box = visibleMessageBox()) != nullptr; }, 3000)) << address.toStdString();
+    EXPECT_TRUE(box->text().contains(address));
+    EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
+    box->close();
+    QTest::qWait(10);  // deleted on close
+  }
+  qputenv("PATH", path);
 }
 
 }  // namespace

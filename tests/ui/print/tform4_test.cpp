@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "../chart/fake_results.h"
 #include "ui/chart/tgraf.h"
@@ -232,6 +233,51 @@ TEST_F(PrintTest, PrintsOnePageToAPdfFile) {
         QFile::remove(QString::fromLocal8Bit(keep));
         QFile::copy(file, QString::fromLocal8Bit(keep));
     }
+}
+
+TEST_F(PrintTest, TheCaptureShowsNoFocusAndNoSelection) {
+    // The results window is the active one and its "Tisk" has the focus, as
+    // when the user has just pressed it; hiding it would hand the focus on.
+    results.QWidget::show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&results));
+    auto* tisk = results.findChild<QPushButton*>(QStringLiteral("Button3"));
+    tisk->setFocus();
+    ASSERT_TRUE(tisk->hasFocus());
+    auto* gold = results.field("gold");
+    gold->setSelection(0, 2);  // a selection of the user's own
+
+    form.updatepic();
+    const QColor highlight = results.palette().color(QPalette::Active, QPalette::Highlight);
+    EXPECT_EQ(countColour(form.captures()[Results], highlight), 0) << "selected text or a focus frame in the picture";
+    EXPECT_FALSE(results.field("t30")->hasSelectedText());
+    // Afterwards everything is as it was.
+    EXPECT_TRUE(tisk->hasFocus());
+    EXPECT_EQ(gold->selectedText(), gold->text().left(2));
+    results.hide();
+}
+
+TEST_F(PrintTest, TiskPrintsStraightOnTheChosenPrinter) {
+    QStringList told;
+    form.setTeller([&](const QString& text) { told << text; });
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("tisk.pdf"));
+    form.printer().setOutputFormat(QPrinter::PdfFormat);
+    form.printer().setOutputFileName(file);
+    form.updatepic();
+    form.compose();
+    form.findChild<QPushButton*>(QStringLiteral("Button1"))->click();  // no dialog comes between
+    EXPECT_TRUE(told.isEmpty());
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().startsWith("%PDF"));
+
+    // Nowhere to print: the user is told so in Czech, nothing is printed.
+    form.printer().setOutputFileName(QString());
+    form.printer().setPrinterName(QStringLiteral("Tiskárna, která není"));
+    EXPECT_FALSE(form.hasPrinter());
+    form.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    EXPECT_EQ(told, QStringList{TForm4::noPrinterText()});
 }
 
 }  // namespace
