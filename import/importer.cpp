@@ -30,9 +30,9 @@ void Importer::Month::add(const Month& o) {
     for (int i = 0; i < kNoBoxKinds; ++i) noBox[i] += o.noBox[i];
 }
 
-void Importer::refuse(std::int64_t line, std::string message) {
+void Importer::refuse(std::int64_t line, IssueKind kind, std::string message) {
     ++refused_;
-    if (issues_.size() < kMaxIssues) issues_.push_back({line, std::move(message)});
+    if (issues_.size() < kMaxIssues) issues_.push_back({line, kind, std::move(message)});
 }
 
 void Importer::add(const Event& e) {

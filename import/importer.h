@@ -47,8 +47,15 @@ enum class NoBox : std::uint8_t {
 };
 constexpr int kNoBoxKinds = 2;
 
+// What is wrong with a refused line or element.
+enum class IssueKind : std::uint8_t {
+    TooLong, Quote, FieldCount, Date, Time, Direction, Type, Duration, Volume,  // CSV
+    BackupDate, BackupType, BackupDuration, XmlError, XmlTooLarge,               // XML
+};
+
 struct Issue {
     std::int64_t line = 0;
+    IssueKind kind = IssueKind::XmlError;
     std::string message;  // English, names the field; never holds a number
 };
 
@@ -107,7 +114,7 @@ public:
     explicit Importer(const Rules& rules = defaultRules()) : rules_(rules) {}
 
     void add(const Event& e);
-    void refuse(std::int64_t line, std::string message);
+    void refuse(std::int64_t line, IssueKind kind, std::string message);
 
     // The months of the log, in order.
     std::vector<YearMonth> months() const;

@@ -223,21 +223,21 @@ public:
     bool line(std::string_view text, bool tooLong, std::string& refusal) {
         ++number_;
         if (number_ == 1) return header(text, refusal);
-        if (tooLong) return refuse("longer than " + std::to_string(kMaxCsvLine) + " bytes");
+        if (tooLong) return refuse(IssueKind::TooLong, "longer than " + std::to_string(kMaxCsvLine) + " bytes");
         if (trim(text).empty()) return true;
-        if (!splitFields(text, sep_, fields_)) return refuse("a quote is not closed");
+        if (!splitFields(text, sep_, fields_)) return refuse(IssueKind::Quote, "a quote is not closed");
         if (fields_.size() != columns_)
-            return refuse("expected " + std::to_string(columns_) + " fields, got " + std::to_string(fields_.size()));
+            return refuse(IssueKind::FieldCount, "expected " + std::to_string(columns_) + " fields, got " + std::to_string(fields_.size()));
         Event e;
         auto field = [&](Column c) -> std::string_view { return fields_[index_[c]]; };
-        if (!readDate(field(ColDate), e.start)) return refuse("date: expected d. m. yyyy or yyyy-mm-dd");
-        if (!readTime(field(ColTime), e.start)) return refuse("time: expected H:MM or H:MM:SS");
-        if (!readDirection(lower(trim(field(ColDirection))), e.direction)) return refuse("direction: expected out, in or missed");
-        if (!readKind(lower(trim(field(ColType))), e.kind)) return refuse("type: expected call, sms, mms, data or wap");
+        if (!readDate(field(ColDate), e.start)) return refuse(IssueKind::Date, "date: expected d. m. yyyy or yyyy-mm-dd");
+        if (!readTime(field(ColTime), e.start)) return refuse(IssueKind::Time, "time: expected H:MM or H:MM:SS");
+        if (!readDirection(lower(trim(field(ColDirection))), e.direction)) return refuse(IssueKind::Direction, "direction: expected out, in or missed");
+        if (!readKind(lower(trim(field(ColType))), e.kind)) return refuse(IssueKind::Type, "type: expected call, sms, mms, data or wap");
         const std::string_view duration = trim(field(ColDuration));
         if (!duration.empty() && (!readUnsigned(duration, e.seconds) || e.seconds > 31LL * 86400))
-            return refuse("duration: expected whole seconds, at most 31 days");
-        if (!readVolume(field(ColVolume), e.kilobytes)) return refuse("volume_kb: expected kilobytes");
+            return refuse(IssueKind::Duration, "duration: expected whole seconds, at most 31 days");
+        if (!readVolume(field(ColVolume), e.kilobytes)) return refuse(IssueKind::Volume, "volume_kb: expected kilobytes");
         e.number = field(ColNumber);
         importer_.add(e);
         return true;
@@ -263,8 +263,8 @@ private:
         return true;
     }
 
-    bool refuse(const std::string& why) {
-        importer_.refuse(number_, why);
+    bool refuse(IssueKind kind, const std::string& why) {
+        importer_.refuse(number_, kind, why);
         return true;
     }
 
@@ -404,7 +404,7 @@ public:
                               ": " + what + ")";
                 return out;
             }
-            importer_.refuse(errorLine_, what + "; the rest of the file was not read");
+            importer_.refuse(errorLine_, error_ == XML_ERROR_NO_MEMORY ? IssueKind::XmlTooLarge : IssueKind::XmlError, what + "; the rest of the file was not read");
         }
         if (format_ == LogFormat::Unknown) {
             out.refusal = "not a call log: no <calls> or <smses> backup";
@@ -479,14 +479,14 @@ private:
         const std::string_view date = attribute(atts, "date", found);
         if (!found || !readUnsigned(date, ms) || !pragueTime(ms, e.start) || e.start.year < 1990 ||
             e.start.year > 2100)
-            return refuse(tag + "date: expected milliseconds since 1970, from 1990 to 2100");
+            return refuse(IssueKind::BackupDate, tag + "date: expected milliseconds since 1970, from 1990 to 2100");
         int type = 0;
         const std::string_view typeText = attribute(atts, mms ? "msg_box" : "type", found);
-        if (!found || !readInt(typeText, type)) return refuse(tag + (mms ? "msg_box" : "type") + ": expected a number");
+        if (!found || !readInt(typeText, type)) return refuse(IssueKind::BackupType, tag + (mms ? "msg_box" : "type") + ": expected a number");
         if (call) {
             const std::string_view duration = attribute(atts, "duration", found);
             if (!found || !readUnsigned(duration, e.seconds) || e.seconds > 31LL * 86400)
-                return refuse(tag + "duration: expected whole seconds, at most 31 days");
+                return refuse(IssueKind::BackupDuration, tag + "duration: expected whole seconds, at most 31 days");
             // 1 incoming, 2 outgoing, 3 missed, 4 voicemail, 5 rejected, 6 blocked.
             e.direction = type == 2   ? Direction::Outgoing
                           : type == 1 ? Direction::Incoming
@@ -504,7 +504,7 @@ private:
         importer_.add(e);
     }
 
-    void refuse(const std::string& why) { importer_.refuse(line(), why); }
+    void refuse(IssueKind kind, const std::string& why) { importer_.refuse(line(), kind, why); }
 
     Importer& importer_;
     Budget budget_;

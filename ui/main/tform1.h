@@ -65,6 +65,7 @@ private:
     void Button1Click();
     void Button3Click();
     void Button4Click();
+    void importClicked();
     void loadInputs();
     void saveInputs() const;
 
