@@ -89,9 +89,6 @@ std::string lower(std::string_view s) {
 
 enum Column { ColDate, ColTime, ColDirection, ColNumber, ColDuration, ColType, ColVolume, kColumns };
 
-constexpr std::array<std::string_view, kColumns> kColumnNames = {"date", "time", "direction", "number",
-                                                                  "duration", "type", "volume_kb"};
-
 int columnOf(std::string_view name) {
     const std::string folded = lower(name);
     static constexpr std::pair<std::string_view, Column> kNames[] = {
