@@ -57,8 +57,14 @@ bool pragueTime(std::int64_t epochMs, LocalTime& out) noexcept {
     std::int64_t s = epochMs >= 0 ? epochMs / 1000 : -((-epochMs + 999) / 1000);
     int year, month, day;
     civilFromDays((s + 3600) / 86400 - ((s + 3600) % 86400 < 0), year, month, day);
-    const std::int64_t start = lastSunday(year, 3) * 86400 + 3600;
-    const std::int64_t end = lastSunday(year, year < 1996 ? 9 : 10) * 86400 + 3600;
+    // The summer time of the year before is mostly asked again.
+    thread_local int cachedYear = 0;
+    thread_local std::int64_t start = 0, end = 0;
+    if (year != cachedYear) {
+        start = lastSunday(year, 3) * 86400 + 3600;
+        end = lastSunday(year, year < 1996 ? 9 : 10) * 86400 + 3600;
+        cachedYear = year;
+    }
     s += (s >= start && s < end) ? 7200 : 3600;
     std::int64_t days = s / 86400, rest = s % 86400;
     if (rest < 0) {

@@ -37,9 +37,14 @@ void Importer::refuse(std::int64_t line, IssueKind kind, std::string message) {
 
 void Importer::add(const Event& e) {
     const std::int64_t day = daysFromCivil(e.start.year, e.start.month, e.start.day);
-    auto [it, inserted] = months_.try_emplace(YearMonth{e.start.year, e.start.month}.key());
-    Month& m = it->second;
-    if (inserted) m.firstDay = m.lastDay = day;
+    const int key = YearMonth{e.start.year, e.start.month}.key();
+    if (key != lastMonthKey_) {
+        auto [it, inserted] = months_.try_emplace(key);
+        if (inserted) it->second.firstDay = it->second.lastDay = day;
+        lastMonth_ = &it->second;  // std::map keeps its elements in place
+        lastMonthKey_ = key;
+    }
+    Month& m = *lastMonth_;
     m.firstDay = std::min(m.firstDay, day);
     m.lastDay = std::max(m.lastDay, day);
     ++m.events;
@@ -59,7 +64,11 @@ void Importer::add(const Event& e) {
     const bool volume = e.kilobytes > 0;
     if (!message && seconds == 0 && !volume) return skip(Skip::Unanswered);
 
-    const Band band = rules_.band(e.start.year, e.start.month, e.start.day, e.start.hour, e.start.minute);
+    if (day != lastDay_) {
+        lastDay_ = day;
+        lastOff_ = rules_.offDay(e.start.year, e.start.month, e.start.day);
+    }
+    const Band band = lastOff_ ? Weekend : rules_.weekdayBand(e.start.hour, e.start.minute);
     switch (e.kind) {
         case Kind::Call: {
             const Classified c = rules_.classify(e.number);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <optional>
 #include <string>
@@ -112,6 +113,9 @@ public:
     static constexpr int kMonthDays = 30;
 
     explicit Importer(const Rules& rules = defaultRules()) : rules_(rules) {}
+    // Moving keeps the months in place (and the pointer to the last one valid).
+    Importer(Importer&&) = default;
+    Importer(const Importer&) = delete;
 
     void add(const Event& e);
     void refuse(std::int64_t line, IssueKind kind, std::string message);
@@ -158,6 +162,11 @@ private:
     std::map<int, Month> months_;  // by YearMonth::key()
     std::int64_t events_ = 0;
     std::int64_t refused_ = 0;
+    // Logs come in date order: the day before is mostly the day again.
+    std::int64_t lastDay_ = std::numeric_limits<std::int64_t>::min();
+    bool lastOff_ = false;
+    Month* lastMonth_ = nullptr;
+    int lastMonthKey_ = -1;
     std::vector<Issue> issues_;
 };
 

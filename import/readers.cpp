@@ -443,14 +443,30 @@ private:
         static_cast<XmlReader*>(self)->element(name, atts);
     }
 
-    static std::string_view attribute(const XML_Char** atts, std::string_view name, bool& found) {
-        for (; atts[0]; atts += 2)
-            if (name == atts[0]) {
-                found = true;
-                return atts[1];
+    // The attributes an element is read by; empty and not `found` when missing.
+    struct Attributes {
+        std::string_view number, duration, date, type, address, msgBox;
+        bool hasNumber = false, hasDuration = false, hasDate = false, hasType = false, hasAddress = false,
+             hasMsgBox = false;
+    };
+    static Attributes attributes(const XML_Char** atts) {
+        Attributes a;
+        for (; atts[0]; atts += 2) {
+            const std::string_view name = atts[0];
+            const std::string_view value = atts[1];
+            switch (name.empty() ? '\0' : name[0]) {
+                case 'n': if (name == "number") { a.number = value; a.hasNumber = true; } break;
+                case 'd':
+                    if (name == "duration") { a.duration = value; a.hasDuration = true; }
+                    else if (name == "date") { a.date = value; a.hasDate = true; }
+                    break;
+                case 't': if (name == "type") { a.type = value; a.hasType = true; } break;
+                case 'a': if (name == "address") { a.address = value; a.hasAddress = true; } break;
+                case 'm': if (name == "msg_box") { a.msgBox = value; a.hasMsgBox = true; } break;
+                default: break;
             }
-        found = false;
-        return {};
+        }
+        return a;
     }
 
     void element(std::string_view name, const XML_Char** atts) {
@@ -467,36 +483,34 @@ private:
         const bool sms = format_ == LogFormat::AndroidMessages && name == "sms";
         const bool mms = format_ == LogFormat::AndroidMessages && name == "mms";
         if (!call && !sms && !mms) return;
-        const std::string tag = "<" + std::string(name) + ">: ";
+        const std::string_view tag = call ? "<call>: " : sms ? "<sms>: " : "<mms>: ";
 
         Event e;
         e.kind = call ? Kind::Call : sms ? Kind::Sms : Kind::Mms;
-        bool found = false;
+        const Attributes a = attributes(atts);
         std::int64_t ms = 0;
-        const std::string_view date = attribute(atts, "date", found);
-        if (!found || !readUnsigned(date, ms) || !pragueTime(ms, e.start) || e.start.year < 1990 ||
+        if (!a.hasDate || !readUnsigned(a.date, ms) || !pragueTime(ms, e.start) || e.start.year < 1990 ||
             e.start.year > 2100)
-            return refuse(IssueKind::BackupDate, tag + "date: expected milliseconds since 1970, from 1990 to 2100");
+            return refuse(IssueKind::BackupDate, std::string(tag) + "date: expected milliseconds since 1970, from 1990 to 2100");
         int type = 0;
-        const std::string_view typeText = attribute(atts, mms ? "msg_box" : "type", found);
-        if (!found || !readInt(typeText, type)) return refuse(IssueKind::BackupType, tag + (mms ? "msg_box" : "type") + ": expected a number");
+        if (!(mms ? a.hasMsgBox : a.hasType) || !readInt(mms ? a.msgBox : a.type, type))
+            return refuse(IssueKind::BackupType, std::string(tag) + (mms ? "msg_box" : "type") + ": expected a number");
         if (call) {
-            const std::string_view duration = attribute(atts, "duration", found);
-            if (!found || !readUnsigned(duration, e.seconds) || e.seconds > 31LL * 86400)
-                return refuse(IssueKind::BackupDuration, tag + "duration: expected whole seconds, at most 31 days");
+            if (!a.hasDuration || !readUnsigned(a.duration, e.seconds) || e.seconds > 31LL * 86400)
+                return refuse(IssueKind::BackupDuration, std::string(tag) + "duration: expected whole seconds, at most 31 days");
             // 1 incoming, 2 outgoing, 3 missed, 4 voicemail, 5 rejected, 6 blocked.
             e.direction = type == 2   ? Direction::Outgoing
                           : type == 1 ? Direction::Incoming
                           : (type == 3 || type == 5 || type == 6) ? Direction::Missed
                                                                   : Direction::Other;
-            e.number = attribute(atts, "number", found);
+            e.number = a.number;
         } else {
             // Message boxes: 1 received, 2 sent, 3 draft, 4 outbox, 5 failed, 6 queued.
             e.direction = type == 2 ? Direction::Outgoing
                           : type == 1 ? Direction::Incoming
                           : (type >= 3 && type <= 6) ? Direction::Unsent
                                                      : Direction::Other;
-            e.number = attribute(atts, "address", found);
+            e.number = a.address;
         }
         importer_.add(e);
     }

@@ -40,7 +40,7 @@ bool integer(std::string_view s, int& v) {
 const Rules::Prefix* longest(const std::vector<Rules::Prefix>& rules, std::string_view number) {
     const Rules::Prefix* best = nullptr;
     for (const Rules::Prefix& r : rules)
-        if (number.starts_with(r.digits) && (!best || r.digits.size() > best->digits.size())) best = &r;
+        if (!number.empty() && r.digits[0] == number[0] && number.starts_with(r.digits) && (!best || r.digits.size() > best->digits.size())) best = &r;
     return best;
 }
 
@@ -128,6 +128,7 @@ Classified Rules::classify(std::string_view number) const {
 }
 
 bool Rules::holiday(int year, int month, int day) const {
+    if (holidays.empty()) return false;
     const std::int64_t days = daysFromCivil(year, month, day);
     for (const Holiday& h : holidays) {
         if (h.fromYear && year < h.fromYear) continue;
@@ -136,8 +137,15 @@ bool Rules::holiday(int year, int month, int day) const {
     return false;
 }
 
+bool Rules::offDay(int year, int month, int day) const {
+    return weekday(daysFromCivil(year, month, day)) >= 5 || holiday(year, month, day);
+}
+
 Band Rules::band(int year, int month, int day, int hour, int minute) const {
-    if (weekday(daysFromCivil(year, month, day)) >= 5 || holiday(year, month, day)) return Weekend;
+    return offDay(year, month, day) ? Weekend : weekdayBand(hour, minute);
+}
+
+Band Rules::weekdayBand(int hour, int minute) const {
     const int at = hour * 60 + minute;
     Band b = Evening;
     for (const auto& [from, band] : weekdayBands)

@@ -57,6 +57,10 @@ struct Rules {
     Classified classify(std::string_view number) const;
     Band band(int year, int month, int day, int hour, int minute) const;
     bool holiday(int year, int month, int day) const;
+    // Saturday, Sunday or a holiday: "Víkend" all day.
+    bool offDay(int year, int month, int day) const;
+    // The band of a time on a working day.
+    Band weekdayBand(int hour, int minute) const;
 };
 
 std::string_view defaultRulesText();
