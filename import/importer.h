@@ -92,7 +92,7 @@ struct Summary {
     std::vector<YearMonth> months;  // every calendar month of the log
 
     std::int64_t events = 0;   // events read
-    std::int64_t counted = 0;  // events counted into the profile
+    std::int64_t counted = 0;  // outgoing and chargeable: in a box, unclassified or without a box
     std::array<std::int64_t, kSkipKinds> skipped{};
     std::array<std::int64_t, kNoBoxKinds> noBox{};
     std::vector<Unclassified> unclassified;

@@ -43,6 +43,11 @@ QString dayText(std::int64_t days) {
     return QStringLiteral("%1. %2. %3").arg(d).arg(m).arg(y);
 }
 
+QString daysText(std::int64_t n) {
+    if (n == 1) return QStringLiteral("1 den");
+    return (n >= 2 && n <= 4 ? QStringLiteral("%1 dny") : QStringLiteral("%1 dní")).arg(n);
+}
+
 QString formatText(LogFormat f) {
     switch (f) {
         case LogFormat::Csv: return QStringLiteral("výpis hovorů v CSV");
@@ -351,10 +356,10 @@ void ImportDialog::update() {
         period = QStringLiteral("V záznamu nejsou žádné události.");
     } else {
         period = QStringLiteral("Záznam: %1 – %2").arg(dayText(s.firstDay), dayText(s.lastDay));
-        if (s.month) period += QStringLiteral(", %1 dní měsíce bez přepočtu").arg(s.days);
-        else if (s.scaled) period += QStringLiteral(", %1 dní přepočteno na 30 dní").arg(s.days);
+        if (s.month) period += QStringLiteral(", měsíc o %1 bez přepočtu").arg(daysText(s.days));
+        else if (s.scaled) period += QStringLiteral(", %1 přepočteno na 30 dní").arg(daysText(s.days));
         else period += QStringLiteral(", 30 dní");
-        period += QStringLiteral(". Událostí %1, započteno %2.").arg(s.events).arg(s.counted);
+        period += QStringLiteral(". Událostí: %1, z toho odchozích zpoplatněných: %2.").arg(s.events).arg(s.counted);
     }
     m_period->setText(m_formats + QStringLiteral("\n") + period);
     fillBoxes();
@@ -407,7 +412,7 @@ void ImportDialog::fillAccount() {
             lines << QStringLiteral("  %1, %2 min").arg(u8(kCountryNames[static_cast<std::size_t>(c.country)])).arg(c.minutes);
     }
     if (s.refused) {
-        lines << QString() << QStringLiteral("Odmítnuto %1 řádků nebo prvků:").arg(s.refused);
+        lines << QString() << QStringLiteral("Odmítnuté řádky nebo prvky (%1):").arg(s.refused);
         for (const Issue& i : s.issues) lines << QStringLiteral("  řádek %1: %2").arg(i.line).arg(issueText(i));
         if (s.refused > static_cast<std::int64_t>(s.issues.size()))
             lines << QStringLiteral("  … a dalších %1").arg(s.refused - static_cast<std::int64_t>(s.issues.size()));
