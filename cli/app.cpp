@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/import_cmd.h"
 #include "cli/messages.h"
 #include "cli/profile_json.h"
 #include "cli/report.h"
@@ -31,6 +32,7 @@ constexpr std::string_view kUsage =
     "Usage: sazbar-cli [OPTIONS] PROFILE.json\n"
     "       sazbar-cli [OPTIONS] --dat sazbar.dat [--countries A,B,C,D] [--internet-calls]\n"
     "       sazbar-cli [OPTIONS] --batch [FILE|-] [--jobs N] [--columns A,B,...]\n"
+    "       sazbar-cli --import FILE [...]   (a call log to a profile; see --import --help)\n"
     "\n"
     "Prices one month of mobile-phone use under every Czech tariff.\n"
     "\n"
@@ -315,6 +317,7 @@ int runDat(const Options& o, std::istream& stdinStream, std::ostream& out, std::
 }  // namespace
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (isImportCommand(args)) return runImport(args, in, out, err);
     for (const std::string& a : args) {
         if (a == "--") break;
         if (a == "--help" || a == "-h") {

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-600}"
 shift || true
-all=(textnum saved_inputs profile_json batch update_reply)
+all=(textnum saved_inputs profile_json batch update_reply import_csv import_xml)
 targets=("$@")
 ((${#targets[@]})) || targets=("${all[@]}")
 build="${FUZZ_BUILD_DIR:-build/fuzz}"

@@ -21,6 +21,7 @@
 
 #include "core/saved_inputs.h"
 #include "core/textnum.h"
+#include "ui/import/importdialog.h"
 #include "ui/results/tform3.h"
 
 namespace {
@@ -61,6 +62,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     auto* reset = new QPushButton(QStringLiteral("&Nulování"), this);
     reset->setObjectName(QStringLiteral("Button4"));
     reset->setToolTip(QStringLiteral("Vynuluje zadané hodnoty"));
+    auto* import = new QPushButton(QStringLiteral("I&mport…"), this);
+    import->setObjectName(QStringLiteral("importButton"));
+    import->setToolTip(QStringLiteral("Vyplní políčka z výpisu hovorů nebo ze zálohy telefonu"));
     auto* help = new QPushButton(QStringLiteral("&Nápověda"), this);
     help->setObjectName(QStringLiteral("Button2"));
     help->setToolTip(QStringLiteral("Zobrazí nápovědu"));
@@ -72,7 +76,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_autosave);
     buttons->addStretch(1);
-    for (QPushButton* b : {calc, reset, help, info, quit}) buttons->addWidget(b);
+    for (QPushButton* b : {calc, reset, import, help, info, quit}) buttons->addWidget(b);
 
     // The pages scroll on a desktop too small for them; the buttons stay in view.
     m_scroll = new QScrollArea(this);
@@ -89,12 +93,14 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setTabOrder(reset, help);
     setTabOrder(help, info);
     setTabOrder(info, quit);
+    setTabOrder(reset, import);
 
     connect(calc, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(quit, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(reset, &QPushButton::clicked, this, &TForm1::Button4Click);
     connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(m_pages->currentIndex() == 1); });
     connect(info, &QPushButton::clicked, this, &TForm1::infoRequested);
+    connect(import, &QPushButton::clicked, this, &TForm1::importClicked);
 
     recalc();
     loadInputs();
@@ -423,6 +429,31 @@ void TForm1::Button4Click() {
         if (keepNetworks && isNetworkBox(n)) continue;
         box(n)->setText(QStringLiteral("0"));
     }
+}
+
+void TForm1::importClicked() {
+    // The imported month replaces every box and the four countries; the
+    // predefined profiles would overwrite the network boxes, so they go off.
+    sazbar::Profile p;
+    if (!ImportDialog::ask(this, p)) return;
+    m_predefined->setChecked(false);
+    for (int n = 1; n <= sazbar::kBoxCount; ++n) {
+        const sazbar::BoxSlot s = sazbar::boxSlot(n);
+        std::int32_t v = 0;
+        switch (s.kind) {
+            case sazbar::BoxSlot::Matrix: v = p.matrix[s.band][s.row]; break;
+            case sazbar::BoxSlot::Wap: v = p.wap[s.band]; break;
+            case sazbar::BoxSlot::Intl: {
+                const sazbar::IntlRow& r = p.intl[s.row];
+                v = s.band == 0 ? r.peak : s.band == 1 ? r.afternoon : r.eveningWeekend;
+                break;
+            }
+            case sazbar::BoxSlot::GprsWap: v = p.gprsWap; break;
+            case sazbar::BoxSlot::GprsNet: v = p.gprsNet; break;
+        }
+        box(n)->setText(toQString(sazbar::intToText(v)));
+    }
+    for (int r = 0; r < sazbar::kIntlRows; ++r) m_countries[r]->setCurrentIndex(p.intl[r].country);
 }
 
 void TForm1::Button3Click() {

@@ -73,6 +73,7 @@ private:
     void fitScreen();
     void focusFirstBox();
     void resultsClosed();
+    void importClicked();
     void loadInputs();
     void saveInputs() const;
 

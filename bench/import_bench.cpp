@@ -1,0 +1,104 @@
+// Import of a generated log of a million events, read as a stream that is
+// never held whole: the itemised bill in CSV and the Android call backup.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <istream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+#include "import/readers.h"
+
+namespace {
+
+constexpr std::int64_t kEvents = 1'000'000;
+
+// A log of `events` lines, served as it is read: a block of 3000 different
+// lines (calls and messages of all kinds over the 30 days of April 2026,
+// spread over networks, countries and bands) again and again.
+class GeneratedLog : public std::streambuf {
+public:
+    static constexpr int kBlock = 3000;
+
+    GeneratedLog(bool xml, std::int64_t events) : xml_(xml), left_(events) {
+        static const char* const kNumbers[] = {"603 000 001", "+420 601000002", "777000003", "222 000 004",
+                                               "4603",        "+421 2 0000 005", "+49 30 000 006", "+81 3 0000 007"};
+        static const char* const kTypes[] = {"call", "call", "call", "sms", "call", "mms", "call", "data"};
+        for (int n = 0; n < kBlock; ++n) {
+            const int day = n / 100 + 1, hour = n * 7 % 24, minute = n % 60;
+            const char* number = kNumbers[n % 8];
+            const int seconds = n * 37 % 900;
+            char line[200];
+            if (xml_) {
+                // 2026-04-01 00:00 in Prague is 1775001600 s after the epoch (UTC+2).
+                const long long ms = (1775001600LL + (day - 1) * 86400LL + hour * 3600LL + minute * 60LL) * 1000;
+                std::snprintf(line, sizeof line,
+                              "  <call number=\"%s\" duration=\"%d\" date=\"%lld\" type=\"%d\" presentation=\"1\" />\n",
+                              number, seconds, ms, n % 5 == 0 ? 1 : 2);
+            } else {
+                std::snprintf(line, sizeof line, "%d. 4. 2026;%02d:%02d:%02d;%s;%s;%d;%s;%s\n", day, hour, minute,
+                              n % 60, n % 5 == 0 ? "in" : "out", number, seconds, kTypes[n % 8],
+                              n % 8 == 7 ? "1500" : "");
+            }
+            block_ += line;
+            ends_.push_back(block_.size());
+        }
+        buf_ = xml ? "<?xml version='1.0' encoding='UTF-8' standalone='yes' ?>\n<calls>\n"
+                   : "date;time;direction;number;duration;type;volume_kb\n";
+        setg(buf_.data(), buf_.data(), buf_.data() + buf_.size());
+    }
+
+protected:
+    int_type underflow() override {
+        if (left_ >= kBlock) {
+            left_ -= kBlock;
+            setg(block_.data(), block_.data(), block_.data() + block_.size());
+        } else if (left_ > 0) {
+            const std::size_t end = ends_[static_cast<std::size_t>(left_ - 1)];
+            left_ = 0;
+            setg(block_.data(), block_.data(), block_.data() + end);
+        } else if (!closed_) {
+            closed_ = true;
+            buf_ = xml_ ? "</calls>\n" : "";
+            if (buf_.empty()) return traits_type::eof();
+            setg(buf_.data(), buf_.data(), buf_.data() + buf_.size());
+        } else {
+            return traits_type::eof();
+        }
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    bool xml_;
+    std::int64_t left_;
+    bool closed_ = false;
+    std::string block_, buf_;
+    std::vector<std::size_t> ends_;
+};
+
+void importLog(benchmark::State& state, bool xml) {
+    std::int64_t total = 0;
+    for (auto _ : state) {
+        GeneratedLog gen(xml, kEvents);
+        std::istream in(&gen);
+        sazbar::import::Importer importer;
+        const auto outcome = sazbar::import::readLog(in, importer);
+        const auto result = importer.result();
+        if (!outcome.ok || result.summary.events != kEvents) state.SkipWithError("import failed");
+        benchmark::DoNotOptimize(result.profile);
+        total += result.summary.events;
+    }
+    state.SetItemsProcessed(total);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_ImportBillCsv1M(benchmark::State& state) { importLog(state, false); }
+void BM_ImportAndroidXml1M(benchmark::State& state) { importLog(state, true); }
+
+}  // namespace
+
+BENCHMARK(BM_ImportBillCsv1M)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportAndroidXml1M)->Unit(benchmark::kMillisecond);

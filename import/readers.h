@@ -1,0 +1,38 @@
+// Readers of call logs: the itemised bill as CSV (our own format, see
+// docs/import.md) and the XML backups of Android backup apps (<calls>,
+// <smses>). Both stream: memory stays bounded whatever the file's size.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string>
+#include <string_view>
+
+#include "import/importer.h"
+
+namespace sazbar::import {
+
+enum class LogFormat : std::uint8_t { Unknown, Csv, AndroidCalls, AndroidMessages };
+
+struct ReadOutcome {
+    // False when the file is not a call log at all; `refusal` says why and
+    // nothing was added to the importer.
+    bool ok = false;
+    LogFormat format = LogFormat::Unknown;
+    std::string refusal;
+};
+
+// Longest CSV line read; a longer one is refused.
+constexpr std::size_t kMaxCsvLine = 64 * 1024;
+// Most memory the XML parser may hold at once: a single element larger than
+// this stops the reading with an issue.
+constexpr std::size_t kMaxXmlMemory = 32u << 20;
+
+// Reads a log of any of the formats, told apart by the first bytes.
+// Malformed lines and elements are refused one by one (Importer::refuse).
+ReadOutcome readLog(std::istream& in, Importer& importer);
+ReadOutcome readLog(std::string_view bytes, Importer& importer);
+
+std::string_view formatName(LogFormat f);
+
+}  // namespace sazbar::import
