@@ -48,6 +48,12 @@ def gen(rng):
     return prof
 
 
+def has_negative(prof):
+    counts = [v for row in prof["matrix"] for v in row] + prof["wap"] + [prof["gprs_wap_kb"], prof["gprs_internet_kb"]]
+    counts += [r[k] for r in prof["international"] for k in ("peak", "afternoon", "evening_weekend")]
+    return any(v < 0 for v in counts)
+
+
 def main():
     cli = sys.argv[1]
     count = int(sys.argv[2]) if len(sys.argv) > 2 else 2000
@@ -62,6 +68,16 @@ def main():
     bad = 0
     for n, (prof, line) in enumerate(zip(profiles, lines)):
         got = json.loads(line)
+        if has_negative(prof):
+            # A negative count is refused, never priced.
+            if "negative: expected 0 or more" not in got.get("error", ""):
+                bad += 1
+                print("profile %d has a negative count but was not refused: %s" % (n, line[:200]))
+            continue
+        if "error" in got:
+            bad += 1
+            print("profile %d refused: %s" % (n, got["error"][:200]))
+            continue
         want = reference_prices.price_all(prof)["results"]
         for r in got["results"]:
             w = want[r["id"]]
