@@ -364,6 +364,7 @@ sazbar::Profile TForm1::profile() const {
 
 void TForm1::setResultsWindow(Tform3* results) {
     m_results = results;
+    m_resultsFilter = results;
     if (results) results->installEventFilter(this);
 }
 
@@ -529,7 +530,8 @@ void TForm1::resultsClosed() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == m_results) {
+    // Compared as a plain object: the results window may be in its destructor.
+    if (watched == m_resultsFilter) {
         // Back from the results, typing goes into the first box again.
         if (e->type() == QEvent::Hide) QMetaObject::invokeMethod(this, &TForm1::resultsClosed, Qt::QueuedConnection);
         return QWidget::eventFilter(watched, e);

@@ -91,6 +91,7 @@ private:
     QCheckBox* m_predefined = nullptr;
     QPushButton* m_calc = nullptr;
     QPointer<Tform3> m_results;
+    const QObject* m_resultsFilter = nullptr;  // the results window, watched for its closing
     sazbar::ui::NetworkBandMinutes m_base = sazbar::ui::kBaseMinutes;
     bool m_exiting = false;  // the file has already been saved or deleted
     bool m_quitSent = false;
