@@ -7,27 +7,14 @@
 #include <random>
 #include <vector>
 
+#include "bench/varied_profiles.h"
 #include "pricing/sweep.h"
 #include "qcustomplot.h"
 #include "ui/whatif/tcokdyby.h"
 
 namespace {
 
-std::vector<sazbar::Profile> variedProfiles(std::size_t n) {
-    std::mt19937 rng(2000);
-    auto upTo = [&](int max) { return static_cast<std::int32_t>(rng() % static_cast<unsigned>(max + 1)); };
-    std::vector<sazbar::Profile> out(n);
-    for (sazbar::Profile& p : out) {
-        for (auto& band : p.matrix)
-            for (auto& cell : band) cell = rng() % 3 == 0 ? 0 : upTo(300);
-        for (auto& w : p.wap) w = rng() % 4 == 0 ? upTo(60) : 0;
-        p.gprsWap = rng() % 3 == 0 ? upTo(5000) : 0;
-        p.gprsNet = rng() % 3 == 0 ? upTo(80000) : 0;
-        for (auto& row : p.intl) row = {upTo(35), upTo(60), upTo(60), upTo(60)};
-        p.internetCalls = rng() % 2 == 0;
-    }
-    return out;
-}
+using sazbar::bench::variedProfiles;
 
 // 0..300 % in steps of 1 %: 301 pricing runs with their marks, then the spans,
 // break-even points and ranges.
