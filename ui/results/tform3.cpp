@@ -275,7 +275,7 @@ void Tform3::fitText(QLineEdit* f) {
 // window shows them only in colour) and the hint as plain lines.
 QString Tform3::describe(const sazbar::TariffResult& r) {
     QStringList parts;
-    if (r.priced) parts << QString::fromStdString(r.text) + QStringLiteral(" Kč");
+    if (r.priced) parts << QString::fromStdString(r.text()) + QStringLiteral(" Kč");
     if (r.cheapest) parts << QStringLiteral("nejlevnější tarif");
     if (r.unsupported) parts << QStringLiteral("nepodporuje všechny požadované služby");
     const QString hint = plainHint(QString::fromStdString(r.hint));
@@ -352,7 +352,7 @@ void Tform3::showResult() {
     for (int i = 0; i < sazbar::kTariffCount; ++i) {
         QLineEdit* f = m_fields[i];
         const sazbar::TariffResult& r = m_result.fields[i];
-        const QString text = QString::fromStdString(r.text);
+        const QString text = QString::fromStdString(r.text());
         if (f->text() != text) {
             f->setText(text);
             fitText(f);
