@@ -87,8 +87,15 @@ py::object priceOne(py::handle profile, bool directDebit, bool fixedLine, const 
     cli::ProfileInput input;
     cli::ProfileError error;
     if (!cli::parseProfile(text, input, error)) {
-        const std::string at = error.line > 1 ? "line " + std::to_string(error.line) + ": " : "";
-        throw py::value_error(what + ": " + at + error.message);
+        std::string message = std::move(error.message);
+        if (text.find('\n') == std::string::npos) {
+            // As for a batch line: in one line of text, "line 1, " says nothing.
+            const std::string_view from = "at line 1, column ";
+            if (const auto at = message.find(from); at != std::string::npos) message.replace(at, from.size(), "at column ");
+        } else if (error.line > 0) {
+            message = "line " + std::to_string(error.line) + ": " + message;
+        }
+        throw py::value_error(what + ": " + message);
     }
     const bool fixed = fixedLine || input.fixedLine;
     const RunResult result = runPricing(input.profile, {directDebit || input.directDebit, fixed});
@@ -309,7 +316,8 @@ A bad profile raises ValueError naming its position, "profile 3: ...".)");
 
 countries: the country indexes (0-35, see COUNTRIES) of the four international
 rows, the same four for every profile (default 0, 1, 2, 3) or an integer array
-of shape (n, 4). The switches apply to every profile.
+of shape (n, 4). The switches apply to every profile; the fixed line is priced
+either way (fixed_line shows it on the chart, which the table does not give).
 Returns (prices, cheapest): prices an int32 array (n, 49) in the order of
 TARIFFS, NOT_PRICED (-1) where the price is not given ("xx", as the fixed line
 without fixed_line); cheapest an int32 array (n,) with the index of the first
