@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   python3 time
+  python3-dev pybind11-dev python3-numpy python3-pytest python3-dask python3-distributed python3-pandas
   xvfb xauth fonts-dejavu-core poppler-utils
   lintian mandoc appstream
 )
