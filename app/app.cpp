@@ -34,6 +34,7 @@ App::App(int splashDelayMs, sazbar::Language language) : m_texts(language) {
     m_version = m_update->version();
 
     m_main->setResultsWindow(m_results.get());
+    m_results->setEnglishHints(language == sazbar::Language::English);
     m_results->setProfileSource([main = m_main.get()] { return main->profile(); });
     m_chart->setResultsWindow(m_results.get());
     m_print->setWindows(m_main.get(), m_results.get(), m_chart.get());

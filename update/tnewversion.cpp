@@ -39,7 +39,7 @@ Tnewversion::Tnewversion(QWidget *parent) : QWidget(parent, Qt::Window) {
   verze = plainLabel(QString(), this);
   verze->setObjectName(QStringLiteral("verze"));
   verze->setFont(arialFont(20, true));
-  auto *from = plainLabel(QStringLiteral("z"), this);
+  auto *from = plainLabel(tr("z"), this);
   datum = plainLabel(QString(), this);
   datum->setObjectName(QStringLiteral("datum"));
   datum->setFont(arialFont(10, true));

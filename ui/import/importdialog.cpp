@@ -43,6 +43,11 @@ QString monthName(const YearMonth& m) {
     return QStringLiteral("%1 %2").arg(QCoreApplication::translate("ImportDialog", kNames[m.month - 1])).arg(m.year);
 }
 
+// The names of the main window's country list, in the interface's language.
+QString countryName(int country) {
+    return QCoreApplication::translate("Countries", kCountryNames[static_cast<std::size_t>(country)].data());
+}
+
 QString dayText(std::int64_t days) {
     int y, m, d;
     civilFromDays(days, y, m, d);
@@ -257,8 +262,7 @@ QWidget* ImportDialog::buildBoxesPage() {
     auto* page = new QWidget;
     m_boxes = new QTableWidget(8, kBands, page);
     m_boxes->setObjectName(QStringLiteral("boxes"));
-    m_boxes->setHorizontalHeaderLabels({u8(bandName(Peak)), u8(bandName(Afternoon)), u8(bandName(Evening)),
-                                        u8(bandName(Weekend))});
+    m_boxes->setHorizontalHeaderLabels({tr("Špička"), tr("Odpoledne"), tr("Večer"), tr("Víkend")});
     m_boxes->setVerticalHeaderLabels({tr("Pevná linka (min)"), tr("T - Mobile (min)"),
                                       tr("Eurotel (min)"), tr("Oskar (min)"),
                                       tr("SMS T-Mobile / Eurotel / Oskar, MMS (ks)"),
@@ -387,8 +391,7 @@ void ImportDialog::fillBoxes() {
     for (int r = 0; r < kIntlRows; ++r) {
         const IntlRow& row = p.intl[r];
         const bool used = row.peak || row.afternoon || row.eveningWeekend;
-        m_intl->setItem(r, 0, cell(used ? QCoreApplication::translate("Countries", kCountryNames[static_cast<std::size_t>(row.country)].data()) : QStringLiteral("–"),
-                                   false));
+        m_intl->setItem(r, 0, cell(used ? countryName(row.country) : QStringLiteral("–"), false));
         m_intl->setItem(r, 1, cell(QString::number(row.peak)));
         m_intl->setItem(r, 2, cell(QString::number(row.afternoon)));
         m_intl->setItem(r, 3, cell(QString::number(row.eveningWeekend)));
@@ -419,7 +422,7 @@ void ImportDialog::fillAccount() {
     if (!s.countriesLeftOut.empty()) {
         lines << QString() << tr("Země nad čtyři mezinárodní řádky (nezapočteno):");
         for (const CountryMinutes& c : s.countriesLeftOut)
-            lines << tr("  %1, %2 min").arg(u8(kCountryNames[static_cast<std::size_t>(c.country)])).arg(c.minutes);
+            lines << tr("  %1, %2 min").arg(countryName(c.country)).arg(c.minutes);
     }
     if (s.refused) {
         lines << QString() << tr("Odmítnuté řádky nebo prvky (%1):").arg(s.refused);

@@ -1,5 +1,7 @@
 #include "ui/results/tform3.h"
 
+#include "ui/results/hints.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -273,14 +275,27 @@ void Tform3::fitText(QLineEdit* f) {
 
 // What a screen reader says of a field: its price, the marks in words (the
 // window shows them only in colour) and the hint as plain lines.
-QString Tform3::describe(const sazbar::TariffResult& r) {
+QString Tform3::describe(const sazbar::TariffResult& r) const {
     QStringList parts;
     if (r.priced) parts << QString::fromStdString(r.text) + QStringLiteral(" Kč");
     if (r.cheapest) parts << tr("nejlevnější tarif");
     if (r.unsupported) parts << tr("nepodporuje všechny požadované služby");
-    const QString hint = plainHint(QString::fromStdString(r.hint));
+    const QString hint = plainHint(shownHint(r.hint));
     if (!hint.isEmpty()) parts << hint;
     return parts.join(QStringLiteral("\n"));
+}
+
+QString Tform3::shownHint(const std::string& hint) const {
+    const QString text = QString::fromStdString(hint);
+    return m_englishHints ? sazbar::ui::englishHint(text) : text;
+}
+
+void Tform3::setEnglishHints(bool english) {
+    if (english == m_englishHints) return;
+    m_englishHints = english;
+    // The next run rewrites every tooltip.
+    for (QLineEdit* f : m_fields) f->setProperty("hint", QVariant());
+    if (isVisible()) showResult();
 }
 
 void Tform3::setProfileSource(std::function<sazbar::Profile()> source) { m_source = std::move(source); }
@@ -360,7 +375,7 @@ void Tform3::showResult() {
         const QString hint = QString::fromStdString(r.hint);
         if (f->property("hint").toString() != hint) {
             f->setProperty("hint", hint);
-            f->setToolTip(tooltipFor(hint));
+            f->setToolTip(tooltipFor(shownHint(r.hint)));
         }
         const QString description = describe(r);
         if (f->accessibleDescription() != description) f->setAccessibleDescription(description);
