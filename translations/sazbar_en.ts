@@ -376,15 +376,15 @@
     </message>
     <message>
         <source>Š&amp;pička od</source>
-        <translation>P&amp;eak from</translation>
+        <translation>P&amp;eak</translation>
     </message>
     <message>
         <source>O&amp;dpoledne od</source>
-        <translation>&amp;Afternoon from</translation>
+        <translation>&amp;Afternoon</translation>
     </message>
     <message>
         <source>&amp;Večer od</source>
-        <translation>E&amp;vening from</translation>
+        <translation>E&amp;vening</translation>
     </message>
     <message>
         <source>(po–pá; víkend a svátky celý den)</source>
@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>Pásma:</source>
-        <translation>Bands:</translation>
+        <translation>Bands start:</translation>
     </message>
     <message>
         <source>&amp;Hodnoty do políček</source>
