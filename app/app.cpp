@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLibraryInfo>
 
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
@@ -16,11 +15,7 @@
 #include "update/tstartup.h"
 #include "update/windowplacement.h"
 
-App::App(int splashDelayMs) {
-    // Message boxes and the print dialogs read Czech ("Ano" / "Ne").
-    if (m_qtTexts.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&m_qtTexts);
-
+App::App(int splashDelayMs, sazbar::Language language) : m_texts(language) {
     // Every window is created now and lives until the end, the splash first;
     // the main window reads the saved inputs while it is being created.
     m_splash = std::make_unique<Tstartup>(nullptr, splashDelayMs);
@@ -39,6 +34,7 @@ App::App(int splashDelayMs) {
     m_version = m_update->version();
 
     m_main->setResultsWindow(m_results.get());
+    m_results->setEnglishHints(language == sazbar::Language::English);
     m_results->setProfileSource([main = m_main.get()] { return main->profile(); });
     m_chart->setResultsWindow(m_results.get());
     m_print->setWindows(m_main.get(), m_results.get(), m_chart.get());
@@ -102,13 +98,13 @@ void App::showChart() {
     present(m_chart.get(), m_results.get());
 }
 
-int runSazbar(int argc, char** argv) {
+int runSazbar(int argc, char** argv, sazbar::Language language) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sazbar 2000"));
     QApplication::setApplicationVersion(QStringLiteral("6.61"));
     // The main window ends the program, whatever other windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
-    App app;
+    App app(4000, language);
     app.start();
     return QApplication::exec();
 }

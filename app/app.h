@@ -3,8 +3,9 @@
 
 #include <QObject>
 #include <QString>
-#include <QTranslator>
 #include <memory>
+
+#include "app/language.h"
 
 class TForm1;
 class TForm2;
@@ -24,9 +25,10 @@ class App : public QObject {
     Q_OBJECT
 
 public:
-    // Needs a QApplication. Loads the Czech texts of Qt's own dialogs and
-    // creates every window; the splash's timer starts with it.
-    explicit App(int splashDelayMs = 4000);
+    // Needs a QApplication. Installs the texts of the language, its own and
+    // those of Qt's dialogs, and creates every window; the splash's timer
+    // starts with it.
+    explicit App(int splashDelayMs = 4000, sazbar::Language language = sazbar::Language::Czech);
     ~App() override;
 
     // Shows the splash; the main window follows when its time is up.
@@ -53,7 +55,7 @@ private:
     void showChart();
     static void present(QWidget* w, const QWidget* opener);
 
-    QTranslator m_qtTexts;
+    sazbar::Translations m_texts;
     QString m_version;
     // All windows live until the program ends; they are only shown and hidden.
     std::unique_ptr<Tstartup> m_splash;
@@ -72,4 +74,4 @@ private:
 };
 
 // QApplication, the windows, the event loop.
-int runSazbar(int argc, char** argv);
+int runSazbar(int argc, char** argv, sazbar::Language language);

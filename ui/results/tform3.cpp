@@ -1,5 +1,7 @@
 #include "ui/results/tform3.h"
 
+#include "ui/results/hints.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -51,7 +53,7 @@ QLabel* label(const QString& text, QWidget* parent, Qt::Alignment align = Qt::Al
 
 Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("form3"));
-    setWindowTitle(QStringLiteral("Výsledky"));
+    setWindowTitle(tr("Výsledky"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     for (int i = 0; i < sazbar::kTariffCount; ++i) m_index.insert(fromView(sazbar::kTariffs[i].id), i);
 
@@ -66,16 +68,16 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     bangFont.setPointSizeF(bangFont.pointSizeF() * 2.2);
     bang->setFont(bangFont);
     bang->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
-    auto* move = new QLabel(QStringLiteral("Přesuňte myš nad políčka s čísly."), content);
+    auto* move = new QLabel(tr("Přesuňte myš nad políčka s čísly."), content);
     move->setObjectName(QStringLiteral("Label1"));
     QFont bold = move->font();
     bold.setBold(true);
     move->setFont(bold);
-    auto* shows = new QLabel(QStringLiteral("Zobrazí se podrobnější informace"), content);
+    auto* shows = new QLabel(tr("Zobrazí se podrobnější informace"), content);
     shows->setObjectName(QStringLiteral("Label2"));
-    auto* details = new QLabel(QStringLiteral("např. o datových tarifech nebo "), content);
+    auto* details = new QLabel(tr("např. o datových tarifech nebo "), content);
     details->setObjectName(QStringLiteral("Label4"));
-    auto* others = new QLabel(QStringLiteral("jiných zvýhodněních."), content);
+    auto* others = new QLabel(tr("jiných zvýhodněních."), content);
     others->setObjectName(QStringLiteral("Label5"));
     auto* second = new QHBoxLayout;
     second->setSpacing(0);
@@ -146,24 +148,24 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     keep.setRetainSizeWhenHidden(true);
     m_telecomGroup->setSizePolicy(keep);
 
-    m_inkaso = new QCheckBox(QStringLiteral("Platba inkasem"), content);
+    m_inkaso = new QCheckBox(tr("Platba inkasem"), content);
     m_inkaso->setObjectName(QStringLiteral("inkaso"));
-    m_fixedLine = new QCheckBox(QStringLiteral("Vypočítat Český Telecom"), content);
+    m_fixedLine = new QCheckBox(tr("Vypočítat Český Telecom"), content);
     m_fixedLine->setObjectName(QStringLiteral("CheckBox1"));
 
-    auto* chart = new QPushButton(QStringLiteral("Graf"), content);
+    auto* chart = new QPushButton(tr("Graf"), content);
     chart->setObjectName(QStringLiteral("Button1"));
-    chart->setToolTip(QStringLiteral("Graficky zobrazí ceny jednotlivých tarifů"));
+    chart->setToolTip(tr("Graficky zobrazí ceny jednotlivých tarifů"));
     chart->setDefault(true);
-    auto* close = new QPushButton(QStringLiteral("Zavřít"), content);
+    auto* close = new QPushButton(tr("Zavřít"), content);
     close->setObjectName(QStringLiteral("Button2"));
-    auto* print = new QPushButton(QStringLiteral("Tisk"), content);
+    auto* print = new QPushButton(tr("Tisk"), content);
     print->setObjectName(QStringLiteral("Button3"));
-    auto* help = new QPushButton(QStringLiteral("Nápověda"), content);
+    auto* help = new QPushButton(tr("Nápověda"), content);
     help->setObjectName(QStringLiteral("Button4"));
-    auto* whatIf = new QPushButton(QStringLiteral("Co kdyby…"), content);
+    auto* whatIf = new QPushButton(tr("Co kdyby…"), content);
     whatIf->setObjectName(QStringLiteral("Button5"));
-    whatIf->setToolTip(QStringLiteral("Jak se ceny a nejlevnější tarif mění, když budete volat víc nebo méně"));
+    whatIf->setToolTip(tr("Jak se ceny a nejlevnější tarif mění, když budete volat víc nebo méně"));
 
     auto* right = new QVBoxLayout;
     right->addWidget(os);
@@ -273,14 +275,27 @@ void Tform3::fitText(QLineEdit* f) {
 
 // What a screen reader says of a field: its price, the marks in words (the
 // window shows them only in colour) and the hint as plain lines.
-QString Tform3::describe(const sazbar::TariffResult& r) {
+QString Tform3::describe(const sazbar::TariffResult& r) const {
     QStringList parts;
     if (r.priced) parts << QString::fromStdString(r.text()) + QStringLiteral(" Kč");
-    if (r.cheapest) parts << QStringLiteral("nejlevnější tarif");
-    if (r.unsupported) parts << QStringLiteral("nepodporuje všechny požadované služby");
-    const QString hint = plainHint(QString::fromStdString(r.hint));
+    if (r.cheapest) parts << tr("nejlevnější tarif");
+    if (r.unsupported) parts << tr("nepodporuje všechny požadované služby");
+    const QString hint = plainHint(shownHint(r.hint));
     if (!hint.isEmpty()) parts << hint;
     return parts.join(QStringLiteral("\n"));
+}
+
+QString Tform3::shownHint(const std::string& hint) const {
+    const QString text = QString::fromStdString(hint);
+    return m_englishHints ? sazbar::ui::englishHint(text) : text;
+}
+
+void Tform3::setEnglishHints(bool english) {
+    if (english == m_englishHints) return;
+    m_englishHints = english;
+    // The next run rewrites every tooltip.
+    for (QLineEdit* f : m_fields) f->setProperty("hint", QVariant());
+    if (isVisible()) showResult();
 }
 
 void Tform3::setProfileSource(std::function<sazbar::Profile()> source) { m_source = std::move(source); }
@@ -360,7 +375,7 @@ void Tform3::showResult() {
         const QString hint = QString::fromStdString(r.hint);
         if (f->property("hint").toString() != hint) {
             f->setProperty("hint", hint);
-            f->setToolTip(tooltipFor(hint));
+            f->setToolTip(tooltipFor(shownHint(r.hint)));
         }
         const QString description = describe(r);
         if (f->accessibleDescription() != description) f->setAccessibleDescription(description);

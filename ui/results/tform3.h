@@ -39,6 +39,10 @@ public:
     QLineEdit* field(const QString& id) const;
     const sazbar::RunResult& lastResult() const { return m_result; }
 
+    // The English interface shows the hints in English; the fields' "hint"
+    // property keeps the engine's Czech text either way.
+    void setEnglishHints(bool english);
+
     // Fixed size on a normal desktop; a sizeable border on a small one.
     void setSizeable(bool sizeable);
     bool isSizeable() const { return m_sizeable; }
@@ -75,7 +79,8 @@ private:
     void runPricing();
     void showResult();
     void fitText(QLineEdit* f);
-    static QString describe(const sazbar::TariffResult& r);
+    QString describe(const sazbar::TariffResult& r) const;
+    QString shownHint(const std::string& hint) const;
 
     std::function<sazbar::Profile()> m_source;
     sazbar::RunResult m_result;
@@ -88,4 +93,5 @@ private:
     QCheckBox* m_fixedLine = nullptr;
     bool m_sizeable = false;
     bool m_centred = false;
+    bool m_englishHints = false;
 };
