@@ -36,6 +36,28 @@ std::string_view itemKindLabel(ItemKind k) {
     return "";
 }
 
+std::string_view breakdownStatusId(BreakdownStatus s) {
+    switch (s) {
+        case BreakdownStatus::Itemised: return "itemised";
+        case BreakdownStatus::Saturated: return "saturated";
+        case BreakdownStatus::NoConfiguration: return "no_configuration";
+    }
+    return "";
+}
+
+std::string breakdownStatusText(const Breakdown& b) {
+    switch (b.status) {
+        case BreakdownStatus::Itemised: return {};
+        case BreakdownStatus::Saturated:
+            return "Cena je mimo rozsah výsledkového pole, pole ukazuje " + std::to_string(b.shown) +
+                   " Kč. Položky se nerozepisují.";
+        case BreakdownStatus::NoConfiguration:
+            return "Žádná konfigurace tarifu není levnější než 999999 Kč, pole ukazuje 999999 Kč. Položky se "
+                   "nerozepisují.";
+    }
+    return {};
+}
+
 Money Breakdown::itemSum() const {
     Money sum;
     for (const BreakdownItem& it : items) sum += it.amount;

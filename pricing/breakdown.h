@@ -64,6 +64,11 @@ struct Breakdown {
     Money kindSum(ItemKind k) const;
 };
 
+// "itemised", "saturated", "no_configuration": the status in JSON and CSV.
+std::string_view breakdownStatusId(BreakdownStatus s);
+// What a breakdown without items says instead, in Czech; empty when itemised.
+std::string breakdownStatusText(const Breakdown& b);
+
 // The breakdown of one tariff (index into kTariffs) for a profile.
 Breakdown priceBreakdown(const Profile& profile, const RunOptions& options, int tariffIndex);
 void priceBreakdown(const Profile& profile, const RunOptions& options, int tariffIndex, Breakdown& out);
