@@ -1,5 +1,6 @@
 #include "pricing/breakdown.h"
 
+#include <cstdint>
 #include <string>
 
 #include "pricing/itemiser.h"
@@ -113,6 +114,17 @@ Breakdown priceBreakdown(const Profile& profile, const RunOptions& options, int 
     Breakdown b;
     priceBreakdown(profile, options, tariffIndex, b);
     return b;
+}
+
+Money moneyDifference(const Money& a, const Money& b) {
+    // -b = -(m fd + fn) / fd thousandths.
+    Money r = a;
+    if (b.onGrid()) return r + (-b.millis());
+    if (b.fracDen() <= INT64_MAX) {
+        r += Money::scaled(-(b.millis() * b.fracDen() + b.fracNum()), Share{1, static_cast<std::int64_t>(b.fracDen())});
+        return r;
+    }
+    return r + (-b.millis() - 1);
 }
 
 namespace {

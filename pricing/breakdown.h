@@ -73,6 +73,10 @@ std::string breakdownStatusText(const Breakdown& b);
 Breakdown priceBreakdown(const Profile& profile, const RunOptions& options, int tariffIndex);
 void priceBreakdown(const Profile& profile, const RunOptions& options, int tariffIndex, Breakdown& out);
 
+// a - b, exactly when the fraction's denominator fits 64 bits (every
+// breakdown's does), else to the thousandth below.
+Money moneyDifference(const Money& a, const Money& b);
+
 // Formatting of exact amounts (milli or Money, in crowns).
 // Rounded half away from zero to the haléř, "," as the decimal mark, a space
 // between thousands: "1 234,56", "-12,50".
