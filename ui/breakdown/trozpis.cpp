@@ -62,6 +62,8 @@ std::vector<ItemKind> kindsOf(const Breakdown& a, const Breakdown* b) {
 QTableWidgetItem* cell(const QString& text, bool right = false, bool bold = false) {
     auto* c = new QTableWidgetItem(text);
     c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    // A label cut short on a narrow window shows whole in its tooltip.
+    if (!right && !text.trimmed().isEmpty()) c->setToolTip(text.trimmed());
     if (right) c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (bold) {
         QFont f = c->font();
@@ -82,6 +84,9 @@ QTableWidget* makeTable(const QString& name, const QStringList& headers, QWidget
     t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int c = 1; c < headers.size(); ++c) t->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     t->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Compact rows: more items fit a small desktop.
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
+    t->setTextElideMode(Qt::ElideMiddle);
     return t;
 }
 
@@ -281,13 +286,14 @@ void TRozpis::fillItems() {
                                  cell(amount(b.kindSum(k)), true, true));
             for (int c = 0; c < 3; ++c) t->item(r, c)->setBackground(band);
             for (const BreakdownItem& it : b.items)
-                if (it.kind == k) addRow(cell(QStringLiteral("   ") + q(it.label)), cell(quantity(it), true), cell(amount(it.amount), true));
+                if (it.kind == k) addRow(cell(QStringLiteral("  ") + q(it.label)), cell(quantity(it), true), cell(amount(it.amount), true));
             // Empty rows keep the next kind level with the other side.
             if (two && other.status == BreakdownStatus::Itemised)
                 for (int n = mine; n < theirs; ++n) addRow(cell({}), cell({}), cell({}));
         }
-        addRow(cell(QStringLiteral("Celkem (cena ") + QString::number(b.shown) + QStringLiteral(" Kč)"), false, true),
-               cell({}), cell(amount(b.total), true, true));
+        addRow(cell(QStringLiteral("Celkem"), false, true),
+               cell(QStringLiteral("cena ") + QString::number(b.shown) + QStringLiteral(" Kč"), true, true),
+               cell(amount(b.total), true, true));
     }
     // The sentence of the comparison.
     if (!two || m_bd[0].status != BreakdownStatus::Itemised || m_bd[1].status != BreakdownStatus::Itemised) {
