@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 
+#include "ui/breakdown/trozpis.h"
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
 #include "ui/info/tinfo.h"
@@ -31,6 +32,7 @@ App::App(int splashDelayMs, sazbar::Language language) : m_texts(language) {
     m_notice = std::make_unique<Tnewversion>();
     m_update = std::make_unique<Taktualizace>();
     m_info = std::make_unique<Tinfo>();
+    m_breakdown = std::make_unique<TRozpis>();
     m_version = m_update->version();
 
     m_main->setResultsWindow(m_results.get());
@@ -68,6 +70,15 @@ App::App(int splashDelayMs, sazbar::Language language) : m_texts(language) {
     connect(m_results.get(), &Tform3::printRequested, this, [this] { present(m_print.get(), m_results.get()); });
     connect(m_results.get(), &Tform3::helpRequested, this, [this] { present(m_resultsHelp.get(), m_results.get()); });
     connect(m_results.get(), &Tform3::whatIfRequested, this, [this] { present(m_whatIf.get(), m_results.get()); });
+    // One breakdown window, opened from a result field and following every run.
+    connect(m_results.get(), &Tform3::breakdownRequested, this, [this](int tariff) {
+        m_breakdown->showTariff(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult(), tariff);
+        present(m_breakdown.get(), m_results.get());
+    });
+    connect(m_results.get(), &Tform3::priced, this, [this] {
+        if (m_breakdown->isVisible())
+            m_breakdown->follow(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult());
+    });
     connect(m_chart.get(), &Tgraf::whatIfRequested, this, [this] { present(m_whatIf.get(), m_chart.get()); });
     connect(m_chart.get(), &Tgraf::helpRequested, this, [this] { present(m_chartHelp.get(), m_chart.get()); });
 }

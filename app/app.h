@@ -10,6 +10,7 @@
 class TForm1;
 class TForm2;
 class TForm4;
+class TRozpis;
 class Taktualizace;
 class Tcokdyby;
 class Tform3;
@@ -49,6 +50,7 @@ public:
     Tstartup& splash() { return *m_splash; }
     Taktualizace& updateWindow() { return *m_update; }
     Tnewversion& noticeWindow() { return *m_notice; }
+    TRozpis& breakdownWindow() { return *m_breakdown; }
 
 private:
     void showResults();
@@ -71,6 +73,7 @@ private:
     std::unique_ptr<Tnewversion> m_notice;
     std::unique_ptr<Taktualizace> m_update;
     std::unique_ptr<Tinfo> m_info;
+    std::unique_ptr<TRozpis> m_breakdown;
 };
 
 // QApplication, the windows, the event loop.

@@ -8,7 +8,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -232,6 +234,9 @@ QLineEdit* Tform3::makeField(std::string_view id, QWidget* parent) {
     // text is drawn smaller so that it still shows whole.
     f->setFixedWidth(f->fontMetrics().horizontalAdvance(QStringLiteral("999999")) + kFieldPadding);
     f->setCursor(Qt::ArrowCursor);
+    // Double-click, Enter and the context menu open the price's breakdown.
+    f->setProperty("tariff", i);
+    f->installEventFilter(this);
     m_fields[i] = f;
     return f;
 }
@@ -326,6 +331,36 @@ void Tform3::setSizeable(bool sizeable) {
     setSizeGripEnabled(sizeable);
 }
 
+bool Tform3::eventFilter(QObject* watched, QEvent* e) {
+    const QVariant tariff = watched->property("tariff");
+    if (!tariff.isValid()) return QDialog::eventFilter(watched, e);
+    switch (e->type()) {
+        case QEvent::MouseButtonDblClick:
+            emit breakdownRequested(tariff.toInt());
+            return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key != Qt::Key_Return && key != Qt::Key_Enter) break;
+            emit breakdownRequested(tariff.toInt());
+            return true;
+        }
+        case QEvent::ContextMenu: {
+            QMenu menu(static_cast<QWidget*>(watched));
+            menu.setObjectName(QStringLiteral("fieldMenu"));
+            QAction* open = menu.addAction(QStringLiteral("Rozpis ceny…"));
+            const auto* ce = static_cast<QContextMenuEvent*>(e);
+            if (menu.exec(ce->globalPos()) == open) emit breakdownRequested(tariff.toInt());
+            return true;
+        }
+        default: break;
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+sazbar::RunOptions Tform3::lastOptions() const {
+    return sazbar::RunOptions{m_inkaso->isChecked(), m_fixedLine->isChecked()};
+}
+
 bool Tform3::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) FormActivate();
     return QDialog::event(e);
@@ -357,9 +392,10 @@ void Tform3::CheckBox1Click(bool checked) {
 
 void Tform3::runPricing() {
     if (!m_source) return;
-    const sazbar::Profile p = m_source();
-    sazbar::runPricing(p, sazbar::RunOptions{m_inkaso->isChecked(), m_fixedLine->isChecked()}, m_result);
+    m_profile = m_source();
+    sazbar::runPricing(m_profile, sazbar::RunOptions{m_inkaso->isChecked(), m_fixedLine->isChecked()}, m_result);
     showResult();
+    emit priced();
 }
 
 void Tform3::showResult() {

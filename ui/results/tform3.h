@@ -38,6 +38,9 @@ public:
     // The result field of a tariff (`t30`, `gold`, `telecom`, ...), or nullptr.
     QLineEdit* field(const QString& id) const;
     const sazbar::RunResult& lastResult() const { return m_result; }
+    // The profile and the check boxes of the last run.
+    const sazbar::Profile& lastProfile() const { return m_profile; }
+    sazbar::RunOptions lastOptions() const;
 
     // The English interface shows the hints in English; the fields' "hint"
     // property keeps the engine's Czech text either way.
@@ -56,9 +59,15 @@ signals:
     void whatIfRequested();
     void printRequested();
     void helpRequested();
+    // A result field was double-clicked, or Enter or its context menu's
+    // "Rozpis ceny…" chosen on it: the breakdown of that tariff (index into kTariffs).
+    void breakdownRequested(int tariff);
+    // A run has written new results.
+    void priced();
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
@@ -84,6 +93,7 @@ private:
 
     std::function<sazbar::Profile()> m_source;
     sazbar::RunResult m_result;
+    sazbar::Profile m_profile;
     std::array<QLineEdit*, sazbar::kTariffCount> m_fields{};
     std::array<FieldState, sazbar::kTariffCount> m_state{};
     QHash<QString, int> m_index;
