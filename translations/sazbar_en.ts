@@ -859,6 +859,178 @@ weekend</translation>
     </message>
 </context>
 <context>
+    <name>TRozpis</name>
+    <message>
+        <source>,</source>
+        <comment>decimal mark</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>Položka</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Množství × sazba</source>
+        <translation>Quantity × rate</translation>
+    </message>
+    <message>
+        <source>Částka</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Rozpis ceny</source>
+        <translation>Price breakdown</translation>
+    </message>
+    <message>
+        <source>bez porovnání</source>
+        <translation>no comparison</translation>
+    </message>
+    <message>
+        <source>Porovnat &amp;s:</source>
+        <translation>Compare &amp;with:</translation>
+    </message>
+    <message>
+        <source>Položky ceny</source>
+        <translation>Price items</translation>
+    </message>
+    <message>
+        <source>Položky ceny porovnávaného tarifu</source>
+        <translation>Price items of the compared tariff</translation>
+    </message>
+    <message>
+        <source>&amp;Položky</source>
+        <translation>&amp;Items</translation>
+    </message>
+    <message>
+        <source>Druh</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Rozdíly podle druhu položek</source>
+        <translation>Differences by kind of item</translation>
+    </message>
+    <message>
+        <source>&amp;Rozdíly podle druhu</source>
+        <translation>&amp;Differences by kind</translation>
+    </message>
+    <message>
+        <source>Volba a porovnané možnosti</source>
+        <translation>Choice and the options compared</translation>
+    </message>
+    <message>
+        <source>Volby, které výpočet udělal</source>
+        <translation>Choices the calculation made</translation>
+    </message>
+    <message>
+        <source>&amp;Volby</source>
+        <translation>C&amp;hoices</translation>
+    </message>
+    <message>
+        <source>&amp;Kopírovat</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Zkopíruje položky jako text oddělený tabulátory (Ctrl+C)</source>
+        <translation>Copies the items as tab-separated text (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Uložit jako P&amp;DF…</source>
+        <translation>Save as PD&amp;F…</translation>
+    </message>
+    <message>
+        <source>&amp;Zavřít</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>Rozpis ceny – %1</source>
+        <translation>Price breakdown – %1</translation>
+    </message>
+    <message>
+        <source>%1 – nejlevnější</source>
+        <translation>%1 – cheapest</translation>
+    </message>
+    <message>
+        <source>Celkem</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>cena %1 Kč</source>
+        <translation>price %1 Kč</translation>
+    </message>
+    <message>
+        <source>Položky dávají dohromady přesnou cenu před zaokrouhlením dolů na celé koruny.</source>
+        <translation>The items add up to the exact price before it is rounded down to whole crowns.</translation>
+    </message>
+    <message>
+        <source>za %1 o %2 více</source>
+        <translation>%2 more for %1</translation>
+    </message>
+    <message>
+        <source>za %1 o %2 méně</source>
+        <translation>%2 less for %1</translation>
+    </message>
+    <message>
+        <source>S tarifem %1 platíte oproti tarifu %2 stejně.</source>
+        <translation>With %1 you pay the same as with %2.</translation>
+    </message>
+    <message>
+        <source>S tarifem %1 platíte oproti tarifu %2 %3.</source>
+        <translation>Compared with %2, with %1 you pay %3.</translation>
+    </message>
+    <message>
+        <source>Celkem o %1 více.</source>
+        <translation>%1 more in total.</translation>
+    </message>
+    <message>
+        <source>Celkem o %1 méně.</source>
+        <translation>%1 less in total.</translation>
+    </message>
+    <message>
+        <source>Rozdíl</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Cena nezávisí na žádné volbě.</source>
+        <translation>The price does not depend on any choice.</translation>
+    </message>
+    <message>
+        <source>(zvoleno)</source>
+        <translation>(chosen)</translation>
+    </message>
+    <message>
+        <source>Tarif</source>
+        <translation>Tariff</translation>
+    </message>
+    <message>
+        <source>Množství</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Jednotka</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Sazba</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Rozpis ceny: %1, %2 Kč</source>
+        <translation>Price breakdown: %1, %2 Kč</translation>
+    </message>
+    <message>
+        <source>Uložit rozpis ceny jako PDF</source>
+        <translation>Save the price breakdown as PDF</translation>
+    </message>
+    <message>
+        <source>rozpis.pdf</source>
+        <translation>breakdown.pdf</translation>
+    </message>
+</context>
+<context>
     <name>Taktualizace</name>
     <message>
         <source>Potvrzení</source>
@@ -1041,6 +1213,10 @@ weekend</translation>
     <message>
         <source>nepodporuje všechny požadované služby</source>
         <translation>does not support every service requested</translation>
+    </message>
+    <message>
+        <source>Rozpis ceny…</source>
+        <translation>Price breakdown…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,13 +36,30 @@ QString tariffName(int i) {
     return fromView(t.name) + QStringLiteral(" (") + fromView(sazbar::operatorName(t.op)) + QLatin1Char(')');
 }
 
-QString amount(const Money& m) { return q(sazbar::formatHalere(m)) + QStringLiteral(" Kč"); }
+// The decimal mark of the window's language: "," in Czech, "." in English.
+QChar decimalMark() {
+    const QString mark = QCoreApplication::translate("TRozpis", ",", "decimal mark");
+    return mark.size() == 1 ? mark.front() : QLatin1Char(',');
+}
+
+QString amount(const Money& m) {
+    QString s = q(sazbar::formatHalere(m));
+    if (decimalMark() != QLatin1Char(',')) s.replace(QLatin1Char(','), decimalMark());
+    return s + QStringLiteral(" Kč");
+}
 
 QString quantity(const BreakdownItem& it) {
     if (it.unit.empty()) return {};
     QString s = QString::number(it.quantity) + QLatin1Char(' ') + fromView(it.unit);
-    if (it.hasRate) s += QStringLiteral(" × ") + q(sazbar::formatRate(it.rate)) + QStringLiteral(" Kč");
+    if (it.hasRate)
+        s += QStringLiteral(" × ") + q(sazbar::formatRate(it.rate, decimalMark().toLatin1())) + QStringLiteral(" Kč");
     return s;
+}
+
+// The column headers of the items, in the window and on the printed page.
+QStringList itemHeaders() {
+    return {QCoreApplication::translate("TRozpis", "Položka"), QCoreApplication::translate("TRozpis", "Množství × sazba"),
+            QCoreApplication::translate("TRozpis", "Částka")};
 }
 
 // Kinds in their fixed order that either breakdown has an item of.
@@ -94,7 +112,7 @@ QTableWidget* makeTable(const QString& name, const QStringList& headers, QWidget
 
 TRozpis::TRozpis(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("rozpis"));
-    setWindowTitle(QStringLiteral("Rozpis ceny"));
+    setWindowTitle(tr("Rozpis ceny"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setSizeGripEnabled(true);
 
@@ -108,9 +126,9 @@ TRozpis::TRozpis(QWidget* parent) : QDialog(parent) {
 
     m_compare = new QComboBox(this);
     m_compare->setObjectName(QStringLiteral("compare"));
-    m_compare->addItem(QStringLiteral("bez porovnání"), -1);
+    m_compare->addItem(tr("bez porovnání"), -1);
     for (int i = 0; i < sazbar::kTariffCount; ++i) m_compare->addItem(tariffName(i), i);
-    auto* compareLabel = new QLabel(QStringLiteral("Porovnat &s:"), this);
+    auto* compareLabel = new QLabel(tr("Porovnat &s:"), this);
     compareLabel->setBuddy(m_compare);
     auto* top = new QHBoxLayout;
     top->addWidget(m_title, 1);
@@ -122,7 +140,7 @@ TRozpis::TRozpis(QWidget* parent) : QDialog(parent) {
     auto* itemsPage = new QWidget;
     auto* sides = new QHBoxLayout;
     sides->setContentsMargins(0, 0, 0, 0);
-    const QStringList headers = {QStringLiteral("Položka"), QStringLiteral("Množství × sazba"), QStringLiteral("Částka")};
+    const QStringList headers = itemHeaders();
     for (int s = 0; s < 2; ++s) {
         m_heads[s] = new QLabel(itemsPage);
         m_heads[s]->setObjectName(QStringLiteral("head%1").arg(s));
@@ -130,7 +148,7 @@ TRozpis::TRozpis(QWidget* parent) : QDialog(parent) {
         bold.setBold(true);
         m_heads[s]->setFont(bold);
         m_items[s] = makeTable(QStringLiteral("items%1").arg(s), headers, itemsPage);
-        m_items[s]->setAccessibleName(s == 0 ? QStringLiteral("Položky ceny") : QStringLiteral("Položky ceny porovnávaného tarifu"));
+        m_items[s]->setAccessibleName(s == 0 ? tr("Položky ceny") : tr("Položky ceny porovnávaného tarifu"));
         m_items[s]->installEventFilter(this);
         auto* side = new QVBoxLayout;
         side->addWidget(m_heads[s]);
@@ -148,32 +166,32 @@ TRozpis::TRozpis(QWidget* parent) : QDialog(parent) {
     auto* itemsLayout = new QVBoxLayout(itemsPage);
     itemsLayout->addLayout(sides, 1);
     itemsLayout->addWidget(m_summary);
-    m_tabs->addTab(itemsPage, QStringLiteral("&Položky"));
+    m_tabs->addTab(itemsPage, tr("&Položky"));
 
-    m_diff = makeTable(QStringLiteral("differences"), {QStringLiteral("Druh")}, this);
-    m_diff->setAccessibleName(QStringLiteral("Rozdíly podle druhu položek"));
+    m_diff = makeTable(QStringLiteral("differences"), {tr("Druh")}, this);
+    m_diff->setAccessibleName(tr("Rozdíly podle druhu položek"));
     m_diff->installEventFilter(this);
-    m_tabs->addTab(m_diff, QStringLiteral("&Rozdíly podle druhu"));
+    m_tabs->addTab(m_diff, tr("&Rozdíly podle druhu"));
 
     m_choices = new QTreeWidget(this);
     m_choices->setObjectName(QStringLiteral("choices"));
     m_choices->setColumnCount(2);
-    m_choices->setHeaderLabels({QStringLiteral("Volba a porovnané možnosti"), QStringLiteral("Částka")});
+    m_choices->setHeaderLabels({tr("Volba a porovnané možnosti"), tr("Částka")});
     m_choices->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_choices->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_choices->header()->setStretchLastSection(false);
-    m_choices->setAccessibleName(QStringLiteral("Volby, které výpočet udělal"));
+    m_choices->setAccessibleName(tr("Volby, které výpočet udělal"));
     m_choices->installEventFilter(this);
-    m_tabs->addTab(m_choices, QStringLiteral("&Volby"));
+    m_tabs->addTab(m_choices, tr("&Volby"));
 
-    auto* copyButton = new QPushButton(QStringLiteral("&Kopírovat"), this);
+    auto* copyButton = new QPushButton(tr("&Kopírovat"), this);
     copyButton->setObjectName(QStringLiteral("copy"));
-    copyButton->setToolTip(QStringLiteral("Zkopíruje položky jako text oddělený tabulátory (Ctrl+C)"));
-    auto* printButton = new QPushButton(QStringLiteral("&Tisk…"), this);
+    copyButton->setToolTip(tr("Zkopíruje položky jako text oddělený tabulátory (Ctrl+C)"));
+    auto* printButton = new QPushButton(tr("&Tisk…"), this);
     printButton->setObjectName(QStringLiteral("print"));
-    auto* pdfButton = new QPushButton(QStringLiteral("Uložit jako P&DF…"), this);
+    auto* pdfButton = new QPushButton(tr("Uložit jako P&DF…"), this);
     pdfButton->setObjectName(QStringLiteral("pdf"));
-    auto* closeButton = new QPushButton(QStringLiteral("&Zavřít"), this);
+    auto* closeButton = new QPushButton(tr("&Zavřít"), this);
     closeButton->setObjectName(QStringLiteral("close"));
     for (QPushButton* b : {copyButton, printButton, pdfButton, closeButton}) b->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
@@ -235,7 +253,7 @@ void TRozpis::rebuild() {
     sazbar::priceBreakdown(m_profile, m_options, m_tariff, m_bd[0]);
     if (m_compared >= 0) sazbar::priceBreakdown(m_profile, m_options, m_compared, m_bd[1]);
     const QString name = tariffName(m_tariff);
-    setWindowTitle(QStringLiteral("Rozpis ceny – ") + fromView(sazbar::kTariffs[std::size_t(m_tariff)].name));
+    setWindowTitle(tr("Rozpis ceny – %1").arg(fromView(sazbar::kTariffs[std::size_t(m_tariff)].name)));
     m_title->setText(name + QStringLiteral(": ") + QString::number(m_bd[0].shown) + QStringLiteral(" Kč"));
     m_filling = true;
     m_compare->setCurrentIndex(m_compare->findData(m_compared));
@@ -253,8 +271,7 @@ void TRozpis::fillItems() {
         const int t = s == 0 ? m_tariff : m_compared;
         if (t < 0) continue;
         QString head = tariffName(t);
-        if (s == 1 && m_compareCheapest) head += QStringLiteral(" – nejlevnější");
-        if (s == 0 && t == m_cheapest) head += QStringLiteral(" – nejlevnější");
+        if ((s == 1 && m_compareCheapest) || (s == 0 && t == m_cheapest)) head = tr("%1 – nejlevnější").arg(head);
         m_heads[s]->setText(head);
     }
     const std::vector<ItemKind> kinds = kindsOf(m_bd[0], two ? &m_bd[1] : nullptr);
@@ -291,13 +308,12 @@ void TRozpis::fillItems() {
             if (two && other.status == BreakdownStatus::Itemised)
                 for (int n = mine; n < theirs; ++n) addRow(cell({}), cell({}), cell({}));
         }
-        addRow(cell(QStringLiteral("Celkem"), false, true),
-               cell(QStringLiteral("cena ") + QString::number(b.shown) + QStringLiteral(" Kč"), true, true),
+        addRow(cell(tr("Celkem"), false, true), cell(tr("cena %1 Kč").arg(b.shown), true, true),
                cell(amount(b.total), true, true));
     }
     // The sentence of the comparison.
     if (!two || m_bd[0].status != BreakdownStatus::Itemised || m_bd[1].status != BreakdownStatus::Itemised) {
-        m_summary->setText(two ? QString() : QStringLiteral("Položky dávají dohromady přesnou cenu před zaokrouhlením dolů na celé koruny."));
+        m_summary->setText(two ? QString() : tr("Položky dávají dohromady přesnou cenu před zaokrouhlením dolů na celé koruny."));
         return;
     }
     QStringList parts;
@@ -305,27 +321,27 @@ void TRozpis::fillItems() {
         const Money d = sazbar::moneyDifference(m_bd[0].kindSum(k), m_bd[1].kindSum(k));
         if (d == Money()) continue;
         const bool more = d > Money();
-        const Money abs = more ? d : sazbar::moneyDifference(Money(), d);
-        parts << QStringLiteral("za %1 o %2 %3").arg(fromView(sazbar::itemKindLabel(k)).toLower(), amount(abs),
-                                                    more ? QStringLiteral("více") : QStringLiteral("méně"));
+        const QString kind = fromView(sazbar::itemKindLabel(k)).toLower();
+        parts << (more ? tr("za %1 o %2 více").arg(kind, amount(d))
+                       : tr("za %1 o %2 méně").arg(kind, amount(sazbar::moneyDifference(Money(), d))));
     }
     const Money total = sazbar::moneyDifference(m_bd[0].total, m_bd[1].total);
-    QString text = QStringLiteral("S tarifem %1 platíte oproti tarifu %2 ")
-                       .arg(fromView(sazbar::kTariffs[std::size_t(m_tariff)].name),
-                            fromView(sazbar::kTariffs[std::size_t(m_compared)].name));
-    text += parts.isEmpty() ? QStringLiteral("stejně.") : parts.join(QStringLiteral(", ")) + QLatin1Char('.');
+    const QString mine = fromView(sazbar::kTariffs[std::size_t(m_tariff)].name);
+    const QString theirs = fromView(sazbar::kTariffs[std::size_t(m_compared)].name);
+    QString text = parts.isEmpty() ? tr("S tarifem %1 platíte oproti tarifu %2 stejně.").arg(mine, theirs)
+                                   : tr("S tarifem %1 platíte oproti tarifu %2 %3.").arg(mine, theirs, parts.join(QStringLiteral(", ")));
     if (!parts.isEmpty()) {
-        const bool more = total > Money();
-        text += QStringLiteral(" Celkem o %1 %2.").arg(amount(more ? total : sazbar::moneyDifference(Money(), total)),
-                                                      more ? QStringLiteral("více") : QStringLiteral("méně"));
+        text += QLatin1Char(' ');
+        text += total > Money() ? tr("Celkem o %1 více.").arg(amount(total))
+                                : tr("Celkem o %1 méně.").arg(amount(sazbar::moneyDifference(Money(), total)));
     }
     m_summary->setText(text);
 }
 
 void TRozpis::fillDifferences() {
     const bool two = m_compared >= 0;
-    QStringList headers = {QStringLiteral("Druh"), fromView(sazbar::kTariffs[std::size_t(m_tariff)].name)};
-    if (two) headers << fromView(sazbar::kTariffs[std::size_t(m_compared)].name) << QStringLiteral("Rozdíl");
+    QStringList headers = {tr("Druh"), fromView(sazbar::kTariffs[std::size_t(m_tariff)].name)};
+    if (two) headers << fromView(sazbar::kTariffs[std::size_t(m_compared)].name) << tr("Rozdíl");
     m_diff->clear();
     m_diff->setColumnCount(int(headers.size()));
     m_diff->setHorizontalHeaderLabels(headers);
@@ -343,7 +359,7 @@ void TRozpis::fillDifferences() {
         m_diff->setItem(r, 3, cell((d > Money() ? QStringLiteral("+") : QString()) + amount(d), true, bold));
     };
     for (ItemKind k : kinds) row(fromView(sazbar::itemKindLabel(k)), m_bd[0].kindSum(k), m_bd[1].kindSum(k), false);
-    row(QStringLiteral("Celkem"), m_bd[0].total, two ? m_bd[1].total : Money(), true);
+    row(tr("Celkem"), m_bd[0].total, two ? m_bd[1].total : Money(), true);
 }
 
 void TRozpis::fillChoices() {
@@ -354,12 +370,12 @@ void TRozpis::fillChoices() {
         QFont bold = top->font(0);
         bold.setBold(true);
         top->setFont(0, bold);
-        if (b.choices.empty()) new QTreeWidgetItem(top, {QStringLiteral("Cena nezávisí na žádné volbě.")});
+        if (b.choices.empty()) new QTreeWidgetItem(top, {tr("Cena nezávisí na žádné volbě.")});
         for (const sazbar::BreakdownChoice& c : b.choices) {
             auto* choice = new QTreeWidgetItem(top, {q(c.title)});
             for (const sazbar::ChoiceOption& o : c.options) {
                 auto* opt = new QTreeWidgetItem(choice, {(o.taken ? QStringLiteral("► ") : QStringLiteral("   ")) + q(o.label) +
-                                                             (o.taken ? QStringLiteral(" (zvoleno)") : QString()),
+                                                             (o.taken ? QLatin1Char(' ') + tr("(zvoleno)") : QString()),
                                                          amount(o.amount)});
                 opt->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
                 if (o.taken) {
@@ -373,9 +389,13 @@ void TRozpis::fillChoices() {
 }
 
 QString TRozpis::tableText() const {
-    // Amounts with a decimal comma and no grouping, as a spreadsheet reads them.
-    auto plain = [](const Money& m) { return q(sazbar::formatCents(m)).replace(QLatin1Char('.'), QLatin1Char(',')); };
-    QString out = QStringLiteral("Tarif\tDruh\tPoložka\tMnožství\tJednotka\tSazba\tČástka\n");
+    // Amounts with the language's decimal mark and no grouping, as a spreadsheet reads them.
+    const QChar mark = decimalMark();
+    auto plain = [mark](const Money& m) { return q(sazbar::formatCents(m)).replace(QLatin1Char('.'), mark); };
+    const QString total = tr("Celkem");
+    QString out = QStringList{tr("Tarif"), tr("Druh"), tr("Položka"), tr("Množství"), tr("Jednotka"), tr("Sazba"), tr("Částka")}
+                      .join(QLatin1Char('\t')) +
+                  QLatin1Char('\n');
     for (int s = 0; s < (m_compared >= 0 ? 2 : 1); ++s) {
         const Breakdown& b = m_bd[static_cast<std::size_t>(s)];
         if (b.tariff < 0) continue;
@@ -385,10 +405,10 @@ QString TRozpis::tableText() const {
             out += name + QLatin1Char('\t') + fromView(sazbar::itemKindLabel(it.kind)) + QLatin1Char('\t') + q(it.label) + QLatin1Char('\t');
             if (!it.unit.empty()) out += QString::number(it.quantity);
             out += QLatin1Char('\t') + fromView(it.unit) + QLatin1Char('\t');
-            if (it.hasRate) out += q(sazbar::formatRate(it.rate));
+            if (it.hasRate) out += q(sazbar::formatRate(it.rate, mark.toLatin1()));
             out += QLatin1Char('\t') + plain(it.amount) + QLatin1Char('\n');
         }
-        out += name + QStringLiteral("\t\tCelkem\t\t\t\t") + plain(b.total) + QLatin1Char('\n');
+        out += name + QStringLiteral("\t\t") + total + QStringLiteral("\t\t\t\t") + plain(b.total) + QLatin1Char('\n');
     }
     return out;
 }
@@ -398,23 +418,26 @@ QString TRozpis::pageHtml() const {
     for (int s = 0; s < (m_compared >= 0 ? 2 : 1); ++s) {
         const Breakdown& b = m_bd[static_cast<std::size_t>(s)];
         if (b.tariff < 0) continue;
-        h += QStringLiteral("<h2>Rozpis ceny: ") + tariffName(b.tariff).toHtmlEscaped() + QStringLiteral(", ") +
-             QString::number(b.shown) + QStringLiteral(" Kč</h2>");
+        h += QStringLiteral("<h2>") + tr("Rozpis ceny: %1, %2 Kč").arg(tariffName(b.tariff), QString::number(b.shown)).toHtmlEscaped() +
+             QStringLiteral("</h2>");
         if (b.status != BreakdownStatus::Itemised) h += QStringLiteral("<p>") + q(sazbar::breakdownStatusText(b)).toHtmlEscaped() + QStringLiteral("</p>");
-        h += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" border=\"1\" width=\"100%\">"
-                            "<tr><th align=\"left\">Položka</th><th align=\"right\">Množství × sazba</th><th align=\"right\">Částka</th></tr>");
+        const QStringList heads = itemHeaders();
+        h += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" border=\"1\" width=\"100%\"><tr><th align=\"left\">") +
+             heads[0].toHtmlEscaped() + QStringLiteral("</th><th align=\"right\">") + heads[1].toHtmlEscaped() +
+             QStringLiteral("</th><th align=\"right\">") + heads[2].toHtmlEscaped() + QStringLiteral("</th></tr>");
         for (const BreakdownItem& it : b.items)
             h += QStringLiteral("<tr><td>") + q(it.label).toHtmlEscaped() + QStringLiteral("</td><td align=\"right\">") +
                  quantity(it).toHtmlEscaped() + QStringLiteral("</td><td align=\"right\">") + amount(it.amount).toHtmlEscaped() +
                  QStringLiteral("</td></tr>");
-        h += QStringLiteral("<tr><td><b>Celkem</b></td><td></td><td align=\"right\"><b>") + amount(b.total).toHtmlEscaped() +
+        h += QStringLiteral("<tr><td><b>") + tr("Celkem").toHtmlEscaped() + QStringLiteral("</b></td><td></td><td align=\"right\"><b>") +
+             amount(b.total).toHtmlEscaped() +
              QStringLiteral("</b></td></tr></table>");
         for (const sazbar::BreakdownChoice& c : b.choices) {
             h += QStringLiteral("<p><b>") + q(c.title).toHtmlEscaped() + QStringLiteral("</b>: ");
             QStringList opts;
             for (const sazbar::ChoiceOption& o : c.options) {
                 const QString t = (q(o.label) + QStringLiteral(" ") + amount(o.amount)).toHtmlEscaped();
-                opts << (o.taken ? QStringLiteral("<b>") + t + QStringLiteral(" (zvoleno)</b>") : t);
+                opts << (o.taken ? QStringLiteral("<b>") + t + QLatin1Char(' ') + tr("(zvoleno)").toHtmlEscaped() + QStringLiteral("</b>") : t);
             }
             h += opts.join(QStringLiteral("; ")) + QStringLiteral("</p>");
         }
@@ -445,8 +468,8 @@ void TRozpis::print() {
 }
 
 void TRozpis::savePdfAs() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Uložit rozpis ceny jako PDF"),
-                                                      QStringLiteral("rozpis.pdf"), QStringLiteral("PDF (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Uložit rozpis ceny jako PDF"),
+                                                      tr("rozpis.pdf"), QStringLiteral("PDF (*.pdf)"));
     if (!path.isEmpty()) savePdf(path);
 }
 

@@ -347,7 +347,7 @@ bool Tform3::eventFilter(QObject* watched, QEvent* e) {
         case QEvent::ContextMenu: {
             QMenu menu(static_cast<QWidget*>(watched));
             menu.setObjectName(QStringLiteral("fieldMenu"));
-            QAction* open = menu.addAction(QStringLiteral("Rozpis ceny…"));
+            QAction* open = menu.addAction(tr("Rozpis ceny…"));
             const auto* ce = static_cast<QContextMenuEvent*>(e);
             if (menu.exec(ce->globalPos()) == open) emit breakdownRequested(tariff.toInt());
             return true;
