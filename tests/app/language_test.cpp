@@ -9,7 +9,9 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTableWidget>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -18,6 +20,7 @@
 #include "app/language.h"
 #include "bench/varied_profiles.h"
 #include "pricing/engine.h"
+#include "ui/breakdown/trozpis.h"
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
 #include "ui/main/countries.h"
@@ -60,6 +63,19 @@ TEST(Language, WindowsAndQtDialogsFollowTheChosenLanguage) {
         {"update question", [](App&) { return Taktualizace::questionText().left(30); },
          "Nelze se připojit k internetu!", "Cannot connect to the internet"},
         {"country", [](App&) { return sazbar::ui::countryName(1); }, "Německo", "Germany"},
+        {"breakdown close", [](App& a) { return text(a.breakdownWindow(), "close"); }, "&Zavřít", "C&lose"},
+        // The total row of a breakdown: its label and the decimal mark of its amount.
+        {"breakdown total",
+         [](App& a) {
+             const sazbar::Profile p;
+             const sazbar::RunOptions options{false, false};
+             a.breakdownWindow().showTariff(p, options, sazbar::runPricing(p, options), 0);
+             const auto* t = a.breakdownWindow().findChild<QTableWidget*>(QStringLiteral("items0"));
+             const int last = t->rowCount() - 1;
+             return t->item(last, 0)->text() + QLatin1Char(' ') +
+                    t->item(last, 2)->text().remove(QRegularExpression(QStringLiteral("[\\d\\s\\x{00a0}]")));
+         },
+         "Celkem ,Kč", "Total .Kč"},
         // Qt's own texts: the buttons of a message box.
         {"message box yes",
          [](App&) {

@@ -1,5 +1,5 @@
 // Pictures of the breakdown window for checking the layout by eye:
-// sazbar_breakdown_shots <output folder> <tag>. Run it under xvfb-run.
+// sazbar_breakdown_shots <output folder> <tag> [cs|en]. Run it under xvfb-run.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/app.h"
+#include "app/language.h"
 #include "ui/breakdown/trozpis.h"
 #include "ui/main/tform1.h"
 #include "ui/results/tform3.h"
@@ -20,7 +21,9 @@ int main(int argc, char** argv) {
     const QString tag = args.value(2, QStringLiteral("shot"));
     QDir().mkpath(out);
     QDir::setCurrent(QDir::tempPath());
-    App app;
+    const auto language = sazbar::parseLanguage(args.value(3, QStringLiteral("cs")).toStdString());
+    if (!language) qFatal("the language is cs or en");
+    App app(4000, *language);
     TForm1& main = app.mainWindow();
     app.startWithoutSplash();
     QTest::qWait(300);
