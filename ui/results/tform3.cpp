@@ -206,6 +206,8 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     connect(close, &QPushButton::clicked, this, &Tform3::close);
     connect(m_inkaso, &QCheckBox::toggled, this, &Tform3::inkasoClick);
     connect(m_fixedLine, &QCheckBox::toggled, this, &Tform3::CheckBox1Click);
+    connect(m_inkaso, &QCheckBox::toggled, this, &Tform3::optionsChanged);
+    connect(m_fixedLine, &QCheckBox::toggled, this, &Tform3::optionsChanged);
 
     const QScreen* s = QGuiApplication::primaryScreen();
     setSizeable(s && (s->size().width() < 800 || s->size().height() < 600));
@@ -281,6 +283,13 @@ QString Tform3::describe(const sazbar::TariffResult& r) {
     const QString hint = plainHint(QString::fromStdString(r.hint));
     if (!hint.isEmpty()) parts << hint;
     return parts.join(QStringLiteral("\n"));
+}
+
+sazbar::RunOptions Tform3::options() const { return {m_inkaso->isChecked(), m_fixedLine->isChecked()}; }
+
+void Tform3::setOptions(const sazbar::RunOptions& options) {
+    m_inkaso->setChecked(options.directDebit);
+    m_fixedLine->setChecked(options.fixedLine);
 }
 
 void Tform3::setProfileSource(std::function<sazbar::Profile()> source) { m_source = std::move(source); }

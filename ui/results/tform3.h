@@ -43,6 +43,10 @@ public:
     void setSizeable(bool sizeable);
     bool isSizeable() const { return m_sizeable; }
 
+    // The two check boxes, "Platba inkasem" and "Vypočítat Český Telecom".
+    sazbar::RunOptions options() const;
+    void setOptions(const sazbar::RunOptions& options);
+
     // The background of a field whose tariff cannot serve the profile; the
     // others are transparent on the window.
     static QColor unsupportedColour();
@@ -52,6 +56,8 @@ signals:
     void whatIfRequested();
     void printRequested();
     void helpRequested();
+    // One of the two check boxes changed.
+    void optionsChanged();
 
 protected:
     bool event(QEvent* e) override;
