@@ -108,6 +108,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("scroll"));
     m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);  // no stop of its own between the buttons and the pages
     m_scroll->setWidgetResizable(true);
     m_scroll->setWidget(m_pages);
     auto* top = new QVBoxLayout(this);
@@ -374,9 +375,36 @@ void TForm1::fitScreen() {
     resize(want.boundedTo(room));
 }
 
+// What a screen reader says of box n: the row, the band and the unit, as the
+// captions around it show them ("Pevná linka, Špička, minuty").
+QString TForm1::boxName(int n) {
+    const QString bands[] = {tr("Špička"), tr("Odpoledne"), tr("Večer"), tr("Víkend")};
+    const sazbar::BoxSlot s = sazbar::boxSlot(n);
+    switch (s.kind) {
+        case sazbar::BoxSlot::Matrix: {
+            if (s.row == sazbar::Messages) {
+                const QString cells[] = {tr("SMS do T-Mobile"), tr("SMS do Eurotelu"), tr("SMS do Oskara"), tr("MMS")};
+                return tr("%1, kusy").arg(cells[s.band]);
+            }
+            const QString rows[] = {tr("Pevná linka"), tr("T - Mobile"), tr("Eurotel"), tr("Oskar"), QString(),
+                                    tr("Hlasová schránka"), tr("Datové přenosy")};
+            return tr("%1, %2, minuty").arg(rows[s.row], bands[s.band]);
+        }
+        case sazbar::BoxSlot::Wap: return tr("WAP, %1, minuty").arg(bands[s.band]);
+        case sazbar::BoxSlot::Intl: {
+            const QString intl[] = {tr("Špička"), tr("Odpoledne"), tr("Večer a víkend")};
+            return tr("Země %1, %2, minuty").arg(s.row + 1).arg(intl[s.band]);
+        }
+        case sazbar::BoxSlot::GprsWap: return tr("GPRS WAP, kB");
+        case sazbar::BoxSlot::GprsNet: return tr("GPRS internet, kB");
+    }
+    return {};
+}
+
 QLineEdit* TForm1::makeBox(int n, QWidget* parent) {
     auto* e = new QLineEdit(QStringLiteral("0"), parent);
     e->setObjectName(QStringLiteral("Edit%1").arg(n));
+    e->setAccessibleName(boxName(n));
     e->setMinimumWidth(56);
     e->setMaximumWidth(96);
     m_boxes[static_cast<std::size_t>(n - 1)] = e;
@@ -448,6 +476,7 @@ QWidget* TForm1::buildDomesticPage() {
     m_total->setObjectName(QStringLiteral("celkmin"));
     m_total->setReadOnly(true);
     m_total->setFocusPolicy(Qt::NoFocus);
+    m_total->setAccessibleName(tr("Celkem za měsíc, minut"));
     m_total->setMinimumWidth(64);
     m_total->setMaximumWidth(96);
     auto* total = new QHBoxLayout;
@@ -567,6 +596,7 @@ QWidget* TForm1::buildInternationalPage() {
         combo->addItems(names);
         combo->setCurrentIndex(r);
         combo->setMaxVisibleItems(18);
+        combo->setAccessibleName(tr("Země %1").arg(r + 1));
         m_countries[r] = combo;
         grid->addWidget(combo, r + 1, 0);
         if (prev) setTabOrder(prev, combo);

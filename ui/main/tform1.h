@@ -58,6 +58,9 @@ public:
     bool isProfileModified() const;
     QStringList recentProfiles() const;
 
+    // The accessible name of box n (1..46).
+    static QString boxName(int n);
+
 signals:
     void resultsRequested();
     void helpRequested(bool internationalPage);

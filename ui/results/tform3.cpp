@@ -221,7 +221,8 @@ QLineEdit* Tform3::makeField(std::string_view id, QWidget* parent) {
     f->setReadOnly(true);
     f->setFrame(false);
     f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    f->setAccessibleName(fromView(sazbar::kTariffs[i].name));
+    // The operator too: several operators have a tariff of the same name.
+    f->setAccessibleName(tr("%1, %2").arg(fromView(sazbar::kTariffs[i].name), fromView(sazbar::operatorName(sazbar::kTariffs[i].op))));
     f->setProperty("hint", QString());
     // A field that can serve the profile lets the window show through.
     QPalette pal = f->palette();
@@ -277,9 +278,9 @@ void Tform3::fitText(QLineEdit* f) {
 // window shows them only in colour) and the hint as plain lines.
 QString Tform3::describe(const sazbar::TariffResult& r) {
     QStringList parts;
-    if (r.priced) parts << QString::fromStdString(r.text) + QStringLiteral(" Kč");
-    if (r.cheapest) parts << QStringLiteral("nejlevnější tarif");
-    if (r.unsupported) parts << QStringLiteral("nepodporuje všechny požadované služby");
+    if (r.priced) parts << tr("%1 Kč").arg(QString::fromStdString(r.text));
+    if (r.cheapest) parts << tr("nejlevnější tarif");
+    if (r.unsupported) parts << tr("nepodporuje všechny požadované služby");
     const QString hint = plainHint(QString::fromStdString(r.hint));
     if (!hint.isEmpty()) parts << hint;
     return parts.join(QStringLiteral("\n"));

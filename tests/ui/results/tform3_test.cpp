@@ -1,5 +1,6 @@
 // The results window driven as a user drives it: activation, its two check
 // boxes and its buttons, with the prices, marks and hints it shows.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -266,6 +267,27 @@ TEST_F(ResultsWindow, TooltipsShowHintLinesWithoutCarriageReturns) {
     const QString hint = w.field(QStringLiteral("tiprelax"))->property("hint").toString();
     EXPECT_TRUE(hint.startsWith(QStringLiteral("nepodporuje GPRS\n\rnepodporuje MMS\n\rnepodporuje WAP\n\r")))
         << hint.toStdString();
+}
+
+TEST_F(ResultsWindow, AScreenReaderHearsTariffPriceAndMarksInWords) {
+    profile.gprsNet = 500;  // the Tip tariffs cannot serve it
+    profile.matrix[sazbar::Peak][sazbar::TMobile] = 120;
+    activate();
+    int cheapest = 0, marked = 0;
+    for (const auto& t : sazbar::kTariffs) {
+        QLineEdit* f = w.field(id(t.id));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(f);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), id(t.name) + QStringLiteral(", ") + id(sazbar::operatorName(t.op)));
+        const QStringList said = a->text(QAccessible::Description).split(QLatin1Char('\n'));
+        EXPECT_EQ(said.value(0), f->text() + QStringLiteral(" Kč")) << t.id;
+        EXPECT_EQ(said.contains(QStringLiteral("nejlevnější tarif")), red(f)) << t.id;
+        EXPECT_EQ(said.contains(QStringLiteral("nepodporuje všechny požadované služby")), unsupported(f)) << t.id;
+        cheapest += red(f);
+        marked += unsupported(f);
+    }
+    EXPECT_GT(cheapest, 0);
+    EXPECT_GT(marked, 0);
 }
 
 TEST_F(ResultsWindow, FixedLineBoxShowsTheTelecomGroupNeverRed) {
