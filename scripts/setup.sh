@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-dev
   python3 time
   xvfb xauth fonts-dejavu-core poppler-utils
+  at-spi2-core python3-pyatspi dbus dbus-x11
   lintian mandoc appstream
 )
 missing=()
