@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 
@@ -357,8 +358,35 @@ void Tform3::runPricing() {
     showResult();
 }
 
+// Relative luminance, as the contrast of two colours is measured.
+static double luminance(const QColor& c) {
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double Tform3::contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Pure red on a light window; on a dark one, a red light enough to be read.
+QColor Tform3::cheapestColour(const QColor& background) {
+    QColor red(kCheapestColour);
+    if (background.lightness() >= 128) return red;
+    for (int step = 0; step < 20 && contrast(red, background) < 4.5; ++step)
+        red.setRgb(255, std::min(255, red.green() + 12), std::min(255, red.blue() + 12));
+    return red;
+}
+
 void Tform3::showResult() {
     const QColor unsupported = unsupportedColour();
+    // The fields let the window show through: their text is drawn on the
+    // window's colour, or on the tooltip colour when unsupported.
+    const QColor window = palette().color(QPalette::Window);
+    const bool dark = window.lightness() < 128;
+    const QColor plain = dark ? palette().color(QPalette::WindowText) : QColor(Qt::black);
+    const QColor cheapest = cheapestColour(window);
+    const QColor onUnsupported = QApplication::palette().color(QPalette::ToolTipText);
     for (int i = 0; i < sazbar::kTariffCount; ++i) {
         QLineEdit* f = m_fields[i];
         const sazbar::TariffResult& r = m_result.fields[i];
@@ -377,7 +405,7 @@ void Tform3::showResult() {
         FieldState& st = m_state[i];
         if (!st.styled || st.cheapest != r.cheapest || st.unsupported != r.unsupported) {
             QPalette pal = f->palette();
-            pal.setColor(QPalette::Text, r.cheapest ? QColor(kCheapestColour) : QColor(Qt::black));
+            pal.setColor(QPalette::Text, r.cheapest ? cheapest : r.unsupported ? onUnsupported : plain);
             pal.setColor(QPalette::Base, r.unsupported ? unsupported : QColor(Qt::transparent));
             f->setPalette(pal);
             st = {r.cheapest, r.unsupported, true};

@@ -50,6 +50,10 @@ public:
     // The background of a field whose tariff cannot serve the profile; the
     // others are transparent on the window.
     static QColor unsupportedColour();
+    // The cheapest mark's colour on a background: red, lighter on a dark one.
+    static QColor cheapestColour(const QColor& background);
+    // Contrast ratio of two colours, 1 to 21.
+    static double contrast(const QColor& a, const QColor& b);
 
 signals:
     void chartRequested();
