@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLibraryInfo>
 
+#include "ui/breakdown/trozpis.h"
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
 #include "ui/info/tinfo.h"
@@ -16,11 +16,7 @@
 #include "update/tstartup.h"
 #include "update/windowplacement.h"
 
-App::App(int splashDelayMs) {
-    // Message boxes and the print dialogs read Czech ("Ano" / "Ne").
-    if (m_qtTexts.load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&m_qtTexts);
-
+App::App(int splashDelayMs, sazbar::Language language) : m_texts(language) {
     // Every window is created now and lives until the end, the splash first;
     // the main window reads the saved inputs while it is being created.
     m_splash = std::make_unique<Tstartup>(nullptr, splashDelayMs);
@@ -36,9 +32,11 @@ App::App(int splashDelayMs) {
     m_notice = std::make_unique<Tnewversion>();
     m_update = std::make_unique<Taktualizace>();
     m_info = std::make_unique<Tinfo>();
+    m_breakdown = std::make_unique<TRozpis>();
     m_version = m_update->version();
 
     m_main->setResultsWindow(m_results.get());
+    m_results->setEnglishHints(language == sazbar::Language::English);
     m_results->setProfileSource([main = m_main.get()] { return main->profile(); });
     m_chart->setResultsWindow(m_results.get());
     m_print->setWindows(m_main.get(), m_results.get(), m_chart.get());
@@ -72,6 +70,15 @@ App::App(int splashDelayMs) {
     connect(m_results.get(), &Tform3::printRequested, this, [this] { present(m_print.get(), m_results.get()); });
     connect(m_results.get(), &Tform3::helpRequested, this, [this] { present(m_resultsHelp.get(), m_results.get()); });
     connect(m_results.get(), &Tform3::whatIfRequested, this, [this] { present(m_whatIf.get(), m_results.get()); });
+    // One breakdown window, opened from a result field and following every run.
+    connect(m_results.get(), &Tform3::breakdownRequested, this, [this](int tariff) {
+        m_breakdown->showTariff(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult(), tariff);
+        present(m_breakdown.get(), m_results.get());
+    });
+    connect(m_results.get(), &Tform3::priced, this, [this] {
+        if (m_breakdown->isVisible())
+            m_breakdown->follow(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult());
+    });
     connect(m_chart.get(), &Tgraf::whatIfRequested, this, [this] { present(m_whatIf.get(), m_chart.get()); });
     connect(m_chart.get(), &Tgraf::helpRequested, this, [this] { present(m_chartHelp.get(), m_chart.get()); });
 }
@@ -102,13 +109,13 @@ void App::showChart() {
     present(m_chart.get(), m_results.get());
 }
 
-int runSazbar(int argc, char** argv) {
+int runSazbar(int argc, char** argv, sazbar::Language language) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sazbar 2000"));
     QApplication::setApplicationVersion(QStringLiteral("6.61"));
     // The main window ends the program, whatever other windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
-    App app;
+    App app(4000, language);
     app.start();
     return QApplication::exec();
 }

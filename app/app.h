@@ -3,12 +3,14 @@
 
 #include <QObject>
 #include <QString>
-#include <QTranslator>
 #include <memory>
+
+#include "app/language.h"
 
 class TForm1;
 class TForm2;
 class TForm4;
+class TRozpis;
 class Taktualizace;
 class Tcokdyby;
 class Tform3;
@@ -24,9 +26,10 @@ class App : public QObject {
     Q_OBJECT
 
 public:
-    // Needs a QApplication. Loads the Czech texts of Qt's own dialogs and
-    // creates every window; the splash's timer starts with it.
-    explicit App(int splashDelayMs = 4000);
+    // Needs a QApplication. Installs the texts of the language, its own and
+    // those of Qt's dialogs, and creates every window; the splash's timer
+    // starts with it.
+    explicit App(int splashDelayMs = 4000, sazbar::Language language = sazbar::Language::Czech);
     ~App() override;
 
     // Shows the splash; the main window follows when its time is up.
@@ -47,13 +50,14 @@ public:
     Tstartup& splash() { return *m_splash; }
     Taktualizace& updateWindow() { return *m_update; }
     Tnewversion& noticeWindow() { return *m_notice; }
+    TRozpis& breakdownWindow() { return *m_breakdown; }
 
 private:
     void showResults();
     void showChart();
     static void present(QWidget* w, const QWidget* opener);
 
-    QTranslator m_qtTexts;
+    sazbar::Translations m_texts;
     QString m_version;
     // All windows live until the program ends; they are only shown and hidden.
     std::unique_ptr<Tstartup> m_splash;
@@ -69,7 +73,8 @@ private:
     std::unique_ptr<Tnewversion> m_notice;
     std::unique_ptr<Taktualizace> m_update;
     std::unique_ptr<Tinfo> m_info;
+    std::unique_ptr<TRozpis> m_breakdown;
 };
 
 // QApplication, the windows, the event loop.
-int runSazbar(int argc, char** argv);
+int runSazbar(int argc, char** argv, sazbar::Language language);

@@ -5,6 +5,7 @@
 
 #include "bench/varied_profiles.h"
 #include "core/profile.h"
+#include "pricing/breakdown.h"
 #include "pricing/chart_order.h"
 #include "pricing/engine.h"
 
@@ -26,5 +27,30 @@ void BM_FullRun(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 BENCHMARK(BM_FullRun);
+
+// The breakdown of one tariff (the Individual, the longest) and of all 49.
+void BM_BreakdownOne(benchmark::State& state) {
+    const auto profiles = variedProfiles(1024);
+    const int individual = sazbar::tariffIndex("individual_wapmi");
+    sazbar::Breakdown b;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        sazbar::priceBreakdown(profiles[i++ & 1023], {}, individual, b);
+        benchmark::DoNotOptimize(b.items.data());
+    }
+}
+BENCHMARK(BM_BreakdownOne);
+
+void BM_BreakdownAll(benchmark::State& state) {
+    const auto profiles = variedProfiles(1024);
+    std::vector<sazbar::Breakdown> all(sazbar::kTariffCount);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const sazbar::Profile& p = profiles[i++ & 1023];
+        for (int t = 0; t < sazbar::kTariffCount; ++t) sazbar::priceBreakdown(p, {}, t, all[static_cast<std::size_t>(t)]);
+        benchmark::DoNotOptimize(all.data());
+    }
+}
+BENCHMARK(BM_BreakdownAll);
 
 }  // namespace

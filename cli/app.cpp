@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/breakdown_report.h"
 #include "cli/import_cmd.h"
 #include "cli/messages.h"
 #include "cli/profile_json.h"
@@ -48,6 +49,8 @@ constexpr std::string_view kUsage =
     "  --fixed-line          price the fixed line too (\"Vypočítat Český Telecom\")\n"
     "  --format FORMAT       table (default), json or csv; json (default) or csv with --batch\n"
     "  --hints               show every tariff's hints in the table\n"
+    "  --breakdown ID,...|all  the items of the named tariffs' prices instead of the\n"
+    "                        results (table, json or csv; amounts exact in json and csv)\n"
     "  --sweep GROUP         price the profile scaled from 0 to 300 % (calls, messages,\n"
     "                        data or all) and show where the cheapest tariff changes\n"
     "  --to PERCENT          largest factor of --sweep (default 300, at most 10000)\n"
@@ -103,6 +106,7 @@ struct Options {
     std::optional<std::array<int, kIntlRows>> countries;
     std::optional<unsigned> jobs;
     std::optional<std::vector<int>> columns;
+    std::optional<std::vector<int>> breakdown;
     SweepArgs sweep;
 };
 
@@ -191,6 +195,12 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
                 return "unknown column '" + bad +
                        "': use line, total_call_minutes, cheapest, cheapest_price, error or a tariff id";
             o.columns = std::move(columns);
+        } else if (arg == "--breakdown") {
+            std::string list, bad;
+            std::vector<int> tariffs;
+            if (!value(list)) return "--breakdown needs tariff ids or all";
+            if (!parseBreakdownList(list, tariffs, bad)) return "unknown tariff '" + bad + "' in --breakdown";
+            o.breakdown = std::move(tariffs);
         } else if (arg == "--hints" && noValue()) {
             o.hints = true;
         } else if (arg == "--direct-debit" && noValue()) {
@@ -215,6 +225,8 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
     }
     if (o.jobs && !o.batch) return "--jobs applies to --batch only";
     if (o.columns && !(o.batch && o.format == Format::Csv)) return "--columns applies to --batch --format csv only";
+    if (o.breakdown && o.batch) return "--breakdown applies to one profile, not to --batch";
+    if (o.breakdown && o.sweep.group) return "give one of --breakdown and --sweep";
     return checkSweepArgs(o.sweep, o.batch.has_value());
 }
 
@@ -241,8 +253,15 @@ int priceAndPrint(const Profile& profile, const RunFlags& flags, const Options& 
         return out ? status : reportWrite(err, errno ? errno : -1);
     }
     RunResult result;
-    runPricing(profile, {flags.directDebit, flags.fixedLine}, result);
     std::string text;
+    if (o.breakdown) {
+        appendBreakdowns(text, profile, {flags.directDebit, flags.fixedLine}, *o.breakdown, o.format);
+        errno = 0;
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        return out ? kExitOk : reportWrite(err, errno ? errno : -1);
+    }
+    runPricing(profile, {flags.directDebit, flags.fixedLine}, result);
     switch (o.format) {
         case Format::Table: appendTable(text, result, flags.fixedLine, o.hints); break;
         case Format::Json:

@@ -180,7 +180,7 @@ void appendJson(std::string& out, const RunResult& result, bool fixedLine) {
     std::size_t bound = 128;
     for (std::size_t i = 0; i < result.fields.size(); ++i) {
         const TariffResult& f = result.fields[i];
-        bound += prefixes[i].size() + kPerResult + RawWriter::stringBound(f.text) + RawWriter::stringBound(f.hint);
+        bound += prefixes[i].size() + kPerResult + RawWriter::stringBound(f.text()) + RawWriter::stringBound(f.hint);
     }
     static const auto chartIds = [] {
         std::array<std::string, kChartRecords> ids;
@@ -202,7 +202,7 @@ void appendJson(std::string& out, const RunResult& result, bool fixedLine) {
         else
             w.raw("null");
         w.raw(", \"text\": ");
-        w.string(f.text);
+        w.string(f.text());
         w.raw(", \"hint\": ");
         w.string(f.hint);
         w.raw(", \"unsupported\": ");
@@ -240,7 +240,7 @@ void appendCsv(std::string& out, const RunResult& result, bool fixedLine) {
         out += ',';
         if (f.priced) appendInt(out, f.price);
         out += ',';
-        appendCsvField(out, f.text);
+        appendCsvField(out, f.text());
         out += ',';
         appendBool(out, f.unsupported);
         out += ',';
@@ -355,7 +355,7 @@ void appendTable(std::string& out, const RunResult& result, bool fixedLine, bool
     std::size_t nameWidth = 0;
     for (const TariffInfo& t : kTariffs) nameWidth = std::max(nameWidth, displayWidth(t.name));
     std::size_t priceWidth = 0;
-    for (const TariffResult& f : result.fields) priceWidth = std::max(priceWidth, displayWidth(f.text));
+    for (const TariffResult& f : result.fields) priceWidth = std::max(priceWidth, displayWidth(f.text()));
 
     out += "Celkem za měsíc: ";
     appendInt(out, result.totalCallMinutes);
@@ -372,8 +372,8 @@ void appendTable(std::string& out, const RunResult& result, bool fixedLine, bool
             const TariffResult& f = result.fields[i];
             out += "  ";
             out += t.name;
-            pad(out, nameWidth - displayWidth(t.name) + 2 + priceWidth - displayWidth(f.text));
-            out += f.text;
+            pad(out, nameWidth - displayWidth(t.name) + 2 + priceWidth - displayWidth(f.text()));
+            out += f.text();
             out += " Kč";
             const std::vector<std::string_view> lines = hintLines(f.hint);
             if (f.cheapest) out += "  ◄ nejlevnější";

@@ -27,7 +27,9 @@ bool isCallMinutesBox(int n) {
 
 BoxTexts withoutNegativeCounts(BoxTexts boxes) {
     for (std::string& text : boxes)
-        if (textToInt(text) < 0) text = "0";
+        // assign(count, char) rather than = "0": GCC 12 warns falsely
+        // (-Wrestrict) on the inlined copy of a literal here.
+        if (textToInt(text) < 0) text.assign(1, '0');
     return boxes;
 }
 

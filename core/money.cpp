@@ -33,7 +33,7 @@ bool fitsInt64(i128 v) {
 
 // Compares a/b with c/d for 0 <= a < b and 0 <= c < d without overflow,
 // by comparing the continued-fraction expansions.
-int compareFractions(i128 a, i128 b, i128 c, i128 d) {
+int compareProperFractions(i128 a, i128 b, i128 c, i128 d) {
     bool flipped = false;
     for (;;) {
         if (a == 0 || c == 0) {
@@ -57,12 +57,8 @@ int compareFractions(i128 a, i128 b, i128 c, i128 d) {
 
 }  // namespace
 
-Money Money::scaled(i128 milli, Share s) {
+Money Money::scaledFraction(i128 milli, Share s) {
     Money r;
-    if (s.den == 1) {
-        r.m_ = milli * s.num;
-        return r;
-    }
     const i128 n = milli * s.num;
     if (fitsInt64(n)) {
         // Fast path for ordinary amounts.
@@ -81,9 +77,7 @@ Money Money::scaled(i128 milli, Share s) {
     return r;
 }
 
-Money& Money::operator+=(const Money& o) {
-    m_ += o.m_;
-    if (o.fn_ == 0) return *this;
+Money& Money::addFraction(const Money& o) {
     if (fn_ == 0) {
         fn_ = o.fn_;
         fd_ = o.fd_;
@@ -111,13 +105,12 @@ Money& Money::operator+=(const Money& o) {
     return *this;
 }
 
-int Money::compare(const Money& a, const Money& b) {
-    if (a.m_ != b.m_) return a.m_ < b.m_ ? -1 : 1;
+int Money::compareFractions(const Money& a, const Money& b) {
     if (a.fd_ == b.fd_) return a.fn_ == b.fn_ ? 0 : (a.fn_ < b.fn_ ? -1 : 1);
-    return compareFractions(a.fn_, a.fd_, b.fn_, b.fd_);
+    return compareProperFractions(a.fn_, a.fd_, b.fn_, b.fd_);
 }
 
-std::int64_t Money::truncCrowns() const {
+std::int64_t Money::truncCrownsSlow() const {
     // The value lies in [m, m + 1) thousandths; it is m exactly when fn == 0.
     if (fitsInt64(m_) && m_ > std::numeric_limits<std::int64_t>::min()) {
         const auto m = static_cast<std::int64_t>(m_);

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 namespace sazbar {
 
@@ -70,9 +71,15 @@ public:
     }
 
     // milli * share, exactly.
-    static Money scaled(i128 milli, Share s);
+    static Money scaled(i128 milli, Share s) {
+        if (s.den == 1) return Money::milli(milli * s.num);
+        return scaledFraction(milli, s);
+    }
 
-    Money& operator+=(const Money& o);
+    Money& operator+=(const Money& o) {
+        m_ += o.m_;
+        return o.fn_ == 0 ? *this : addFraction(o);
+    }
     Money& operator+=(i128 milli) {
         m_ += milli;
         return *this;
@@ -81,7 +88,11 @@ public:
     friend Money operator+(Money a, i128 milli) { return a += milli; }
 
     // -1, 0, 1 as a is below, equal to or above b.
-    static int compare(const Money& a, const Money& b);
+    static int compare(const Money& a, const Money& b) {
+        if (a.m_ != b.m_) return a.m_ < b.m_ ? -1 : 1;
+        if (a.fn_ == b.fn_ && a.fd_ == b.fd_) return 0;
+        return compareFractions(a, b);
+    }
     friend bool operator<(const Money& a, const Money& b) { return compare(a, b) < 0; }
     friend bool operator>(const Money& a, const Money& b) { return compare(a, b) > 0; }
     friend bool operator<=(const Money& a, const Money& b) { return compare(a, b) <= 0; }
@@ -89,7 +100,11 @@ public:
     friend bool operator==(const Money& a, const Money& b) { return compare(a, b) == 0; }
 
     // Whole crowns, truncated toward zero, saturated to 64 bits.
-    std::int64_t truncCrowns() const;
+    std::int64_t truncCrowns() const {
+        // A value in [m, m + 1) thousandths with m >= 0 truncates as m does.
+        if (m_ >= 0 && m_ <= i128{std::numeric_limits<std::int64_t>::max()}) return static_cast<std::int64_t>(m_) / 1000;
+        return truncCrownsSlow();
+    }
 
     // Whole thousandths below the value, and the exact remainder fraction
     // num/den in [0, 1) of a thousandth.
@@ -101,6 +116,14 @@ public:
     double approx() const;
 
 private:
+    // The out-of-line parts: scaling by a share of den > 1, adding a fraction to the held amount (m_ already
+    // summed), ordering two amounts of equal millis, and truncating amounts
+    // that are negative or beyond 64 bits.
+    static Money scaledFraction(i128 milli, Share s);
+    Money& addFraction(const Money& o);
+    static int compareFractions(const Money& a, const Money& b);
+    std::int64_t truncCrownsSlow() const;
+
     i128 m_ = 0;
     i128 fn_ = 0;  // 0 <= fn_ < fd_
     i128 fd_ = 1;

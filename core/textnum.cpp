@@ -4,12 +4,6 @@
 
 namespace sazbar {
 
-std::int32_t saturate32(std::int64_t value) noexcept {
-    constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
-    constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(value < lo ? lo : (value > hi ? hi : value));
-}
-
 std::int32_t textToInt(std::string_view text) noexcept {
     std::size_t i = 0;
     const std::size_t n = text.size();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,13 @@ std::int32_t textToInt(std::string_view text) noexcept;
 // Truncates toward zero to a 32-bit integer (saturating) and writes plain
 // decimal, "-" for negatives, no separators.
 std::string intToText(std::int64_t value);
-std::int32_t saturate32(std::int64_t value) noexcept;
+
+// Clamps to the 32-bit range.
+constexpr std::int32_t saturate32(std::int64_t value) noexcept {
+    constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(value < lo ? lo : (value > hi ? hi : value));
+}
 
 // Value of a decimal (or, when `hex`, hexadecimal) digit, or -1.
 constexpr int digitValue(char c, bool hex) noexcept {

@@ -1,7 +1,6 @@
 #include "pricing/engine.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/textnum.h"
 #include "pricing/marks.h"
@@ -88,25 +87,6 @@ const TariffResult& RunResult::operator[](std::string_view id) const {
     return fields.at(static_cast<std::size_t>(i < 0 ? kTariffCount : i));
 }
 
-void writePrice(TariffResult& field, const Money& price) {
-    field.priced = true;
-    field.price = saturate32(price.truncCrowns());
-    // Plain decimal, written backwards into a small buffer; the field's string
-    // keeps its storage from run to run.
-    char buf[12];
-    char* p = buf + sizeof buf;
-    const bool negative = field.price < 0;
-    std::uint32_t v = negative ? 0u - static_cast<std::uint32_t>(field.price) : static_cast<std::uint32_t>(field.price);
-    do {
-        *--p = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    if (negative) *--p = '-';
-    const auto n = static_cast<std::size_t>(buf + sizeof buf - p);
-    field.text.resize(n);
-    std::memcpy(field.text.data(), p, n);
-}
-
 void runPricing(const Profile& profile, const RunOptions& options, RunResult& out) {
     const Usage u = aggregate(profile);
     out.totalCallMinutes = u.totalCallMinutes;
@@ -120,8 +100,6 @@ void runPricing(const Profile& profile, const RunOptions& options, RunResult& ou
     priceEurotel(u, all.subspan(kFirstEurotel, kFirstOskar - kFirstEurotel));
     priceOskar(u, options, all.subspan(kFirstOskar, kTelecomIndex - kFirstOskar));
     priceFixedLine(u, out.fields[kTelecomIndex]);
-    for (TariffResult& f : out.fields)
-        if (!f.priced) f.text = "xx";
     // The run ends with the cheapest mark; the unsupported check follows and the
     // window marks the cheapest once more. Only fields that never take part in
     // the mark can become unsupported, so one mark after the check is the same.

@@ -38,11 +38,13 @@ inline constexpr std::string_view kLineBreak = "\n\r";
 struct TariffResult {
     bool priced = false;
     std::int32_t price = 0;  // whole crowns as shown (truncated, saturated)
-    std::string text = "xx";
     std::string hint;
     bool unsupported = false;  // shown on the tooltip background
     bool cheapest = false;     // shown in red
 
+    // The field's text: the price in plain decimal, or "xx" when not priced.
+    // Made on demand, so a run that only compares prices formats nothing.
+    std::string text() const { return priced ? std::to_string(price) : std::string("xx"); }
     // The field's text read back with the text-to-integer rule: the price, or 0
     // for a field not priced ("xx").
     std::int32_t shownValue() const { return priced ? price : 0; }

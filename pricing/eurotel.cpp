@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "pricing/eurotel_individual.h"
+#include "pricing/eurotel_items.h"
 #include "pricing/tariff_common.h"
 
 namespace sazbar {
@@ -58,27 +59,56 @@ constexpr std::array<std::string_view, 5> kDataHints = {
 };
 constexpr std::string_view kTopSmsHint = "+ příplatek Top SMS\n\r";
 
-// The same for every member: the five data options D0..D4 (milli).
+constexpr std::array<std::string_view, 5> kDataLabels = {
+    "Bez datového příplatku (Eurotel WAP MMS)", "Příplatek Data", "Příplatek Data Plus", "Příplatek DATA Nonstop",
+    "Příplatek DATA Nonstop II",
+};
+
+// Data option D0..D4 (milli): the same for every member.
+template <class K>
+std::int64_t dataOption(const EurotelSums& s, int i, K& k) {
+    const std::int64_t data = s.data, gw = s.gprsWap, gi = s.gprsNet;
+    const std::int64_t wapCost = s.wap * 3.21_kc;
+    k.item(ItemKind::Data, s.wap, "min", 3.21_kc, "WAP");
+    if (i == 0) {
+        k.item(ItemKind::Data, data, "min", 5.95_kc, "Data (CSD)");
+        k.item(ItemKind::Data, gw, "kB", 0.24_kc, "GPRS WAP");
+        k.item(ItemKind::Data, gi, "kB", 0.238_kc, "GPRS internet");
+        return data * 5.95_kc + gw * 0.24_kc + gi * 0.238_kc + wapCost;
+    }
+    const std::int64_t dataCsd = data * 2.38_kc + wapCost;
+    k.item(ItemKind::Data, data, "min", 2.38_kc, "Data (CSD)");
+    const std::int64_t fee = i == 1 ? 232.05_kc : i == 2 ? 355.81_kc : i == 3 ? 772.31_kc : 832_kc;
+    k.lump(ItemKind::Package, milliMoney(fee), kDataLabels[static_cast<std::size_t>(i)]);
+    if (i == 1) {
+        k.item(ItemKind::Data, gw, "kB", 0.24_kc, "GPRS WAP");
+        k.item(ItemKind::Data, gi, "kB", 0.036_kc, "GPRS internet");
+        return dataCsd + gw * 0.24_kc + gi * 0.036_kc + fee;
+    }
+    if (i == 2) {
+        k.item(ItemKind::Data, gw, "kB", 0.24_kc, "GPRS WAP");
+        k.item(ItemKind::Data, gi > 20000 ? gi - 20000 : 0, "kB", 0.003_kc, "GPRS internet nad 20000 kB");
+        return dataCsd + gw * 0.24_kc + (gi > 20000 ? (gi - 20000) * 0.003_kc : 0) + fee;
+    }
+    k.item(ItemKind::Data, gw, "kB", 0.7_kc, "GPRS WAP");
+    return dataCsd + fee + gw * 0.7_kc;
+}
+
 struct DataOptions {
     std::array<std::int64_t, 5> cost;
 };
 
 DataOptions dataOptions(const EurotelSums& s) {
-    const std::int64_t data = s.data, gw = s.gprsWap, gi = s.gprsNet;
-    const std::int64_t wapCost = s.wap * 3.21_kc;
-    const std::int64_t dataCsd = data * 2.38_kc + wapCost;
-    return {{
-        data * 5.95_kc + gw * 0.24_kc + gi * 0.238_kc + wapCost,
-        dataCsd + gw * 0.24_kc + gi * 0.036_kc + 232.05_kc,
-        dataCsd + gw * 0.24_kc + (gi > 20000 ? (gi - 20000) * 0.003_kc : 0) + 355.81_kc,
-        dataCsd + 772.31_kc + gw * 0.7_kc,
-        dataCsd + 832_kc + gw * 0.7_kc,
-    }};
+    NoItems none;
+    return {{dataOption(s, 0, none), dataOption(s, 1, none), dataOption(s, 2, none), dataOption(s, 3, none),
+             dataOption(s, 4, none)}};
 }
 
-void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOptions& d, TariffResult& out) {
+template <class K>
+void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOptions& d, TariffResult& out, K& k) {
     // Steps 1-2: calls (one rate for all bands) and the voice mailbox.
     const std::int64_t calls = (s.fixed + s.tm + s.osk) * t.rateOther + s.et * t.rateEurotel + s.vm * 2.38_kc;
+    eurotelCallItems(k, s, t.rateOther, t.rateEurotel, 2.38_kc);
     // Step 3: fractions.
     const std::int64_t T = s.T;
     Share paid = kWholeShare;
@@ -95,42 +125,77 @@ void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOpti
     for (int i = 1; i < 5; ++i)
         if (D[i] < bestData) bestData = D[i];
     // Step 6: Nonstop II correction, compared exactly.
-    if (bestData == D[3] && Money::scaled(calls, paid) + D[3] > Money::scaled(calls, paidNonstopII) + D[4])
-        bestData = D[4];
+    if (bestData == D[3]) {
+        const Money nonstop = Money::scaled(calls, paid) + D[3];
+        const Money nonstopII = Money::scaled(calls, paidNonstopII) + D[4];
+        if (nonstop > nonstopII) bestData = D[4];
+        if constexpr (K::on) {
+            k.choice("DATA Nonstop II (", Num{kNonstopIIMinutes}, " volných minut navíc): volání a data");
+            k.option(nonstop, bestData != D[4], "DATA Nonstop");
+            k.option(nonstopII, bestData == D[4], "DATA Nonstop II");
+        }
+    }
     // Step 7: every option at the best cost appends its line; the last one
     // found sets the fraction.
     Share chosen = paid;
+    int chosenIndex = 0;
     for (int i = 0; i < 5; ++i) {
         if (D[i] != bestData) continue;
         out.hint += kDataHints[static_cast<std::size_t>(i)];
         chosen = i == 4 ? paidNonstopII : paid;
+        chosenIndex = i;
     }
+    if constexpr (K::on) {
+        k.choice("Datový příplatek");
+        for (int i = 0; i < 5; ++i) k.option(milliMoney(D[i]), i == chosenIndex, kDataLabels[static_cast<std::size_t>(i)]);
+        dataOption(s, chosenIndex, k);
+    }
+    freeMinutes(k, calls, chosen, t.included + (chosenIndex == 4 ? kNonstopIIMinutes : 0), T, "Volné minuty");
     // Step 8.
     Money price = Money::scaled(calls, chosen);
     std::int64_t rest = t.fee + bestData;
+    k.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
     // Steps 9-10: SMS and the Top SMS add-on.
     const std::int64_t S = s.sms;
     const std::int64_t beyond = (S - t.freeSms) * t.smsRate;
+    const std::int64_t topExtra = S > t.freeSms + kTopSmsCount ? S - (t.freeSms + kTopSmsCount) : 0;
+    if constexpr (K::on) {
+        k.choice("Příplatek Top SMS (", Num{kTopSmsCount}, " SMS)");
+        k.option(milliMoney(S > t.freeSms ? beyond : 0), !(beyond > kTopSms), "bez příplatku");
+        k.option(milliMoney(kTopSms + topExtra * t.smsRate), beyond > kTopSms, "s příplatkem Top SMS");
+    }
     if (beyond > kTopSms) {
         rest += kTopSms;
         if (S > t.freeSms + kTopSmsCount) rest += (S - (t.freeSms + kTopSmsCount)) * t.smsRate;
         out.hint += kTopSmsHint;
+        k.lump(ItemKind::Package, milliMoney(kTopSms), "Příplatek Top SMS");
+        k.item(ItemKind::Message, topExtra, "SMS", t.smsRate, "SMS nad ", Num{t.freeSms + kTopSmsCount},
+               " (Top SMS a volné SMS)");
     } else if (S > t.freeSms) {
         rest += beyond;
+        if (t.freeSms > 0) {
+            k.item(ItemKind::Message, S - t.freeSms, "SMS", t.smsRate, "SMS nad ", Num{t.freeSms}, " volných");
+        } else {
+            k.item(ItemKind::Message, S, "SMS", t.smsRate, "SMS");
+        }
     }
     // Steps 11-12: MMS and international calls.
     rest += s.mms * 9.28_kc;
+    k.item(ItemKind::Message, s.mms, "MMS", 9.28_kc, "MMS");
     rest += eurotelIntlCost(s, t.rateOther);
+    eurotelIntlItems(k, s, t.rateOther);
     price += rest;
-    writePrice(out, price);
+    finishPrice(k, out, price);
 }
 
 // ---------------------------------------------------------------------------
 // SMS/Data, GO and Tip.
 
+constexpr std::int64_t kTipNetCallRates[3] = {9.64_kc, 15.74_kc, 23.18_kc};
+
 // NetCall rates of SMS/Data and the Tip tariffs.
 std::int64_t tipNetCall(const EurotelSums& s) {
-    return s.netCall[0] * 9.64_kc + s.netCall[1] * 15.74_kc + s.netCall[2] * 23.18_kc;
+    return s.netCall[0] * kTipNetCallRates[0] + s.netCall[1] * kTipNetCallRates[1] + s.netCall[2] * kTipNetCallRates[2];
 }
 
 // Standard-zone international calls of SMS/Data and the Tip tariffs: peak
@@ -140,16 +205,42 @@ std::int64_t tipIntl(const EurotelSums& s, std::int64_t peakBase, std::int64_t o
     return s.intlPeak * peakBase + (s.intlAfternoon + s.intlEveningWeekend) * offBase + s.tipSurcharges;
 }
 
-void priceSmsData(const EurotelSums& s, TariffResult& out) {
+template <class K>
+void tipIntlItems(K& k, const EurotelSums& s, std::int64_t peakBase, std::int64_t offBase) {
+    if constexpr (K::on) {
+        if (s.internetCalls) {
+            netCallItems(k, s, kTipNetCallRates);
+            return;
+        }
+        for (int z = 1; z <= 6; ++z) {
+            const std::int64_t peak = k.u.zoneBand(EtStandard, z, 0);
+            const std::int64_t off = k.u.zoneBand(EtStandard, z, 1) + k.u.zoneBand(EtStandard, z, 2);
+            k.item(ItemKind::International, peak, "min", peakBase + kEtTipSurcharge[z - 1], "Volání do zahraničí, zóna ",
+                   Num{z}, ", Špička");
+            k.item(ItemKind::International, off, "min", offBase + kEtTipSurcharge[z - 1], "Volání do zahraničí, zóna ",
+                   Num{z}, ", mimo špičku");
+        }
+    }
+}
+
+template <class K>
+void priceSmsData(const EurotelSums& s, TariffResult& out, K& k) {
     std::int64_t c = s.day * 18.3_kc + s.night * 6.1_kc;
+    k.item(ItemKind::Call, s.day, "min", 18.3_kc, "Volání, Špička a Odpoledne");
+    k.item(ItemKind::Call, s.night, "min", 6.1_kc, "Volání, Večer a Víkend");
     c += s.vm * 2.44_kc + 205_kc;
+    k.item(ItemKind::Call, s.vm, "min", 2.44_kc, "Hlasová schránka");
+    k.lump(ItemKind::Fee, milliMoney(205_kc), "Měsíční poplatek");
     c += s.dataDay * 2.1_kc + s.dataNight * 2.44_kc;
+    k.item(ItemKind::Data, s.dataDay, "min", 2.1_kc, "Data (CSD), Špička a Odpoledne");
+    k.item(ItemKind::Data, s.dataNight, "min", 2.44_kc, "Data (CSD), Večer a Víkend");
     // SMS: e = E / S and o = O / S are exact; the terms that carry them are
     // summed into one numerator over S (128 bits: it is a product of counts).
     Money sms;
     const std::int64_t E = s.smsEt, O = s.smsTm + s.smsOsk, S = E + O;
     if (S > 0 && S <= 40) {
         c += S * 1.83_kc;
+        k.item(ItemKind::Message, S, "SMS", 1.83_kc, "SMS");
     } else if (S > 40) {
         const i128 tier1 = E * 1.34_kc + O * 1.83_kc;  // S x the per-message rate of each tier
         const i128 tier2 = E * 1.1_kc + O * 1.83_kc;
@@ -164,11 +255,26 @@ void priceSmsData(const EurotelSums& s, TariffResult& out) {
         }
         c += 63.6_kc;
         sms = Money::scaled(num, Share{1, S});
+        if constexpr (K::on) {
+            // The tiers apart: each is its count at the Eurotel and other
+            // networks' rates in the proportion of the SMS sent to each.
+            k.lump(ItemKind::Message, milliMoney(63.6_kc), "SMS, prvních 40");
+            const i128 n1 = (S <= 800 ? S : 800) - 40, n2 = S <= 800 ? 0 : (S <= 8000 ? S : 8000) - 800,
+                       n3 = S <= 8000 ? 0 : S - 8000;
+            k.lump(ItemKind::Message, Money::scaled(n1 * tier1, Share{1, S}), "SMS 41. až 800. (", Num{static_cast<std::int64_t>(n1)}, " SMS)");
+            k.lump(ItemKind::Message, Money::scaled(n2 * tier2, Share{1, S}), "SMS 801. až 8000. (", Num{static_cast<std::int64_t>(n2)}, " SMS)");
+            k.lump(ItemKind::Message, Money::scaled(n3 * tier3, Share{1, S}), "SMS od 8001. (", Num{static_cast<std::int64_t>(n3)}, " SMS)");
+        }
     }
     c += s.wap * 3.29_kc + s.mms * 9.5_kc;
+    k.item(ItemKind::Data, s.wap, "min", 3.29_kc, "WAP");
+    k.item(ItemKind::Message, s.mms, "MMS", 9.5_kc, "MMS");
     c += s.gprsWap * 0.49_kc + s.gprsNet * 0.037_kc;
+    k.item(ItemKind::Data, s.gprsWap, "kB", 0.49_kc, "GPRS WAP");
+    k.item(ItemKind::Data, s.gprsNet, "kB", 0.037_kc, "GPRS internet");
     c += s.internetCalls ? tipNetCall(s) : tipIntl(s, 18.3_kc, 6.1_kc);
-    writePrice(out, sms + c);
+    tipIntlItems(k, s, 18.3_kc, 6.1_kc);
+    finishPrice(k, out, sms + c);
 }
 
 struct GoTariff {
@@ -185,17 +291,34 @@ constexpr std::array<GoTariff, 3> kGo = {{
     {{7.5_kc, 7.5_kc, 7.5_kc, 7.5_kc}, {7.5_kc, 7.5_kc, 7.5_kc, 7.5_kc}, 2_kc, 2.8_kc},
 }};
 
-void priceGo(const EurotelSums& s, const GoTariff& t, TariffResult& out) {
+template <class K>
+void priceGo(const EurotelSums& s, const GoTariff& t, TariffResult& out, K& k) {
     std::int64_t c = 0;
-    for (std::size_t n = 0; n < 4; ++n) c += s.peakBy[n] * t.peak[n] + s.otherBy[n] * t.other[n];
-    c += s.sms * t.sms + s.mms * 9.5_kc + s.wap * 2.95_kc + s.vm * t.voiceMail + s.data * 6.4_kc;
-    c += s.gprsWap * 0.25_kc + s.gprsNet * 0.06_kc;
-    if (!s.internetCalls) {
-        c += s.go[0] * 18.2_kc + s.go[1] * 29.6_kc + s.go[2] * 59_kc + s.go[3] * 112.2_kc;
-    } else {
-        c += s.netCall[0] * 9.4_kc + s.netCall[1] * 15.4_kc + s.netCall[2] * 22.6_kc;
+    for (std::size_t n = 0; n < 4; ++n) {
+        c += s.peakBy[n] * t.peak[n] + s.otherBy[n] * t.other[n];
+        k.item(ItemKind::Call, s.peakBy[n], "min", t.peak[n], kNetworkLabel[n], ", Špička");
+        k.item(ItemKind::Call, s.otherBy[n], "min", t.other[n], kNetworkLabel[n], ", mimo špičku");
     }
-    writePrice(out, Money::milli(c));
+    c += s.sms * t.sms + s.mms * 9.5_kc + s.wap * 2.95_kc + s.vm * t.voiceMail + s.data * 6.4_kc;
+    k.item(ItemKind::Message, s.sms, "SMS", t.sms, "SMS");
+    k.item(ItemKind::Message, s.mms, "MMS", 9.5_kc, "MMS");
+    k.item(ItemKind::Data, s.wap, "min", 2.95_kc, "WAP");
+    k.item(ItemKind::Call, s.vm, "min", t.voiceMail, "Hlasová schránka");
+    k.item(ItemKind::Data, s.data, "min", 6.4_kc, "Data (CSD)");
+    c += s.gprsWap * 0.25_kc + s.gprsNet * 0.06_kc;
+    k.item(ItemKind::Data, s.gprsWap, "kB", 0.25_kc, "GPRS WAP");
+    k.item(ItemKind::Data, s.gprsNet, "kB", 0.06_kc, "GPRS internet");
+    static constexpr std::int64_t kGoZones[4] = {18.2_kc, 29.6_kc, 59_kc, 112.2_kc};
+    static constexpr std::int64_t kGoNetCall[3] = {9.4_kc, 15.4_kc, 22.6_kc};
+    if (!s.internetCalls) {
+        c += s.go[0] * kGoZones[0] + s.go[1] * kGoZones[1] + s.go[2] * kGoZones[2] + s.go[3] * kGoZones[3];
+        for (int z = 0; z < 4; ++z)
+            k.item(ItemKind::International, s.go[z], "min", kGoZones[z], "Volání do zahraničí, zóna ", Num{z + 1});
+    } else {
+        c += s.netCall[0] * kGoNetCall[0] + s.netCall[1] * kGoNetCall[1] + s.netCall[2] * kGoNetCall[2];
+        netCallItems(k, s, kGoNetCall);
+    }
+    finishPrice(k, out, Money::milli(c));
 }
 
 struct TipTariff {
@@ -213,14 +336,40 @@ constexpr std::array<TipTariff, 3> kTip = {{
     {172.55_kc, 20, 5.36_kc, 5.36_kc, 2.02_kc},
 }};
 
-void priceTip(const EurotelSums& s, const TipTariff& t, TariffResult& out) {
+template <class K>
+void priceTip(const EurotelSums& s, const TipTariff& t, TariffResult& out, K& k) {
     const std::int64_t calls = s.day * t.peakRate + s.night * t.offRate;
+    k.item(ItemKind::Call, s.day, "min", t.peakRate, "Volání, Špička a Odpoledne");
+    k.item(ItemKind::Call, s.night, "min", t.offRate, "Volání, Večer a Víkend");
+    if (t.included > 0) freeMinutes(k, calls, paidShare(s.T, t.included), t.included, s.T, "Volné minuty");
     Money price = t.included > 0 ? Money::scaled(calls, paidShare(s.T, t.included)) : Money::milli(calls);
     std::int64_t rest = t.fee + s.sms * t.sms;
+    k.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
+    k.item(ItemKind::Message, s.sms, "SMS", t.sms, "SMS");
     // Afternoon international minutes take the off-peak base.
     rest += s.internetCalls ? tipNetCall(s) : tipIntl(s, t.peakRate, t.offRate);
+    tipIntlItems(k, s, t.peakRate, t.offRate);
     price += rest;
-    writePrice(out, price);
+    finishPrice(k, out, price);
+}
+
+// One Eurotel tariff by its index in the block.
+template <class K>
+void priceOne(const EurotelSums& s, const DataOptions& data, int i, TariffResult& out, K& k) {
+    const auto n = static_cast<std::size_t>(i);
+    if (i < 14) {
+        priceStandard(s, kStandard[n], data, out, k);
+    } else if (i == 14) {
+        const IndividualChoice individual = chooseIndividual(s, k);
+        writeIndividualHint(individual.config, out.hint);
+        finishPrice(k, out, individual.price);
+    } else if (i == 15) {
+        priceSmsData(s, out, k);
+    } else if (i < 19) {
+        priceGo(s, kGo[n - 16], out, k);
+    } else {
+        priceTip(s, kTip[n - 19], out, k);
+    }
 }
 
 }  // namespace
@@ -254,9 +403,9 @@ EurotelSums eurotelSums(const Usage& u) {
 
     // Surcharges of zones 1..6: the standard members have a peak and an
     // off-peak one; SMS/Data and Tip one per zone for all bands.
-    static constexpr std::int64_t kPeak[6] = {12.58_kc, 20.56_kc, 30.48_kc, 38.09_kc, 50.78_kc, 76.18_kc};
-    static constexpr std::int64_t kOff[6] = {12.27_kc, 20.05_kc, 29.73_kc, 37.15_kc, 49.53_kc, 74.3_kc};
-    static constexpr std::int64_t kTipSur[6] = {12.58_kc, 20.56_kc, 30.48_kc, 38.09_kc, 50.78_kc, 76.18_kc};
+    const auto& kPeak = kEtPeakSurcharge;
+    const auto& kOff = kEtOffSurcharge;
+    const auto& kTipSur = kEtTipSurcharge;
     for (int z = 1; z <= 6; ++z) {
         const std::int64_t peak = u.zoneBand(EtStandard, z, 0);
         const std::int64_t aft = u.zoneBand(EtStandard, z, 1);
@@ -279,15 +428,21 @@ void priceEurotel(const Usage& u, std::span<TariffResult> out) {
     assert(out.size() == 22);
     const EurotelSums s = eurotelSums(u);
     const DataOptions data = dataOptions(s);
-    for (std::size_t i = 0; i < kStandard.size(); ++i) priceStandard(s, kStandard[i], data, out[i]);
+    NoItems none;
+    for (std::size_t i = 0; i < kStandard.size(); ++i) priceStandard(s, kStandard[i], data, out[i], none);
 
     const IndividualChoice individual = chooseIndividual(s);
     writeIndividualHint(individual.config, out[14].hint);
     writePrice(out[14], individual.price);
 
-    priceSmsData(s, out[15]);
-    for (std::size_t i = 0; i < kGo.size(); ++i) priceGo(s, kGo[i], out[16 + i]);
-    for (std::size_t i = 0; i < kTip.size(); ++i) priceTip(s, kTip[i], out[19 + i]);
+    priceSmsData(s, out[15], none);
+    for (std::size_t i = 0; i < kGo.size(); ++i) priceGo(s, kGo[i], out[16 + i], none);
+    for (std::size_t i = 0; i < kTip.size(); ++i) priceTip(s, kTip[i], out[19 + i], none);
+}
+
+void itemiseEurotel(const Usage& u, int index, TariffResult& out, Itemiser& k) {
+    const EurotelSums s = eurotelSums(u);
+    priceOne(s, dataOptions(s), index, out, k);
 }
 
 }  // namespace sazbar

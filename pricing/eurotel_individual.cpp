@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "pricing/eurotel_items.h"
 #include "pricing/tariff_common.h"
 
 namespace sazbar {
@@ -34,6 +35,32 @@ int firstCheapest(const std::array<IndividualPackage, N>& list, std::int64_t use
         }
     }
     return best;
+}
+
+// The alternatives of one package part and, when `itemise`, the items of the
+// chosen package: its fee and the units beyond its free ones.
+template <class K, std::size_t N>
+void packageItems(K& k, const std::array<IndividualPackage, N>& list, int chosen, std::int64_t used,
+                  std::int64_t rate, ItemKind kind, std::string_view what, std::string_view unit, bool itemise) {
+    if constexpr (K::on) {
+        k.choice("Balíček ", what);
+        for (std::size_t i = 0; i < N; ++i) {
+            const Money cost = milliMoney(packageCost(list[i], used, rate));
+            if (i == 0) {
+                k.option(cost, static_cast<int>(i) == chosen, "bez balíčku");
+            } else {
+                k.option(cost, static_cast<int>(i) == chosen, "balíček ", Num{list[i].free}, " ", unit);
+            }
+        }
+        if (!itemise) return;
+        const IndividualPackage& p = list[static_cast<std::size_t>(chosen)];
+        if (p.free == 0) {
+            k.item(kind, used > 0 ? used : 0, unit, rate, what);
+        } else {
+            k.lump(ItemKind::Package, milliMoney(p.fee), "Balíček ", what, " (", Num{p.free}, " ", unit, ")");
+            k.item(kind, used > p.free ? used - p.free : 0, unit, rate, what, " nad ", Num{p.free}, " ", unit);
+        }
+    }
 }
 
 // Paid share of the call cost with F free minutes; without free minutes every
@@ -72,7 +99,10 @@ struct Buffer {
 // first minimal index. NONSTOP is the last data choice, so it wins only when
 // strictly cheaper than the best package triple. The minutes part is compared
 // exactly (see below), so equal costs with a fractional share still tie.
-IndividualChoice chooseIndividual(const EurotelSums& s) {
+namespace {
+
+template <class K>
+IndividualChoice choose(const EurotelSums& s, K& k) {
     IndividualChoice r;
     IndividualConfig& c = r.config;
 
@@ -97,11 +127,29 @@ IndividualChoice chooseIndividual(const EurotelSums& s) {
     }
     const IndividualPackage& minutes = L.minutes[static_cast<std::size_t>(c.minutes)];
     const Money minutesCost = Money::scaled(calls, minuteShare(T, minutes.free)) + minutes.fee;
+    if constexpr (K::on) {
+        k.lump(ItemKind::Fee, milliMoney(L.baseFee), "Základní měsíční poplatek");
+        eurotelCallItems(k, s, L.rateOther, L.rateEurotel, L.rateVoiceMail);
+        k.lump(ItemKind::Package, milliMoney(minutes.fee), "Balíček volných minut (", Num{minutes.free}, " min)");
+        freeMinutes(k, calls, minuteShare(T, minutes.free), minutes.free, T, "Volné minuty");
+        k.choice("Balíček volných minut (poplatek a placené volání)");
+        for (std::size_t i = 0; i < L.minutes.size(); ++i) {
+            const IndividualPackage& p = L.minutes[i];
+            const Money cost = Money::scaled(calls, minuteShare(T, p.free)) + p.fee;
+            if (i == 0) {
+                k.option(cost, static_cast<int>(i) == c.minutes, "bez balíčku");
+            } else {
+                k.option(cost, static_cast<int>(i) == c.minutes, "balíček ", Num{p.free}, " min");
+            }
+        }
+    }
 
     // Messages.
     std::int64_t smsCost = 0, mmsCost = 0;
     c.sms = firstCheapest(L.sms, s.sms, L.smsRate, smsCost);
     c.mms = firstCheapest(L.mms, s.mms, L.mmsRate, mmsCost);
+    packageItems(k, L.sms, c.sms, s.sms, L.smsRate, ItemKind::Message, "SMS", "SMS", true);
+    packageItems(k, L.mms, c.mms, s.mms, L.mmsRate, ItemKind::Message, "MMS", "MMS", true);
 
     // Data: the first cheapest triple, then NONSTOP when strictly cheaper.
     std::int64_t wapCost = 0, csdCost = 0, netCost = 0;
@@ -109,11 +157,23 @@ IndividualChoice chooseIndividual(const EurotelSums& s) {
     c.csd = firstCheapest(L.csd, s.data, L.csdRate, csdCost);
     c.gprsNet = firstCheapest(L.gprsNet, s.gprsNet, L.gprsNetRate, netCost);
     std::int64_t dataCost = wapCost + csdCost + netCost;
-    if (L.dataNonstop < dataCost) {
+    const bool nonstop = L.dataNonstop < dataCost;
+    packageItems(k, L.gprsWap, c.gprsWap, s.gprsWap, L.gprsWapRate, ItemKind::Data, "GPRS WAP", "kB", !nonstop);
+    packageItems(k, L.csd, c.csd, s.data, L.csdRate, ItemKind::Data, "data (CSD)", "min", !nonstop);
+    packageItems(k, L.gprsNet, c.gprsNet, s.gprsNet, L.gprsNetRate, ItemKind::Data, "GPRS internet", "kB", !nonstop);
+    if constexpr (K::on) {
+        k.choice("Datové balíčky, nebo Příplatek Data NONSTOP");
+        k.option(milliMoney(dataCost), !nonstop, "nejlevnější datové balíčky");
+        k.option(milliMoney(L.dataNonstop), nonstop, "Příplatek Data NONSTOP");
+        if (nonstop) k.lump(ItemKind::Package, milliMoney(L.dataNonstop), "Příplatek Data NONSTOP");
+    }
+    if (nonstop) {
         dataCost = L.dataNonstop;
         c.gprsWap = c.csd = c.gprsNet = 0;
         c.nonstop = true;
     }
+    k.item(ItemKind::Data, s.wap, "min", L.wapMinuteRate, "WAP");
+    eurotelIntlItems(k, s, L.rateOther);
 
     const std::int64_t rest = L.baseFee + smsCost + mmsCost + dataCost + static_cast<i128>(s.wap) * L.wapMinuteRate +
                       eurotelIntlCost(s, L.rateOther);
@@ -126,6 +186,16 @@ IndividualChoice chooseIndividual(const EurotelSums& s) {
     }
     return r;
 }
+
+}  // namespace
+
+IndividualChoice chooseIndividual(const EurotelSums& s) {
+    NoItems none;
+    return choose(s, none);
+}
+
+IndividualChoice chooseIndividual(const EurotelSums& s, NoItems& items) { return choose(s, items); }
+IndividualChoice chooseIndividual(const EurotelSums& s, Itemiser& items) { return choose(s, items); }
 
 void writeIndividualHint(const IndividualConfig& c, std::string& hint) {
     Buffer b;

@@ -100,6 +100,11 @@ struct IndividualChoice {
 // a sum of independently chosen parts) but equal to walking every key in the
 // order above.
 IndividualChoice chooseIndividual(const EurotelSums& s);
+// The same search recording its items and the alternatives of every part.
+struct Itemiser;
+struct NoItems;
+IndividualChoice chooseIndividual(const EurotelSums& s, Itemiser& items);
+IndividualChoice chooseIndividual(const EurotelSums& s, NoItems& items);
 inline IndividualChoice chooseIndividual(const Usage& u) { return chooseIndividual(eurotelSums(u)); }
 
 // Replaces `hint` by the description of a configuration.

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "pricing/tariff_common.h"
+#include "pricing/itemiser.h"
 
 namespace sazbar {
 
@@ -92,7 +92,8 @@ struct Quantities {
 };
 
 // O1: pay-per-use "Naskok" when strictly cheaper than the flat "Nadlouho".
-void chooseConnection(Quantities& q) {
+template <class S>
+void chooseConnection(Quantities& q, S& s) {
     const i128 naskok = q.gprsWap * 0.48_kc + q.gprsNet * 0.06_kc;
     const i128 volume = q.gprsWap + q.gprsNet;
     const i128 nadlouho = volume <= 10000 ? 238_kc : volume <= 40000 ? 476_kc : volume <= 70000 ? 714_kc : 952_kc;
@@ -103,14 +104,24 @@ void chooseConnection(Quantities& q) {
         q.connectionCost = nadlouho;
         q.connection = "Připojení Nadlouho";
     }
+    if constexpr (S::on) {
+        s.choice("Připojení GPRS");
+        s.option(milliMoney(naskok), naskok < nadlouho, "Připojení Naskok");
+        s.option(milliMoney(nadlouho), !(naskok < nadlouho), "Připojení Nadlouho");
+    }
 }
 
-i128 intlCost(const Usage& u, const ZoneRates& rates) {
+template <class S>
+i128 intlCost(const Usage& u, const ZoneRates& rates, S& s) {
     i128 c = 0;
     for (int z = 1; z <= kZones; ++z) {
         const ZoneRate& r = rates[z - 1];
-        c += (static_cast<i128>(u.zoneBand(OskarZones, z, 0)) + u.zoneBand(OskarZones, z, 1)) * r.day;
+        const std::int64_t day = u.zoneBand(OskarZones, z, 0) + u.zoneBand(OskarZones, z, 1);
+        c += static_cast<i128>(day) * r.day;
         c += static_cast<i128>(u.zoneBand(OskarZones, z, 2)) * r.eve;
+        s.item(ItemKind::International, day, "min", r.day, "Volání do zahraničí, zóna ", Num{z}, ", Špička a Odpoledne");
+        s.item(ItemKind::International, u.zoneBand(OskarZones, z, 2), "min", r.eve, "Volání do zahraničí, zóna ", Num{z},
+               ", Večer a Víkend");
     }
     return c;
 }
@@ -127,9 +138,41 @@ Quantities quantities(const Usage& u) {
     q.wap = u.wap();
     q.gprsWap = u.gprsWap();
     q.gprsNet = u.gprsNet();
-    chooseConnection(q);
-    q.standardIntl = intlCost(u, kStandardZones);
+    NoItems none;
+    chooseConnection(q, none);
+    q.standardIntl = intlCost(u, kStandardZones, none);
     return q;
+}
+
+// The items of the shared steps, by running them again with the sink.
+template <class S>
+void connectionItems(const Quantities& q, S& s) {
+    if constexpr (S::on) {
+        Quantities again = q;
+        chooseConnection(again, s);
+        s.lump(ItemKind::Data, milliMoney(q.connectionCost), q.connection);
+    }
+}
+
+template <class S>
+void standardIntlItems(S& s) {
+    if constexpr (S::on) intlCost(s.u, kStandardZones, s);
+}
+
+// Calls to the fixed line, T-Mobile and Eurotel at one rate.
+template <class S>
+void domesticItems(S& s, std::int64_t rate) {
+    if constexpr (S::on) {
+        for (int n = FixedLine; n <= Eurotel; ++n)
+            s.item(ItemKind::Call, s.u.row(static_cast<Row>(n)), "min", rate, kNetworkLabel[n]);
+    }
+}
+
+template <class S>
+void smsItems(const Quantities& q, std::int64_t rate, S& s) {
+    s.item(ItemKind::Message, q.smsTm, "SMS", rate, "SMS do sítě T-Mobile");
+    s.item(ItemKind::Message, q.smsEt, "SMS", rate, "SMS do sítě Eurotel");
+    s.item(ItemKind::Message, q.smsOsk, "SMS", rate, "SMS do sítě Oskar");
 }
 
 void addLine(std::string& hint, std::string_view line) {
@@ -137,23 +180,37 @@ void addLine(std::string& hint, std::string_view line) {
     hint += kLineBreak;
 }
 
-void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t, bool directDebit, TariffResult& out) {
+template <class S>
+void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t, bool directDebit, TariffResult& out,
+                 S& s) {
     std::string& hint = out.hint;
     const Share share = t.included == 0 ? kWholeShare : paidShare(total, t.included);
     const Share sharePlus = paidShare(total, t.included + 20);
     const i128 cost = (q.domestic + q.osk) * t.rate;
+    domesticItems(s, t.rate);
+    s.item(ItemKind::Call, q.osk, "min", t.rate, kNetworkLabel[Oskar]);
 
     // "Moje volné minuty": 20 more included minutes, kept unless strictly dearer.
     const Money without = Money::scaled(cost, share);
     const Money with = Money::scaled(cost, sharePlus) + kAddOn;
+    if constexpr (S::on) {
+        s.choice("Příplatek Moje volné minuty (20 minut navíc): volání");
+        s.option(without, without < with, "bez příplatku");
+        s.option(with, !(without < with), "s příplatkem Moje volné minuty");
+    }
     Money price;
     if (without < with) {
         price = without;
+        freeMinutes(s, cost, share, t.included, total, "Volné minuty");
     } else {
         price = with;
         addLine(hint, "+ příplatek Moje volné minuty");
+        s.lump(ItemKind::Package, milliMoney(kAddOn), "Příplatek Moje volné minuty");
+        freeMinutes(s, cost, sharePlus, t.included + 20, total, "Volné minuty s Moje volné minuty");
     }
     i128 rest = t.fee + q.data * 5.95_kc;
+    s.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
+    s.item(ItemKind::Data, q.data, "min", 5.95_kc, "Data (CSD)");
 
     // "Moje SMS": direct debit brings 20 free SMS without it and 20 more
     // included with it.
@@ -161,55 +218,110 @@ void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t,
     const i128 includedSms = directDebit ? 120 : 100;
     const i128 smsWithout = !directDebit ? sms * 1.19_kc : sms > 20 ? (sms - 20) * 1.19_kc : 0;
     const i128 smsWith = kAddOn + (sms > includedSms ? (sms - includedSms) * 1.19_kc : 0);
+    if constexpr (S::on) {
+        s.choice("Příplatek Moje SMS (", Num{static_cast<std::int64_t>(includedSms)}, " SMS)");
+        s.option(milliMoney(smsWithout), !(smsWithout >= smsWith), "bez příplatku");
+        s.option(milliMoney(smsWith), smsWithout >= smsWith, "s příplatkem Moje SMS");
+    }
     if (smsWithout >= smsWith) {
         rest += smsWith;
         addLine(hint, "+ příplatek Moje SMS");
+        s.lump(ItemKind::Package, milliMoney(kAddOn), "Příplatek Moje SMS");
+        s.item(ItemKind::Message, sms > includedSms ? sms - includedSms : 0, "SMS", 1.19_kc, "SMS nad ",
+               Num{static_cast<std::int64_t>(includedSms)}, " v Moje SMS");
     } else {
         rest += smsWithout;
+        if (!directDebit) {
+            smsItems(q, 1.19_kc, s);
+        } else {
+            s.item(ItemKind::Message, sms > 20 ? sms - 20 : 0, "SMS", 1.19_kc, "SMS nad 20 volných (platba inkasem)");
+        }
     }
 
     // "Moje MMS" (10 MMS for 107.1) and "Můj WAP" (40 WAP minutes for 53.55)
     // are taken whenever they cost no more than paying for each.
-    const auto addOn = [&](i128 with, i128 without, std::string_view line) {
+    const auto addOn = [&](i128 used, std::int64_t included, std::int64_t rate, std::int64_t fee, ItemKind kind,
+                           std::string_view unit, std::string_view name, std::string_view line) {
+        const i128 with = (used < included ? 0 : used - included) * rate + fee;
+        const i128 without = used * rate;
+        if constexpr (S::on) {
+            s.choice("Příplatek ", name, " (", Num{included}, " ", unit, ")");
+            s.option(milliMoney(without), !(with <= without), "bez příplatku");
+            s.option(milliMoney(with), with <= without, "s příplatkem ", name);
+        }
         if (with <= without) {
             rest += with;
             addLine(hint, line);
+            s.lump(ItemKind::Package, milliMoney(fee), "Příplatek ", name);
+            s.item(kind, used < included ? 0 : used - included, unit, rate, unit == "MMS" ? "MMS" : "WAP", " nad ",
+                   Num{included}, " v příplatku ", name);
         } else {
             rest += without;
+            s.item(kind, used, unit, rate, unit == "MMS" ? "MMS" : "WAP");
         }
     };
-    addOn((q.mms < 10 ? 0 : q.mms - 10) * kMms + 107.1_kc, q.mms * kMms, "+ příplatek Moje MMS");
-    addOn((q.wap < 40 ? 0 : q.wap - 40) * kWap + 53.55_kc, q.wap * kWap, "+ příplatek Můj WAP");
+    addOn(q.mms, 10, kMms, 107.1_kc, ItemKind::Message, "MMS", "Moje MMS", "+ příplatek Moje MMS");
+    addOn(q.wap, 40, kWap, 53.55_kc, ItemKind::Data, "min", "Můj WAP", "+ příplatek Můj WAP");
 
     rest += q.connectionCost;
+    connectionItems(q, s);
     addLine(hint, q.connection);
     rest += q.standardIntl;
-    writePrice(out, price + rest);
+    standardIntlItems(s);
+    finishPrice(s, out, price + rest);
 }
 
-void priceFreeOskar(const Usage& u, const Quantities& q, const FreeOskarTariff& t, TariffResult& out) {
+template <class S>
+void priceFreeOskar(const Usage& u, const Quantities& q, const FreeOskarTariff& t, TariffResult& out, S& s) {
     const i128 paidOskar = q.osk >= t.freeOskar ? q.osk - t.freeOskar : 0;
     i128 c = q.domestic * t.rate + paidOskar * t.oskar;
+    domesticItems(s, t.rate);
+    s.item(ItemKind::Call, paidOskar, "min", t.oskar, kNetworkLabel[Oskar], " nad ", Num{t.freeOskar}, " volných minut");
     c += q.data * t.data + q.smsTm * t.smsTm + q.smsEt * t.smsEt + q.smsOsk * t.smsOsk + q.mms * kMms + q.wap * kWap;
+    s.item(ItemKind::Data, q.data, "min", t.data, "Data (CSD)");
+    s.item(ItemKind::Message, q.smsTm, "SMS", t.smsTm, "SMS do sítě T-Mobile");
+    s.item(ItemKind::Message, q.smsEt, "SMS", t.smsEt, "SMS do sítě Eurotel");
+    s.item(ItemKind::Message, q.smsOsk, "SMS", t.smsOsk, "SMS do sítě Oskar");
+    s.item(ItemKind::Message, q.mms, "MMS", kMms, "MMS");
+    s.item(ItemKind::Data, q.wap, "min", kWap, "WAP");
     c += q.connectionCost;
+    connectionItems(q, s);
     out.hint.assign(q.connection);
-    c += intlCost(u, t.zones);
+    c += intlCost(u, t.zones, s);
     c += t.fee;
-    writePrice(out, Money::milli(c));
+    s.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
+    finishPrice(s, out, Money::milli(c));
 }
 
-void priceOskarta(const Quantities& q, TariffResult& out) {
+template <class S>
+void priceOskarta(const Quantities& q, TariffResult& out, S& s) {
     i128 c = q.domestic * 7.14_kc + q.osk * 2.38_kc + (q.smsTm + q.smsEt) * 2.44_kc + q.smsOsk * 1.19_kc +
              q.mms * kMms + q.data * 7.14_kc + q.wap * kWap;
+    domesticItems(s, 7.14_kc);
+    s.item(ItemKind::Call, q.osk, "min", 2.38_kc, kNetworkLabel[Oskar]);
+    s.item(ItemKind::Message, q.smsTm + q.smsEt, "SMS", 2.44_kc, "SMS do sítí T-Mobile a Eurotel");
+    s.item(ItemKind::Message, q.smsOsk, "SMS", 1.19_kc, "SMS do sítě Oskar");
+    s.item(ItemKind::Message, q.mms, "MMS", kMms, "MMS");
+    s.item(ItemKind::Data, q.data, "min", 7.14_kc, "Data (CSD)");
+    s.item(ItemKind::Data, q.wap, "min", kWap, "WAP");
     c += q.gprsWap * 0.6_kc + q.gprsNet * 0.068_kc;
+    s.item(ItemKind::Data, q.gprsWap, "kB", 0.6_kc, "GPRS WAP");
+    s.item(ItemKind::Data, q.gprsNet, "kB", 0.068_kc, "GPRS internet");
     c += q.standardIntl;
+    standardIntlItems(s);
     // Below a monthly spend of 700 the Oskar minutes and SMS cost 1.19 more.
-    if (c < 700_kc) c += (q.osk + q.smsOsk) * 1.19_kc;
-    writePrice(out, Money::milli(c));
+    if (c < 700_kc) {
+        c += (q.osk + q.smsOsk) * 1.19_kc;
+        s.item(ItemKind::Minimum, q.osk, "min", 1.19_kc, "Volání do sítě Oskar při útratě pod 700 Kč");
+        s.item(ItemKind::Minimum, q.smsOsk, "SMS", 1.19_kc, "SMS do sítě Oskar při útratě pod 700 Kč");
+    }
+    finishPrice(s, out, Money::milli(c));
 }
 
-void priceTiered(const Quantities& q, const TieredTariff& t, TariffResult& out) {
+template <class S>
+void priceTiered(const Quantities& q, const TieredTariff& t, TariffResult& out, S& s) {
     i128 c = q.domestic * t.rate;
+    domesticItems(s, t.rate);
     const i128 osk = q.osk;
     if (osk <= t.tier1) {
         c += osk * t.rate1;
@@ -218,25 +330,59 @@ void priceTiered(const Quantities& q, const TieredTariff& t, TariffResult& out) 
     } else {
         c += t.tier1 * t.rate1 + t.tier2 * t.rate2 + (osk - t.tier1 - t.tier2) * t.rate3;
     }
+    if constexpr (S::on) {
+        const i128 n1 = osk < t.tier1 ? osk : t.tier1;
+        const i128 n2 = osk <= t.tier1 ? 0 : osk < t.tier1 + t.tier2 ? osk - t.tier1 : t.tier2;
+        const i128 n3 = osk <= t.tier1 + t.tier2 ? 0 : osk - t.tier1 - t.tier2;
+        s.item(ItemKind::Call, n1, "min", t.rate1, kNetworkLabel[Oskar], ", prvních ", Num{t.tier1}, " minut");
+        s.item(ItemKind::Call, n2, "min", t.rate2, kNetworkLabel[Oskar], ", dalších ", Num{t.tier2}, " minut");
+        s.item(ItemKind::Call, n3, "min", t.rate3, kNetworkLabel[Oskar], " nad ", Num{t.tier1 + t.tier2}, " minut");
+    }
     c += (q.smsTm + q.smsEt + q.smsOsk) * 1.19_kc + q.mms * kMms + q.data * t.rate + q.wap * kWap;
+    smsItems(q, 1.19_kc, s);
+    s.item(ItemKind::Message, q.mms, "MMS", kMms, "MMS");
+    s.item(ItemKind::Data, q.data, "min", t.rate, "Data (CSD)");
+    s.item(ItemKind::Data, q.wap, "min", kWap, "WAP");
     c += q.connectionCost;
+    connectionItems(q, s);
     out.hint.assign(q.connection);
     c += q.standardIntl;
+    standardIntlItems(s);
     c += t.fee;
-    writePrice(out, Money::milli(c));
+    s.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
+    finishPrice(s, out, Money::milli(c));
+}
+
+template <class S>
+void priceOne(const Usage& u, const Quantities& q, const RunOptions& options, int i, TariffResult& out, S& s) {
+    const auto n = static_cast<std::size_t>(i);
+    if (i < 5) {
+        priceNaplno(q, u.totalCallMinutes, kNaplno[n], options.directDebit, out, s);
+    } else if (i < 7) {
+        priceFreeOskar(u, q, kFreeOskar[n - 5], out, s);
+    } else if (i == 7) {
+        priceOskarta(q, out, s);
+    } else {
+        priceTiered(q, kTiered[n - 8], out, s);
+    }
 }
 
 }  // namespace
 
 void priceOskar(const Usage& u, const RunOptions& options, std::span<TariffResult> out) {
     const Quantities q = quantities(u);
+    NoItems none;
     // Run order: the five naplno tariffs, mezinami, odepis, oskarta, najistotu, nazisk.
-    for (int i = 0; i < 5; ++i) priceNaplno(q, u.totalCallMinutes, kNaplno[i], options.directDebit, out[i]);
-    priceFreeOskar(u, q, kFreeOskar[0], out[5]);
-    priceFreeOskar(u, q, kFreeOskar[1], out[6]);
-    priceOskarta(q, out[7]);
-    priceTiered(q, kTiered[0], out[8]);
-    priceTiered(q, kTiered[1], out[9]);
+    for (int i = 0; i < 5; ++i) priceNaplno(q, u.totalCallMinutes, kNaplno[i], options.directDebit, out[i], none);
+    priceFreeOskar(u, q, kFreeOskar[0], out[5], none);
+    priceFreeOskar(u, q, kFreeOskar[1], out[6], none);
+    priceOskarta(q, out[7], none);
+    priceTiered(q, kTiered[0], out[8], none);
+    priceTiered(q, kTiered[1], out[9], none);
+}
+
+void itemiseOskar(const Usage& u, const RunOptions& options, int index, TariffResult& out, Itemiser& s) {
+    priceOne(u, quantities(u), options, index, out, s);
 }
 
 }  // namespace sazbar

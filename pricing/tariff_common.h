@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/money.h"
+#include "core/textnum.h"
 #include "core/profile.h"
 #include "pricing/engine.h"
 
@@ -13,7 +14,10 @@ namespace sazbar {
 
 // Writes a price into its result field: truncated to whole crowns and
 // saturated to 32 bits, as the field shows it.
-void writePrice(TariffResult& field, const Money& price);
+inline void writePrice(TariffResult& field, const Money& price) {
+    field.priced = true;
+    field.price = saturate32(price.truncCrowns());
+}
 
 inline void appendLine(std::string& hint, std::string_view line) {
     hint += kLineBreak;

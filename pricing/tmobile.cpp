@@ -4,7 +4,7 @@
 #include <utility>
 #include <string_view>
 
-#include "pricing/tariff_common.h"
+#include "pricing/itemiser.h"
 
 namespace sazbar {
 
@@ -68,9 +68,14 @@ constexpr std::array<TwistTariff, 4> kTwist = {{
 constexpr std::array<std::int64_t, 2> kInternetFees = {831.8_kc, 772_kc};
 
 // Per-band cost of one matrix row.
-i128 bandCost(const Usage& u, Row row, const Rates4& rates) {
+template <class S>
+i128 bandCost(const Usage& u, Row row, const Rates4& rates, S& s) {
     i128 c = 0;
-    for (int b = 0; b < kBands; ++b) c += static_cast<i128>(u.cell(static_cast<Band>(b), row)) * rates[b];
+    for (int b = 0; b < kBands; ++b) {
+        c += static_cast<i128>(u.cell(static_cast<Band>(b), row)) * rates[b];
+        s.item(ItemKind::Call, u.cell(static_cast<Band>(b), row), "min", rates[b], kNetworkLabel[row], ", ",
+               kBandLabel[b]);
+    }
     return c;
 }
 
@@ -81,8 +86,11 @@ struct Shared {
     i128 intlA, intlB, intlT, intlTwistHome;
 };
 
+constexpr std::string_view kGprsNames[4] = {"GPRS Basic", "GPRS WAP", "GPRS Email&PDA", "GPRS Internet+"};
+
 // S3: the cheapest of the four GPRS packages; ties keep the earlier one.
-std::pair<i128, std::string_view> gprsPackage(const Usage& u) {
+template <class S>
+std::pair<i128, std::string_view> gprsPackage(const Usage& u, S& s) {
     const i128 w = u.gprsWap(), n = u.gprsNet();
     const i128 costs[4] = {
         w * 0.6_kc + n * 0.07_kc,
@@ -90,111 +98,268 @@ std::pair<i128, std::string_view> gprsPackage(const Usage& u) {
         237_kc + w * 0.6_kc + (n >= 10000 ? (n - 10000) * 0.07_kc : 0),
         832_kc,
     };
-    static constexpr std::string_view names[4] = {"GPRS Basic", "GPRS WAP", "GPRS Email&PDA", "GPRS Internet+"};
     int best = 0;
     for (int i = 1; i < 4; ++i)
         if (costs[i] < costs[best]) best = i;
-    return {costs[best], names[best]};
+    if constexpr (S::on) {
+        s.choice("Balíček GPRS");
+        for (int i = 0; i < 4; ++i) s.option(milliMoney(costs[i]), i == best, kGprsNames[i]);
+    }
+    return {costs[best], kGprsNames[best]};
 }
 
 // S4 and its Twist/Internet variant: international minutes by zone.
-i128 intlCost(const Usage& u, const IntlSet& set) {
+template <class S>
+i128 intlCost(const Usage& u, const IntlSet& set, S& s) {
     i128 c = 0;
     if (!u.internetCalls()) {
-        for (int z = 1; z <= 6; ++z) c += static_cast<i128>(u.zone(TmStandard, z)) * set.standard[z - 1];
+        for (int z = 1; z <= 6; ++z) {
+            c += static_cast<i128>(u.zone(TmStandard, z)) * set.standard[z - 1];
+            s.item(ItemKind::International, u.zone(TmStandard, z), "min", set.standard[z - 1],
+                   "Volání do zahraničí, zóna ", Num{z});
+        }
     } else {
-        for (int z = 1; z <= 3; ++z) c += static_cast<i128>(u.zone(TmInternetCall, z)) * set.internet[z - 1];
+        for (int z = 1; z <= 3; ++z) {
+            c += static_cast<i128>(u.zone(TmInternetCall, z)) * set.internet[z - 1];
+            s.item(ItemKind::International, u.zone(TmInternetCall, z), "min", set.internet[z - 1],
+                   "Volání přes internet, zóna ", Num{z});
+        }
     }
     return c;
 }
 
-void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, TariffResult& out) {
+// The items of a value the run computed once for several tariffs: the same
+// function run again with the sink.
+template <class S, class F>
+void itemsOfShared(S&, F&& f) {
+    if constexpr (S::on) f();
+}
+
+template <class S>
+void messageItems(const Usage& u, std::int64_t rate, S& s) {
+    s.item(ItemKind::Message, u.smsTm(), "SMS", rate, "SMS do sítě T-Mobile");
+    s.item(ItemKind::Message, u.smsEt(), "SMS", rate, "SMS do sítě Eurotel");
+    s.item(ItemKind::Message, u.smsOsk(), "SMS", rate, "SMS do sítě Oskar");
+}
+
+template <class S>
+void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, TariffResult& out, S& s) {
     const Share share = paidShare(u.totalCallMinutes, t.included);
-    i128 calls = bandCost(u, FixedLine, t.fixed) + bandCost(u, TMobile, t.tm);
+    i128 calls = bandCost(u, FixedLine, t.fixed, s) + bandCost(u, TMobile, t.tm, s);
     // S2: Víkend+ reprices the weekend T-Mobile minutes at 0.60 for 34.50 a month.
     const i128 weekend = u.cell(Weekend, TMobile);
     const std::int64_t r = t.tm[Weekend];
     i128 surcharge = 0;
-    if (weekend * r > weekend * 0.6_kc + 34.5_kc && weekend >= t.vikendThreshold) {
+    const bool vikend = weekend * r > weekend * 0.6_kc + 34.5_kc && weekend >= t.vikendThreshold;
+    if (vikend) {
         calls += weekend * (0.6_kc - r);
         surcharge = 34.5_kc;
+        s.item(ItemKind::Discount, weekend, "min", 0.6_kc - r, "Víkend+: volání do sítě T-Mobile o víkendu za 0,60 Kč");
     }
-    calls += static_cast<i128>(u.row(Eurotel)) * t.et + static_cast<i128>(u.row(Oskar)) * t.osk +
-             static_cast<i128>(u.row(VoiceMail)) * t.vm;
+    if constexpr (S::on) {
+        if (weekend >= t.vikendThreshold) {
+            s.choice("Příplatek Víkend+");
+        } else {
+            s.choice("Příplatek Víkend+ (nabízí se od ", Num{t.vikendThreshold}, " víkendových minut do sítě T-Mobile)");
+        }
+        s.option(milliMoney(weekend * r), !vikend, "bez příplatku");
+        s.option(milliMoney(weekend * 0.6_kc + 34.5_kc), vikend, "s příplatkem Víkend+");
+    }
+    const i128 et = static_cast<i128>(u.row(Eurotel)) * t.et, osk = static_cast<i128>(u.row(Oskar)) * t.osk,
+               vm = static_cast<i128>(u.row(VoiceMail)) * t.vm;
+    calls += et + osk + vm;
+    s.item(ItemKind::Call, u.row(Eurotel), "min", t.et, kNetworkLabel[Eurotel]);
+    s.item(ItemKind::Call, u.row(Oskar), "min", t.osk, kNetworkLabel[Oskar]);
+    s.item(ItemKind::Call, u.row(VoiceMail), "min", t.vm, "Hlasová schránka");
+    freeMinutes(s, calls, share, t.included, u.totalCallMinutes, "Volné minuty");
     Money price = Money::scaled(calls, share);
     i128 rest = t.fee + surcharge;
+    s.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
+    s.lump(ItemKind::Surcharge, milliMoney(surcharge), "Příplatek Víkend+");
     const i128 data = u.row(Data);
     if (t.freeData > 0) {
         if (data > t.freeData) rest += (data - t.freeData) * t.data;
+        s.item(ItemKind::Data, data > t.freeData ? data - t.freeData : 0, "min", t.data, "Data (CSD) nad ",
+               Num{t.freeData}, " volných minut");
     } else {
         rest += data * t.data;
+        s.item(ItemKind::Data, data, "min", t.data, "Data (CSD)");
     }
     if (t.messaging == Messaging::Student) {
         const i128 smsTm = u.smsTm(), others = u.smsEt() + u.smsOsk();
         rest += (smsTm >= 31 ? smsTm - 30 + others : others) * t.sms;
+        s.item(ItemKind::Message, smsTm >= 31 ? smsTm - 30 : 0, "SMS", t.sms, "SMS do sítě T-Mobile nad 30 volných");
+        s.item(ItemKind::Message, others, "SMS", t.sms, "SMS do ostatních sítí");
         if (u.mms() >= 4) rest += (static_cast<i128>(u.mms()) - 3) * t.mms;
+        s.item(ItemKind::Message, u.mms() >= 4 ? u.mms() - 3 : 0, "MMS", t.mms, "MMS nad 3 volné");
     } else {
         rest += static_cast<i128>(u.sms()) * t.sms + static_cast<i128>(u.mms()) * t.mms;
+        messageItems(u, t.sms, s);
+        s.item(ItemKind::Message, u.mms(), "MMS", t.mms, "MMS");
     }
     rest += static_cast<i128>(u.wap()) * t.wap;
+    s.item(ItemKind::Data, u.wap(), "min", t.wap, "WAP");
     rest += sh.gprsCost;
+    itemsOfShared(s, [&] { gprsPackage(u, s); });
+    s.lump(ItemKind::Package, milliMoney(sh.gprsCost), "Balíček ", sh.gprsName);
     out.hint.assign(sh.gprsName);
     rest += t.intl == &kSetA ? sh.intlA : sh.intlB;
+    itemsOfShared(s, [&] { intlCost(u, *t.intl, s); });
     if (surcharge != 0) appendLine(out.hint, "Příplatek Víkend+");
-    writePrice(out, price + rest);
+    finishPrice(s, out, price + rest);
 }
 
-void priceTarif20(const Usage& u, const Shared& sh, TariffResult& out) {
+template <class S>
+void priceTarif20(const Usage& u, const Shared& sh, TariffResult& out, S& s) {
     const i128 fixed = u.row(FixedLine);
     const i128 mobile = static_cast<i128>(u.row(TMobile)) + u.row(Eurotel) + u.row(Oskar);
     const Share fixedShare = paidShare(static_cast<std::int64_t>(fixed), 20);
     const Share mobileShare = paidShare(static_cast<std::int64_t>(mobile), 20);
     const i128 fixedDay = static_cast<i128>(u.cell(Peak, FixedLine)) + u.cell(Afternoon, FixedLine);
     const i128 fixedNight = static_cast<i128>(u.cell(Evening, FixedLine)) + u.cell(Weekend, FixedLine);
+    s.item(ItemKind::Call, fixedDay, "min", 2.98_kc, "Volání na pevnou linku, Špička a Odpoledne");
+    s.item(ItemKind::Call, fixedNight, "min", 1.55_kc, "Volání na pevnou linku, Večer a Víkend");
+    freeMinutes(s, fixedDay * 2.98_kc + fixedNight * 1.55_kc, fixedShare, 20, static_cast<std::int64_t>(fixed),
+                "Volné minuty na pevnou linku");
     Money price = Money::scaled(fixedDay * 2.98_kc + fixedNight * 1.55_kc, fixedShare);
-    price += Money::scaled(static_cast<i128>(u.row(TMobile)) * 4.16_kc +
-                               (static_cast<i128>(u.row(Eurotel)) + u.row(Oskar)) * 5.36_kc,
-                           mobileShare);
+    const i128 mobileCost = static_cast<i128>(u.row(TMobile)) * 4.16_kc +
+                            (static_cast<i128>(u.row(Eurotel)) + u.row(Oskar)) * 5.36_kc;
+    s.item(ItemKind::Call, u.row(TMobile), "min", 4.16_kc, kNetworkLabel[TMobile]);
+    s.item(ItemKind::Call, u.row(Eurotel), "min", 5.36_kc, kNetworkLabel[Eurotel]);
+    s.item(ItemKind::Call, u.row(Oskar), "min", 5.36_kc, kNetworkLabel[Oskar]);
+    freeMinutes(s, mobileCost, mobileShare, 20, static_cast<std::int64_t>(mobile), "Volné minuty do mobilních sítí");
+    price += Money::scaled(mobileCost, mobileShare);
     i128 rest = static_cast<i128>(u.row(VoiceMail)) * 1.19_kc + 297.5_kc;
+    s.item(ItemKind::Call, u.row(VoiceMail), "min", 1.19_kc, "Hlasová schránka");
+    s.lump(ItemKind::Fee, milliMoney(297.5_kc), "Měsíční poplatek");
     rest += static_cast<i128>(u.row(Data)) * 4.2_kc + static_cast<i128>(u.sms()) * 2.02_kc +
             static_cast<i128>(u.mms()) * 9.8_kc + static_cast<i128>(u.wap()) * 2.38_kc;
+    s.item(ItemKind::Data, u.row(Data), "min", 4.2_kc, "Data (CSD)");
+    messageItems(u, 2.02_kc, s);
+    s.item(ItemKind::Message, u.mms(), "MMS", 9.8_kc, "MMS");
+    s.item(ItemKind::Data, u.wap(), "min", 2.38_kc, "WAP");
     rest += sh.gprsCost;
+    itemsOfShared(s, [&] { gprsPackage(u, s); });
+    s.lump(ItemKind::Package, milliMoney(sh.gprsCost), "Balíček ", sh.gprsName);
     out.hint.assign(sh.gprsName);
     rest += sh.intlA;
-    writePrice(out, price + rest);
+    itemsOfShared(s, [&] { intlCost(u, kSetA, s); });
+    finishPrice(s, out, price + rest);
 }
 
 // International calls of the Twist and Internet tariffs.
-i128 prepaidIntl(const Usage& u, bool homeZones) {
-    if (!u.internetCalls() || !homeZones) return intlCost(u, kSetT);
+template <class S>
+i128 prepaidIntl(const Usage& u, bool homeZones, S& s) {
+    if (!u.internetCalls() || !homeZones) return intlCost(u, kSetT, s);
     i128 c = 0;
-    for (int z = 1; z <= 3; ++z) c += static_cast<i128>(u.zone(TwistHomeInternetCall, z)) * kSetT.internet[z - 1];
+    for (int z = 1; z <= 3; ++z) {
+        c += static_cast<i128>(u.zone(TwistHomeInternetCall, z)) * kSetT.internet[z - 1];
+        s.item(ItemKind::International, u.zone(TwistHomeInternetCall, z), "min", kSetT.internet[z - 1],
+               "Volání přes internet, zóna ", Num{z});
+    }
     c += static_cast<i128>(u.zone(TwistHomeInternetCall, 7)) * 6.8_kc;
     c += static_cast<i128>(u.zone(TwistHomeInternetCall, 8)) * 8.5_kc;
+    s.item(ItemKind::International, u.zone(TwistHomeInternetCall, 7), "min", 6.8_kc, "Volání přes internet, zóna 7");
+    s.item(ItemKind::International, u.zone(TwistHomeInternetCall, 8), "min", 8.5_kc, "Volání přes internet, zóna 8");
     return c;
 }
 
-void priceTwist(const Usage& u, const Shared& sh, const TwistTariff& t, TariffResult& out) {
-    i128 c = bandCost(u, FixedLine, t.fixed) + bandCost(u, TMobile, t.tm) +
+template <class S>
+void priceTwist(const Usage& u, const Shared& sh, const TwistTariff& t, TariffResult& out, S& s) {
+    i128 c = bandCost(u, FixedLine, t.fixed, s) + bandCost(u, TMobile, t.tm, s) +
              static_cast<i128>(u.row(Eurotel)) * t.et + static_cast<i128>(u.row(Oskar)) * t.osk;
+    s.item(ItemKind::Call, u.row(Eurotel), "min", t.et, kNetworkLabel[Eurotel]);
+    s.item(ItemKind::Call, u.row(Oskar), "min", t.osk, kNetworkLabel[Oskar]);
     c += static_cast<i128>(u.sms()) * t.sms + static_cast<i128>(u.mms()) * 10_kc +
          static_cast<i128>(u.wap()) * 3.2_kc + static_cast<i128>(u.row(VoiceMail)) * 2.3_kc +
          static_cast<i128>(u.row(Data)) * 5.7_kc;
+    messageItems(u, t.sms, s);
+    s.item(ItemKind::Message, u.mms(), "MMS", 10_kc, "MMS");
+    s.item(ItemKind::Data, u.wap(), "min", 3.2_kc, "WAP");
+    s.item(ItemKind::Call, u.row(VoiceMail), "min", 2.3_kc, "Hlasová schránka");
+    s.item(ItemKind::Data, u.row(Data), "min", 5.7_kc, "Data (CSD)");
     c += static_cast<i128>(u.gprsWap()) * 0.6_kc + static_cast<i128>(u.gprsNet()) * 0.07_kc;
+    s.item(ItemKind::Data, u.gprsWap(), "kB", 0.6_kc, "GPRS WAP");
+    s.item(ItemKind::Data, u.gprsNet(), "kB", 0.07_kc, "GPRS internet");
     c += t.homeZones ? sh.intlTwistHome : sh.intlT;
+    itemsOfShared(s, [&] { prepaidIntl(u, t.homeZones, s); });
     c += t.addedWhenWritten;
-    writePrice(out, Money::milli(c));
+    s.lump(ItemKind::Fee, milliMoney(t.addedWhenWritten), "Měsíční poplatek");
+    finishPrice(s, out, Money::milli(c));
 }
 
-void priceInternet(const Usage& u, const Shared& sh, std::int64_t fee, TariffResult& out) {
+template <class S>
+void priceInternet(const Usage& u, const Shared& sh, std::int64_t fee, TariffResult& out, S& s) {
     const i128 calls = static_cast<i128>(u.row(FixedLine)) + u.row(TMobile) + u.row(Eurotel) + u.row(Oskar);
     i128 c = calls * 7.14_kc;
+    for (int n = FixedLine; n <= Oskar; ++n)
+        s.item(ItemKind::Call, u.row(static_cast<Row>(n)), "min", 7.14_kc, kNetworkLabel[n]);
     c += static_cast<i128>(u.sms()) * 2.02_kc + static_cast<i128>(u.mms()) * 10_kc +
          static_cast<i128>(u.wap()) * 2.38_kc + static_cast<i128>(u.row(VoiceMail)) * 2.3_kc +
          static_cast<i128>(u.row(Data)) * 3.57_kc;
+    messageItems(u, 2.02_kc, s);
+    s.item(ItemKind::Message, u.mms(), "MMS", 10_kc, "MMS");
+    s.item(ItemKind::Data, u.wap(), "min", 2.38_kc, "WAP");
+    s.item(ItemKind::Call, u.row(VoiceMail), "min", 2.3_kc, "Hlasová schránka");
+    s.item(ItemKind::Data, u.row(Data), "min", 3.57_kc, "Data (CSD)");
     c += sh.intlT;
+    itemsOfShared(s, [&] { prepaidIntl(u, false, s); });
     c += fee;
-    writePrice(out, Money::milli(c));
+    s.lump(ItemKind::Fee, milliMoney(fee), "Měsíční poplatek");
+    finishPrice(s, out, Money::milli(c));
+}
+
+Shared shared(const Usage& u) {
+    NoItems none;
+    const auto [gprsCost, gprsName] = gprsPackage(u, none);
+    return Shared{gprsCost,           gprsName, intlCost(u, kSetA, none), intlCost(u, kSetB, none),
+                  prepaidIntl(u, false, none), prepaidIntl(u, true, none)};
+}
+
+// One T-Mobile tariff by its index in the block.
+template <class S>
+void priceOne(const Usage& u, const Shared& sh, int i, TariffResult& out, S& s) {
+    if (i < 8) {
+        priceAllowance(u, sh, kAllowance[static_cast<std::size_t>(i)], out, s);
+    } else if (i == 8) {
+        priceTarif20(u, sh, out, s);
+    } else if (i < 13) {
+        priceTwist(u, sh, kTwist[static_cast<std::size_t>(i - 9)], out, s);
+    } else if (i == 13) {
+        priceAllowance(u, sh, kAllowance[8], out, s);
+    } else {
+        priceInternet(u, sh, kInternetFees[static_cast<std::size_t>(i - 14)], out, s);
+    }
+}
+
+template <class S>
+void priceFixed(const Usage& u, TariffResult& out, S& s) {
+    const std::int64_t peak = u.cell(Peak, FixedLine);
+    const std::int64_t offPeak = u.cell(Afternoon, FixedLine) + u.cell(Evening, FixedLine) + u.cell(Weekend, FixedLine);
+    i128 c = static_cast<i128>(peak) * 1.57_kc + static_cast<i128>(offPeak) * 0.79_kc;
+    s.item(ItemKind::Call, peak, "min", 1.57_kc, "Volání na pevnou linku, Špička");
+    s.item(ItemKind::Call, offPeak, "min", 0.79_kc, "Volání na pevnou linku, Odpoledne, Večer a Víkend");
+    c += (static_cast<i128>(u.row(TMobile)) + u.row(Eurotel) + u.row(Oskar)) * 6.5_kc;
+    for (int n = TMobile; n <= Oskar; ++n)
+        s.item(ItemKind::Call, u.row(static_cast<Row>(n)), "min", 6.5_kc, kNetworkLabel[n]);
+    const std::int64_t dataPeak = u.cell(Peak, Data);
+    const std::int64_t dataOff = u.cell(Afternoon, Data) + u.cell(Evening, Data) + u.cell(Weekend, Data);
+    c += static_cast<i128>(dataPeak) * 1.58_kc + static_cast<i128>(dataOff) * 0.9_kc;
+    s.item(ItemKind::Data, dataPeak, "min", 1.58_kc, "Data, Špička");
+    s.item(ItemKind::Data, dataOff, "min", 0.9_kc, "Data, Odpoledne, Večer a Víkend");
+    const i128 z1day = u.zoneBand(FixedZones, 1, 0) + u.zoneBand(FixedZones, 1, 1);
+    const i128 z2day = u.zoneBand(FixedZones, 2, 0) + u.zoneBand(FixedZones, 2, 1);
+    c += z1day * 9.06_kc + static_cast<i128>(u.zoneBand(FixedZones, 1, 2)) * 7.82_kc;
+    c += z2day * 10.31_kc + static_cast<i128>(u.zoneBand(FixedZones, 2, 2)) * 9.06_kc;
+    s.item(ItemKind::International, z1day, "min", 9.06_kc, "Volání do zahraničí, zóna 1, Špička a Odpoledne");
+    s.item(ItemKind::International, u.zoneBand(FixedZones, 1, 2), "min", 7.82_kc,
+           "Volání do zahraničí, zóna 1, Večer a Víkend");
+    s.item(ItemKind::International, z2day, "min", 10.31_kc, "Volání do zahraničí, zóna 2, Špička a Odpoledne");
+    s.item(ItemKind::International, u.zoneBand(FixedZones, 2, 2), "min", 9.06_kc,
+           "Volání do zahraničí, zóna 2, Večer a Víkend");
+    c += 329_kc;
+    s.lump(ItemKind::Fee, milliMoney(329_kc), "Měsíční poplatek");
+    finishPrice(s, out, Money::milli(c));
 }
 
 }  // namespace
@@ -202,30 +367,25 @@ void priceInternet(const Usage& u, const Shared& sh, std::int64_t fee, TariffRes
 void priceTMobile(const Usage& u, std::span<TariffResult> out) {
     // Run order: t30..t600, hit30..hit600, tarif20p20, four Twists, student,
     // internet, internethit.
-    const auto [gprsCost, gprsName] = gprsPackage(u);
-    const Shared sh{gprsCost, gprsName, intlCost(u, kSetA), intlCost(u, kSetB), prepaidIntl(u, false),
-                    prepaidIntl(u, true)};
-    for (int i = 0; i < 8; ++i) priceAllowance(u, sh, kAllowance[i], out[i]);
-    priceTarif20(u, sh, out[8]);
-    for (int i = 0; i < 4; ++i) priceTwist(u, sh, kTwist[i], out[9 + i]);
-    priceAllowance(u, sh, kAllowance[8], out[13]);
-    priceInternet(u, sh, kInternetFees[0], out[14]);
-    priceInternet(u, sh, kInternetFees[1], out[15]);
+    const Shared sh = shared(u);
+    NoItems none;
+    for (int i = 0; i < 8; ++i) priceAllowance(u, sh, kAllowance[static_cast<std::size_t>(i)], out[static_cast<std::size_t>(i)], none);
+    priceTarif20(u, sh, out[8], none);
+    for (int i = 0; i < 4; ++i) priceTwist(u, sh, kTwist[static_cast<std::size_t>(i)], out[static_cast<std::size_t>(9 + i)], none);
+    priceAllowance(u, sh, kAllowance[8], out[13], none);
+    priceInternet(u, sh, kInternetFees[0], out[14], none);
+    priceInternet(u, sh, kInternetFees[1], out[15], none);
+}
+
+void itemiseTMobile(const Usage& u, int index, TariffResult& out, Itemiser& s) {
+    priceOne(u, shared(u), index, out, s);
 }
 
 void priceFixedLine(const Usage& u, TariffResult& out) {
-    i128 c = static_cast<i128>(u.cell(Peak, FixedLine)) * 1.57_kc +
-             (static_cast<i128>(u.cell(Afternoon, FixedLine)) + u.cell(Evening, FixedLine) + u.cell(Weekend, FixedLine)) *
-                 0.79_kc;
-    c += (static_cast<i128>(u.row(TMobile)) + u.row(Eurotel) + u.row(Oskar)) * 6.5_kc;
-    c += static_cast<i128>(u.cell(Peak, Data)) * 1.58_kc +
-         (static_cast<i128>(u.cell(Afternoon, Data)) + u.cell(Evening, Data) + u.cell(Weekend, Data)) * 0.9_kc;
-    const i128 z1day = u.zoneBand(FixedZones, 1, 0) + u.zoneBand(FixedZones, 1, 1);
-    const i128 z2day = u.zoneBand(FixedZones, 2, 0) + u.zoneBand(FixedZones, 2, 1);
-    c += z1day * 9.06_kc + static_cast<i128>(u.zoneBand(FixedZones, 1, 2)) * 7.82_kc;
-    c += z2day * 10.31_kc + static_cast<i128>(u.zoneBand(FixedZones, 2, 2)) * 9.06_kc;
-    c += 329_kc;
-    writePrice(out, Money::milli(c));
+    NoItems none;
+    priceFixed(u, out, none);
 }
+
+void itemiseFixedLine(const Usage& u, TariffResult& out, Itemiser& s) { priceFixed(u, out, s); }
 
 }  // namespace sazbar

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of the main, results, chart and print windows on an 800x600 and a 1920x1080
+# Pictures of every window, in Czech and in English, on an 800x600 and a 1920x1080
 # desktop, for checking the layout by eye. Usage: scripts/screenshots.sh [build dir] [output dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,6 +8,8 @@ out="${2:-$build/screenshots}"
 cmake --build "$build" --target sazbar_screenshots -j2 >/dev/null
 mkdir -p "$out"
 for size in 800x600 1920x1080; do
-  xvfb-run -a -s "-screen 0 ${size}x24" "$build/tests/ui/results/sazbar_screenshots" "$out" "$size"
+  for lang in cs en; do
+    xvfb-run -a -s "-screen 0 ${size}x24" "$build/tests/ui/results/sazbar_screenshots" "$out" "${lang}_${size}" "$lang"
+  done
 done
 ls -1 "$out"

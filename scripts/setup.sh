@@ -5,10 +5,12 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config file
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libqcustomplot-dev nlohmann-json3-dev libexpat1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   python3 time
+  python3-dev pybind11-dev python3-numpy python3-pytest python3-dask python3-distributed python3-pandas
   xvfb xauth fonts-dejavu-core poppler-utils
   at-spi2-core python3-pyatspi dbus dbus-x11
   lintian mandoc appstream

@@ -19,6 +19,12 @@ echo "== package check =="
 rm -rf build/default/package
 cpack --config build/default/CPackConfig.cmake -B build/default/package >/dev/null
 lintian --fail-on error,warning build/default/package/*.deb
+# The Python module as its package installs it, nothing of the build tree on the path.
+unpacked="$(mktemp -d)"
+dpkg-deb -x build/default/package/python3-sazbar_*.deb "$unpacked"
+(cd / && PYTHONPATH="$unpacked/usr/lib/python3/dist-packages" /usr/bin/python3 -s -c \
+  'import sazbar; assert sazbar.__file__.startswith("'"$unpacked"'/"); assert sazbar.price({})["results"]')
+rm -rf "$unpacked"
 mandoc -Tlint -Wwarning packaging/*.1
 appstreamcli validate --no-net packaging/*.metainfo.xml
 

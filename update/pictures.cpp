@@ -2,6 +2,7 @@
 
 #include "update/settings.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -151,14 +152,14 @@ QPixmap makeSplashPicture(QSize size, qreal dpr) {
   p.setFont(arial(qMax(6, int(h / 26)), QFont::Normal));
   p.setPen(QColor(0xd0, 0xe4, 0xf4));
   p.drawText(QRectF(w * 0.34, h * 0.4, w * 0.63, h * 0.1), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("Který tarif vás vyjde nejlevněji?"));
+             QCoreApplication::translate("Tstartup", "Který tarif vás vyjde nejlevněji?"));
 
   p.setFont(arial(qMax(6, int(h / 30)), QFont::Bold));
   p.setPen(QColor(0xe8, 0xf2, 0xfa));
   p.drawText(QRectF(12, h - 34, w - 24, 34), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Porovnání tarifů mobilních operátorů"));
+             QCoreApplication::translate("Tstartup", "Porovnání tarifů mobilních operátorů"));
   p.drawText(QRectF(12, h - 34, w - 24, 34), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("verze ") + QString::fromLatin1(kProgramVersion));
+             QCoreApplication::translate("Tstartup", "verze %1").arg(QString::fromLatin1(kProgramVersion)));
 
   p.setPen(QPen(QColor(255, 255, 255, 90), 1.0));
   p.setBrush(Qt::NoBrush);

@@ -55,8 +55,8 @@ QUrl mailUrl() { return QUrl(QStringLiteral("mailto:") + QString::fromLatin1(kMa
 
 QString unopenedLinkText(const QUrl &url) {
   if (url.scheme() == QLatin1String("mailto"))
-    return QStringLiteral("Nepodařilo se spustit poštovní program. Napište prosím na adresu:\n\n") + url.path();
-  return QStringLiteral("Nepodařilo se spustit webový prohlížeč. Otevřete prosím v prohlížeči adresu:\n\n") +
+    return QCoreApplication::translate("sazbar::Links", "Nepodařilo se spustit poštovní program. Napište prosím na adresu:\n\n") + url.path();
+  return QCoreApplication::translate("sazbar::Links", "Nepodařilo se spustit webový prohlížeč. Otevřete prosím v prohlížeči adresu:\n\n") +
          url.toString();
 }
 

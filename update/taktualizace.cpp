@@ -33,7 +33,7 @@ QWidget *workingWindow(const QWidget *updateWindow) {
 }
 
 bool askKeepTrying(QWidget *over) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Potvrzení"), Taktualizace::questionText(),
+  QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Taktualizace", "Potvrzení"), Taktualizace::questionText(),
                   QMessageBox::Yes | QMessageBox::No, over);
   box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
@@ -46,7 +46,7 @@ Taktualizace::Taktualizace(QWidget *parent)
       m_asker([this] { return askKeepTrying(workingWindow(this)); }),
       m_probe(sazbar::isConnectedToInternet),
       m_beeper([] { QApplication::beep(); }) {
-  setWindowTitle(QStringLiteral("Aktualizace programu"));
+  setWindowTitle(tr("Aktualizace programu"));
   setFixedSize(350, 100);
   setWindowOpacity(225 / 255.0);
 
@@ -57,7 +57,7 @@ Taktualizace::Taktualizace(QWidget *parent)
   Label1 = new QLabel(this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setTextFormat(Qt::PlainText);
-  Label1->setText(QStringLiteral("Probíhá automatická kontrola aktuálnosti programu"));
+  Label1->setText(tr("Probíhá automatická kontrola aktuálnosti programu"));
   QFont font(QStringLiteral("Arial"));
   font.setStyleHint(QFont::SansSerif);
   font.setPointSize(8);
@@ -101,7 +101,7 @@ void Taktualizace::setNoticeWindow(Tnewversion *notice) { m_notice = notice; }
 QString Taktualizace::version() const { return verze->text(); }
 
 QString Taktualizace::questionText() {
-  return QStringLiteral(
+  return tr(
       "Nelze se připojit k internetu! Má se program pokoušet o připojení i při dalších spuštěních?");
 }
 

@@ -28,18 +28,18 @@ QLabel *plainLabel(const QString &text, QWidget *parent) {
 }  // namespace
 
 Tnewversion::Tnewversion(QWidget *parent) : QWidget(parent, Qt::Window) {
-  setWindowTitle(QStringLiteral("Informace o nové verzi"));
+  setWindowTitle(tr("Informace o nové verzi"));
   setFixedSize(423, 271);
   setMouseTracking(true);
 
-  auto *heading = plainLabel(QStringLiteral("Byla nalezena nová verze programu"), this);
+  auto *heading = plainLabel(tr("Byla nalezena nová verze programu"), this);
   heading->setFont(arialFont(10, true));
   heading->setAlignment(Qt::AlignCenter);
 
   verze = plainLabel(QString(), this);
   verze->setObjectName(QStringLiteral("verze"));
   verze->setFont(arialFont(20, true));
-  auto *from = plainLabel(QStringLiteral("z"), this);
+  auto *from = plainLabel(tr("z"), this);
   datum = plainLabel(QString(), this);
   datum->setObjectName(QStringLiteral("datum"));
   datum->setFont(arialFont(10, true));
@@ -53,13 +53,13 @@ Tnewversion::Tnewversion(QWidget *parent) : QWidget(parent, Qt::Window) {
   versionRow->addWidget(datum, 0, Qt::AlignBaseline);
   versionRow->addStretch();
 
-  auto *changesTitle = plainLabel(QStringLiteral("Změny a nové funkce:"), this);
+  auto *changesTitle = plainLabel(tr("Změny a nové funkce:"), this);
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setReadOnly(true);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-  auto *howTo = plainLabel(QStringLiteral("Pokud si chcete stáhnou novou verzi, klikněte na odkaz dole"), this);
+  auto *howTo = plainLabel(tr("Pokud si chcete stáhnou novou verzi, klikněte na odkaz dole"), this);
 
   Download = new sazbar::LinkLabel(QStringLiteral("Download"), this);
   Download->setObjectName(QStringLiteral("Download"));
@@ -67,7 +67,7 @@ Tnewversion::Tnewversion(QWidget *parent) : QWidget(parent, Qt::Window) {
   Download->setAlwaysBold(true);
   connect(Download, &sazbar::ClickLabel::clicked, this, &Tnewversion::DownloadClick);
 
-  Button1 = new QPushButton(QStringLiteral("Zavřít"), this);
+  Button1 = new QPushButton(tr("Zavřít"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
 

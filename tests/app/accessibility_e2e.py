@@ -178,7 +178,8 @@ def inside(argv):
     global LOG
     LOG = os.path.join(work, "sazbar.log")
     log = open(LOG, "wb")
-    proc = subprocess.Popen([sazbar], cwd=work, env=env, stdout=log, stderr=subprocess.STDOUT)
+    # The names looked for are the Czech ones, whatever the locale.
+    proc = subprocess.Popen([sazbar, "--lang", "cs"], cwd=work, env=env, stdout=log, stderr=subprocess.STDOUT)
 
     def stop(*_):
         proc.kill()

@@ -375,7 +375,7 @@ TEST_F(CliTest, CsvShowsTheFixedLineWhenAskedFor) {
         if (&f != &telecom && f.priced) {
             EXPECT_LT(telecom.price, f.price);
         }
-    const std::string row = "telecom,Český Telecom,Telefon Standard," + telecom.text + "," + telecom.text + ",false,false,";
+    const std::string row = "telecom,Český Telecom,Telefon Standard," + telecom.text() + "," + telecom.text() + ",false,false,";
     EXPECT_NE(with.find("\r\n" + row), std::string::npos) << with;
     EXPECT_EQ(without.find("telecom,"), std::string::npos);
     EXPECT_EQ(with.substr(0, with.find("\r\ntelecom,")), without.substr(0, without.size() - 2));
@@ -396,8 +396,8 @@ TEST_F(CliTest, CsvShowsTheFixedLineWhenAskedFor) {
         EXPECT_EQ(rows[i][1], std::to_string(res.totalCallMinutes));
         const std::string cheapest = cheapestOf(res);
         EXPECT_EQ(rows[i][2], cheapest);
-        EXPECT_EQ(rows[i][3], res[cheapest.substr(0, cheapest.find(' '))].text);
-        for (std::size_t t = 0; t + 1 < kTariffCount; ++t) EXPECT_EQ(rows[i][4 + t], res.fields[t].text);
+        EXPECT_EQ(rows[i][3], res[cheapest.substr(0, cheapest.find(' '))].text());
+        for (std::size_t t = 0; t + 1 < kTariffCount; ++t) EXPECT_EQ(rows[i][4 + t], res.fields[t].text());
         EXPECT_EQ(rows[i].back(), "");
     }
     EXPECT_EQ(rows[3][0], "3");
@@ -405,7 +405,7 @@ TEST_F(CliTest, CsvShowsTheFixedLineWhenAskedFor) {
     const Outcome picked = run({"--batch", "-", "--format", "csv", "--fixed-line", "--columns", "line,telecom,cheapest"}, lines);
     const RunResult empty = runPricing(Profile{}, {false, true});
     EXPECT_EQ(picked.out.substr(0, picked.out.find("\r\n", picked.out.find("\r\n") + 2)),
-              "line,telecom,cheapest\r\n1," + empty.fields[kTelecomIndex].text + "," + cheapestOf(empty));
+              "line,telecom,cheapest\r\n1," + empty.fields[kTelecomIndex].text() + "," + cheapestOf(empty));
 }
 
 TEST(Batch, SkipsLinesTooLongToHold) {

@@ -51,7 +51,7 @@ TEST(JsonResult, HasTheKeysInOrderAndTheEngineValues) {
         EXPECT_EQ(e["operator"], operatorName(kTariffs[i].op));
         EXPECT_EQ(e["name"], kTariffs[i].name);
         EXPECT_EQ(e["price"], r.fields[i].price);
-        EXPECT_EQ(e["text"], r.fields[i].text);
+        EXPECT_EQ(e["text"], r.fields[i].text());
         EXPECT_EQ(e["hint"], r.fields[i].hint);
         EXPECT_EQ(e["unsupported"], r.fields[i].unsupported);
         EXPECT_EQ(e["cheapest"], r.fields[i].cheapest);
@@ -158,7 +158,7 @@ TEST(CsvResult, QuotesFieldsAndJoinsHintLines) {
             EXPECT_EQ(rec[1], operatorName(kTariffs[i].op));
             EXPECT_EQ(rec[2], kTariffs[i].name);
             EXPECT_EQ(rec[3], r.fields[i].priced ? std::to_string(r.fields[i].price) : "");
-            EXPECT_EQ(rec[4], r.fields[i].text);
+            EXPECT_EQ(rec[4], r.fields[i].text());
             EXPECT_EQ(rec[5], r.fields[i].unsupported ? "true" : "false");
             EXPECT_EQ(rec[6], r.fields[i].cheapest ? "true" : "false");
             std::string hint, rest = r.fields[i].hint + "\n\r";
@@ -197,7 +197,7 @@ TEST(TableResult, GroupsByOperatorAndMarks) {
     for (std::size_t i = 0; i < kTariffCount - 1; ++i) {
         const std::string line = lineOf(t, kTariffs[i].name);
         ASSERT_FALSE(line.empty()) << kTariffs[i].name;
-        EXPECT_NE(line.find(" " + r.fields[i].text + " Kč"), std::string::npos) << line;
+        EXPECT_NE(line.find(" " + r.fields[i].text() + " Kč"), std::string::npos) << line;
         EXPECT_EQ(line.find("◄ nejlevnější") != std::string::npos, r.fields[i].cheapest) << line;
         EXPECT_EQ(line.find("✗") != std::string::npos, r.fields[i].unsupported) << line;
     }

@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sazbar::RunResult result;
     sazbar::runPricing(input.profile, {input.directDebit, input.fixedLine}, result);
     for (const auto& field : result.fields)
-        if (field.text.empty()) fail("empty result field");
+        if (field.text().empty()) fail("empty result field");
 
     const std::string written = toJson(input);
     ProfileInput reread;

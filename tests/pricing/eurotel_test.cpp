@@ -43,7 +43,7 @@ void check(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
         const RunResult r = runPricing(c.profile);
         EXPECT_EQ(r[c.id].price, c.price) << c.what << " [" << c.id << "]";
-        EXPECT_EQ(r[c.id].text, std::to_string(c.price)) << c.what << " [" << c.id << "]";
+        EXPECT_EQ(r[c.id].text(), std::to_string(c.price)) << c.what << " [" << c.id << "]";
         if (c.hint != kAnyHint) {
             EXPECT_EQ(r[c.id].hint, c.hint) << c.what << " [" << c.id << "]";
         }
@@ -87,7 +87,7 @@ TEST(EurotelAllZero, PricesAndHintsOfAllFields) {
     };
     for (const Z& z : standard) {
         EXPECT_EQ(r[z.id].price, z.price) << z.id;
-        EXPECT_EQ(r[z.id].text, std::to_string(z.price)) << z.id;
+        EXPECT_EQ(r[z.id].text(), std::to_string(z.price)) << z.id;
         EXPECT_EQ(r[z.id].hint, "Eurotel WAP MMS\n\r") << z.id;
     }
     EXPECT_EQ(r["individual_wapmi"].price, 150);
@@ -96,7 +96,7 @@ TEST(EurotelAllZero, PricesAndHintsOfAllFields) {
                       {"fungo", 0},     {"tipbusiness", 470}, {"tiprelax", 0}, {"tipakord", 172}};
     for (const Z& z : rest) {
         EXPECT_EQ(r[z.id].price, z.price) << z.id;
-        EXPECT_EQ(r[z.id].text, std::to_string(z.price)) << z.id;
+        EXPECT_EQ(r[z.id].text(), std::to_string(z.price)) << z.id;
         EXPECT_EQ(r[z.id].hint, "") << z.id;
     }
     // Every Eurotel field is written.
@@ -731,7 +731,7 @@ TEST(EurotelRuns, RepeatedRunsGiveIdenticalHints) {
         for (int i = kFirstEurotel; i < kFirstOskar; ++i) {
             const auto idx = static_cast<std::size_t>(i);
             EXPECT_EQ(r.fields[idx].hint, first.fields[idx].hint) << kTariffs[idx].id;
-            EXPECT_EQ(r.fields[idx].text, first.fields[idx].text) << kTariffs[idx].id;
+            EXPECT_EQ(r.fields[idx].text(), first.fields[idx].text()) << kTariffs[idx].id;
             EXPECT_EQ(r.fields[idx].price, first.fields[idx].price) << kTariffs[idx].id;
             // The hint is rewritten in place: the string keeps its buffer.
             EXPECT_EQ(r.fields[idx].hint.data(), buffers[static_cast<std::size_t>(i - kFirstEurotel)])

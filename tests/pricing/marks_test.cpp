@@ -90,7 +90,7 @@ TEST(Cheapest, TwoRunsGiveTheSameResult) {
     const RunResult first = a;
     runPricing(p, {}, a);
     for (int i = 0; i < kTariffCount; ++i) {
-        EXPECT_EQ(a.fields[i].text, first.fields[i].text);
+        EXPECT_EQ(a.fields[i].text(), first.fields[i].text());
         EXPECT_EQ(a.fields[i].hint, first.fields[i].hint);
         EXPECT_EQ(a.fields[i].cheapest, first.fields[i].cheapest);
     }
@@ -116,9 +116,9 @@ namespace sazbar {
 namespace {
 TEST(Fields, ShownValueIsTheTextReadBack) {
     const RunResult r = runPricing(test::P().calls(FixedLine, 123, 4).sms(7).gprs(10, 99999));
-    for (const TariffResult& f : r.fields) EXPECT_EQ(f.shownValue(), textToInt(f.text)) << f.text;
+    for (const TariffResult& f : r.fields) EXPECT_EQ(f.shownValue(), textToInt(f.text())) << f.text();
     TariffResult unpriced;
-    EXPECT_EQ(unpriced.shownValue(), textToInt(unpriced.text));
+    EXPECT_EQ(unpriced.shownValue(), textToInt(unpriced.text()));
 }
 }  // namespace
 }  // namespace sazbar

@@ -260,7 +260,7 @@ TEST(Oskar, RepeatedRunsKeepTheSameHints) {
     runPricing(p, {}, r);
     for (int i = kFirstOskar; i < kTelecomIndex; ++i) {
         EXPECT_EQ(r.fields[i].hint, first.fields[i].hint) << kTariffs[i].id;
-        EXPECT_EQ(r.fields[i].text, first.fields[i].text) << kTariffs[i].id;
+        EXPECT_EQ(r.fields[i].text(), first.fields[i].text()) << kTariffs[i].id;
     }
 }
 

@@ -24,7 +24,7 @@ TEST(TMobile, AllZeroProfileCostsTheFees) {
     };
     for (const PriceCase& c : cases) {
         EXPECT_EQ(r[c.id].price, c.price) << c.id;
-        EXPECT_EQ(r[c.id].text, std::to_string(c.price)) << c.id;
+        EXPECT_EQ(r[c.id].text(), std::to_string(c.price)) << c.id;
     }
     for (const char* id : {"t30", "hit600", "tarif20p20", "student"}) EXPECT_EQ(r[id].hint, "GPRS Basic") << id;
     for (const char* id : {"twist_standard", "twist_sms", "twist_extra", "twist_home", "internet", "internethit"})

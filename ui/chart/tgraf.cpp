@@ -118,7 +118,7 @@ using sazbar::chart::Mark;
 Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Graf"));
+    setWindowTitle(tr("Graf"));
     // Esc closes the window, as it closes a dialog.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     setObjectName(QStringLiteral("graf"));
@@ -140,7 +140,7 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
     x->setSubTicks(false);
     x->setTickLength(0, 4);
     x->grid()->setVisible(false);
-    y->setLabel(QStringLiteral("Cena v Kč za měsíc"));
+    y->setLabel(tr("Cena v Kč za měsíc"));
     QFont title(sazbar::chart::kAxisFont, 10);
     title.setBold(true);
     y->setLabelFont(title);
@@ -195,14 +195,14 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
         labels_[n]->setFont(f);
         swatches_[n] = new sazbar::chart::Swatch(sazbar::chart::rgbColour(colours[n]), this);
     }
-    CheckBox1 = new QCheckBox(QStringLiteral("Hodnoty v grafu"), this);
+    CheckBox1 = new QCheckBox(tr("Hodnoty v grafu"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    Button1 = new QPushButton(QStringLiteral("Nápověda"), this);
+    Button1 = new QPushButton(tr("Nápověda"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button2 = new QPushButton(QStringLiteral("Zavřít"), this);
+    Button2 = new QPushButton(tr("Zavřít"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(CheckBox1, &QCheckBox::toggled, this, [this](bool) { CheckBox1Click(); });
-    Button3 = new QPushButton(QStringLiteral("Co kdyby…"), this);
+    Button3 = new QPushButton(tr("Co kdyby…"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     connect(Button1, &QPushButton::clicked, this, &Tgraf::helpRequested);
     connect(Button3, &QPushButton::clicked, this, &Tgraf::whatIfRequested);

@@ -1,5 +1,6 @@
 #include "ui/import/importdialog.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -32,9 +33,19 @@ namespace {
 QString u8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 QString monthName(const YearMonth& m) {
-    static const char* const kNames[] = {"leden", "únor", "březen", "duben", "květen", "červen",
-                                         "červenec", "srpen", "září", "říjen", "listopad", "prosinec"};
-    return QStringLiteral("%1 %2").arg(QString::fromUtf8(kNames[m.month - 1])).arg(m.year);
+    static const char* const kNames[] = {
+        QT_TRANSLATE_NOOP("ImportDialog", "leden"),    QT_TRANSLATE_NOOP("ImportDialog", "únor"),
+        QT_TRANSLATE_NOOP("ImportDialog", "březen"),   QT_TRANSLATE_NOOP("ImportDialog", "duben"),
+        QT_TRANSLATE_NOOP("ImportDialog", "květen"),   QT_TRANSLATE_NOOP("ImportDialog", "červen"),
+        QT_TRANSLATE_NOOP("ImportDialog", "červenec"), QT_TRANSLATE_NOOP("ImportDialog", "srpen"),
+        QT_TRANSLATE_NOOP("ImportDialog", "září"),     QT_TRANSLATE_NOOP("ImportDialog", "říjen"),
+        QT_TRANSLATE_NOOP("ImportDialog", "listopad"), QT_TRANSLATE_NOOP("ImportDialog", "prosinec")};
+    return QStringLiteral("%1 %2").arg(QCoreApplication::translate("ImportDialog", kNames[m.month - 1])).arg(m.year);
+}
+
+// The names of the main window's country list, in the interface's language.
+QString countryName(int country) {
+    return QCoreApplication::translate("Countries", kCountryNames[static_cast<std::size_t>(country)].data());
 }
 
 QString dayText(std::int64_t days) {
@@ -44,15 +55,15 @@ QString dayText(std::int64_t days) {
 }
 
 QString daysText(std::int64_t n) {
-    if (n == 1) return QStringLiteral("1 den");
-    return (n >= 2 && n <= 4 ? QStringLiteral("%1 dny") : QStringLiteral("%1 dní")).arg(n);
+    if (n == 1) return QCoreApplication::translate("ImportDialog", "1 den");
+    return (n >= 2 && n <= 4 ? QCoreApplication::translate("ImportDialog", "%1 dny") : QCoreApplication::translate("ImportDialog", "%1 dní")).arg(n);
 }
 
 QString formatText(LogFormat f) {
     switch (f) {
-        case LogFormat::Csv: return QStringLiteral("výpis hovorů v CSV");
-        case LogFormat::AndroidCalls: return QStringLiteral("záloha hovorů z Androidu");
-        case LogFormat::AndroidMessages: return QStringLiteral("záloha zpráv z Androidu");
+        case LogFormat::Csv: return QCoreApplication::translate("ImportDialog", "výpis hovorů v CSV");
+        case LogFormat::AndroidCalls: return QCoreApplication::translate("ImportDialog", "záloha hovorů z Androidu");
+        case LogFormat::AndroidMessages: return QCoreApplication::translate("ImportDialog", "záloha zpráv z Androidu");
         case LogFormat::Unknown: break;
     }
     return {};
@@ -60,12 +71,12 @@ QString formatText(LogFormat f) {
 
 QString skipText(Skip s) {
     switch (s) {
-        case Skip::IncomingCall: return QStringLiteral("příchozí hovory");
-        case Skip::MissedCall: return QStringLiteral("zmeškané, odmítnuté a blokované hovory");
-        case Skip::Unanswered: return QStringLiteral("nespojené hovory (0 s)");
-        case Skip::Received: return QStringLiteral("přijaté zprávy");
-        case Skip::Unsent: return QStringLiteral("neodeslané zprávy (koncepty, k odeslání, neúspěšné)");
-        case Skip::OtherCall: return QStringLiteral("jiné záznamy hovorů");
+        case Skip::IncomingCall: return QCoreApplication::translate("ImportDialog", "příchozí hovory");
+        case Skip::MissedCall: return QCoreApplication::translate("ImportDialog", "zmeškané, odmítnuté a blokované hovory");
+        case Skip::Unanswered: return QCoreApplication::translate("ImportDialog", "nespojené hovory (0 s)");
+        case Skip::Received: return QCoreApplication::translate("ImportDialog", "přijaté zprávy");
+        case Skip::Unsent: return QCoreApplication::translate("ImportDialog", "neodeslané zprávy (koncepty, k odeslání, neúspěšné)");
+        case Skip::OtherCall: return QCoreApplication::translate("ImportDialog", "jiné záznamy hovorů");
     }
     return {};
 }
@@ -73,34 +84,34 @@ QString skipText(Skip s) {
 QString unfitText(Unfit u, int detail) {
     switch (u) {
         case Unfit::None: break;
-        case Unfit::NoNumber: return QStringLiteral("bez čísla (skryté nebo prázdné)");
-        case Unfit::NotANumber: return QStringLiteral("není telefonní číslo");
-        case Unfit::DomesticLength: return QStringLiteral("vnitrostátní číslo o %1 číslicích").arg(detail);
-        case Unfit::DomesticForm: return QStringLiteral("vnitrostátní číslo začínající 0 nebo 1");
-        case Unfit::CountryCode: return QStringLiteral("předvolba +%1 není v seznamu zemí").arg(detail);
-        case Unfit::CountryExcluded: return QStringLiteral("předvolba +%1 se nezařazuje").arg(detail);
+        case Unfit::NoNumber: return QCoreApplication::translate("ImportDialog", "bez čísla (skryté nebo prázdné)");
+        case Unfit::NotANumber: return QCoreApplication::translate("ImportDialog", "není telefonní číslo");
+        case Unfit::DomesticLength: return QCoreApplication::translate("ImportDialog", "vnitrostátní číslo o %1 číslicích").arg(detail);
+        case Unfit::DomesticForm: return QCoreApplication::translate("ImportDialog", "vnitrostátní číslo začínající 0 nebo 1");
+        case Unfit::CountryCode: return QCoreApplication::translate("ImportDialog", "předvolba +%1 není v seznamu zemí").arg(detail);
+        case Unfit::CountryExcluded: return QCoreApplication::translate("ImportDialog", "předvolba +%1 se nezařazuje").arg(detail);
     }
     return {};
 }
 
 QString issueText(const Issue& i) {
     switch (i.kind) {
-        case IssueKind::TooLong: return QStringLiteral("řádek je delší než %1 bajtů").arg(kMaxCsvLine);
-        case IssueKind::Quote: return QStringLiteral("neuzavřené uvozovky");
-        case IssueKind::FieldCount: return QStringLiteral("jiný počet polí než v záhlaví");
-        case IssueKind::Date: return QStringLiteral("datum: čekáno d. m. rrrr nebo rrrr-mm-dd");
-        case IssueKind::Time: return QStringLiteral("čas: čekáno H:MM nebo H:MM:SS");
-        case IssueKind::Direction: return QStringLiteral("směr: čekáno out, in nebo missed");
-        case IssueKind::Type: return QStringLiteral("typ: čekáno call, sms, mms, data nebo wap");
-        case IssueKind::Duration: return QStringLiteral("trvání: čekány celé sekundy, nejvýš 31 dní");
-        case IssueKind::Volume: return QStringLiteral("objem: čekány kilobajty");
-        case IssueKind::BackupDate: return QStringLiteral("chybí platné datum (date)");
-        case IssueKind::BackupType: return QStringLiteral("chybí platný typ (type, msg_box)");
-        case IssueKind::BackupDuration: return QStringLiteral("chybí platná délka hovoru (duration)");
+        case IssueKind::TooLong: return QCoreApplication::translate("ImportDialog", "řádek je delší než %1 bajtů").arg(kMaxCsvLine);
+        case IssueKind::Quote: return QCoreApplication::translate("ImportDialog", "neuzavřené uvozovky");
+        case IssueKind::FieldCount: return QCoreApplication::translate("ImportDialog", "jiný počet polí než v záhlaví");
+        case IssueKind::Date: return QCoreApplication::translate("ImportDialog", "datum: čekáno d. m. rrrr nebo rrrr-mm-dd");
+        case IssueKind::Time: return QCoreApplication::translate("ImportDialog", "čas: čekáno H:MM nebo H:MM:SS");
+        case IssueKind::Direction: return QCoreApplication::translate("ImportDialog", "směr: čekáno out, in nebo missed");
+        case IssueKind::Type: return QCoreApplication::translate("ImportDialog", "typ: čekáno call, sms, mms, data nebo wap");
+        case IssueKind::Duration: return QCoreApplication::translate("ImportDialog", "trvání: čekány celé sekundy, nejvýš 31 dní");
+        case IssueKind::Volume: return QCoreApplication::translate("ImportDialog", "objem: čekány kilobajty");
+        case IssueKind::BackupDate: return QCoreApplication::translate("ImportDialog", "chybí platné datum (date)");
+        case IssueKind::BackupType: return QCoreApplication::translate("ImportDialog", "chybí platný typ (type, msg_box)");
+        case IssueKind::BackupDuration: return QCoreApplication::translate("ImportDialog", "chybí platná délka hovoru (duration)");
         case IssueKind::XmlTooLarge:
-            return QStringLiteral("prvek větší než %1 MiB; zbytek souboru nebyl přečten").arg(kMaxXmlMemory >> 20);
+            return QCoreApplication::translate("ImportDialog", "prvek větší než %1 MiB; zbytek souboru nebyl přečten").arg(kMaxXmlMemory >> 20);
         case IssueKind::XmlError:
-            return QStringLiteral("chyba XML; zbytek souboru nebyl přečten (%1)").arg(u8(i.message));
+            return QCoreApplication::translate("ImportDialog", "chyba XML; zbytek souboru nebyl přečten (%1)").arg(u8(i.message));
     }
     return u8(i.message);
 }
@@ -108,17 +119,21 @@ QString issueText(const Issue& i) {
 QString refusalText(const std::string& refusal) {
     // The readers' refusals, in the window's language.
     static const std::pair<const char*, const char*> kTexts[] = {
-        {"not a call log: the file is empty", "Soubor je prázdný."},
-        {"not a call log: a binary file", "Soubor není text, ale binární data."},
-        {"not a call log: the first line", "První řádek není záhlaví výpisu hovorů (date, time, direction, number, "
-                                           "duration, type, volume_kb)."},
-        {"not a call log: document type", "Soubor obsahuje deklaraci typu dokumentu (DOCTYPE); taková XML se "
-                                          "z bezpečnostních důvodů nečtou."},
-        {"not a call log: entity", "Soubor deklaruje entity; taková XML se z bezpečnostních důvodů nečtou."},
-        {"not a call log", "Soubor není záloha hovorů (<calls>) ani zpráv (<smses>)."},
+        {"not a call log: the file is empty", QT_TRANSLATE_NOOP("ImportDialog", "Soubor je prázdný.")},
+        {"not a call log: a binary file", QT_TRANSLATE_NOOP("ImportDialog", "Soubor není text, ale binární data.")},
+        {"not a call log: the first line",
+         QT_TRANSLATE_NOOP("ImportDialog", "První řádek není záhlaví výpisu hovorů (date, time, direction, number, "
+                                           "duration, type, volume_kb).")},
+        {"not a call log: document type",
+         QT_TRANSLATE_NOOP("ImportDialog", "Soubor obsahuje deklaraci typu dokumentu (DOCTYPE); taková XML se "
+                                           "z bezpečnostních důvodů nečtou.")},
+        {"not a call log: entity",
+         QT_TRANSLATE_NOOP("ImportDialog", "Soubor deklaruje entity; taková XML se z bezpečnostních důvodů nečtou.")},
+        {"not a call log",
+         QT_TRANSLATE_NOOP("ImportDialog", "Soubor není záloha hovorů (<calls>) ani zpráv (<smses>).")},
     };
     for (const auto& [prefix, text] : kTexts)
-        if (refusal.starts_with(prefix)) return QString::fromUtf8(text);
+        if (refusal.starts_with(prefix)) return QCoreApplication::translate("ImportDialog", text);
     return u8(refusal);
 }
 
@@ -160,7 +175,7 @@ void fitRows(QTableWidget* t) {
 ImportDialog::ImportDialog(const QStringList& files, QWidget* parent)
     : QDialog(parent), m_files(files), m_rules(defaultRules()) {
     setObjectName(QStringLiteral("ImportDialog"));
-    setWindowTitle(QStringLiteral("Import výpisu hovorů"));
+    setWindowTitle(tr("Import výpisu hovorů"));
     resize(800, 600);
 
     m_period = new QLabel(this);
@@ -169,28 +184,28 @@ ImportDialog::ImportDialog(const QStringList& files, QWidget* parent)
     m_period->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     // Settings: period, rounding and the weekday bands.
-    auto* settings = new QGroupBox(QStringLiteral("Nastavení"), this);
+    auto* settings = new QGroupBox(tr("Nastavení"), this);
     auto* form = new QFormLayout(settings);
     m_month = new QComboBox(settings);
     m_month->setObjectName(QStringLiteral("month"));
-    auto* monthLabel = new QLabel(QStringLiteral("&Období:"), settings);
+    auto* monthLabel = new QLabel(tr("&Období:"), settings);
     monthLabel->setBuddy(m_month);
     form->addRow(monthLabel, m_month);
 
-    m_started = new QRadioButton(QStringLiteral("každý hovor na započaté &minuty"), settings);
+    m_started = new QRadioButton(tr("každý hovor na započaté &minuty"), settings);
     m_started->setObjectName(QStringLiteral("startedMinutes"));
-    m_seconds = new QRadioButton(QStringLiteral("sčítat po &sekundách"), settings);
+    m_seconds = new QRadioButton(tr("sčítat po &sekundách"), settings);
     m_seconds->setObjectName(QStringLiteral("perSecond"));
     m_started->setChecked(true);
     auto* rounding = new QHBoxLayout;
     rounding->addWidget(m_started);
     rounding->addWidget(m_seconds);
     rounding->addStretch(1);
-    form->addRow(QStringLiteral("Zaokrouhlení:"), rounding);
+    form->addRow(tr("Zaokrouhlení:"), rounding);
 
     auto* bands = new QHBoxLayout;
-    const QString bandLabels[] = {QStringLiteral("Š&pička od"), QStringLiteral("O&dpoledne od"),
-                                  QStringLiteral("&Večer od")};
+    const QString bandLabels[] = {tr("Š&pička od"), tr("O&dpoledne od"),
+                                  tr("&Večer od")};
     for (int i = 0; i < 3; ++i) {
         auto* edit = new QTimeEdit(settings);
         edit->setObjectName(QStringLiteral("bandStart%1").arg(i + 1));
@@ -202,9 +217,9 @@ ImportDialog::ImportDialog(const QStringList& files, QWidget* parent)
         bands->addWidget(edit);
         bands->addSpacing(8);
     }
-    bands->addWidget(new QLabel(QStringLiteral("(po–pá; víkend a svátky celý den)"), settings));
+    bands->addWidget(new QLabel(tr("(po–pá; víkend a svátky celý den)"), settings));
     bands->addStretch(1);
-    form->addRow(QStringLiteral("Pásma:"), bands);
+    form->addRow(tr("Pásma:"), bands);
     // The default schedule: evening until peak, then afternoon, then evening.
     m_bandStarts[0]->setTime(QTime(7, 0));
     m_bandStarts[1]->setTime(QTime(16, 0));
@@ -212,18 +227,18 @@ ImportDialog::ImportDialog(const QStringList& files, QWidget* parent)
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("pages"));
-    m_pages->addTab(buildBoxesPage(), QStringLiteral("&Hodnoty do políček"));
+    m_pages->addTab(buildBoxesPage(), tr("&Hodnoty do políček"));
     m_account = new QPlainTextEdit(this);
     m_account->setObjectName(QStringLiteral("account"));
     m_account->setReadOnly(true);
-    m_pages->addTab(m_account, QStringLiteral("&Nezapočteno"));
-    m_pages->addTab(buildMonthsPage(), QStringLiteral("&Ceny po měsících"));
+    m_pages->addTab(m_account, tr("&Nezapočteno"));
+    m_pages->addTab(buildMonthsPage(), tr("&Ceny po měsících"));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* use = buttons->addButton(QStringLiteral("Po&užít"), QDialogButtonBox::AcceptRole);
+    QPushButton* use = buttons->addButton(tr("Po&užít"), QDialogButtonBox::AcceptRole);
     use->setObjectName(QStringLiteral("use"));
     use->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("&Zrušit"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("&Zrušit"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -247,20 +262,19 @@ QWidget* ImportDialog::buildBoxesPage() {
     auto* page = new QWidget;
     m_boxes = new QTableWidget(8, kBands, page);
     m_boxes->setObjectName(QStringLiteral("boxes"));
-    m_boxes->setHorizontalHeaderLabels({u8(bandName(Peak)), u8(bandName(Afternoon)), u8(bandName(Evening)),
-                                        u8(bandName(Weekend))});
-    m_boxes->setVerticalHeaderLabels({QStringLiteral("Pevná linka (min)"), QStringLiteral("T - Mobile (min)"),
-                                      QStringLiteral("Eurotel (min)"), QStringLiteral("Oskar (min)"),
-                                      QStringLiteral("SMS T-Mobile / Eurotel / Oskar, MMS (ks)"),
-                                      QStringLiteral("Hlasová schránka (min)"), QStringLiteral("Datové přenosy (min)"),
-                                      QStringLiteral("WAP (min)")});
+    m_boxes->setHorizontalHeaderLabels({tr("Špička"), tr("Odpoledne"), tr("Večer"), tr("Víkend")});
+    m_boxes->setVerticalHeaderLabels({tr("Pevná linka (min)"), tr("T - Mobile (min)"),
+                                      tr("Eurotel (min)"), tr("Oskar (min)"),
+                                      tr("SMS T-Mobile / Eurotel / Oskar, MMS (ks)"),
+                                      tr("Hlasová schránka (min)"), tr("Datové přenosy (min)"),
+                                      tr("WAP (min)")});
     m_boxes->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_boxes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fitRows(m_boxes);
     m_intl = new QTableWidget(kIntlRows, 4, page);
     m_intl->setObjectName(QStringLiteral("international"));
-    m_intl->setHorizontalHeaderLabels({QStringLiteral("Země"), QStringLiteral("Špička"), QStringLiteral("Odpoledne"),
-                                       QStringLiteral("Večer + víkend")});
+    m_intl->setHorizontalHeaderLabels({tr("Země"), tr("Špička"), tr("Odpoledne"),
+                                       tr("Večer + víkend")});
     m_intl->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_intl->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fitRows(m_intl);
@@ -279,11 +293,11 @@ QWidget* ImportDialog::buildMonthsPage() {
     m_months = new QTableWidget(0, 3, page);
     m_months->setObjectName(QStringLiteral("months"));
     m_months->setHorizontalHeaderLabels(
-        {QStringLiteral("Období"), QStringLiteral("Nejlevnější tarif"), QStringLiteral("Cena (Kč)")});
+        {tr("Období"), tr("Nejlevnější tarif"), tr("Cena (Kč)")});
     m_months->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_months->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_months->verticalHeader()->hide();
-    auto* note = new QLabel(QStringLiteral("Každý měsíc záznamu spočítaný zvlášť, jak je, bez přepočtu; "
+    auto* note = new QLabel(tr("Každý měsíc záznamu spočítaný zvlášť, jak je, bez přepočtu; "
                                            "za celé období tarif s nejnižším součtem měsíčních cen."),
                             page);
     note->setWordWrap(true);
@@ -301,12 +315,12 @@ void ImportDialog::read() {
         std::ifstream in(QFile::encodeName(file).toStdString(), std::ios::binary);
         const QString name = QFileInfo(file).fileName();
         if (!in || QFileInfo(file).isDir()) {
-            m_error = QStringLiteral("Soubor %1 nelze otevřít.").arg(name);
+            m_error = tr("Soubor %1 nelze otevřít.").arg(name);
             break;
         }
         const ReadOutcome out = readLog(in, *m_importer);
         if (!out.ok) {
-            m_error = QStringLiteral("Soubor %1 nelze importovat: %2").arg(name, refusalText(out.refusal));
+            m_error = tr("Soubor %1 nelze importovat: %2").arg(name, refusalText(out.refusal));
             break;
         }
         formats << QStringLiteral("%1 (%2)").arg(name, formatText(out.format));
@@ -316,8 +330,8 @@ void ImportDialog::read() {
     const QSignalBlocker block(m_month);
     const int previous = m_month->currentIndex();
     m_month->clear();
-    m_month->addItem(QStringLiteral("celý záznam přepočtený na 30 dní"));
-    for (const YearMonth& m : m_importer->months()) m_month->addItem(monthName(m) + QStringLiteral(" (jak je)"));
+    m_month->addItem(tr("celý záznam přepočtený na 30 dní"));
+    for (const YearMonth& m : m_importer->months()) m_month->addItem(monthName(m) + tr(" (jak je)"));
     m_month->setCurrentIndex(previous > 0 && previous < m_month->count() ? previous : 0);
     update();
 }
@@ -353,13 +367,13 @@ void ImportDialog::update() {
     const Summary& s = m_result.summary;
     QString period;
     if (s.events == 0) {
-        period = QStringLiteral("V záznamu nejsou žádné události.");
+        period = tr("V záznamu nejsou žádné události.");
     } else {
-        period = QStringLiteral("Záznam: %1 – %2").arg(dayText(s.firstDay), dayText(s.lastDay));
-        if (s.month) period += QStringLiteral(", měsíc o %1 bez přepočtu").arg(daysText(s.days));
-        else if (s.scaled) period += QStringLiteral(", %1 přepočteno na 30 dní").arg(daysText(s.days));
-        else period += QStringLiteral(", 30 dní");
-        period += QStringLiteral(". Událostí: %1, z toho odchozích zpoplatněných: %2.").arg(s.events).arg(s.counted);
+        period = tr("Záznam: %1 – %2").arg(dayText(s.firstDay), dayText(s.lastDay));
+        if (s.month) period += tr(", měsíc o %1 bez přepočtu").arg(daysText(s.days));
+        else if (s.scaled) period += tr(", %1 přepočteno na 30 dní").arg(daysText(s.days));
+        else period += tr(", 30 dní");
+        period += tr(". Událostí: %1, z toho odchozích zpoplatněných: %2.").arg(s.events).arg(s.counted);
     }
     m_period->setText(m_formats + QStringLiteral("\n") + period);
     fillBoxes();
@@ -373,12 +387,11 @@ void ImportDialog::fillBoxes() {
     for (int r = 0; r < 7; ++r)
         for (int b = 0; b < kBands; ++b) m_boxes->setItem(r, b, cell(QString::number(p.matrix[b][rows[r]])));
     for (int b = 0; b < kBands; ++b) m_boxes->setItem(7, b, cell(QString::number(p.wap[b])));
-    m_gprs->setText(QStringLiteral("GPRS WAP: %1 kB    GPRS internet: %2 kB").arg(p.gprsWap).arg(p.gprsNet));
+    m_gprs->setText(tr("GPRS WAP: %1 kB    GPRS internet: %2 kB").arg(p.gprsWap).arg(p.gprsNet));
     for (int r = 0; r < kIntlRows; ++r) {
         const IntlRow& row = p.intl[r];
         const bool used = row.peak || row.afternoon || row.eveningWeekend;
-        m_intl->setItem(r, 0, cell(used ? u8(kCountryNames[static_cast<std::size_t>(row.country)]) : QStringLiteral("–"),
-                                   false));
+        m_intl->setItem(r, 0, cell(used ? countryName(row.country) : QStringLiteral("–"), false));
         m_intl->setItem(r, 1, cell(QString::number(row.peak)));
         m_intl->setItem(r, 2, cell(QString::number(row.afternoon)));
         m_intl->setItem(r, 3, cell(QString::number(row.eveningWeekend)));
@@ -388,36 +401,36 @@ void ImportDialog::fillBoxes() {
 void ImportDialog::fillAccount() {
     const Summary& s = m_result.summary;
     QStringList lines;
-    lines << QStringLiteral("Započítávají se jen odchozí, spojené a zpoplatněné události.");
+    lines << tr("Započítávají se jen odchozí, spojené a zpoplatněné události.");
     bool any = false;
     for (int k = 0; k < kSkipKinds; ++k)
         if (s.skipped[k]) {
-            if (!any) lines << QString() << QStringLiteral("Přeskočeno:");
+            if (!any) lines << QString() << tr("Přeskočeno:");
             any = true;
             lines << QStringLiteral("  %1 × %2").arg(s.skipped[k]).arg(skipText(static_cast<Skip>(k)));
         }
     if (s.noBox[0] || s.noBox[1]) {
-        lines << QString() << QStringLiteral("Odesláno, ale profil pro to nemá políčko:");
-        if (s.noBox[0]) lines << QStringLiteral("  %1 × SMS na pevnou linku nebo do hlasové schránky").arg(s.noBox[0]);
-        if (s.noBox[1]) lines << QStringLiteral("  %1 × SMS do zahraničí").arg(s.noBox[1]);
+        lines << QString() << tr("Odesláno, ale profil pro to nemá políčko:");
+        if (s.noBox[0]) lines << tr("  %1 × SMS na pevnou linku nebo do hlasové schránky").arg(s.noBox[0]);
+        if (s.noBox[1]) lines << tr("  %1 × SMS do zahraničí").arg(s.noBox[1]);
     }
     if (!s.unclassified.empty()) {
-        lines << QString() << QStringLiteral("Nezařazeno (číslo neodpovídá žádnému pravidlu):");
+        lines << QString() << tr("Nezařazeno (číslo neodpovídá žádnému pravidlu):");
         for (const Unclassified& u : s.unclassified)
-            lines << QStringLiteral("  %1 × %2, %3 min").arg(u.count).arg(unfitText(u.unfit, u.detail)).arg(u.minutes);
+            lines << tr("  %1 × %2, %3 min").arg(u.count).arg(unfitText(u.unfit, u.detail)).arg(u.minutes);
     }
     if (!s.countriesLeftOut.empty()) {
-        lines << QString() << QStringLiteral("Země nad čtyři mezinárodní řádky (nezapočteno):");
+        lines << QString() << tr("Země nad čtyři mezinárodní řádky (nezapočteno):");
         for (const CountryMinutes& c : s.countriesLeftOut)
-            lines << QStringLiteral("  %1, %2 min").arg(u8(kCountryNames[static_cast<std::size_t>(c.country)])).arg(c.minutes);
+            lines << tr("  %1, %2 min").arg(countryName(c.country)).arg(c.minutes);
     }
     if (s.refused) {
-        lines << QString() << QStringLiteral("Odmítnuté řádky nebo prvky (%1):").arg(s.refused);
-        for (const Issue& i : s.issues) lines << QStringLiteral("  řádek %1: %2").arg(i.line).arg(issueText(i));
+        lines << QString() << tr("Odmítnuté řádky nebo prvky (%1):").arg(s.refused);
+        for (const Issue& i : s.issues) lines << tr("  řádek %1: %2").arg(i.line).arg(issueText(i));
         if (s.refused > static_cast<std::int64_t>(s.issues.size()))
-            lines << QStringLiteral("  … a dalších %1").arg(s.refused - static_cast<std::int64_t>(s.issues.size()));
+            lines << tr("  … a dalších %1").arg(s.refused - static_cast<std::int64_t>(s.issues.size()));
     }
-    if (s.clamped) lines << QString() << QStringLiteral("Políček omezených na největší hodnotu: %1").arg(s.clamped);
+    if (s.clamped) lines << QString() << tr("Políček omezených na největší hodnotu: %1").arg(s.clamped);
     m_account->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
@@ -452,7 +465,7 @@ void ImportDialog::fillMonths() {
     int best = -1;
     for (int i = 0; i < kTelecomIndex; ++i)
         if (always[static_cast<std::size_t>(i)] && (best < 0 || sums[static_cast<std::size_t>(i)] < sums[static_cast<std::size_t>(best)])) best = i;
-    m_months->setItem(row, 0, cell((months.size() <= 4 ? QStringLiteral("celé období (%1 měsíce)") : QStringLiteral("celé období (%1 měsíců)"))
+    m_months->setItem(row, 0, cell((months.size() <= 4 ? tr("celé období (%1 měsíce)") : tr("celé období (%1 měsíců)"))
                                .arg(months.size()), false));
     m_months->setItem(row, 1, cell(best < 0 ? QStringLiteral("–") : tariffName(best), false));
     m_months->setItem(row, 2, cell(best < 0 ? QString() : QString::number(sums[static_cast<std::size_t>(best)])));
@@ -460,12 +473,12 @@ void ImportDialog::fillMonths() {
 
 bool ImportDialog::ask(QWidget* parent, Profile& profile) {
     const QStringList files = QFileDialog::getOpenFileNames(
-        parent, QStringLiteral("Import výpisu hovorů"), QString(),
-        QStringLiteral("Výpisy a zálohy hovorů (*.csv *.xml *.txt);;Všechny soubory (*)"));
+        parent, tr("Import výpisu hovorů"), QString(),
+        tr("Výpisy a zálohy hovorů (*.csv *.xml *.txt);;Všechny soubory (*)"));
     if (files.isEmpty()) return false;
     ImportDialog dialog(files, parent);
     if (!dialog.error().isEmpty()) {
-        QMessageBox::warning(parent, QStringLiteral("Import výpisu hovorů"), dialog.error());
+        QMessageBox::warning(parent, tr("Import výpisu hovorů"), dialog.error());
         return false;
     }
     if (dialog.exec() != QDialog::Accepted) return false;

@@ -1,5 +1,6 @@
 #include "ui/info/infopictures.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -67,7 +68,7 @@ QPixmap makeRewardPicture(QSize size) {
   p.setFont(font);
   p.setPen(QColor(0x80, 0x40, 0x00));
   p.drawText(QRectF(0, all.bottom() - all.height() * 0.2, all.width(), all.height() * 0.2), Qt::AlignCenter,
-             QStringLiteral("Všechny tři!"));
+             QCoreApplication::translate("Tinfo", "Všechny tři!"));
   return pixmap;
 }
 

@@ -40,7 +40,7 @@ sazbar::ClickLabel *tile(const QString &name, const QColor &colour, QWidget *par
 }  // namespace
 
 Tinfo::Tinfo(QWidget *parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
-  setWindowTitle(QStringLiteral("Informace"));
+  setWindowTitle(tr("Informace"));
   // Esc closes the window, as it closes a dialog.
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
   setFixedSize(430, 330);
@@ -52,22 +52,22 @@ Tinfo::Tinfo(QWidget *parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedS
   big.setBold(true);
   name->setFont(big);
 
-  plainLabel(QStringLiteral("Verze:"), this, QRect(140, 48, 60, 18));
+  plainLabel(tr("Verze:"), this, QRect(140, 48, 60, 18));
   verze = plainLabel(QString::fromLatin1(sazbar::kProgramVersion), this, QRect(200, 48, 80, 18));
   verze->setObjectName(QStringLiteral("verze"));
   QFont bold = verze->font();
   bold.setBold(true);
   verze->setFont(bold);
-  plainLabel(QStringLiteral("Datum:"), this, QRect(140, 68, 60, 18));
+  plainLabel(tr("Datum:"), this, QRect(140, 68, 60, 18));
   datum = plainLabel(QString::fromLatin1(sazbar::kProgramDate), this, QRect(200, 68, 120, 18));
   datum->setObjectName(QStringLiteral("datum"));
 
-  podminky = new QGroupBox(QStringLiteral("Podmínky použití"), this);
+  podminky = new QGroupBox(tr("Podmínky použití"), this);
   podminky->setGeometry(140, 96, 276, 150);
   podminky->installEventFilter(this);
   podminky->setMouseTracking(true);
   auto *terms = plainLabel(
-      QStringLiteral("Program je zdarma. Smíte jej volně používat a šířit, pokud jej neměníte a nežádáte za něj "
+      tr("Program je zdarma. Smíte jej volně používat a šířit, pokud jej neměníte a nežádáte za něj "
                      "úplatu. Ceny se počítají podle ceníků operátorů platných v době vydání této verze a jsou "
                      "jen orientační; závazné jsou vždy ceníky operátorů. Nové verze najdete na"),
       podminky, QRect(8, 20, 260, 100));
@@ -77,7 +77,7 @@ Tinfo::Tinfo(QWidget *parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedS
   termsWeb->setObjectName(QStringLiteral("termsWeb"));
   termsWeb->setGeometry(8, 124, 120, 18);
 
-  plainLabel(QStringLiteral("Web:"), this, QRect(140, 254, 60, 18));
+  plainLabel(tr("Web:"), this, QRect(140, 254, 60, 18));
   web = new sazbar::LinkLabel(QString::fromLatin1(sazbar::kWebSite), this);
   web->setObjectName(QStringLiteral("web"));
   web->setGeometry(200, 254, 210, 18);
@@ -86,8 +86,8 @@ Tinfo::Tinfo(QWidget *parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedS
   mail->setObjectName(QStringLiteral("mail"));
   mail->setGeometry(200, 274, 210, 18);
 
-  plainLabel(QStringLiteral("Autor:"), this, QRect(20, 254, 60, 18));
-  author = new sazbar::LinkLabel(QStringLiteral("napište nám"), this);
+  plainLabel(tr("Autor:"), this, QRect(20, 254, 60, 18));
+  author = new sazbar::LinkLabel(tr("napište nám"), this);
   author->setObjectName(QStringLiteral("author"));
   author->setGeometry(20, 274, 110, 18);
 
@@ -102,7 +102,7 @@ Tinfo::Tinfo(QWidget *parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedS
                          .scaled(QSize(105, 70), Qt::KeepAspectRatio, Qt::SmoothTransformation));
   picture->setGeometry(20, 16, 105, 70);
 
-  plainLabel(QStringLiteral("Porovnává tarify:"), this, QRect(20, 104, 110, 18));
+  plainLabel(tr("Porovnává tarify:"), this, QRect(20, 104, 110, 18));
   tmobile = tile(QStringLiteral("T-Mobile"), QColor(0x9c, 0x2a, 0x7a), this);
   eurotel = tile(QStringLiteral("Eurotel"), QColor(0x1f, 0x4e, 0x9a), this);
   oskar = tile(QStringLiteral("Oskar"), QColor(0x2e, 0x8b, 0x57), this);
@@ -116,7 +116,7 @@ Tinfo::Tinfo(QWidget *parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedS
   skryty->setGeometry(25, 182, 92, 70);
   skryty->hide();
 
-  Button1 = new QPushButton(QStringLiteral("Zavřít"), this);
+  Button1 = new QPushButton(tr("Zavřít"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
   Button1->setGeometry(330, 298, 86, 26);

@@ -15,7 +15,10 @@ namespace sazbar::ui {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ProfileFile", text); }
+// The texts of this file are translated in the context "ProfileFile".
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(ProfileFile)
+};
 
 const char* const kBandNames[kBands] = {QT_TRANSLATE_NOOP("ProfileFile", "Špička"),
                                         QT_TRANSLATE_NOOP("ProfileFile", "Odpoledne"),
@@ -49,7 +52,7 @@ public:
             else if (key == QLatin1String("direct_debit")) ok = flag(v, out_.directDebit, key);
             else if (key == QLatin1String("fixed_line")) ok = flag(v, out_.fixedLine, key);
             else if (key == QLatin1String("name")) {
-                if (!v.isString()) return fail(tr("Položka „name“ musí být text."));
+                if (!v.isString()) return fail(Texts::tr("Položka „name“ musí být text."));
                 out_.name = v.toString();
                 ok = true;
             } else
@@ -67,42 +70,42 @@ private:
     bool unknown(const QString& key) {
         // A hostile key can be any length; the message shows its start.
         const QString shown = key.size() > 40 ? key.left(40) + QStringLiteral("…") : key;
-        return fail(tr("Neznámá položka „%1“.").arg(shown));
+        return fail(Texts::tr("Neznámá položka „%1“.").arg(shown));
     }
 
     bool count(const QJsonValue& v, std::int32_t& target, const QString& field) {
         const double d = v.toDouble(-1);
         if (!v.isDouble() || !std::isfinite(d) || d < 0 || d > std::numeric_limits<std::int32_t>::max() ||
             std::floor(d) != d)
-            return fail(tr("Položka „%1“ musí být celé číslo od 0 do 2147483647.").arg(field));
+            return fail(Texts::tr("Položka „%1“ musí být celé číslo od 0 do 2147483647.").arg(field));
         target = static_cast<std::int32_t>(d);
         return true;
     }
     bool flag(const QJsonValue& v, bool& target, const QString& field) {
-        if (!v.isBool()) return fail(tr("Položka „%1“ musí být true nebo false.").arg(field));
+        if (!v.isBool()) return fail(Texts::tr("Položka „%1“ musí být true nebo false.").arg(field));
         target = v.toBool();
         return true;
     }
     bool integers(const QJsonValue& v, std::array<std::int32_t, kBands>& target, const QString& field) {
         if (!v.isArray() || v.toArray().size() != kBands)
-            return fail(tr("Položka „%1“ musí být pole 4 celých čísel.").arg(field));
+            return fail(Texts::tr("Položka „%1“ musí být pole 4 celých čísel.").arg(field));
         const QJsonArray a = v.toArray();
         for (int b = 0; b < kBands; ++b)
-            if (!count(a[b], target[b], QStringLiteral("%1[%2] (%3)").arg(field).arg(b).arg(tr(kBandNames[b]))))
+            if (!count(a[b], target[b], QStringLiteral("%1[%2] (%3)").arg(field).arg(b).arg(Texts::tr(kBandNames[b]))))
                 return false;
         return true;
     }
     bool matrix(const QJsonValue& v) {
         const QJsonArray bands = v.toArray();
         if (!v.isArray() || bands.size() != kBands)
-            return fail(tr("Položka „matrix“ musí být pole 4 pásem po 7 celých číslech."));
+            return fail(Texts::tr("Položka „matrix“ musí být pole 4 pásem po 7 celých číslech."));
         for (int b = 0; b < kBands; ++b) {
             const QJsonArray cells = bands[b].toArray();
             if (!bands[b].isArray() || cells.size() != kRows)
-                return fail(tr("Položka „matrix[%1]“ (%2) musí být pole 7 celých čísel.").arg(b).arg(tr(kBandNames[b])));
+                return fail(Texts::tr("Položka „matrix[%1]“ (%2) musí být pole 7 celých čísel.").arg(b).arg(Texts::tr(kBandNames[b])));
             for (int r = 0; r < kRows; ++r) {
                 const QString field =
-                    QStringLiteral("matrix[%1][%2] (%3, %4)").arg(b).arg(r).arg(tr(kRowNames[r]), tr(kBandNames[b]));
+                    QStringLiteral("matrix[%1][%2] (%3, %4)").arg(b).arg(r).arg(Texts::tr(kRowNames[r]), Texts::tr(kBandNames[b]));
                 if (!count(cells[r], out_.profile.matrix[b][r], field)) return false;
             }
         }
@@ -111,10 +114,10 @@ private:
     bool international(const QJsonValue& v) {
         const QJsonArray rows = v.toArray();
         if (!v.isArray() || rows.size() > kIntlRows)
-            return fail(tr("Položka „international“ musí být pole nejvýše 4 řádků."));
+            return fail(Texts::tr("Položka „international“ musí být pole nejvýše 4 řádků."));
         for (int r = 0; r < int(rows.size()); ++r) {
             const QString row = QStringLiteral("international[%1]").arg(r);
-            if (!rows[r].isObject()) return fail(tr("Položka „%1“ musí být objekt.").arg(row));
+            if (!rows[r].isObject()) return fail(Texts::tr("Položka „%1“ musí být objekt.").arg(row));
             const QJsonObject o = rows[r].toObject();
             IntlRow& target = out_.profile.intl[r];
             for (auto it = o.begin(); it != o.end(); ++it) {
@@ -124,7 +127,7 @@ private:
                 if (key == QLatin1String("country")) {
                     const double d = it.value().toDouble(-1);
                     if (!it.value().isDouble() || !(d >= 0 && d < kCountries) || std::floor(d) != d)
-                        return fail(tr("Položka „%1“ musí být číslo země od 0 do 35.").arg(field));
+                        return fail(Texts::tr("Položka „%1“ musí být číslo země od 0 do 35.").arg(field));
                     target.country = static_cast<std::int32_t>(d);
                     ok = true;
                 } else if (key == QLatin1String("peak")) ok = count(it.value(), target.peak, field);
@@ -200,7 +203,7 @@ QByteArray profileFileText(const ProfileFile& f) {
 
 bool parseProfileFile(const QByteArray& text, ProfileFile& out, QString& error) {
     if (text.size() > kMaxProfileBytes) {
-        error = tr("Soubor je na profil příliš velký (nejvýše %1 bajtů).").arg(kMaxProfileBytes);
+        error = Texts::tr("Soubor je na profil příliš velký (nejvýše %1 bajtů).").arg(kMaxProfileBytes);
         return false;
     }
     QJsonParseError parse{};
@@ -208,11 +211,11 @@ bool parseProfileFile(const QByteArray& text, ProfileFile& out, QString& error) 
     if (parse.error != QJsonParseError::NoError) {
         const qsizetype at = std::clamp<qsizetype>(parse.offset, 0, text.size());
         const int line = 1 + int(text.left(at).count('\n'));
-        error = tr("Soubor není platný JSON (řádek %1): %2.").arg(line).arg(parse.errorString());
+        error = Texts::tr("Soubor není platný JSON (řádek %1): %2.").arg(line).arg(parse.errorString());
         return false;
     }
     if (!doc.isObject()) {
-        error = tr("Soubor neobsahuje profil: čeká se objekt JSON.");
+        error = Texts::tr("Soubor neobsahuje profil: čeká se objekt JSON.");
         return false;
     }
     ProfileFile read;
@@ -228,13 +231,13 @@ bool parseProfileFile(const QByteArray& text, ProfileFile& out, QString& error) 
 bool readProfileFile(const QString& path, ProfileFile& out, QString& error) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        error = tr("Soubor nelze otevřít: %1.").arg(f.errorString());
+        error = Texts::tr("Soubor nelze otevřít: %1.").arg(f.errorString());
         return false;
     }
     // One byte more than allowed tells a file that is too large without reading it all.
     const QByteArray text = f.read(kMaxProfileBytes + 1);
     if (f.error() != QFileDevice::NoError) {
-        error = tr("Soubor nelze přečíst: %1.").arg(f.errorString());
+        error = Texts::tr("Soubor nelze přečíst: %1.").arg(f.errorString());
         return false;
     }
     return parseProfileFile(text, out, error);
@@ -243,18 +246,18 @@ bool readProfileFile(const QString& path, ProfileFile& out, QString& error) {
 bool writeProfileFile(const QString& path, const ProfileFile& p, QString& error) {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) {
-        error = tr("Soubor nelze vytvořit: %1.").arg(f.errorString());
+        error = Texts::tr("Soubor nelze vytvořit: %1.").arg(f.errorString());
         return false;
     }
     const QByteArray text = profileFileText(p);
     // flush() reports a short write that commit() alone would miss.
     if (f.write(text) != text.size() || !f.flush()) {
-        error = tr("Soubor nelze zapsat: %1.").arg(f.errorString());
+        error = Texts::tr("Soubor nelze zapsat: %1.").arg(f.errorString());
         f.cancelWriting();
         return false;
     }
     if (!f.commit()) {
-        error = tr("Soubor nelze uložit: %1.").arg(f.errorString());
+        error = Texts::tr("Soubor nelze uložit: %1.").arg(f.errorString());
         return false;
     }
     return true;

@@ -32,6 +32,7 @@
 #include "core/saved_inputs.h"
 #include "core/textnum.h"
 #include "ui/import/importdialog.h"
+#include "ui/main/countries.h"
 #include "ui/results/tform3.h"
 
 namespace {
@@ -71,30 +72,30 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
-    m_pages->addTab(buildDomesticPage(), QStringLiteral("Vnitrostátní"));
-    m_pages->addTab(buildInternationalPage(), QStringLiteral("Mezinárodní"));
+    m_pages->addTab(buildDomesticPage(), tr("Vnitrostátní"));
+    m_pages->addTab(buildInternationalPage(), tr("Mezinárodní"));
 
-    m_autosave = new QCheckBox(QStringLiteral("Uložit hodnoty"), this);
+    m_autosave = new QCheckBox(tr("Uložit hodnoty"), this);
     m_autosave->setObjectName(QStringLiteral("autosave"));
     m_autosave->setChecked(true);
-    m_autosave->setToolTip(QStringLiteral("Uloží vyplněné hodnoty při ukončení programu"));
+    m_autosave->setToolTip(tr("Uloží vyplněné hodnoty při ukončení programu"));
 
-    auto* calc = new QPushButton(QStringLiteral("&Výpočet"), this);
+    auto* calc = new QPushButton(tr("&Výpočet"), this);
     calc->setObjectName(QStringLiteral("Button1"));
     calc->setDefault(true);
     m_calc = calc;
-    auto* reset = new QPushButton(QStringLiteral("&Nulování"), this);
+    auto* reset = new QPushButton(tr("&Nulování"), this);
     reset->setObjectName(QStringLiteral("Button4"));
-    reset->setToolTip(QStringLiteral("Vynuluje zadané hodnoty"));
-    auto* import = new QPushButton(QStringLiteral("I&mport…"), this);
+    reset->setToolTip(tr("Vynuluje zadané hodnoty"));
+    auto* import = new QPushButton(tr("I&mport…"), this);
     import->setObjectName(QStringLiteral("importButton"));
-    import->setToolTip(QStringLiteral("Vyplní políčka z výpisu hovorů nebo ze zálohy telefonu"));
-    auto* help = new QPushButton(QStringLiteral("&Nápověda"), this);
+    import->setToolTip(tr("Vyplní políčka z výpisu hovorů nebo ze zálohy telefonu"));
+    auto* help = new QPushButton(tr("&Nápověda"), this);
     help->setObjectName(QStringLiteral("Button2"));
-    help->setToolTip(QStringLiteral("Zobrazí nápovědu"));
+    help->setToolTip(tr("Zobrazí nápovědu"));
     auto* info = new QPushButton(QStringLiteral("&Info"), this);
     info->setObjectName(QStringLiteral("Button5"));
-    auto* quit = new QPushButton(QStringLiteral("&Konec"), this);
+    auto* quit = new QPushButton(tr("&Konec"), this);
     quit->setObjectName(QStringLiteral("Button3"));
 
     QPushButton* profiles = buildProfileButton();
@@ -422,8 +423,8 @@ QWidget* TForm1::buildDomesticPage() {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
 
-    const QStringList bands = {QStringLiteral("Špička"), QStringLiteral("Odpoledne"), QStringLiteral("Večer"),
-                               QStringLiteral("Víkend")};
+    const QStringList bands = {tr("Špička"), tr("Odpoledne"), tr("Večer"),
+                               tr("Víkend")};
     for (int b = 0; b < 4; ++b) grid->addWidget(caption(bands[b], page, Qt::AlignCenter), 0, 1 + b);
 
     struct RowDef {
@@ -432,21 +433,21 @@ QWidget* TForm1::buildDomesticPage() {
         std::array<int, 4> boxes;
     };
     const RowDef rows[] = {
-        {QStringLiteral("Pevná linka"), QStringLiteral("min"), {1, 8, 15, 22}},
-        {QStringLiteral("T - Mobile"), QStringLiteral("min"), {2, 9, 16, 23}},
-        {QStringLiteral("Eurotel"), QStringLiteral("min"), {3, 10, 17, 24}},
-        {QStringLiteral("Oskar"), QStringLiteral("min"), {4, 11, 18, 25}},
-        {QStringLiteral("SMS a MMS"), QStringLiteral("ks"), {5, 12, 19, 26}},
-        {QStringLiteral("Hlasová schránka"), QStringLiteral("min"), {6, 13, 20, 27}},
-        {QStringLiteral("Datové přenosy"), QStringLiteral("min"), {7, 14, 21, 28}},
-        {QStringLiteral("WAP"), QStringLiteral("min"), {29, 30, 31, 32}},
+        {tr("Pevná linka"), tr("min"), {1, 8, 15, 22}},
+        {QStringLiteral("T - Mobile"), tr("min"), {2, 9, 16, 23}},
+        {QStringLiteral("Eurotel"), tr("min"), {3, 10, 17, 24}},
+        {QStringLiteral("Oskar"), tr("min"), {4, 11, 18, 25}},
+        {tr("SMS a MMS"), tr("ks"), {5, 12, 19, 26}},
+        {tr("Hlasová schránka"), tr("min"), {6, 13, 20, 27}},
+        {tr("Datové přenosy"), tr("min"), {7, 14, 21, 28}},
+        {QStringLiteral("WAP"), tr("min"), {29, 30, 31, 32}},
     };
     int r = 1;
     for (const RowDef& def : rows) {
         if (def.boxes[0] == 5) {
             // The four cells of the messages row are four different counts.
-            const QStringList cells = {QStringLiteral("SMS do T-Mobile"), QStringLiteral("SMS do Eurotelu"),
-                                       QStringLiteral("SMS do Oskara"), QStringLiteral("MMS")};
+            const QStringList cells = {tr("SMS do T-Mobile"), tr("SMS do Eurotelu"),
+                                       tr("SMS do Oskara"), QStringLiteral("MMS")};
             for (int b = 0; b < 4; ++b) {
                 QLabel* l = caption(cells[b], page, Qt::AlignHCenter | Qt::AlignBottom);
                 QFont f = l->font();
@@ -467,7 +468,7 @@ QWidget* TForm1::buildDomesticPage() {
     gprs->addWidget(makeBox(45, page));
     gprs->addWidget(caption(QStringLiteral("kB"), page));
     gprs->addSpacing(16);
-    gprs->addWidget(caption(QStringLiteral("GPRS internet"), page));
+    gprs->addWidget(caption(tr("GPRS internet"), page));
     gprs->addWidget(makeBox(46, page));
     gprs->addWidget(caption(QStringLiteral("kB"), page));
     gprs->addStretch(1);
@@ -480,9 +481,9 @@ QWidget* TForm1::buildDomesticPage() {
     m_total->setMinimumWidth(64);
     m_total->setMaximumWidth(96);
     auto* total = new QHBoxLayout;
-    total->addWidget(caption(QStringLiteral("Celkem za měsíc"), page));
+    total->addWidget(caption(tr("Celkem za měsíc"), page));
     total->addWidget(m_total);
-    total->addWidget(caption(QStringLiteral("minut"), page));
+    total->addWidget(caption(tr("minut"), page));
     total->addStretch(1);
 
     auto* left = new QVBoxLayout;
@@ -517,15 +518,15 @@ QWidget* TForm1::buildPredefinedPanel() {
     auto* v = new QVBoxLayout(panel);
     v->setContentsMargins(0, 0, 0, 0);
 
-    m_predefined = new QCheckBox(QStringLiteral("&Předdefinované profily"), panel);
+    m_predefined = new QCheckBox(tr("&Předdefinované profily"), panel);
     m_predefined->setObjectName(QStringLiteral("CheckBox1"));
     v->addWidget(m_predefined);
 
-    auto* level = new QGroupBox(QStringLiteral("Volám:"), panel);
+    auto* level = new QGroupBox(tr("Volám:"), panel);
     level->setObjectName(QStringLiteral("GroupBox1"));
-    level->setToolTip(QStringLiteral("Vyberte jak často voláte"));
+    level->setToolTip(tr("Vyberte jak často voláte"));
     auto* lv = new QVBoxLayout(level);
-    const QStringList levels = {QStringLiteral("Málo"), QStringLiteral("Středně"), QStringLiteral("Hodně")};
+    const QStringList levels = {tr("Málo"), tr("Středně"), tr("Hodně")};
     for (int i = 0; i < 3; ++i) {
         m_levels[i] = new QRadioButton(levels[i], level);
         m_levels[i]->setObjectName(QStringLiteral("malo%1").arg(i + 1));
@@ -534,10 +535,10 @@ QWidget* TForm1::buildPredefinedPanel() {
     }
     m_levels[0]->setChecked(true);
 
-    auto* networks = new QGroupBox(QStringLiteral("Převážně volám na:"), panel);
+    auto* networks = new QGroupBox(tr("Převážně volám na:"), panel);
     networks->setObjectName(QStringLiteral("GroupBox2"));
     auto* nv = new QVBoxLayout(networks);
-    const QStringList nets = {QStringLiteral("Pevnou linku"), QStringLiteral("T - Mobile"), QStringLiteral("Eurotel"),
+    const QStringList nets = {tr("Pevnou linku"), QStringLiteral("T - Mobile"), QStringLiteral("Eurotel"),
                               QStringLiteral("Oskar")};
     for (int i = 0; i < 4; ++i) {
         m_networks[i] = new QCheckBox(nets[i], networks);
@@ -546,11 +547,11 @@ QWidget* TForm1::buildPredefinedPanel() {
         connect(m_networks[i], &QCheckBox::clicked, this, &TForm1::napln);
     }
 
-    auto* bands = new QGroupBox(QStringLiteral("Převážně volám:"), panel);
+    auto* bands = new QGroupBox(tr("Převážně volám:"), panel);
     bands->setObjectName(QStringLiteral("GroupBox3"));
     auto* bv = new QVBoxLayout(bands);
-    const QStringList when = {QStringLiteral("Ve špičce"), QStringLiteral("Odpoledne"), QStringLiteral("Večer"),
-                              QStringLiteral("O víkendu")};
+    const QStringList when = {tr("Ve špičce"), tr("Odpoledne"), tr("Večer"),
+                              tr("O víkendu")};
     for (int i = 0; i < 4; ++i) {
         m_bands[i] = new QCheckBox(when[i], bands);
         m_bands[i]->setObjectName(QStringLiteral("doba%1").arg(i + 1));
@@ -575,10 +576,10 @@ QWidget* TForm1::buildInternationalPage() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
-    grid->addWidget(caption(QStringLiteral("Země"), page), 0, 0);
-    grid->addWidget(caption(QStringLiteral("Špička"), page, Qt::AlignCenter), 0, 1);
-    grid->addWidget(caption(QStringLiteral("Odpoledne"), page, Qt::AlignCenter), 0, 2);
-    grid->addWidget(caption(QStringLiteral("Večer +\nvíkend"), page, Qt::AlignCenter), 0, 3);
+    grid->addWidget(caption(tr("Země"), page), 0, 0);
+    grid->addWidget(caption(tr("Špička"), page, Qt::AlignCenter), 0, 1);
+    grid->addWidget(caption(tr("Odpoledne"), page, Qt::AlignCenter), 0, 2);
+    grid->addWidget(caption(tr("Večer +\nvíkend"), page, Qt::AlignCenter), 0, 3);
 
     // Peak, afternoon, evening with weekend of each international row.
     const std::array<std::array<int, 3>, sazbar::kIntlRows> rows = {{
@@ -588,7 +589,7 @@ QWidget* TForm1::buildInternationalPage() {
         {39, 44, 40},
     }};
     QStringList names;
-    for (std::string_view n : sazbar::kCountryNames) names << QString::fromUtf8(n.data(), qsizetype(n.size()));
+    for (int i = 0; i < sazbar::kCountries; ++i) names << sazbar::ui::countryName(i);
     QWidget* prev = nullptr;
     for (int r = 0; r < sazbar::kIntlRows; ++r) {
         auto* combo = new QComboBox(page);
@@ -607,10 +608,10 @@ QWidget* TForm1::buildInternationalPage() {
             setTabOrder(prev, e);
             prev = e;
         }
-        grid->addWidget(caption(QStringLiteral("min"), page), r + 1, 4);
+        grid->addWidget(caption(tr("min"), page), r + 1, 4);
     }
 
-    m_internet = new QCheckBox(QStringLiteral("Volání přes internet"), page);
+    m_internet = new QCheckBox(tr("Volání přes internet"), page);
     m_internet->setObjectName(QStringLiteral("internet"));
     m_internet->setToolTip(QStringLiteral("T=Mobile Internet Call, Eurotel NetCall 55"));
     setTabOrder(prev, m_internet);

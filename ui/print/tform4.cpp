@@ -157,7 +157,7 @@ QRect previewOf(QSize capture, int top, int height) {
 TForm4::TForm4(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Tisk"));
+    setWindowTitle(tr("Tisk"));
     // Esc closes the window, as it closes a dialog.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     setObjectName(QStringLiteral("Form4"));
@@ -191,11 +191,11 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent) {
         b->setChecked(checked);
         return b;
     };
-    CheckBox1 = box("CheckBox1", QStringLiteral("Tisk vstupních hodnot"), 24, true);
-    CheckBox2 = box("CheckBox2", QStringLiteral("Tisk výsledků"), 48, true);
-    CheckBox3 = box("CheckBox3", QStringLiteral("Tisk grafu"), 72, true);
-    CheckBox4 = box("CheckBox4", QStringLiteral("Bílé pozadí"), 112, false);
-    CheckBox5 = box("CheckBox5", QStringLiteral("Co kdyby"), 92, false);
+    CheckBox1 = box("CheckBox1", tr("Tisk vstupních hodnot"), 24, true);
+    CheckBox2 = box("CheckBox2", tr("Tisk výsledků"), 48, true);
+    CheckBox3 = box("CheckBox3", tr("Tisk grafu"), 72, true);
+    CheckBox4 = box("CheckBox4", tr("Bílé pozadí"), 112, false);
+    CheckBox5 = box("CheckBox5", tr("Co kdyby"), 92, false);
     whatIfImage_ = new QLabel(Panel1);
     whatIfImage_->setObjectName(QStringLiteral("Image5"));
     whatIfImage_->setScaledContents(true);
@@ -207,9 +207,9 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent) {
         b->setGeometry(392, top, 105, 27);
         return b;
     };
-    Button1 = button("Button1", QStringLiteral("Tisk"), 409);
-    Button2 = button("Button2", QStringLiteral("Nastavení"), 447);
-    Button3 = button("Button3", QStringLiteral("Zavřít"), 489);
+    Button1 = button("Button1", tr("Tisk"), 409);
+    Button2 = button("Button2", tr("Nastavení"), 447);
+    Button3 = button("Button3", tr("Zavřít"), 489);
     Button1->setDefault(true);
 
     for (QCheckBox* b : {CheckBox1, CheckBox2, CheckBox3, CheckBox5})
@@ -329,12 +329,12 @@ bool TForm4::hasPrinter() const {
 }
 
 QString TForm4::noPrinterText() {
-    return QStringLiteral(
+    return tr(
         "Není nainstalována žádná tiskárna. V okně „Nastavení“ můžete jako tiskárnu zvolit tisk do souboru PDF.");
 }
 
 QString TForm4::printFailedText() {
-    return QStringLiteral("Tisk se nepodařilo spustit. Zkontrolujte tiskárnu v okně „Nastavení“.");
+    return tr("Tisk se nepodařilo spustit. Zkontrolujte tiskárnu v okně „Nastavení“.");
 }
 
 void TForm4::tell(const QString& text) {
@@ -342,7 +342,7 @@ void TForm4::tell(const QString& text) {
         m_teller(text);
         return;
     }
-    QMessageBox::warning(this, QStringLiteral("Tisk"), text);
+    QMessageBox::warning(this, tr("Tisk"), text);
 }
 
 void TForm4::Button1Click() {
@@ -357,7 +357,7 @@ void TForm4::Button1Click() {
 
 void TForm4::Button2Click() {
     QPrintDialog dialog(&printer_, this);
-    dialog.setWindowTitle(QStringLiteral("Nastavení tisku"));
+    dialog.setWindowTitle(tr("Nastavení tisku"));
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
@@ -367,6 +367,6 @@ void TForm4::Button2Click() {
     // Until a file is chosen, a PDF goes into the working directory.
     if (printer_.outputFileName().isEmpty())
         if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
-            file->setText(QDir::current().absoluteFilePath(QStringLiteral("tisk.pdf")));
+            file->setText(QDir::current().absoluteFilePath(tr("tisk.pdf")));
     dialog.exec();
 }

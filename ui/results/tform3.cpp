@@ -1,12 +1,16 @@
 #include "ui/results/tform3.h"
 
+#include "ui/results/hints.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -52,7 +56,7 @@ QLabel* label(const QString& text, QWidget* parent, Qt::Alignment align = Qt::Al
 
 Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("form3"));
-    setWindowTitle(QStringLiteral("Výsledky"));
+    setWindowTitle(tr("Výsledky"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     for (int i = 0; i < sazbar::kTariffCount; ++i) m_index.insert(fromView(sazbar::kTariffs[i].id), i);
 
@@ -67,16 +71,16 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     bangFont.setPointSizeF(bangFont.pointSizeF() * 2.2);
     bang->setFont(bangFont);
     bang->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
-    auto* move = new QLabel(QStringLiteral("Přesuňte myš nad políčka s čísly."), content);
+    auto* move = new QLabel(tr("Přesuňte myš nad políčka s čísly."), content);
     move->setObjectName(QStringLiteral("Label1"));
     QFont bold = move->font();
     bold.setBold(true);
     move->setFont(bold);
-    auto* shows = new QLabel(QStringLiteral("Zobrazí se podrobnější informace"), content);
+    auto* shows = new QLabel(tr("Zobrazí se podrobnější informace"), content);
     shows->setObjectName(QStringLiteral("Label2"));
-    auto* details = new QLabel(QStringLiteral("např. o datových tarifech nebo "), content);
+    auto* details = new QLabel(tr("např. o datových tarifech nebo "), content);
     details->setObjectName(QStringLiteral("Label4"));
-    auto* others = new QLabel(QStringLiteral("jiných zvýhodněních."), content);
+    auto* others = new QLabel(tr("jiných zvýhodněních."), content);
     others->setObjectName(QStringLiteral("Label5"));
     auto* second = new QHBoxLayout;
     second->setSpacing(0);
@@ -147,24 +151,24 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     keep.setRetainSizeWhenHidden(true);
     m_telecomGroup->setSizePolicy(keep);
 
-    m_inkaso = new QCheckBox(QStringLiteral("Platba inkasem"), content);
+    m_inkaso = new QCheckBox(tr("Platba inkasem"), content);
     m_inkaso->setObjectName(QStringLiteral("inkaso"));
-    m_fixedLine = new QCheckBox(QStringLiteral("Vypočítat Český Telecom"), content);
+    m_fixedLine = new QCheckBox(tr("Vypočítat Český Telecom"), content);
     m_fixedLine->setObjectName(QStringLiteral("CheckBox1"));
 
-    auto* chart = new QPushButton(QStringLiteral("Graf"), content);
+    auto* chart = new QPushButton(tr("Graf"), content);
     chart->setObjectName(QStringLiteral("Button1"));
-    chart->setToolTip(QStringLiteral("Graficky zobrazí ceny jednotlivých tarifů"));
+    chart->setToolTip(tr("Graficky zobrazí ceny jednotlivých tarifů"));
     chart->setDefault(true);
-    auto* close = new QPushButton(QStringLiteral("Zavřít"), content);
+    auto* close = new QPushButton(tr("Zavřít"), content);
     close->setObjectName(QStringLiteral("Button2"));
-    auto* print = new QPushButton(QStringLiteral("Tisk"), content);
+    auto* print = new QPushButton(tr("Tisk"), content);
     print->setObjectName(QStringLiteral("Button3"));
-    auto* help = new QPushButton(QStringLiteral("Nápověda"), content);
+    auto* help = new QPushButton(tr("Nápověda"), content);
     help->setObjectName(QStringLiteral("Button4"));
-    auto* whatIf = new QPushButton(QStringLiteral("Co kdyby…"), content);
+    auto* whatIf = new QPushButton(tr("Co kdyby…"), content);
     whatIf->setObjectName(QStringLiteral("Button5"));
-    whatIf->setToolTip(QStringLiteral("Jak se ceny a nejlevnější tarif mění, když budete volat víc nebo méně"));
+    whatIf->setToolTip(tr("Jak se ceny a nejlevnější tarif mění, když budete volat víc nebo méně"));
 
     auto* right = new QVBoxLayout;
     right->addWidget(os);
@@ -223,7 +227,7 @@ QLineEdit* Tform3::makeField(std::string_view id, QWidget* parent) {
     f->setFrame(false);
     f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // The operator too: several operators have a tariff of the same name.
-    f->setAccessibleName(tr("%1, %2").arg(fromView(sazbar::kTariffs[i].name), fromView(sazbar::operatorName(sazbar::kTariffs[i].op))));
+    f->setAccessibleName(QStringLiteral("%1, %2").arg(fromView(sazbar::kTariffs[i].name), fromView(sazbar::operatorName(sazbar::kTariffs[i].op))));
     f->setProperty("hint", QString());
     // A field that can serve the profile lets the window show through.
     QPalette pal = f->palette();
@@ -234,6 +238,9 @@ QLineEdit* Tform3::makeField(std::string_view id, QWidget* parent) {
     // text is drawn smaller so that it still shows whole.
     f->setFixedWidth(f->fontMetrics().horizontalAdvance(QStringLiteral("999999")) + kFieldPadding);
     f->setCursor(Qt::ArrowCursor);
+    // Double-click, Enter and the context menu open the price's breakdown.
+    f->setProperty("tariff", i);
+    f->installEventFilter(this);
     m_fields[i] = f;
     return f;
 }
@@ -277,12 +284,12 @@ void Tform3::fitText(QLineEdit* f) {
 
 // What a screen reader says of a field: its price, the marks in words (the
 // window shows them only in colour) and the hint as plain lines.
-QString Tform3::describe(const sazbar::TariffResult& r) {
+QString Tform3::describe(const sazbar::TariffResult& r) const {
     QStringList parts;
-    if (r.priced) parts << tr("%1 Kč").arg(QString::fromStdString(r.text));
+    if (r.priced) parts << QString::fromStdString(r.text()) + QStringLiteral(" Kč");
     if (r.cheapest) parts << tr("nejlevnější tarif");
     if (r.unsupported) parts << tr("nepodporuje všechny požadované služby");
-    const QString hint = plainHint(QString::fromStdString(r.hint));
+    const QString hint = plainHint(shownHint(r.hint));
     if (!hint.isEmpty()) parts << hint;
     return parts.join(QStringLiteral("\n"));
 }
@@ -292,6 +299,19 @@ sazbar::RunOptions Tform3::options() const { return {m_inkaso->isChecked(), m_fi
 void Tform3::setOptions(const sazbar::RunOptions& options) {
     m_inkaso->setChecked(options.directDebit);
     m_fixedLine->setChecked(options.fixedLine);
+}
+
+QString Tform3::shownHint(const std::string& hint) const {
+    const QString text = QString::fromStdString(hint);
+    return m_englishHints ? sazbar::ui::englishHint(text) : text;
+}
+
+void Tform3::setEnglishHints(bool english) {
+    if (english == m_englishHints) return;
+    m_englishHints = english;
+    // The next run rewrites every tooltip.
+    for (QLineEdit* f : m_fields) f->setProperty("hint", QVariant());
+    if (isVisible()) showResult();
 }
 
 void Tform3::setProfileSource(std::function<sazbar::Profile()> source) { m_source = std::move(source); }
@@ -320,6 +340,36 @@ void Tform3::setSizeable(bool sizeable) {
         setFixedSize(kClientWidth, kClientHeight);
     }
     setSizeGripEnabled(sizeable);
+}
+
+bool Tform3::eventFilter(QObject* watched, QEvent* e) {
+    const QVariant tariff = watched->property("tariff");
+    if (!tariff.isValid()) return QDialog::eventFilter(watched, e);
+    switch (e->type()) {
+        case QEvent::MouseButtonDblClick:
+            emit breakdownRequested(tariff.toInt());
+            return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(e)->key();
+            if (key != Qt::Key_Return && key != Qt::Key_Enter) break;
+            emit breakdownRequested(tariff.toInt());
+            return true;
+        }
+        case QEvent::ContextMenu: {
+            QMenu menu(static_cast<QWidget*>(watched));
+            menu.setObjectName(QStringLiteral("fieldMenu"));
+            QAction* open = menu.addAction(QStringLiteral("Rozpis ceny…"));
+            const auto* ce = static_cast<QContextMenuEvent*>(e);
+            if (menu.exec(ce->globalPos()) == open) emit breakdownRequested(tariff.toInt());
+            return true;
+        }
+        default: break;
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+sazbar::RunOptions Tform3::lastOptions() const {
+    return sazbar::RunOptions{m_inkaso->isChecked(), m_fixedLine->isChecked()};
 }
 
 bool Tform3::event(QEvent* e) {
@@ -353,9 +403,10 @@ void Tform3::CheckBox1Click(bool checked) {
 
 void Tform3::runPricing() {
     if (!m_source) return;
-    const sazbar::Profile p = m_source();
-    sazbar::runPricing(p, sazbar::RunOptions{m_inkaso->isChecked(), m_fixedLine->isChecked()}, m_result);
+    m_profile = m_source();
+    sazbar::runPricing(m_profile, sazbar::RunOptions{m_inkaso->isChecked(), m_fixedLine->isChecked()}, m_result);
     showResult();
+    emit priced();
 }
 
 // Relative luminance, as the contrast of two colours is measured.
@@ -390,7 +441,7 @@ void Tform3::showResult() {
     for (int i = 0; i < sazbar::kTariffCount; ++i) {
         QLineEdit* f = m_fields[i];
         const sazbar::TariffResult& r = m_result.fields[i];
-        const QString text = QString::fromStdString(r.text);
+        const QString text = QString::fromStdString(r.text());
         if (f->text() != text) {
             f->setText(text);
             fitText(f);
@@ -398,7 +449,7 @@ void Tform3::showResult() {
         const QString hint = QString::fromStdString(r.hint);
         if (f->property("hint").toString() != hint) {
             f->setProperty("hint", hint);
-            f->setToolTip(tooltipFor(hint));
+            f->setToolTip(tooltipFor(shownHint(r.hint)));
         }
         const QString description = describe(r);
         if (f->accessibleDescription() != description) f->setAccessibleDescription(description);

@@ -38,6 +38,13 @@ public:
     // The result field of a tariff (`t30`, `gold`, `telecom`, ...), or nullptr.
     QLineEdit* field(const QString& id) const;
     const sazbar::RunResult& lastResult() const { return m_result; }
+    // The profile and the check boxes of the last run.
+    const sazbar::Profile& lastProfile() const { return m_profile; }
+    sazbar::RunOptions lastOptions() const;
+
+    // The English interface shows the hints in English; the fields' "hint"
+    // property keeps the engine's Czech text either way.
+    void setEnglishHints(bool english);
 
     // Fixed size on a normal desktop; a sizeable border on a small one.
     void setSizeable(bool sizeable);
@@ -62,9 +69,15 @@ signals:
     void helpRequested();
     // One of the two check boxes changed.
     void optionsChanged();
+    // A result field was double-clicked, or Enter or its context menu's
+    // "Rozpis ceny…" chosen on it: the breakdown of that tariff (index into kTariffs).
+    void breakdownRequested(int tariff);
+    // A run has written new results.
+    void priced();
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
@@ -85,10 +98,12 @@ private:
     void runPricing();
     void showResult();
     void fitText(QLineEdit* f);
-    static QString describe(const sazbar::TariffResult& r);
+    QString describe(const sazbar::TariffResult& r) const;
+    QString shownHint(const std::string& hint) const;
 
     std::function<sazbar::Profile()> m_source;
     sazbar::RunResult m_result;
+    sazbar::Profile m_profile;
     std::array<QLineEdit*, sazbar::kTariffCount> m_fields{};
     std::array<FieldState, sazbar::kTariffCount> m_state{};
     QHash<QString, int> m_index;
@@ -98,4 +113,5 @@ private:
     QCheckBox* m_fixedLine = nullptr;
     bool m_sizeable = false;
     bool m_centred = false;
+    bool m_englishHints = false;
 };

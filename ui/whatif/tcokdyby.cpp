@@ -1,5 +1,6 @@
 #include "ui/whatif/tcokdyby.h"
 
+#include <QCoreApplication>
 #include <QShortcut>
 #include <QAbstractButton>
 #include <QComboBox>
@@ -34,7 +35,7 @@ QString longName(int t) { return QString::fromStdString(tariffLabel(t)); }
 // "Start", "Start, Pohoda", "Start, Pohoda +3".
 QString shortNames(TariffSet set) {
     const std::vector<int> ts = tariffsOf(set);
-    if (ts.empty()) return QStringLiteral("žádný");
+    if (ts.empty()) return QCoreApplication::translate("Tcokdyby", "žádný");
     QString s = shortName(ts[0]);
     if (ts.size() > 1) s += QStringLiteral(", ") + shortName(ts[1]);
     if (ts.size() > 2) s += QStringLiteral(" +%1").arg(ts.size() - 2);
@@ -44,7 +45,7 @@ QString shortNames(TariffSet set) {
 QString longNames(TariffSet set) {
     QStringList names;
     for (int t : tariffsOf(set)) names << longName(t);
-    return names.isEmpty() ? QStringLiteral("žádný tarif") : names.join(QStringLiteral(", "));
+    return names.isEmpty() ? QCoreApplication::translate("Tcokdyby", "žádný tarif") : names.join(QStringLiteral(", "));
 }
 
 QString span(std::int32_t from, std::int32_t to) {
@@ -75,36 +76,37 @@ constexpr std::int64_t kMinutesInMonth = 44640;
 Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Co kdyby"));
+    setWindowTitle(tr("Co kdyby"));
     // Esc closes the window, as it closes a dialog.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     setObjectName(QStringLiteral("cokdyby"));
 
     what_ = new QComboBox(this);
     what_->setObjectName(QStringLiteral("what"));
-    for (const auto& [text, g] : {std::pair{"vše", SweepGroup::All}, std::pair{"volání", SweepGroup::Calls},
-                                  std::pair{"zprávy", SweepGroup::Messages}, std::pair{"data", SweepGroup::Data}})
-        what_->addItem(QString::fromUtf8(text), static_cast<int>(g));
-    what_->setToolTip(QStringLiteral("Co se oproti současnému měsíci zvětšuje nebo zmenšuje"));
+    for (const auto& [text, g] :
+         {std::pair{QT_TR_NOOP("vše"), SweepGroup::All}, std::pair{QT_TR_NOOP("volání"), SweepGroup::Calls},
+          std::pair{QT_TR_NOOP("zprávy"), SweepGroup::Messages}, std::pair{QT_TR_NOOP("data"), SweepGroup::Data}})
+        what_->addItem(tr(text), static_cast<int>(g));
+    what_->setToolTip(tr("Co se oproti současnému měsíci zvětšuje nebo zmenšuje"));
     to_ = new QSpinBox(this);
     to_->setObjectName(QStringLiteral("to"));
     to_->setRange(10, 1000);
     to_->setSingleStep(10);
     to_->setSuffix(QStringLiteral(" %"));
     to_->setValue(300);
-    to_->setToolTip(QStringLiteral("Největší násobek současného měsíce v grafu"));
+    to_->setToolTip(tr("Největší násobek současného měsíce v grafu"));
     tariffs_ = new QToolButton(this);
     tariffs_->setObjectName(QStringLiteral("tariffs"));
-    tariffs_->setText(QStringLiteral("Další tarify…"));
+    tariffs_->setText(tr("Další tarify…"));
     tariffs_->setPopupMode(QToolButton::InstantPopup);
-    tariffs_->setToolTip(QStringLiteral("Tarify, které graf ukáže vedle nejlevnějších (nejvýše %1 čar)").arg(kMaxLines));
+    tariffs_->setToolTip(tr("Tarify, které graf ukáže vedle nejlevnějších (nejvýše %1 čar)").arg(kMaxLines));
     tariffMenu_ = new QMenu(tariffs_);
     tariffs_->setMenu(tariffMenu_);
     fillTariffMenu();
 
-    auto* whatLabel = new QLabel(QStringLiteral("&Měnit:"), this);
+    auto* whatLabel = new QLabel(tr("&Měnit:"), this);
     whatLabel->setBuddy(what_);
-    auto* toLabel = new QLabel(QStringLiteral("&Až do:"), this);
+    auto* toLabel = new QLabel(tr("&Až do:"), this);
     toLabel->setBuddy(to_);
     auto* top = new QHBoxLayout;
     top->addWidget(whatLabel);
@@ -125,8 +127,8 @@ Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
     plot_->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     plot_->setBackground(palette().window());
     plot_->axisRect()->setBackground(Qt::white);
-    plot_->xAxis->setLabel(QStringLiteral("Využití v % současného měsíce"));
-    plot_->yAxis->setLabel(QStringLiteral("Cena v Kč za měsíc"));
+    plot_->xAxis->setLabel(tr("Využití v % současného měsíce"));
+    plot_->yAxis->setLabel(tr("Cena v Kč za měsíc"));
     QFont bold = plot_->xAxis->labelFont();
     bold.setBold(true);
     plot_->xAxis->setLabelFont(bold);
@@ -154,11 +156,11 @@ Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
     nowText_->position->setCoords(100, 1);
     nowText_->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
     nowText_->setPadding(QMargins(4, 2, 4, 4));
-    nowText_->setText(QStringLiteral("nyní"));
+    nowText_->setText(tr("nyní"));
     nowText_->setColor(QColor(60, 60, 60));
 
     marks_ = plot_->addGraph();
-    marks_->setName(QStringLiteral("zlomový bod"));
+    marks_->setName(tr("zlomový bod"));
     marks_->setLineStyle(QCPGraph::lsNone);
     marks_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Qt::black, 1.5), QBrush(Qt::white), 8));
 
@@ -177,7 +179,7 @@ Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
     hover_->setLayer(QStringLiteral("overlay"));
     hoverLine_->setLayer(QStringLiteral("overlay"));
 
-    auto* heading = new QLabel(QStringLiteral("Nejlevnější tarif"), this);
+    auto* heading = new QLabel(tr("Nejlevnější tarif"), this);
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     heading->setFont(headingFont);
@@ -186,7 +188,7 @@ Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setWordWrap(true);
     list_->setTextElideMode(Qt::ElideNone);
-    note_ = new QLabel(QStringLiteral("Ceny v celých korunách jako ve výsledcích. Stojí-li několik tarifů stejně "
+    note_ = new QLabel(tr("Ceny v celých korunách jako ve výsledcích. Stojí-li několik tarifů stejně "
                                       "málo, jsou nejlevnější všechny."),
                        this);
     note_->setWordWrap(true);
@@ -206,7 +208,7 @@ Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
     middle->addWidget(plot_, 1);
     middle->addWidget(sideBox);
 
-    Button1 = new QPushButton(QStringLiteral("Zavřít"), this);
+    Button1 = new QPushButton(tr("Zavřít"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
@@ -515,14 +517,14 @@ void Tcokdyby::fillList() {
             QFont f = item->font();
             f.setBold(true);
             item->setFont(f);
-            item->setToolTip(QStringLiteral("Tady je současný měsíc (100 %)"));
+            item->setToolTip(tr("Tady je současný měsíc (100 %)"));
         }
     }
     bool overMonth = false;
     for (const SweepPoint& pt : sweep_.points) overMonth |= pt.totalCallMinutes >= kMinutesInMonth;
     if (overMonth) {
         auto* item = new QListWidgetItem(
-            QStringLiteral("Od %1 % je volání víc, než má měsíc minut.")
+            tr("Od %1 % je volání víc, než má měsíc minut.")
                 .arg(std::find_if(sweep_.points.begin(), sweep_.points.end(),
                                   [](const SweepPoint& p) { return p.totalCallMinutes >= kMinutesInMonth; })
                          ->percent),
@@ -582,8 +584,8 @@ void Tcokdyby::hoverAt(double percent) {
     for (int t : order) {
         QString row = longName(t) + QStringLiteral(": ");
         row += shown(t) ? QStringLiteral("%1 Kč").arg(pt.price[static_cast<std::size_t>(t)])
-                        : QStringLiteral("nepodporuje");
-        if (contains(pt.cheapest, t)) row += QStringLiteral("  ◄ nejlevnější");
+                        : tr("nepodporuje");
+        if (contains(pt.cheapest, t)) row += tr("  ◄ nejlevnější");
         rows << row;
     }
     hover_->setText(rows.join(QLatin1Char('\n')));

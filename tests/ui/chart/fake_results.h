@@ -44,7 +44,7 @@ public:
             const auto id = kTariffs[static_cast<std::size_t>(n)].id;
             const TariffResult& f = r.fields[static_cast<std::size_t>(n)];
             auto* e = findChild<QLineEdit*>(QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size())));
-            e->setText(QString::fromStdString(f.text));
+            e->setText(QString::fromStdString(f.text()));
             mark(e, f.unsupported);
         }
     }

@@ -543,7 +543,7 @@ TEST_F(MainWindow, ProgramOpensPricedResultsAndSpeaksCzech) {
     Tform3& results = app.resultsWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&results));
     EXPECT_EQ(results.field(QStringLiteral("t30"))->text().toStdString(),
-              sazbar::runPricing(main.profile())["t30"].text);
+              sazbar::runPricing(main.profile())["t30"].text());
 
     QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_TRUE(question.button(QMessageBox::Yes)->text().contains(QStringLiteral("Ano")));

@@ -1,8 +1,10 @@
-// Takes pictures of the main, results, chart and print windows for checking the layout by
-// eye: sazbar_screenshots <output folder> <tag>. Run it under xvfb-run.
+// Takes pictures of every window for checking the layout by eye:
+// sazbar_screenshots <output folder> <tag> [cs|en]. Run it under xvfb-run.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -11,6 +13,14 @@
 #include <QToolTip>
 
 #include "app/app.h"
+#include "app/language.h"
+#include "ui/import/importdialog.h"
+#include "ui/info/helpwindow.h"
+#include "ui/info/tinfo.h"
+#include "ui/whatif/tcokdyby.h"
+#include "update/taktualizace.h"
+#include "update/tnewversion.h"
+#include "update/tstartup.h"
 #include "ui/chart/tgraf.h"
 #include "ui/main/tform1.h"
 #include "ui/print/tform4.h"
@@ -20,6 +30,14 @@ namespace {
 
 void save(const QPixmap& pm, const QString& dir, const QString& name) {
     pm.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// A secondary window as it opens: shown, drawn, pictured, hidden again.
+void shoot(QWidget& w, const QString& dir, const QString& name) {
+    w.show();
+    QTest::qWait(200);
+    save(w.grab(), dir, name);
+    w.hide();
 }
 
 }  // namespace
@@ -32,8 +50,11 @@ int main(int argc, char** argv) {
     QDir().mkpath(out);
     // Keep the saved inputs of the developer's own runs out of the pictures.
     QDir::setCurrent(QDir::tempPath());
+    const auto language = sazbar::parseLanguage(args.value(3, QStringLiteral("cs")).toStdString());
+    if (!language) qFatal("the language is cs or en");
 
-    App app;
+    // The splash never hands over here: that would start the update check.
+    App app(24 * 3600 * 1000, *language);
     TForm1& main = app.mainWindow();
     app.startWithoutSplash();
     QTest::qWait(300);
@@ -85,5 +106,38 @@ int main(int argc, char** argv) {
     results.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     QTest::qWait(400);
     save(app.printWindow().grab(), out, tag + QStringLiteral("_print"));
+    app.printWindow().hide();
+
+    // The other windows of the program.
+    results.findChild<QPushButton*>(QStringLiteral("Button5"))->click();
+    QTest::qWait(400);
+    save(app.whatIfWindow().grab(), out, tag + QStringLiteral("_whatif"));
+    app.whatIfWindow().hide();
+    shoot(app.helpWindow(), out, tag + QStringLiteral("_help"));
+    shoot(app.internationalHelpWindow(), out, tag + QStringLiteral("_help_intl"));
+    shoot(app.resultsHelpWindow(), out, tag + QStringLiteral("_help_results"));
+    shoot(app.chartHelpWindow(), out, tag + QStringLiteral("_help_chart"));
+    app.infoWindow().setVersion(QStringLiteral("6.61"));
+    shoot(app.infoWindow(), out, tag + QStringLiteral("_info"));
+    save(app.splash().grab(), out, tag + QStringLiteral("_splash"));
+    // Drawn hidden: showing it would start the check.
+    save(app.updateWindow().grab(), out, tag + QStringLiteral("_update"));
+    app.noticeWindow().setNews({QStringLiteral("6.62"), QStringLiteral("15. 4. 2005"), {QStringLiteral("Nové ceníky")}});
+    shoot(app.noticeWindow(), out, tag + QStringLiteral("_notice"));
+    QMessageBox question(QMessageBox::Question, QStringLiteral("?"), Taktualizace::questionText(),
+                         QMessageBox::Yes | QMessageBox::No);
+    shoot(question, out, tag + QStringLiteral("_question"));
+    const QString log = QDir::temp().filePath(QStringLiteral("sazbar_shots.csv"));
+    QFile f(log);
+    if (f.open(QIODevice::WriteOnly))
+        f.write("date,time,direction,number,duration,type,volume_kb\n"
+                "1. 4. 2026,10:00,out,222000001,60,call,\n"
+                "1. 4. 2026,10:00,in,222000001,60,call,\n"
+                "1. 4. 2026,25:00,out,222000001,60,call,\n"
+                "3. 5. 2026,18:00,out,603000001,75,call,\n");
+    f.close();
+    ImportDialog import({log});
+    shoot(import, out, tag + QStringLiteral("_import"));
+    QFile::remove(log);
     return 0;
 }

@@ -144,13 +144,13 @@ TEST_F(ResultsWindow, FixedSizeWithEverythingInside) {
 TEST_F(ResultsWindow, EveryActivationPricesTheCurrentProfile) {
     profile.matrix[sazbar::Peak][sazbar::TMobile] = 100;
     activate();
-    EXPECT_EQ(text("t30").toStdString(), sazbar::runPricing(profile)["t30"].text);
+    EXPECT_EQ(text("t30").toStdString(), sazbar::runPricing(profile)["t30"].text());
     const QString before = text("t30");
     profile.matrix[sazbar::Peak][sazbar::TMobile] = 400;
     EXPECT_EQ(text("t30"), before) << "nothing changes until the window is activated";
     activate();
     EXPECT_NE(text("t30"), before);
-    EXPECT_EQ(text("t30").toStdString(), sazbar::runPricing(profile)["t30"].text);
+    EXPECT_EQ(text("t30").toStdString(), sazbar::runPricing(profile)["t30"].text());
 
     // The same profile again gives the same texts and hints, nothing grows.
     const auto texts = allTexts();
@@ -337,7 +337,7 @@ TEST_F(ResultsWindow, FixedLineBoxShowsTheTelecomGroupNeverRed) {
     EXPECT_FALSE(group->isVisible());
     click("CheckBox1");
     EXPECT_TRUE(group->isVisible());
-    EXPECT_EQ(text("telecom").toStdString(), sazbar::runPricing(profile)["telecom"].text);
+    EXPECT_EQ(text("telecom").toStdString(), sazbar::runPricing(profile)["telecom"].text());
     EXPECT_NE(text("telecom"), QStringLiteral("xx"));
     EXPECT_FALSE(red(w.field(QStringLiteral("telecom"))));
     EXPECT_FALSE(unsupported(w.field(QStringLiteral("telecom"))));

@@ -1,0 +1,236 @@
+#include "cli/breakdown_report.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace sazbar::cli {
+
+namespace {
+
+// Characters on screen of UTF-8 text.
+std::size_t width(std::string_view s) {
+    return static_cast<std::size_t>(
+        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void padTo(std::string& out, std::string_view text, std::size_t w, bool right) {
+    const std::size_t n = width(text);
+    if (right && n < w) out.append(w - n, ' ');
+    out += text;
+    if (!right && n < w) out.append(w - n, ' ');
+}
+
+void appendInt(std::string& out, std::int64_t v) {
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    out.append(std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)));
+}
+
+std::string quantityText(const BreakdownItem& it) {
+    if (it.unit.empty()) return {};
+    std::string s;
+    appendInt(s, it.quantity);
+    s += ' ';
+    s += it.unit;
+    if (it.hasRate) s += " × " + formatRate(it.rate, '.');
+    return s;
+}
+
+void csvField(std::string& out, std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (char c : field) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void appendTableOne(std::string& out, const Breakdown& b) {
+    const TariffInfo& t = kTariffs[static_cast<std::size_t>(b.tariff)];
+    out += t.name;
+    out += " (";
+    out += operatorName(t.op);
+    out += "): ";
+    appendInt(out, b.shown);
+    out += " Kč\n";
+    if (b.status != BreakdownStatus::Itemised) {
+        out += "  " + breakdownStatusText(b) + "\n";
+    } else {
+        std::size_t lw = width("Celkem"), qw = 0, aw = width(formatCents(b.total));
+        for (const BreakdownItem& it : b.items) {
+            lw = std::max(lw, width(it.label));
+            qw = std::max(qw, width(quantityText(it)));
+            aw = std::max(aw, width(formatCents(it.amount)));
+        }
+        const auto row = [&](std::string_view label, std::string_view qty, std::string_view amount) {
+            out += "  ";
+            padTo(out, label, lw, false);
+            out += "  ";
+            padTo(out, qty, qw, false);
+            out += "  ";
+            padTo(out, amount, aw, true);
+            out += '\n';
+        };
+        for (const BreakdownItem& it : b.items) row(it.label, quantityText(it), formatCents(it.amount));
+        row("Celkem", "", formatCents(b.total));
+    }
+    for (const BreakdownChoice& c : b.choices) {
+        out += "  Volba: " + c.title + "\n";
+        std::size_t ow = 0, aw = 0;
+        for (const ChoiceOption& o : c.options) {
+            ow = std::max(ow, width(o.label));
+            aw = std::max(aw, width(formatCents(o.amount)));
+        }
+        for (const ChoiceOption& o : c.options) {
+            out += o.taken ? "    ► " : "      ";
+            padTo(out, o.label, ow, false);
+            out += "  ";
+            padTo(out, formatCents(o.amount), aw, true);
+            out += '\n';
+        }
+    }
+}
+
+void appendJsonOne(std::string& out, const Breakdown& b) {
+    const TariffInfo& t = kTariffs[static_cast<std::size_t>(b.tariff)];
+    out += "{\"id\": ";
+    appendJsonString(out, t.id);
+    out += ", \"operator\": ";
+    appendJsonString(out, operatorName(t.op));
+    out += ", \"name\": ";
+    appendJsonString(out, t.name);
+    out += ", \"price\": ";
+    appendInt(out, b.shown);
+    out += ", \"status\": ";
+    appendJsonString(out, breakdownStatusId(b.status));
+    out += ", \"total\": ";
+    appendJsonString(out, formatExact(b.total));
+    if (b.status != BreakdownStatus::Itemised) {
+        out += ", \"message\": ";
+        appendJsonString(out, breakdownStatusText(b));
+    }
+    out += ", \"items\": [";
+    for (std::size_t i = 0; i < b.items.size(); ++i) {
+        const BreakdownItem& it = b.items[i];
+        if (i) out += ", ";
+        out += "{\"kind\": ";
+        appendJsonString(out, itemKindId(it.kind));
+        out += ", \"label\": ";
+        appendJsonString(out, it.label);
+        out += ", \"quantity\": ";
+        if (it.unit.empty()) {
+            out += "null, \"unit\": null";
+        } else {
+            appendInt(out, it.quantity);
+            out += ", \"unit\": ";
+            appendJsonString(out, it.unit);
+        }
+        out += ", \"rate\": ";
+        if (it.hasRate) {
+            appendJsonString(out, formatExact(Money::milli(it.rate)));
+        } else {
+            out += "null";
+        }
+        out += ", \"amount\": ";
+        appendJsonString(out, formatExact(it.amount));
+        out += '}';
+    }
+    out += "], \"choices\": [";
+    for (std::size_t i = 0; i < b.choices.size(); ++i) {
+        const BreakdownChoice& c = b.choices[i];
+        if (i) out += ", ";
+        out += "{\"title\": ";
+        appendJsonString(out, c.title);
+        out += ", \"options\": [";
+        for (std::size_t j = 0; j < c.options.size(); ++j) {
+            const ChoiceOption& o = c.options[j];
+            if (j) out += ", ";
+            out += "{\"label\": ";
+            appendJsonString(out, o.label);
+            out += ", \"amount\": ";
+            appendJsonString(out, formatExact(o.amount));
+            out += o.taken ? ", \"taken\": true}" : ", \"taken\": false}";
+        }
+        out += "]}";
+    }
+    out += "]}";
+}
+
+void appendCsvOne(std::string& out, const Breakdown& b) {
+    const std::string_view id = kTariffs[static_cast<std::size_t>(b.tariff)].id;
+    const auto row = [&](std::string_view kind, std::string_view label, const std::string& qty, std::string_view unit,
+                         const std::string& rate, const std::string& amount) {
+        csvField(out, id);
+        out += ',';
+        csvField(out, kind);
+        out += ',';
+        csvField(out, label);
+        out += ',';
+        out += qty;
+        out += ',';
+        csvField(out, unit);
+        out += ',';
+        out += rate;
+        out += ',';
+        csvField(out, amount);
+        out += "\r\n";
+    };
+    for (const BreakdownItem& it : b.items) {
+        std::string qty;
+        if (!it.unit.empty()) appendInt(qty, it.quantity);
+        row(itemKindId(it.kind), it.label, qty, it.unit, it.hasRate ? formatExact(Money::milli(it.rate)) : "",
+            formatExact(it.amount));
+    }
+    if (b.status != BreakdownStatus::Itemised) row(breakdownStatusId(b.status), breakdownStatusText(b), "", "", "", "");
+    row("total", "Celkem", "", "", "", formatExact(b.total));
+}
+
+}  // namespace
+
+bool parseBreakdownList(std::string_view list, std::vector<int>& tariffs, std::string& bad) {
+    tariffs.clear();
+    if (list == "all") {
+        for (int i = 0; i < kTariffCount; ++i) tariffs.push_back(i);
+        return true;
+    }
+    for (;;) {
+        const auto comma = list.find(',');
+        const std::string_view id = list.substr(0, comma);
+        const int i = tariffIndex(id);
+        if (i < 0) {
+            bad = std::string(id);
+            return false;
+        }
+        if (std::find(tariffs.begin(), tariffs.end(), i) == tariffs.end()) tariffs.push_back(i);
+        if (comma == std::string_view::npos) return true;
+        list.remove_prefix(comma + 1);
+    }
+}
+
+void appendBreakdowns(std::string& out, const Profile& profile, const RunOptions& options,
+                      const std::vector<int>& tariffs, Format format) {
+    Breakdown b;
+    if (format == Format::Json) out += "{\"breakdowns\": [";
+    if (format == Format::Csv) out += "id,kind,label,quantity,unit,rate,amount\r\n";
+    for (std::size_t i = 0; i < tariffs.size(); ++i) {
+        priceBreakdown(profile, options, tariffs[i], b);
+        switch (format) {
+            case Format::Table:
+                if (i) out += '\n';
+                appendTableOne(out, b);
+                break;
+            case Format::Json:
+                if (i) out += ", ";
+                appendJsonOne(out, b);
+                break;
+            case Format::Csv: appendCsvOne(out, b); break;
+        }
+    }
+    if (format == Format::Json) out += "]}\n";
+}
+
+}  // namespace sazbar::cli

@@ -1,0 +1,56 @@
+// Item helpers shared by the Eurotel pricing files: the international calls
+// of the standard rule, zone by zone.
+#pragma once
+
+#include <cstdint>
+
+#include "pricing/eurotel_sums.h"
+#include "pricing/itemiser.h"
+
+namespace sazbar {
+
+// Surcharges of Eurotel standard zones 1..6: the standard members have a peak
+// and an off-peak one; SMS/Data and Tip one per zone for all bands.
+inline constexpr std::int64_t kEtPeakSurcharge[6] = {12.58_kc, 20.56_kc, 30.48_kc, 38.09_kc, 50.78_kc, 76.18_kc};
+inline constexpr std::int64_t kEtOffSurcharge[6] = {12.27_kc, 20.05_kc, 29.73_kc, 37.15_kc, 49.53_kc, 74.3_kc};
+inline constexpr std::int64_t kEtTipSurcharge[6] = {12.58_kc, 20.56_kc, 30.48_kc, 38.09_kc, 50.78_kc, 76.18_kc};
+
+template <class S>
+void netCallItems(S& k, const EurotelSums& s, const std::int64_t (&rates)[3]) {
+    for (int z = 0; z < 3; ++z)
+        k.item(ItemKind::International, s.netCall[z], "min", rates[z], "Volání přes internet (NetCall), zóna ", Num{z + 1});
+}
+
+// The items of eurotelIntlCost: each zone's minutes at the base rate plus the
+// zone's surcharge, which is the cost split by distributivity.
+template <class S>
+void eurotelIntlItems(S& k, const EurotelSums& s, std::int64_t rateOther) {
+    if constexpr (S::on) {
+        if (s.internetCalls) {
+            static constexpr std::int64_t kNetCall[3] = {9.4_kc, 15.35_kc, 22.61_kc};
+            netCallItems(k, s, kNetCall);
+            return;
+        }
+        for (int z = 1; z <= 6; ++z) {
+            const std::int64_t peak = k.u.zoneBand(EtStandard, z, 0);
+            const std::int64_t off = k.u.zoneBand(EtStandard, z, 1) + k.u.zoneBand(EtStandard, z, 2);
+            k.item(ItemKind::International, peak, "min", rateOther + kEtPeakSurcharge[z - 1], "Volání do zahraničí, zóna ",
+                   Num{z}, ", Špička");
+            k.item(ItemKind::International, off, "min", rateOther + kEtOffSurcharge[z - 1], "Volání do zahraničí, zóna ",
+                   Num{z}, ", mimo špičku");
+        }
+    }
+}
+
+// The standard members' and Individual's calls: one rate for the fixed line,
+// T-Mobile and Oskar, one for Eurotel, one for the voice mailbox.
+template <class S>
+void eurotelCallItems(S& k, const EurotelSums& s, std::int64_t rateOther, std::int64_t rateEurotel, std::int64_t rateVm) {
+    k.item(ItemKind::Call, s.fixed, "min", rateOther, kNetworkLabel[FixedLine]);
+    k.item(ItemKind::Call, s.tm, "min", rateOther, kNetworkLabel[TMobile]);
+    k.item(ItemKind::Call, s.et, "min", rateEurotel, kNetworkLabel[Eurotel]);
+    k.item(ItemKind::Call, s.osk, "min", rateOther, kNetworkLabel[Oskar]);
+    k.item(ItemKind::Call, s.vm, "min", rateVm, "Hlasová schránka");
+}
+
+}  // namespace sazbar

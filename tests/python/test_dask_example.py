@@ -1,0 +1,35 @@
+"""examples/price_table_dask.py on two local worker processes against the module itself.
+
+Run by CTest with PYTHONPATH at the built module and SAZBAR_EXAMPLES naming the examples folder.
+"""
+import glob
+import os
+import subprocess
+import sys
+
+import pandas as pd
+
+import sazbar
+
+EXAMPLE = os.path.join(os.environ["SAZBAR_EXAMPLES"], "price_table_dask.py")
+
+
+def test_dask_example_prices_as_the_module(tmp_path):
+    table_path, out = str(tmp_path / "profiles.csv"), str(tmp_path / "priced")
+    subprocess.run([sys.executable, EXAMPLE, "generate", "3000", table_path, "--seed", "15"], check=True)
+    # Small blocks: several partitions, written in order.
+    subprocess.run([sys.executable, EXAMPLE, "price", table_path, out, "--workers", "2", "--blocksize", "100kB",
+                    "--direct-debit"], check=True)
+    parts = sorted(glob.glob(out + "/part-*.csv"))
+    assert len(parts) > 2
+    priced = pd.concat([pd.read_csv(p) for p in parts], ignore_index=True)
+
+    table = pd.read_csv(table_path)
+    prices, cheapest = sazbar.price_array(table[list(sazbar.COLUMNS)].to_numpy(),
+                                          countries=table[["intl%d_country" % k for k in range(4)]].to_numpy(),
+                                          direct_debit=True)
+    assert priced["id"].tolist() == table["id"].tolist()
+    assert priced["cheapest"].tolist() == [sazbar.TARIFFS[i] for i in cheapest]
+    assert priced["cheapest_price"].tolist() == [p[i] for p, i in zip(prices.tolist(), cheapest)]
+    shown = priced[list(sazbar.TARIFFS)].fillna(sazbar.NOT_PRICED).astype(int)
+    assert shown.to_numpy().tolist() == prices.tolist()

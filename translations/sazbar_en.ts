@@ -1,0 +1,1544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="cs_CZ">
+<context>
+    <name>Countries</name>
+    <message>
+        <source>Slovensko</source>
+        <translation>Slovakia</translation>
+    </message>
+    <message>
+        <source>Německo</source>
+        <translation>Germany</translation>
+    </message>
+    <message>
+        <source>Polsko</source>
+        <translation>Poland</translation>
+    </message>
+    <message>
+        <source>Rakousko</source>
+        <translation>Austria</translation>
+    </message>
+    <message>
+        <source>Austrálie</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>Belgie</source>
+        <translation>Belgium</translation>
+    </message>
+    <message>
+        <source>Bělorusko</source>
+        <translation>Belarus</translation>
+    </message>
+    <message>
+        <source>Bosna-Hercegovina</source>
+        <translation>Bosnia and Herzegovina</translation>
+    </message>
+    <message>
+        <source>Bulharsko</source>
+        <translation>Bulgaria</translation>
+    </message>
+    <message>
+        <source>Dánsko</source>
+        <translation>Denmark</translation>
+    </message>
+    <message>
+        <source>Estonsko</source>
+        <translation>Estonia</translation>
+    </message>
+    <message>
+        <source>Finsko</source>
+        <translation>Finland</translation>
+    </message>
+    <message>
+        <source>Francie</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>Chorvatsko</source>
+        <translation>Croatia</translation>
+    </message>
+    <message>
+        <source>Irsko</source>
+        <translation>Ireland</translation>
+    </message>
+    <message>
+        <source>Itálie</source>
+        <translation>Italy</translation>
+    </message>
+    <message>
+        <source>Jugoslávie</source>
+        <translation>Yugoslavia</translation>
+    </message>
+    <message>
+        <source>Kanada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>Lichtenštejnsko</source>
+        <translation>Liechtenstein</translation>
+    </message>
+    <message>
+        <source>Litva</source>
+        <translation>Lithuania</translation>
+    </message>
+    <message>
+        <source>Lotyšsko</source>
+        <translation>Latvia</translation>
+    </message>
+    <message>
+        <source>Lucembursko</source>
+        <translation>Luxembourg</translation>
+    </message>
+    <message>
+        <source>Maďarsko</source>
+        <translation>Hungary</translation>
+    </message>
+    <message>
+        <source>Nizozemsko</source>
+        <translation>Netherlands</translation>
+    </message>
+    <message>
+        <source>Norsko</source>
+        <translation>Norway</translation>
+    </message>
+    <message>
+        <source>Portugalsko</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <source>Rumunsko</source>
+        <translation>Romania</translation>
+    </message>
+    <message>
+        <source>Rusko</source>
+        <translation>Russia</translation>
+    </message>
+    <message>
+        <source>Řecko</source>
+        <translation>Greece</translation>
+    </message>
+    <message>
+        <source>Slovinsko</source>
+        <translation>Slovenia</translation>
+    </message>
+    <message>
+        <source>Španělsko</source>
+        <translation>Spain</translation>
+    </message>
+    <message>
+        <source>Švédsko</source>
+        <translation>Sweden</translation>
+    </message>
+    <message>
+        <source>Švýcarsko</source>
+        <translation>Switzerland</translation>
+    </message>
+    <message>
+        <source>Ukrajina</source>
+        <translation>Ukraine</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>Velká Británie</source>
+        <translation>United Kingdom</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDialog</name>
+    <message>
+        <source>leden</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>únor</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>březen</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>duben</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>květen</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>červen</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>červenec</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>srpen</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>září</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>říjen</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>listopad</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>prosinec</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>1 den</source>
+        <translation>1 day</translation>
+    </message>
+    <message>
+        <source>%1 dny</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>%1 dní</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>výpis hovorů v CSV</source>
+        <translation>call log in CSV</translation>
+    </message>
+    <message>
+        <source>záloha hovorů z Androidu</source>
+        <translation>Android call backup</translation>
+    </message>
+    <message>
+        <source>záloha zpráv z Androidu</source>
+        <translation>Android message backup</translation>
+    </message>
+    <message>
+        <source>příchozí hovory</source>
+        <translation>incoming calls</translation>
+    </message>
+    <message>
+        <source>zmeškané, odmítnuté a blokované hovory</source>
+        <translation>missed, rejected and blocked calls</translation>
+    </message>
+    <message>
+        <source>nespojené hovory (0 s)</source>
+        <translation>unconnected calls (0 s)</translation>
+    </message>
+    <message>
+        <source>přijaté zprávy</source>
+        <translation>received messages</translation>
+    </message>
+    <message>
+        <source>neodeslané zprávy (koncepty, k odeslání, neúspěšné)</source>
+        <translation>unsent messages (drafts, outbox, failed)</translation>
+    </message>
+    <message>
+        <source>jiné záznamy hovorů</source>
+        <translation>other call records</translation>
+    </message>
+    <message>
+        <source>bez čísla (skryté nebo prázdné)</source>
+        <translation>no number (hidden or empty)</translation>
+    </message>
+    <message>
+        <source>není telefonní číslo</source>
+        <translation>not a phone number</translation>
+    </message>
+    <message>
+        <source>vnitrostátní číslo o %1 číslicích</source>
+        <translation>domestic number of %1 digits</translation>
+    </message>
+    <message>
+        <source>vnitrostátní číslo začínající 0 nebo 1</source>
+        <translation>domestic number starting with 0 or 1</translation>
+    </message>
+    <message>
+        <source>předvolba +%1 není v seznamu zemí</source>
+        <translation>country code +%1 is not in the list of countries</translation>
+    </message>
+    <message>
+        <source>předvolba +%1 se nezařazuje</source>
+        <translation>country code +%1 is not assigned</translation>
+    </message>
+    <message>
+        <source>řádek je delší než %1 bajtů</source>
+        <translation>the line is longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>neuzavřené uvozovky</source>
+        <translation>unclosed quotes</translation>
+    </message>
+    <message>
+        <source>jiný počet polí než v záhlaví</source>
+        <translation>a different number of fields than the header</translation>
+    </message>
+    <message>
+        <source>datum: čekáno d. m. rrrr nebo rrrr-mm-dd</source>
+        <translation>date: expected d. m. yyyy or yyyy-mm-dd</translation>
+    </message>
+    <message>
+        <source>čas: čekáno H:MM nebo H:MM:SS</source>
+        <translation>time: expected H:MM or H:MM:SS</translation>
+    </message>
+    <message>
+        <source>směr: čekáno out, in nebo missed</source>
+        <translation>direction: expected out, in or missed</translation>
+    </message>
+    <message>
+        <source>typ: čekáno call, sms, mms, data nebo wap</source>
+        <translation>type: expected call, sms, mms, data or wap</translation>
+    </message>
+    <message>
+        <source>trvání: čekány celé sekundy, nejvýš 31 dní</source>
+        <translation>duration: expected whole seconds, at most 31 days</translation>
+    </message>
+    <message>
+        <source>objem: čekány kilobajty</source>
+        <translation>volume: expected kilobytes</translation>
+    </message>
+    <message>
+        <source>chybí platné datum (date)</source>
+        <translation>no valid date (date)</translation>
+    </message>
+    <message>
+        <source>chybí platný typ (type, msg_box)</source>
+        <translation>no valid type (type, msg_box)</translation>
+    </message>
+    <message>
+        <source>chybí platná délka hovoru (duration)</source>
+        <translation>no valid call length (duration)</translation>
+    </message>
+    <message>
+        <source>prvek větší než %1 MiB; zbytek souboru nebyl přečten</source>
+        <translation>an element larger than %1 MiB; the rest of the file was not read</translation>
+    </message>
+    <message>
+        <source>chyba XML; zbytek souboru nebyl přečten (%1)</source>
+        <translation>XML error; the rest of the file was not read (%1)</translation>
+    </message>
+    <message>
+        <source>Soubor je prázdný.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Soubor není text, ale binární data.</source>
+        <translation>The file is not text but binary data.</translation>
+    </message>
+    <message>
+        <source>První řádek není záhlaví výpisu hovorů (date, time, direction, number, duration, type, volume_kb).</source>
+        <translation>The first line is not the header of a call log (date, time, direction, number, duration, type, volume_kb).</translation>
+    </message>
+    <message>
+        <source>Soubor obsahuje deklaraci typu dokumentu (DOCTYPE); taková XML se z bezpečnostních důvodů nečtou.</source>
+        <translation>The file contains a document type declaration (DOCTYPE); such XML files are not read, for security reasons.</translation>
+    </message>
+    <message>
+        <source>Soubor deklaruje entity; taková XML se z bezpečnostních důvodů nečtou.</source>
+        <translation>The file declares entities; such XML files are not read, for security reasons.</translation>
+    </message>
+    <message>
+        <source>Soubor není záloha hovorů (&lt;calls&gt;) ani zpráv (&lt;smses&gt;).</source>
+        <translation>The file is neither a call backup (&lt;calls&gt;) nor a message backup (&lt;smses&gt;).</translation>
+    </message>
+    <message>
+        <source>Import výpisu hovorů</source>
+        <translation>Import a call log</translation>
+    </message>
+    <message>
+        <source>Nastavení</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Období:</source>
+        <translation>&amp;Period:</translation>
+    </message>
+    <message>
+        <source>každý hovor na započaté &amp;minuty</source>
+        <translation>each call in started &amp;minutes</translation>
+    </message>
+    <message>
+        <source>sčítat po &amp;sekundách</source>
+        <translation>add up by the &amp;second</translation>
+    </message>
+    <message>
+        <source>Zaokrouhlení:</source>
+        <translation>Rounding:</translation>
+    </message>
+    <message>
+        <source>Š&amp;pička od</source>
+        <translation>P&amp;eak</translation>
+    </message>
+    <message>
+        <source>O&amp;dpoledne od</source>
+        <translation>&amp;Afternoon</translation>
+    </message>
+    <message>
+        <source>&amp;Večer od</source>
+        <translation>E&amp;vening</translation>
+    </message>
+    <message>
+        <source>(po–pá; víkend a svátky celý den)</source>
+        <translation>(Mon–Fri; weekends and holidays all day)</translation>
+    </message>
+    <message>
+        <source>Pásma:</source>
+        <translation>Bands start:</translation>
+    </message>
+    <message>
+        <source>&amp;Hodnoty do políček</source>
+        <translation>Values for the &amp;boxes</translation>
+    </message>
+    <message>
+        <source>&amp;Nezapočteno</source>
+        <translation>&amp;Not counted</translation>
+    </message>
+    <message>
+        <source>&amp;Ceny po měsících</source>
+        <translation>Monthly pri&amp;ces</translation>
+    </message>
+    <message>
+        <source>Po&amp;užít</source>
+        <translation>&amp;Use</translation>
+    </message>
+    <message>
+        <source>&amp;Zrušit</source>
+        <translation>Cance&amp;l</translation>
+    </message>
+    <message>
+        <source>Pevná linka (min)</source>
+        <translation>Fixed line (min)</translation>
+    </message>
+    <message>
+        <source>T - Mobile (min)</source>
+        <translation>T - Mobile (min)</translation>
+    </message>
+    <message>
+        <source>Eurotel (min)</source>
+        <translation>Eurotel (min)</translation>
+    </message>
+    <message>
+        <source>Oskar (min)</source>
+        <translation>Oskar (min)</translation>
+    </message>
+    <message>
+        <source>SMS T-Mobile / Eurotel / Oskar, MMS (ks)</source>
+        <translation>SMS T-Mobile / Eurotel / Oskar, MMS (pcs)</translation>
+    </message>
+    <message>
+        <source>Hlasová schránka (min)</source>
+        <translation>Voice mailbox (min)</translation>
+    </message>
+    <message>
+        <source>Datové přenosy (min)</source>
+        <translation>Data transfers (min)</translation>
+    </message>
+    <message>
+        <source>WAP (min)</source>
+        <translation>WAP (min)</translation>
+    </message>
+    <message>
+        <source>Země</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Špička</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>Odpoledne</source>
+        <translation>Afternoon</translation>
+    </message>
+    <message>
+        <source>Večer + víkend</source>
+        <translation>Evening + weekend</translation>
+    </message>
+    <message>
+        <source>Období</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>Nejlevnější tarif</source>
+        <translation>Cheapest tariff</translation>
+    </message>
+    <message>
+        <source>Cena (Kč)</source>
+        <translation>Price (CZK)</translation>
+    </message>
+    <message>
+        <source>Každý měsíc záznamu spočítaný zvlášť, jak je, bez přepočtu; za celé období tarif s nejnižším součtem měsíčních cen.</source>
+        <translation>Each month of the record priced on its own, as it is, without scaling; for the whole period, the tariff with the lowest sum of monthly prices.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze otevřít.</source>
+        <translation>The file %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze importovat: %2</source>
+        <translation>The file %1 cannot be imported: %2</translation>
+    </message>
+    <message>
+        <source>celý záznam přepočtený na 30 dní</source>
+        <translation>the whole record scaled to 30 days</translation>
+    </message>
+    <message>
+        <source> (jak je)</source>
+        <translation> (as it is)</translation>
+    </message>
+    <message>
+        <source>V záznamu nejsou žádné události.</source>
+        <translation>The record holds no events.</translation>
+    </message>
+    <message>
+        <source>Záznam: %1 – %2</source>
+        <translation>Record: %1 – %2</translation>
+    </message>
+    <message>
+        <source>, měsíc o %1 bez přepočtu</source>
+        <translation>, a month of %1 without scaling</translation>
+    </message>
+    <message>
+        <source>, %1 přepočteno na 30 dní</source>
+        <translation>, %1 scaled to 30 days</translation>
+    </message>
+    <message>
+        <source>, 30 dní</source>
+        <translation>, 30 days</translation>
+    </message>
+    <message>
+        <source>. Událostí: %1, z toho odchozích zpoplatněných: %2.</source>
+        <translation>. Events: %1, of which outgoing and charged: %2.</translation>
+    </message>
+    <message>
+        <source>GPRS WAP: %1 kB    GPRS internet: %2 kB</source>
+        <translation>GPRS WAP: %1 kB    GPRS internet: %2 kB</translation>
+    </message>
+    <message>
+        <source>Započítávají se jen odchozí, spojené a zpoplatněné události.</source>
+        <translation>Only outgoing, connected and charged events are counted.</translation>
+    </message>
+    <message>
+        <source>Přeskočeno:</source>
+        <translation>Skipped:</translation>
+    </message>
+    <message>
+        <source>Odesláno, ale profil pro to nemá políčko:</source>
+        <translation>Sent, but the profile has no box for it:</translation>
+    </message>
+    <message>
+        <source>  %1 × SMS na pevnou linku nebo do hlasové schránky</source>
+        <translation>  %1 × SMS to a fixed line or a voice mailbox</translation>
+    </message>
+    <message>
+        <source>  %1 × SMS do zahraničí</source>
+        <translation>  %1 × SMS abroad</translation>
+    </message>
+    <message>
+        <source>Nezařazeno (číslo neodpovídá žádnému pravidlu):</source>
+        <translation>Not classified (the number matches no rule):</translation>
+    </message>
+    <message>
+        <source>  %1 × %2, %3 min</source>
+        <translation>  %1 × %2, %3 min</translation>
+    </message>
+    <message>
+        <source>Země nad čtyři mezinárodní řádky (nezapočteno):</source>
+        <translation>Countries beyond the four international rows (not counted):</translation>
+    </message>
+    <message>
+        <source>  %1, %2 min</source>
+        <translation>  %1, %2 min</translation>
+    </message>
+    <message>
+        <source>Odmítnuté řádky nebo prvky (%1):</source>
+        <translation>Refused lines or elements (%1):</translation>
+    </message>
+    <message>
+        <source>  řádek %1: %2</source>
+        <translation>  line %1: %2</translation>
+    </message>
+    <message>
+        <source>  … a dalších %1</source>
+        <translation>  … and %1 more</translation>
+    </message>
+    <message>
+        <source>Políček omezených na největší hodnotu: %1</source>
+        <translation>Boxes limited to the largest value: %1</translation>
+    </message>
+    <message>
+        <source>celé období (%1 měsíce)</source>
+        <translation>whole period (%1 months)</translation>
+    </message>
+    <message>
+        <source>celé období (%1 měsíců)</source>
+        <translation>whole period (%1 months)</translation>
+    </message>
+    <message>
+        <source>Výpisy a zálohy hovorů (*.csv *.xml *.txt);;Všechny soubory (*)</source>
+        <translation>Call logs and backups (*.csv *.xml *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Večer</source>
+        <translation>Evening</translation>
+    </message>
+    <message>
+        <source>Víkend</source>
+        <translation>Weekend</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Špička</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>Odpoledne</source>
+        <translation>Afternoon</translation>
+    </message>
+    <message>
+        <source>Večer</source>
+        <translation>Evening</translation>
+    </message>
+    <message>
+        <source>Víkend</source>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>Pevná linka</source>
+        <translation>Fixed line</translation>
+    </message>
+    <message>
+        <source>T - Mobile</source>
+        <translation>T - Mobile</translation>
+    </message>
+    <message>
+        <source>Eurotel</source>
+        <translation>Eurotel</translation>
+    </message>
+    <message>
+        <source>Oskar</source>
+        <translation>Oskar</translation>
+    </message>
+    <message>
+        <source>SMS a MMS</source>
+        <translation>SMS and MMS</translation>
+    </message>
+    <message>
+        <source>Hlasová schránka</source>
+        <translation>Voice mailbox</translation>
+    </message>
+    <message>
+        <source>Datové přenosy</source>
+        <translation>Data transfers</translation>
+    </message>
+    <message>
+        <source>Položka „name“ musí být text.</source>
+        <translation>The entry “name” must be a text.</translation>
+    </message>
+    <message>
+        <source>Neznámá položka „%1“.</source>
+        <translation>Unknown entry “%1”.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ musí být celé číslo od 0 do 2147483647.</source>
+        <translation>The entry “%1” must be a whole number from 0 to 2147483647.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ musí být true nebo false.</source>
+        <translation>The entry “%1” must be true or false.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ musí být pole 4 celých čísel.</source>
+        <translation>The entry “%1” must be an array of 4 whole numbers.</translation>
+    </message>
+    <message>
+        <source>Položka „matrix“ musí být pole 4 pásem po 7 celých číslech.</source>
+        <translation>The entry “matrix” must be an array of 4 bands of 7 whole numbers each.</translation>
+    </message>
+    <message>
+        <source>Položka „matrix[%1]“ (%2) musí být pole 7 celých čísel.</source>
+        <translation>The entry “matrix[%1]” (%2) must be an array of 7 whole numbers.</translation>
+    </message>
+    <message>
+        <source>Položka „international“ musí být pole nejvýše 4 řádků.</source>
+        <translation>The entry “international” must be an array of at most 4 rows.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ musí být objekt.</source>
+        <translation>The entry “%1” must be an object.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ musí být číslo země od 0 do 35.</source>
+        <translation>The entry “%1” must be a country number from 0 to 35.</translation>
+    </message>
+    <message>
+        <source>Soubor je na profil příliš velký (nejvýše %1 bajtů).</source>
+        <translation>The file is too large for a profile (at most %1 bytes).</translation>
+    </message>
+    <message>
+        <source>Soubor není platný JSON (řádek %1): %2.</source>
+        <translation>The file is not valid JSON (line %1): %2.</translation>
+    </message>
+    <message>
+        <source>Soubor neobsahuje profil: čeká se objekt JSON.</source>
+        <translation>The file holds no profile: a JSON object is expected.</translation>
+    </message>
+    <message>
+        <source>Soubor nelze otevřít: %1.</source>
+        <translation>The file cannot be opened: %1.</translation>
+    </message>
+    <message>
+        <source>Soubor nelze přečíst: %1.</source>
+        <translation>The file cannot be read: %1.</translation>
+    </message>
+    <message>
+        <source>Soubor nelze vytvořit: %1.</source>
+        <translation>The file cannot be created: %1.</translation>
+    </message>
+    <message>
+        <source>Soubor nelze zapsat: %1.</source>
+        <translation>The file cannot be written: %1.</translation>
+    </message>
+    <message>
+        <source>Soubor nelze uložit: %1.</source>
+        <translation>The file cannot be saved: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Vnitrostátní</source>
+        <translation>Domestic</translation>
+    </message>
+    <message>
+        <source>Mezinárodní</source>
+        <translation>International</translation>
+    </message>
+    <message>
+        <source>Uložit hodnoty</source>
+        <translation>Save values</translation>
+    </message>
+    <message>
+        <source>Uloží vyplněné hodnoty při ukončení programu</source>
+        <translation>Saves the values entered when the program ends</translation>
+    </message>
+    <message>
+        <source>&amp;Výpočet</source>
+        <translation>&amp;Calculate</translation>
+    </message>
+    <message>
+        <source>&amp;Nulování</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message>
+        <source>Vynuluje zadané hodnoty</source>
+        <translation>Sets every value entered to zero</translation>
+    </message>
+    <message>
+        <source>I&amp;mport…</source>
+        <translation>I&amp;mport…</translation>
+    </message>
+    <message>
+        <source>Vyplní políčka z výpisu hovorů nebo ze zálohy telefonu</source>
+        <translation>Fills the boxes from a call log or a phone backup</translation>
+    </message>
+    <message>
+        <source>&amp;Nápověda</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Zobrazí nápovědu</source>
+        <translation>Shows the help</translation>
+    </message>
+    <message>
+        <source>&amp;Konec</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Špička</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>Odpoledne</source>
+        <translation>Afternoon</translation>
+    </message>
+    <message>
+        <source>Večer</source>
+        <translation>Evening</translation>
+    </message>
+    <message>
+        <source>Víkend</source>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>Pevná linka</source>
+        <translation>Fixed line</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>SMS a MMS</source>
+        <translation>SMS and MMS</translation>
+    </message>
+    <message>
+        <source>ks</source>
+        <translation>pcs</translation>
+    </message>
+    <message>
+        <source>Hlasová schránka</source>
+        <translation>Voice mailbox</translation>
+    </message>
+    <message>
+        <source>Datové přenosy</source>
+        <translation>Data transfers</translation>
+    </message>
+    <message>
+        <source>SMS do T-Mobile</source>
+        <translation>SMS to T-Mobile</translation>
+    </message>
+    <message>
+        <source>SMS do Eurotelu</source>
+        <translation>SMS to Eurotel</translation>
+    </message>
+    <message>
+        <source>SMS do Oskara</source>
+        <translation>SMS to Oskar</translation>
+    </message>
+    <message>
+        <source>GPRS internet</source>
+        <translation>GPRS internet</translation>
+    </message>
+    <message>
+        <source>Celkem za měsíc</source>
+        <translation>Total per month</translation>
+    </message>
+    <message>
+        <source>minut</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>&amp;Předdefinované profily</source>
+        <translation>&amp;Predefined profiles</translation>
+    </message>
+    <message>
+        <source>Volám:</source>
+        <translation>I call:</translation>
+    </message>
+    <message>
+        <source>Vyberte jak často voláte</source>
+        <translation>Choose how often you call</translation>
+    </message>
+    <message>
+        <source>Málo</source>
+        <translation>Little</translation>
+    </message>
+    <message>
+        <source>Středně</source>
+        <translation>Moderately</translation>
+    </message>
+    <message>
+        <source>Hodně</source>
+        <translation>A lot</translation>
+    </message>
+    <message>
+        <source>Převážně volám na:</source>
+        <translation>I mostly call to:</translation>
+    </message>
+    <message>
+        <source>Pevnou linku</source>
+        <translation>Fixed line</translation>
+    </message>
+    <message>
+        <source>Převážně volám:</source>
+        <translation>When I mostly call:</translation>
+    </message>
+    <message>
+        <source>Ve špičce</source>
+        <translation>Peak hours</translation>
+    </message>
+    <message>
+        <source>O víkendu</source>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>Země</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Večer +
+víkend</source>
+        <translation>Evening +
+weekend</translation>
+    </message>
+    <message>
+        <source>Volání přes internet</source>
+        <translation>Calls over the internet</translation>
+    </message>
+    <message>
+        <source>Pro&amp;fil</source>
+        <translation>Pro&amp;file</translation>
+    </message>
+    <message>
+        <source>Uloží nebo otevře celé zadání jako soubor profilu</source>
+        <translation>Saves or opens everything entered as a profile file</translation>
+    </message>
+    <message>
+        <source>&amp;Otevřít profil…</source>
+        <translation>&amp;Open profile…</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit profil…</source>
+        <translation>&amp;Save profile…</translation>
+    </message>
+    <message>
+        <source>Uložit profil &amp;jako…</source>
+        <translation>Save profile &amp;as…</translation>
+    </message>
+    <message>
+        <source>&amp;Naposledy otevřené</source>
+        <translation>&amp;Recently opened</translation>
+    </message>
+    <message>
+        <source>%1[*] – Sazbar 2000</source>
+        <translation>%1[*] – Sazbar 2000</translation>
+    </message>
+    <message>
+        <source>Otevřít profil</source>
+        <translation>Open profile</translation>
+    </message>
+    <message>
+        <source>Profil „%1“ nelze otevřít.
+
+%2
+
+Zadání zůstává beze změny.</source>
+        <translation>The profile “%1” cannot be opened.
+
+%2
+
+Nothing entered has changed.</translation>
+    </message>
+    <message>
+        <source>Uložit profil</source>
+        <translation>Save profile</translation>
+    </message>
+    <message>
+        <source>Profil „%1“ nelze uložit.
+
+%2</source>
+        <translation>The profile “%1” cannot be saved.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Zadané hodnoty se změnily.</source>
+        <translation>The values entered have changed.</translation>
+    </message>
+    <message>
+        <source>Profil „%1“ se změnil.</source>
+        <translation>The profile “%1” has changed.</translation>
+    </message>
+    <message>
+        <source>Uložit změny?</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>Profily Sazbaru (*.sazbar.json);;Soubory JSON (*.json);;Všechny soubory (*)</source>
+        <translation>Sazbar profiles (*.sazbar.json);;JSON files (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>profil</source>
+        <translation>profile</translation>
+    </message>
+    <message>
+        <source>Profily Sazbaru (*.sazbar.json)</source>
+        <translation>Sazbar profiles (*.sazbar.json)</translation>
+    </message>
+    <message>
+        <source>MMS</source>
+        <translation>MMS</translation>
+    </message>
+    <message>
+        <source>%1, kusy</source>
+        <translation>%1, count</translation>
+    </message>
+    <message>
+        <source>T - Mobile</source>
+        <translation>T - Mobile</translation>
+    </message>
+    <message>
+        <source>Eurotel</source>
+        <translation>Eurotel</translation>
+    </message>
+    <message>
+        <source>Oskar</source>
+        <translation>Oskar</translation>
+    </message>
+    <message>
+        <source>%1, %2, minuty</source>
+        <translation>%1, %2, minutes</translation>
+    </message>
+    <message>
+        <source>WAP, %1, minuty</source>
+        <translation>WAP, %1, minutes</translation>
+    </message>
+    <message>
+        <source>Večer a víkend</source>
+        <translation>Evening and weekend</translation>
+    </message>
+    <message>
+        <source>Země %1, %2, minuty</source>
+        <translation>Country %1, %2, minutes</translation>
+    </message>
+    <message>
+        <source>GPRS WAP, kB</source>
+        <translation>GPRS WAP, kB</translation>
+    </message>
+    <message>
+        <source>GPRS internet, kB</source>
+        <translation>GPRS internet, kB</translation>
+    </message>
+    <message>
+        <source>Celkem za měsíc, minut</source>
+        <translation>Total a month, minutes</translation>
+    </message>
+    <message>
+        <source>Země %1</source>
+        <translation>Country %1</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Nápověda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Ceny tarifů</source>
+        <translation>Tariff prices</translation>
+    </message>
+    <message>
+        <source>Každé políčko ukazuje, kolik byste měsíčně zaplatili u jednoho tarifu, v celých korunách. Ceny se počítají z hodnot, které jste zadali v hlavním okně. Když podržíte myš nad políčkem, zobrazí se podrobnosti, například s jakým datovým balíčkem nebo doplňkem cena počítá.</source>
+        <translation>Each box shows what you would pay a month with one tariff, in whole crowns. The prices are worked out from the values you entered in the main window. When you hold the mouse over a box, the details appear, for example which data package or add-on the price assumes.</translation>
+    </message>
+    <message>
+        <source>Nejlevnější tarif</source>
+        <translation>Cheapest tariff</translation>
+    </message>
+    <message>
+        <source>Nejnižší cena je napsaná červeně. Vyjde-li stejně levně více tarifů, jsou červeně všechny.</source>
+        <translation>The lowest price is written in red. When several tariffs come out equally cheap, all of them are red.</translation>
+    </message>
+    <message>
+        <source>Nepodporované služby</source>
+        <translation>Unsupported services</translation>
+    </message>
+    <message>
+        <source>Tarif, u kterého nelze využívat některou ze zadaných služeb (datové přenosy, WAP, MMS nebo GPRS), má políčko podbarvené a v podrobnostech je uvedeno, kterou službu nepodporuje. Jeho cenu proto nelze s ostatními přímo srovnávat.</source>
+        <translation>A tariff that cannot carry one of the services entered (data transfers, WAP, MMS or GPRS) has a shaded box, and its details say which service it does not support. Its price therefore cannot be compared directly with the others.</translation>
+    </message>
+    <message>
+        <source>Další volby</source>
+        <translation>Other options</translation>
+    </message>
+    <message>
+        <source>„Platba inkasem“ počítá s cenami při placení inkasem. „Vypočítat Český Telecom“ přidá pro srovnání cenu pevné linky Telefon Standard.</source>
+        <translation>“Payment by direct debit” uses the prices for paying by direct debit. “Include Český Telecom” adds the price of the fixed line Telefon Standard for comparison.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>Tisk</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Tisk vstupních hodnot</source>
+        <translation>Print input values</translation>
+    </message>
+    <message>
+        <source>Tisk výsledků</source>
+        <translation>Print results</translation>
+    </message>
+    <message>
+        <source>Tisk grafu</source>
+        <translation>Print chart</translation>
+    </message>
+    <message>
+        <source>Bílé pozadí</source>
+        <translation>White background</translation>
+    </message>
+    <message>
+        <source>Co kdyby</source>
+        <translation>What if</translation>
+    </message>
+    <message>
+        <source>Nastavení</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Není nainstalována žádná tiskárna. V okně „Nastavení“ můžete jako tiskárnu zvolit tisk do souboru PDF.</source>
+        <translation>No printer is installed. In the “Setup” window you can choose printing to a PDF file as the printer.</translation>
+    </message>
+    <message>
+        <source>Tisk se nepodařilo spustit. Zkontrolujte tiskárnu v okně „Nastavení“.</source>
+        <translation>Printing could not be started. Check the printer in the “Setup” window.</translation>
+    </message>
+    <message>
+        <source>Nastavení tisku</source>
+        <translation>Print setup</translation>
+    </message>
+    <message>
+        <source>tisk.pdf</source>
+        <translation>print.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>Taktualizace</name>
+    <message>
+        <source>Potvrzení</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Aktualizace programu</source>
+        <translation>Program update</translation>
+    </message>
+    <message>
+        <source>Probíhá automatická kontrola aktuálnosti programu</source>
+        <translation>Checking automatically for updates</translation>
+    </message>
+    <message>
+        <source>Nelze se připojit k internetu! Má se program pokoušet o připojení i při dalších spuštěních?</source>
+        <translation>Cannot connect to the internet! Should the program try to connect at the next starts too?</translation>
+    </message>
+</context>
+<context>
+    <name>Tcokdyby</name>
+    <message>
+        <source>žádný</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>žádný tarif</source>
+        <translation>no tariff</translation>
+    </message>
+    <message>
+        <source>Co kdyby</source>
+        <translation>What if</translation>
+    </message>
+    <message>
+        <source>vše</source>
+        <translation>everything</translation>
+    </message>
+    <message>
+        <source>volání</source>
+        <translation>calls</translation>
+    </message>
+    <message>
+        <source>zprávy</source>
+        <translation>messages</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>data</translation>
+    </message>
+    <message>
+        <source>Co se oproti současnému měsíci zvětšuje nebo zmenšuje</source>
+        <translation>What grows or shrinks compared with the current month</translation>
+    </message>
+    <message>
+        <source>Největší násobek současného měsíce v grafu</source>
+        <translation>The largest multiple of the current month in the chart</translation>
+    </message>
+    <message>
+        <source>Další tarify…</source>
+        <translation>More tariffs…</translation>
+    </message>
+    <message>
+        <source>Tarify, které graf ukáže vedle nejlevnějších (nejvýše %1 čar)</source>
+        <translation>Tariffs the chart shows besides the cheapest ones (at most %1 lines)</translation>
+    </message>
+    <message>
+        <source>&amp;Měnit:</source>
+        <translation>&amp;Vary:</translation>
+    </message>
+    <message>
+        <source>&amp;Až do:</source>
+        <translation>&amp;Up to:</translation>
+    </message>
+    <message>
+        <source>Využití v % současného měsíce</source>
+        <translation>Use in % of the current month</translation>
+    </message>
+    <message>
+        <source>Cena v Kč za měsíc</source>
+        <translation>Price in CZK per month</translation>
+    </message>
+    <message>
+        <source>nyní</source>
+        <translation>now</translation>
+    </message>
+    <message>
+        <source>zlomový bod</source>
+        <translation>break-even point</translation>
+    </message>
+    <message>
+        <source>Nejlevnější tarif</source>
+        <translation>Cheapest tariff</translation>
+    </message>
+    <message>
+        <source>Ceny v celých korunách jako ve výsledcích. Stojí-li několik tarifů stejně málo, jsou nejlevnější všechny.</source>
+        <translation>Prices in whole crowns, as in the results. When several tariffs cost equally little, all of them are the cheapest.</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Tady je současný měsíc (100 %)</source>
+        <translation>This is the current month (100 %)</translation>
+    </message>
+    <message>
+        <source>Od %1 % je volání víc, než má měsíc minut.</source>
+        <translation>From %1 % on, there are more call minutes than the month has.</translation>
+    </message>
+    <message>
+        <source>nepodporuje</source>
+        <translation>not supported</translation>
+    </message>
+    <message>
+        <source>  ◄ nejlevnější</source>
+        <translation>  ◄ cheapest</translation>
+    </message>
+</context>
+<context>
+    <name>Tform3</name>
+    <message>
+        <source>Výsledky</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Přesuňte myš nad políčka s čísly.</source>
+        <translation>Move the mouse over the boxes with numbers.</translation>
+    </message>
+    <message>
+        <source>Zobrazí se podrobnější informace</source>
+        <translation>More details will appear,</translation>
+    </message>
+    <message>
+        <source>např. o datových tarifech nebo </source>
+        <translation>e.g. on data packages or </translation>
+    </message>
+    <message>
+        <source>jiných zvýhodněních.</source>
+        <translation>other benefits.</translation>
+    </message>
+    <message>
+        <source>Platba inkasem</source>
+        <translation>Payment by direct debit</translation>
+    </message>
+    <message>
+        <source>Vypočítat Český Telecom</source>
+        <translation>Include Český Telecom</translation>
+    </message>
+    <message>
+        <source>Graf</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Graficky zobrazí ceny jednotlivých tarifů</source>
+        <translation>Shows the prices of the tariffs as a chart</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Tisk</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Nápověda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Co kdyby…</source>
+        <translation>What if…</translation>
+    </message>
+    <message>
+        <source>Jak se ceny a nejlevnější tarif mění, když budete volat víc nebo méně</source>
+        <translation>How the prices and the cheapest tariff change if you call more or less</translation>
+    </message>
+    <message>
+        <source>nejlevnější tarif</source>
+        <translation>cheapest tariff</translation>
+    </message>
+    <message>
+        <source>nepodporuje všechny požadované služby</source>
+        <translation>does not support every service requested</translation>
+    </message>
+</context>
+<context>
+    <name>Tgraf</name>
+    <message>
+        <source>Graf</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Cena v Kč za měsíc</source>
+        <translation>Price in CZK per month</translation>
+    </message>
+    <message>
+        <source>Hodnoty v grafu</source>
+        <translation>Values in the chart</translation>
+    </message>
+    <message>
+        <source>Nápověda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Co kdyby…</source>
+        <translation>What if…</translation>
+    </message>
+</context>
+<context>
+    <name>Tgraph_help</name>
+    <message>
+        <source>Nápověda - graf</source>
+        <translation>Help - chart</translation>
+    </message>
+    <message>
+        <source>Zvětšení části grafu:</source>
+        <translation>Zooming into a part of the chart:</translation>
+    </message>
+    <message>
+        <source>Najeďte myší do levého horního rohu části, kterou chcete zvětšit, stiskněte levé tlačítko a táhněte doprava dolů. Po uvolnění tlačítka se označená část zvětší.</source>
+        <translation>Move the mouse to the top left corner of the part you want to enlarge, press the left button and drag down to the right. When you release the button, the marked part is enlarged.</translation>
+    </message>
+    <message>
+        <source>Vrácení grafu do původního měřítka:</source>
+        <translation>Returning the chart to its original scale:</translation>
+    </message>
+    <message>
+        <source>Stiskněte v grafu levé tlačítko myši a táhněte opačným směrem, tedy doleva nahoru.</source>
+        <translation>Press the left mouse button in the chart and drag the other way, that is up to the left.</translation>
+    </message>
+    <message>
+        <source>Hodnoty v grafu</source>
+        <translation>Values in the chart</translation>
+    </message>
+    <message>
+        <source>Zaškrtnete-li „Hodnoty v grafu“, zobrazí se nad každým sloupcem jeho cena. Ve zvětšeném grafu se hodnoty nezobrazují.</source>
+        <translation>When you tick “Values in the chart”, each bar shows its price above it. A zoomed chart shows no values.</translation>
+    </message>
+</context>
+<context>
+    <name>Thelp</name>
+    <message>
+        <source>Nápověda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Zadání minut</source>
+        <translation>Entering minutes</translation>
+    </message>
+    <message>
+        <source>Na stránce „Vnitrostátní“ zadejte, kolik minut měsíčně provoláte. Každý řádek tabulky patří jedné síti (Pevná linka, T - Mobile, Eurotel, Oskar), každý sloupec jednomu časovému pásmu (Špička, Odpoledne, Večer, Víkend). Do políčka napište počet minut, které za měsíc provoláte do dané sítě v daném pásmu.</source>
+        <translation>On the page “Domestic”, enter how many minutes you call a month. Each row of the table belongs to one network (Fixed line, T - Mobile, Eurotel, Oskar), each column to one time band (Peak, Afternoon, Evening, Weekend). In a box, write the number of minutes you call a month to that network in that band.</translation>
+    </message>
+    <message>
+        <source>Příklad: Voláte-li ve špičce asi 30 minut do sítě Eurotel a o víkendu 10 minut na pevnou linku, napište 30 do řádku Eurotel ve sloupci Špička a 10 do řádku Pevná linka ve sloupci Víkend. Ostatní políčka nechte na nule.</source>
+        <translation>Example: If you call about 30 minutes to the Eurotel network at peak times and 10 minutes to a fixed line at the weekend, write 30 in the row Eurotel under Peak and 10 in the row Fixed line under Weekend. Leave the other boxes at zero.</translation>
+    </message>
+    <message>
+        <source>Stejným způsobem zadejte počet SMS a MMS, minuty v hlasové schránce, datové přenosy, minuty WAP a objem dat GPRS v kB.</source>
+        <translation>In the same way, enter the number of SMS and MMS, the minutes in the voice mailbox, the data transfers, the WAP minutes and the GPRS data volume in kB.</translation>
+    </message>
+    <message>
+        <source>Celkový počet minut</source>
+        <translation>Total minutes</translation>
+    </message>
+    <message>
+        <source>Program provolané minuty sám sčítá a celkový součet ukazuje pod tabulkou. Součet se změní pokaždé, když upravíte některé políčko, nic tedy nemusíte počítat.</source>
+        <translation>The program adds up the call minutes itself and shows the total below the table. The total changes whenever you edit a box, so there is nothing for you to add up.</translation>
+    </message>
+    <message>
+        <source>Předdefinované profily</source>
+        <translation>Predefined profiles</translation>
+    </message>
+    <message>
+        <source>Pokud nevíte, kolik přesně provoláte, zaškrtněte „Předdefinované profily“. Pak jen vyberte, jak často voláte, do kterých sítí a v kterou denní dobu nejčastěji, a program minuty do jednotlivých sítí a pásem doplní sám. Profily nevyplňují SMS, hlasovou schránku, datové přenosy ani WAP – ty zadejte ručně.</source>
+        <translation>If you do not know exactly how much you call, tick “Predefined profiles”. Then just choose how often you call, to which networks and at what time of day mostly, and the program fills in the minutes for each network and band itself. The profiles do not fill in SMS, the voice mailbox, data transfers or WAP – enter those by hand.</translation>
+    </message>
+    <message>
+        <source>Nulování</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Tlačítko „Nulování“ nastaví všechna zadaná čísla na 0. Jsou-li zaškrtnuté předdefinované profily, minuty do sítí zůstanou podle profilu.</source>
+        <translation>The button “Reset” sets every number entered to 0. When the predefined profiles are ticked, the minutes to the networks stay as the profile has them.</translation>
+    </message>
+</context>
+<context>
+    <name>Tinfo</name>
+    <message>
+        <source>Všechny tři!</source>
+        <translation>All three!</translation>
+    </message>
+    <message>
+        <source>Informace</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Verze:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Datum:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Podmínky použití</source>
+        <translation>Terms of use</translation>
+    </message>
+    <message>
+        <source>Program je zdarma. Smíte jej volně používat a šířit, pokud jej neměníte a nežádáte za něj úplatu. Ceny se počítají podle ceníků operátorů platných v době vydání této verze a jsou jen orientační; závazné jsou vždy ceníky operátorů. Nové verze najdete na</source>
+        <translation>The program is free. You may use and share it freely as long as you do not change it or ask for payment for it. The prices follow the operators’ price lists valid when this version was released and are a guide only; the operators’ price lists are always binding. New versions are at</translation>
+    </message>
+    <message>
+        <source>Web:</source>
+        <translation>Web:</translation>
+    </message>
+    <message>
+        <source>Autor:</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <source>napište nám</source>
+        <translation>write to us</translation>
+    </message>
+    <message>
+        <source>Porovnává tarify:</source>
+        <translation>Compares:</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Tnewversion</name>
+    <message>
+        <source>Informace o nové verzi</source>
+        <translation>New version</translation>
+    </message>
+    <message>
+        <source>Byla nalezena nová verze programu</source>
+        <translation>A new version of the program has been found</translation>
+    </message>
+    <message>
+        <source>Změny a nové funkce:</source>
+        <translation>Changes and new features:</translation>
+    </message>
+    <message>
+        <source>Pokud si chcete stáhnou novou verzi, klikněte na odkaz dole</source>
+        <translation>To download the new version, click the link below</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>z</source>
+        <translation>of</translation>
+    </message>
+</context>
+<context>
+    <name>Tstartup</name>
+    <message>
+        <source>Který tarif vás vyjde nejlevněji?</source>
+        <translation>Which tariff is the cheapest for you?</translation>
+    </message>
+    <message>
+        <source>Porovnání tarifů mobilních operátorů</source>
+        <translation>Mobile tariffs compared</translation>
+    </message>
+    <message>
+        <source>verze %1</source>
+        <translation>version %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tzahr_help</name>
+    <message>
+        <source>Nápověda - volání do zahraničí</source>
+        <translation>Help - calls abroad</translation>
+    </message>
+    <message>
+        <source>Volání do zahraničí</source>
+        <translation>Calls abroad</translation>
+    </message>
+    <message>
+        <source>Hovory do zahraničí zadáte na stránce „Mezinárodní“. Zadat můžete až čtyři země. V každém řádku nejprve vyberte ze seznamu zemi a potom napište, kolik minut do ní měsíčně provoláte ve špičce, odpoledne a večer nebo o víkendu (večer a víkend se zadávají dohromady).</source>
+        <translation>Calls abroad are entered on the page “International”. You can enter up to four countries. In each row, first choose the country from the list, then write how many minutes a month you call it at peak times, in the afternoon, and in the evening or at the weekend (evening and weekend are entered together).</translation>
+    </message>
+    <message>
+        <source>Příklad: Voláte-li do Německa 20 minut ve špičce a 40 minut o víkendu, vyberte v prvním řádku zemi Německo, do sloupce Špička napište 20 a do sloupce Večer + víkend 40.</source>
+        <translation>Example: If you call Germany for 20 minutes at peak times and 40 minutes at the weekend, choose the country Germany in the first row, write 20 in the column Peak and 40 in the column Evening + weekend.</translation>
+    </message>
+    <message>
+        <source>Volání přes internet</source>
+        <translation>Calls over the internet</translation>
+    </message>
+    <message>
+        <source>Zaškrtnete-li „Volání přes internet“, spočítají se hovory do zahraničí u tarifů T-Mobile a Eurotel podle nižších sazeb volání přes internet (T-Mobile Internet Call, Eurotel NetCall 55). Na tarify Oskar a na pevnou linku tato volba vliv nemá.</source>
+        <translation>When you tick “Calls over the internet”, calls abroad with the T-Mobile and Eurotel tariffs are priced at the lower rates for calls over the internet (T-Mobile Internet Call, Eurotel NetCall 55). The choice has no effect on the Oskar tariffs or the fixed line.</translation>
+    </message>
+</context>
+<context>
+    <name>sazbar::HelpWindow</name>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>sazbar::Links</name>
+    <message>
+        <source>Nepodařilo se spustit poštovní program. Napište prosím na adresu:
+
+</source>
+        <translation>The mail program could not be started. Please write to:
+
+</translation>
+    </message>
+    <message>
+        <source>Nepodařilo se spustit webový prohlížeč. Otevřete prosím v prohlížeči adresu:
+
+</source>
+        <translation>The web browser could not be started. Please open this address in your browser:
+
+</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,82 @@
+// The price breakdown window: the items of one tariff's price, the choices
+// the engine made for it, and side by side another tariff (the cheapest by
+// default) with the difference per kind of item. One window, reused; it
+// follows the results window's runs.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "core/profile.h"
+#include "pricing/breakdown.h"
+#include "pricing/engine.h"
+
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QTreeWidget;
+
+class TRozpis : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TRozpis(QWidget* parent = nullptr);
+
+    // Opens the breakdown of `tariff` (index into kTariffs) for a run of the
+    // results window, compared with the run's cheapest tariff.
+    void showTariff(const sazbar::Profile& profile, const sazbar::RunOptions& options, const sazbar::RunResult& run,
+                    int tariff);
+    // The results window ran again: the same tariffs with the new items; a
+    // comparison with the cheapest follows the new cheapest.
+    void follow(const sazbar::Profile& profile, const sazbar::RunOptions& options, const sazbar::RunResult& run);
+    // The tariff shown beside, or -1 for none.
+    void setCompared(int tariff);
+
+    int tariff() const { return m_tariff; }
+    int compared() const { return m_compared; }
+    const sazbar::Breakdown& breakdown() const { return m_bd[0]; }
+    const sazbar::Breakdown& comparedBreakdown() const { return m_bd[1]; }
+
+    // The items (and the compared tariff's) as tab-separated text, what Ctrl+C copies.
+    QString tableText() const;
+    // The breakdown as a printable page.
+    QString pageHtml() const;
+    void printOn(QPrinter& printer) const;
+    bool savePdf(const QString& path) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void rebuild();
+    void fillItems();
+    void fillDifferences();
+    void fillChoices();
+    void copy() const;
+    void print();
+    void savePdfAs();
+    void compareChanged(int index);
+    static int cheapestOf(const sazbar::RunResult& run);
+
+    sazbar::Profile m_profile;
+    sazbar::RunOptions m_options;
+    int m_tariff = -1;
+    int m_compared = -1;
+    bool m_compareCheapest = true;  // the comparison follows the cheapest tariff
+    int m_cheapest = -1;
+    std::array<sazbar::Breakdown, 2> m_bd;
+
+    QLabel* m_title = nullptr;
+    QLabel* m_summary = nullptr;
+    QComboBox* m_compare = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    std::array<QTableWidget*, 2> m_items{};
+    std::array<QLabel*, 2> m_heads{};
+    QTableWidget* m_diff = nullptr;
+    QTreeWidget* m_choices = nullptr;
+    bool m_filling = false;
+};
