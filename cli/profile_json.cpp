@@ -47,9 +47,9 @@ private:
 };
 
 enum class RootKey : std::uint8_t {
-    None, Matrix, Wap, GprsWap, GprsNet, International, InternetCalls, DirectDebit, FixedLine,
+    None, Matrix, Wap, GprsWap, GprsNet, International, InternetCalls, DirectDebit, FixedLine, Name,
 };
-constexpr std::array<std::pair<std::string_view, RootKey>, 8> kRootKeys = {{
+constexpr std::array<std::pair<std::string_view, RootKey>, 9> kRootKeys = {{
     {"matrix", RootKey::Matrix},
     {"wap", RootKey::Wap},
     {"gprs_wap_kb", RootKey::GprsWap},
@@ -58,6 +58,7 @@ constexpr std::array<std::pair<std::string_view, RootKey>, 8> kRootKeys = {{
     {"internet_calls", RootKey::InternetCalls},
     {"direct_debit", RootKey::DirectDebit},
     {"fixed_line", RootKey::FixedLine},
+    {"name", RootKey::Name},
 }};
 
 enum class IntlKey : std::uint8_t { None, Country, Peak, Afternoon, EveningWeekend };
@@ -76,7 +77,7 @@ Key lookup(const std::array<std::pair<std::string_view, Key>, N>& keys, std::str
 }
 
 // What a value event carries.
-enum class Kind : std::uint8_t { Integer, OutOfRange, Boolean, Object, Array, Other };
+enum class Kind : std::uint8_t { Integer, OutOfRange, Boolean, String, Object, Array, Other };
 
 // Parser events walk a fixed shape; anything off the shape stops the parse
 // with a message naming the field.
@@ -111,7 +112,7 @@ public:
             !text.empty() && text.find_first_not_of("0123456789", text.front() == '-' ? 1 : 0) == std::string::npos;
         return number(integral ? Kind::OutOfRange : Kind::Other, 0);
     }
-    bool string(std::string&) { return other(Kind::Other); }
+    bool string(std::string&) { return other(Kind::String); }
     bool binary(json::binary_t&) { return other(Kind::Other); }
     bool start_object(std::size_t) { return other(Kind::Object); }
     bool start_array(std::size_t) { return other(Kind::Array); }
@@ -227,6 +228,10 @@ bool ProfileHandler::value(Kind kind, std::int64_t v) {
                 case RootKey::InternetCalls: return flag(p.internetCalls, "internet_calls");
                 case RootKey::DirectDebit: return flag(out_.directDebit, "direct_debit");
                 case RootKey::FixedLine: return flag(out_.fixedLine, "fixed_line");
+                // The window's own name for a saved profile; it does not price.
+                case RootKey::Name:
+                    if (kind != Kind::String) return fail("name", "expected a text");
+                    return true;
                 case RootKey::None: break;
             }
             return fail("", "expected a key");  // the parser never gets here
@@ -474,6 +479,8 @@ private:
             case RootKey::InternetCalls: return boolean(p.internetCalls);
             case RootKey::DirectDebit: return boolean(out_.directDebit);
             case RootKey::FixedLine: return boolean(out_.fixedLine);
+            // A name can hold escapes and any letters: left to the library.
+            case RootKey::Name:
             case RootKey::None: break;
         }
         return false;

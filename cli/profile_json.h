@@ -26,8 +26,8 @@ struct ProfileError {
 //   {"matrix": [[7 ints] x 4], "wap": [4 ints], "gprs_wap_kb": int,
 //    "gprs_internet_kb": int, "international": [{"country", "peak",
 //    "afternoon", "evening_weekend"} x 0..4], "internet_calls": bool,
-//    "direct_debit": bool, "fixed_line": bool}
-// Every key is optional; unknown or repeated keys, wrong types, wrong array
+//    "direct_debit": bool, "fixed_line": bool, "name": text}
+// Every key is optional; the name is not read; unknown or repeated keys, wrong types, wrong array
 // lengths and numbers outside the 32-bit range are errors. `out` is
 // overwritten either way.
 bool parseProfile(std::string_view text, ProfileInput& out, ProfileError& error);

@@ -12,6 +12,7 @@ packages=(
   python3 time
   python3-dev pybind11-dev python3-numpy python3-pytest python3-dask python3-distributed python3-pandas
   xvfb xauth fonts-dejavu-core poppler-utils
+  at-spi2-core python3-pyatspi dbus dbus-x11
   lintian mandoc appstream
 )
 missing=()

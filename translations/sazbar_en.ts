@@ -596,6 +596,125 @@
     </message>
 </context>
 <context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Špička</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>Odpoledne</source>
+        <translation>Afternoon</translation>
+    </message>
+    <message>
+        <source>Večer</source>
+        <translation>Evening</translation>
+    </message>
+    <message>
+        <source>Víkend</source>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>Pevná linka</source>
+        <translation>Fixed line</translation>
+    </message>
+    <message>
+        <source>T - Mobile</source>
+        <translation>T - Mobile</translation>
+    </message>
+    <message>
+        <source>Eurotel</source>
+        <translation>Eurotel</translation>
+    </message>
+    <message>
+        <source>Oskar</source>
+        <translation>Oskar</translation>
+    </message>
+    <message>
+        <source>SMS a MMS</source>
+        <translation>SMS and MMS</translation>
+    </message>
+    <message>
+        <source>Hlasová schránka</source>
+        <translation>Voice mailbox</translation>
+    </message>
+    <message>
+        <source>Datové přenosy</source>
+        <translation>Data transfers</translation>
+    </message>
+    <message>
+        <source>Položka „name“ musí být text.</source>
+        <translation>The entry “name” must be a text.</translation>
+    </message>
+    <message>
+        <source>Neznámá položka „%1“.</source>
+        <translation>Unknown entry “%1”.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ musí být celé číslo od 0 do 2147483647.</source>
+        <translation>The entry “%1” must be a whole number from 0 to 2147483647.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ musí být true nebo false.</source>
+        <translation>The entry “%1” must be true or false.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ musí být pole 4 celých čísel.</source>
+        <translation>The entry “%1” must be an array of 4 whole numbers.</translation>
+    </message>
+    <message>
+        <source>Položka „matrix“ musí být pole 4 pásem po 7 celých číslech.</source>
+        <translation>The entry “matrix” must be an array of 4 bands of 7 whole numbers each.</translation>
+    </message>
+    <message>
+        <source>Položka „matrix[%1]“ (%2) musí být pole 7 celých čísel.</source>
+        <translation>The entry “matrix[%1]” (%2) must be an array of 7 whole numbers.</translation>
+    </message>
+    <message>
+        <source>Položka „international“ musí být pole nejvýše 4 řádků.</source>
+        <translation>The entry “international” must be an array of at most 4 rows.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ musí být objekt.</source>
+        <translation>The entry “%1” must be an object.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ musí být číslo země od 0 do 35.</source>
+        <translation>The entry “%1” must be a country number from 0 to 35.</translation>
+    </message>
+    <message>
+        <source>Soubor je na profil příliš velký (nejvýše %1 bajtů).</source>
+        <translation>The file is too large for a profile (at most %1 bytes).</translation>
+    </message>
+    <message>
+        <source>Soubor není platný JSON (řádek %1): %2.</source>
+        <translation>The file is not valid JSON (line %1): %2.</translation>
+    </message>
+    <message>
+        <source>Soubor neobsahuje profil: čeká se objekt JSON.</source>
+        <translation>The file holds no profile: a JSON object is expected.</translation>
+    </message>
+    <message>
+        <source>Soubor nelze otevřít: %1.</source>
+        <translation>The file cannot be opened: %1.</translation>
+    </message>
+    <message>
+        <source>Soubor nelze přečíst: %1.</source>
+        <translation>The file cannot be read: %1.</translation>
+    </message>
+    <message>
+        <source>Soubor nelze vytvořit: %1.</source>
+        <translation>The file cannot be created: %1.</translation>
+    </message>
+    <message>
+        <source>Soubor nelze zapsat: %1.</source>
+        <translation>The file cannot be written: %1.</translation>
+    </message>
+    <message>
+        <source>Soubor nelze uložit: %1.</source>
+        <translation>The file cannot be saved: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Vnitrostátní</source>
@@ -766,6 +885,138 @@ weekend</translation>
     <message>
         <source>Volání přes internet</source>
         <translation>Calls over the internet</translation>
+    </message>
+    <message>
+        <source>Pro&amp;fil</source>
+        <translation>Pro&amp;file</translation>
+    </message>
+    <message>
+        <source>Uloží nebo otevře celé zadání jako soubor profilu</source>
+        <translation>Saves or opens everything entered as a profile file</translation>
+    </message>
+    <message>
+        <source>&amp;Otevřít profil…</source>
+        <translation>&amp;Open profile…</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit profil…</source>
+        <translation>&amp;Save profile…</translation>
+    </message>
+    <message>
+        <source>Uložit profil &amp;jako…</source>
+        <translation>Save profile &amp;as…</translation>
+    </message>
+    <message>
+        <source>&amp;Naposledy otevřené</source>
+        <translation>&amp;Recently opened</translation>
+    </message>
+    <message>
+        <source>%1[*] – Sazbar 2000</source>
+        <translation>%1[*] – Sazbar 2000</translation>
+    </message>
+    <message>
+        <source>Otevřít profil</source>
+        <translation>Open profile</translation>
+    </message>
+    <message>
+        <source>Profil „%1“ nelze otevřít.
+
+%2
+
+Zadání zůstává beze změny.</source>
+        <translation>The profile “%1” cannot be opened.
+
+%2
+
+Nothing entered has changed.</translation>
+    </message>
+    <message>
+        <source>Uložit profil</source>
+        <translation>Save profile</translation>
+    </message>
+    <message>
+        <source>Profil „%1“ nelze uložit.
+
+%2</source>
+        <translation>The profile “%1” cannot be saved.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Zadané hodnoty se změnily.</source>
+        <translation>The values entered have changed.</translation>
+    </message>
+    <message>
+        <source>Profil „%1“ se změnil.</source>
+        <translation>The profile “%1” has changed.</translation>
+    </message>
+    <message>
+        <source>Uložit změny?</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>Profily Sazbaru (*.sazbar.json);;Soubory JSON (*.json);;Všechny soubory (*)</source>
+        <translation>Sazbar profiles (*.sazbar.json);;JSON files (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>profil</source>
+        <translation>profile</translation>
+    </message>
+    <message>
+        <source>Profily Sazbaru (*.sazbar.json)</source>
+        <translation>Sazbar profiles (*.sazbar.json)</translation>
+    </message>
+    <message>
+        <source>MMS</source>
+        <translation>MMS</translation>
+    </message>
+    <message>
+        <source>%1, kusy</source>
+        <translation>%1, count</translation>
+    </message>
+    <message>
+        <source>T - Mobile</source>
+        <translation>T - Mobile</translation>
+    </message>
+    <message>
+        <source>Eurotel</source>
+        <translation>Eurotel</translation>
+    </message>
+    <message>
+        <source>Oskar</source>
+        <translation>Oskar</translation>
+    </message>
+    <message>
+        <source>%1, %2, minuty</source>
+        <translation>%1, %2, minutes</translation>
+    </message>
+    <message>
+        <source>WAP, %1, minuty</source>
+        <translation>WAP, %1, minutes</translation>
+    </message>
+    <message>
+        <source>Večer a víkend</source>
+        <translation>Evening and weekend</translation>
+    </message>
+    <message>
+        <source>Země %1, %2, minuty</source>
+        <translation>Country %1, %2, minutes</translation>
+    </message>
+    <message>
+        <source>GPRS WAP, kB</source>
+        <translation>GPRS WAP, kB</translation>
+    </message>
+    <message>
+        <source>GPRS internet, kB</source>
+        <translation>GPRS internet, kB</translation>
+    </message>
+    <message>
+        <source>Celkem za měsíc, minut</source>
+        <translation>Total a month, minutes</translation>
+    </message>
+    <message>
+        <source>Země %1</source>
+        <translation>Country %1</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,7 @@
 #include "ui/main/tform1.h"
 #include "ui/print/tform4.h"
 #include "ui/results/tform3.h"
+#include "ui/whatif/tcokdyby.h"
 #include "update/taktualizace.h"
 #include "update/tnewversion.h"
 #include "update/tstartup.h"
@@ -238,6 +239,27 @@ TEST_F(Program, SecondaryWindowsOpenOnTheScreenOverTheirOpener) {
         }
         c.window->hide();
     }
+}
+
+TEST_F(Program, EscClosesEverySecondaryWindow) {
+    App app;
+    app.startWithoutSplash();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.mainWindow()));
+    QWidget* windows[] = {&app.resultsWindow(), &app.chartWindow(), &app.whatIfWindow(), &app.printWindow(),
+                          &app.infoWindow(), &app.helpWindow(), &app.internationalHelpWindow(),
+                          &app.resultsHelpWindow(), &app.chartHelpWindow()};
+    for (QWidget* w : windows) {
+        SCOPED_TRACE(w->windowTitle().toStdString());
+        w->show();
+        w->activateWindow();
+        // The offscreen platform does not always pass the activation on.
+        if (!QTest::qWaitForWindowActive(w, 500)) QApplication::setActiveWindow(w);
+        ASSERT_EQ(QApplication::activeWindow(), w);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus && w->isAncestorOf(focus) ? focus : w, Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([w] { return !w->isVisible(); }, 2000));
+    }
+    EXPECT_TRUE(app.mainWindow().isVisible());
 }
 
 }  // namespace

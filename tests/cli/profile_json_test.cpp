@@ -15,7 +15,7 @@ TEST(ParseProfile, ReadsEveryField) {
         "wap": [29, 30, 31, 32], "gprs_wap_kb": 45, "gprs_internet_kb": 2147483647,
         "international": [{"country": 27, "peak": 33, "afternoon": 41, "evening_weekend": 34},
                           {"evening_weekend": 36, "country": 35}],
-        "internet_calls": true, "direct_debit": true, "fixed_line": false})";
+        "internet_calls": true, "direct_debit": true, "fixed_line": false, "name": "Dcera \"ž\" \u00e1"})";
     ProfileInput in;
     ProfileError e;
     ASSERT_TRUE(parseProfile(text, in, e)) << e.message;
@@ -98,6 +98,8 @@ TEST(ParseProfile, NamesTheFaultyField) {
         {R"({"internet_calls": 1})", 1, "internet_calls: expected true or false"},
         {R"({"direct_debit": "true"})", 1, "direct_debit: expected true or false"},
         {R"({"fixed_line": null})", 1, "fixed_line: expected true or false"},
+        {R"({"name": 5})", 1, "name: expected a text"},
+        {R"({"name": "a", "name": "b"})", 1, "name: duplicate key"},
         {R"({"international": [{"country": 36}]})", 1, "international[0].country: expected a country index from 0 to 35"},
         {R"({"international": [{}, {"country": -1}]})", 1, "international[1].country: expected a country index from 0 to 35"},
         {R"({"international": [{}, {}, {}, {}, {}]})", 1, "international: expected at most 4 rows"},

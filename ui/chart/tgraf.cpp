@@ -1,5 +1,6 @@
 #include "ui/chart/tgraf.h"
 
+#include <QShortcut>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -118,6 +119,8 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Graf"));
+    // Esc closes the window, as it closes a dialog.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     setObjectName(QStringLiteral("graf"));
 
     plot_ = new sazbar::chart::ChartPlot(this);

@@ -1,5 +1,6 @@
 #include "ui/info/helpwindow.h"
 
+#include <QShortcut>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +15,8 @@ constexpr int kTextWidth = 460;
 HelpWindow::HelpWindow(const QString &caption, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
   setWindowTitle(caption);
+  // Esc closes the window, as it closes a dialog.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
   m_text = new QVBoxLayout;
   m_text->setSpacing(2);

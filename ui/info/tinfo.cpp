@@ -4,6 +4,7 @@
 #include "update/linklabel.h"
 #include "update/pictures.h"
 
+#include <QShortcut>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -40,6 +41,8 @@ sazbar::ClickLabel *tile(const QString &name, const QColor &colour, QWidget *par
 
 Tinfo::Tinfo(QWidget *parent) : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
   setWindowTitle(tr("Informace"));
+  // Esc closes the window, as it closes a dialog.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
   setFixedSize(430, 330);
   setMouseTracking(true);
 

@@ -1,9 +1,19 @@
 #include "ui/main/tform1.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSettings>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,6 +43,20 @@ int networkBox(int network, int band) { return 7 * band + network + 1; }
 bool isNetworkBox(int n) { return n >= 1 && n <= 28 && (n - 1) % 7 <= 3; }
 
 QString toQString(const std::string& s) { return QString::fromStdString(s); }
+
+// Where the recent profiles are kept.
+std::unique_ptr<QSettings> settings() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Sazbar"),
+                                       QStringLiteral("Sazbar 2000"));
+}
+const QString kRecentKey = QStringLiteral("profiles/recent");
+
+QString profileBaseName(const QString& path) {
+    QString name = QFileInfo(path).fileName();
+    if (name.endsWith(QLatin1String(sazbar::ui::kProfileSuffix), Qt::CaseInsensitive))
+        name.chop(qsizetype(qstrlen(sazbar::ui::kProfileSuffix)));
+    return name;
+}
 
 QLabel* caption(const QString& text, QWidget* parent, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* l = new QLabel(text, parent);
@@ -74,15 +98,18 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     auto* quit = new QPushButton(tr("&Konec"), this);
     quit->setObjectName(QStringLiteral("Button3"));
 
+    QPushButton* profiles = buildProfileButton();
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_autosave);
     buttons->addStretch(1);
-    for (QPushButton* b : {calc, reset, import, help, info, quit}) buttons->addWidget(b);
+    for (QPushButton* b : {calc, reset, import, profiles, help, info, quit}) buttons->addWidget(b);
 
     // The pages scroll on a desktop too small for them; the buttons stay in view.
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("scroll"));
     m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);  // no stop of its own between the buttons and the pages
     m_scroll->setWidgetResizable(true);
     m_scroll->setWidget(m_pages);
     auto* top = new QVBoxLayout(this);
@@ -95,6 +122,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setTabOrder(help, info);
     setTabOrder(info, quit);
     setTabOrder(reset, import);
+    setTabOrder(import, profiles);
 
     connect(calc, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(quit, &QPushButton::clicked, this, &TForm1::Button3Click);
@@ -106,6 +134,228 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     recalc();
     loadInputs();
     fitScreen();
+
+    // Whatever changes the situation may change the title's mark.
+    for (QLineEdit* e : m_boxes) connect(e, &QLineEdit::textChanged, this, &TForm1::profileChanged);
+    for (QComboBox* c : m_countries) connect(c, &QComboBox::currentIndexChanged, this, &TForm1::profileChanged);
+    connect(m_internet, &QCheckBox::toggled, this, &TForm1::profileChanged);
+    setAcceptDrops(true);
+    m_savedProfile = currentProfile();
+    updateTitle();
+}
+
+QPushButton* TForm1::buildProfileButton() {
+    auto* button = new QPushButton(tr("Pro&fil"), this);
+    button->setObjectName(QStringLiteral("profileButton"));
+    button->setToolTip(tr("Uloží nebo otevře celé zadání jako soubor profilu"));
+    auto* menu = new QMenu(button);
+    menu->setObjectName(QStringLiteral("profileMenu"));
+    auto* open = new QAction(tr("&Otevřít profil…"), this);
+    open->setObjectName(QStringLiteral("openProfile"));
+    open->setShortcut(QKeySequence::Open);
+    auto* save = new QAction(tr("&Uložit profil…"), this);
+    save->setObjectName(QStringLiteral("saveProfile"));
+    save->setShortcut(QKeySequence::Save);
+    auto* saveAs = new QAction(tr("Uložit profil &jako…"), this);
+    saveAs->setObjectName(QStringLiteral("saveProfileAs"));
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    for (QAction* a : {open, save, saveAs}) {
+        // Added to the window too, so that the shortcuts work without the menu.
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+        menu->addAction(a);
+    }
+    menu->addSeparator();
+    m_recentMenu = menu->addMenu(tr("&Naposledy otevřené"));
+    m_recentMenu->setObjectName(QStringLiteral("recentProfiles"));
+    button->setMenu(menu);
+    connect(menu, &QMenu::aboutToShow, this, &TForm1::fillRecentMenu);
+    connect(open, &QAction::triggered, this, &TForm1::openClicked);
+    connect(save, &QAction::triggered, this, &TForm1::saveClicked);
+    connect(saveAs, &QAction::triggered, this, &TForm1::saveAsClicked);
+    fillRecentMenu();
+    return button;
+}
+
+QStringList TForm1::recentProfiles() const { return settings()->value(kRecentKey).toStringList(); }
+
+void TForm1::rememberProfile(const QString& path) {
+    const QString full = QFileInfo(path).absoluteFilePath();
+    QStringList list = recentProfiles();
+    list.removeAll(full);
+    list.prepend(full);
+    while (list.size() > kRecentProfiles) list.removeLast();
+    settings()->setValue(kRecentKey, list);
+    fillRecentMenu();
+}
+
+void TForm1::fillRecentMenu() {
+    m_recentMenu->clear();
+    const QStringList list = recentProfiles();
+    for (int i = 0; i < list.size(); ++i) {
+        const QString path = list[i];
+        QAction* a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        a->setToolTip(QDir::toNativeSeparators(path));
+        a->setStatusTip(QDir::toNativeSeparators(path));
+        connect(a, &QAction::triggered, this, [this, path] { openWithQuestion(path); });
+    }
+    m_recentMenu->setEnabled(!list.isEmpty());
+}
+
+sazbar::ui::ProfileFile TForm1::currentProfile() const {
+    sazbar::ui::ProfileFile f;
+    f.profile = profile();
+    const sazbar::RunOptions o = m_results ? m_results->options() : m_options;
+    f.directDebit = o.directDebit;
+    f.fixedLine = o.fixedLine;
+    f.name = m_profileName;
+    return f;
+}
+
+bool TForm1::isProfileModified() const { return !currentProfile().samePricing(m_savedProfile); }
+
+void TForm1::profileChanged() {
+    if (!m_profilePath.isEmpty()) setWindowModified(isProfileModified());
+}
+
+void TForm1::updateTitle() {
+    if (m_profilePath.isEmpty()) {
+        setWindowModified(false);
+        setWindowTitle(QStringLiteral("Sazbar 2000"));
+        return;
+    }
+    setWindowTitle(tr("%1[*] – Sazbar 2000").arg(QFileInfo(m_profilePath).fileName()));
+    setWindowModified(isProfileModified());
+}
+
+void TForm1::cleanFocusedBox() {
+    if (auto* e = qobject_cast<QLineEdit*>(focusWidget()); e && e != m_total) validate(e);
+}
+
+void TForm1::setBoxes(const sazbar::Profile& p) {
+    for (int n = 1; n <= sazbar::kBoxCount; ++n) {
+        const sazbar::BoxSlot s = sazbar::boxSlot(n);
+        std::int32_t v = 0;
+        switch (s.kind) {
+            case sazbar::BoxSlot::Matrix: v = p.matrix[s.band][s.row]; break;
+            case sazbar::BoxSlot::Wap: v = p.wap[s.band]; break;
+            case sazbar::BoxSlot::Intl: {
+                const sazbar::IntlRow& r = p.intl[s.row];
+                v = s.band == 0 ? r.peak : s.band == 1 ? r.afternoon : r.eveningWeekend;
+                break;
+            }
+            case sazbar::BoxSlot::GprsWap: v = p.gprsWap; break;
+            case sazbar::BoxSlot::GprsNet: v = p.gprsNet; break;
+        }
+        box(n)->setText(toQString(sazbar::intToText(v)));
+    }
+    for (int r = 0; r < sazbar::kIntlRows; ++r) m_countries[r]->setCurrentIndex(p.intl[r].country);
+}
+
+bool TForm1::openProfile(const QString& path) {
+    sazbar::ui::ProfileFile f;
+    QString error;
+    if (!sazbar::ui::readProfileFile(path, f, error)) {
+        QMessageBox::warning(this, tr("Otevřít profil"),
+                             tr("Profil „%1“ nelze otevřít.\n\n%2\n\nZadání zůstává beze změny.")
+                                 .arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    // The predefined profiles would overwrite the network boxes.
+    m_predefined->setChecked(false);
+    setBoxes(f.profile);
+    m_internet->setChecked(f.profile.internetCalls);
+    m_options = {f.directDebit, f.fixedLine};
+    if (m_results) m_results->setOptions(m_options);
+    m_profilePath = QFileInfo(path).absoluteFilePath();
+    m_profileName = f.name.isEmpty() ? profileBaseName(path) : f.name;
+    m_savedProfile = currentProfile();
+    rememberProfile(path);
+    updateTitle();
+    return true;
+}
+
+bool TForm1::saveProfile(const QString& path) {
+    cleanFocusedBox();
+    const QString full = QFileInfo(path).absoluteFilePath();
+    sazbar::ui::ProfileFile f = currentProfile();
+    // A profile saved under a new name is named after its file.
+    if (full != m_profilePath || f.name.isEmpty()) f.name = profileBaseName(path);
+    QString error;
+    if (!sazbar::ui::writeProfileFile(path, f, error)) {
+        QMessageBox::warning(this, tr("Uložit profil"),
+                             tr("Profil „%1“ nelze uložit.\n\n%2").arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    m_profilePath = full;
+    m_profileName = f.name;
+    m_savedProfile = f;
+    rememberProfile(path);
+    updateTitle();
+    return true;
+}
+
+bool TForm1::maybeSave() {
+    cleanFocusedBox();
+    if (!isProfileModified()) return true;
+    const QString what = m_profilePath.isEmpty() ? tr("Zadané hodnoty se změnily.")
+                                                 : tr("Profil „%1“ se změnil.").arg(QFileInfo(m_profilePath).fileName());
+    const auto answer = QMessageBox::question(this, tr("Uložit změny?"), what + QLatin1Char('\n') + tr("Uložit změny?"),
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                              QMessageBox::Save);
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::Discard) return true;
+    return saveClicked();
+}
+
+void TForm1::openWithQuestion(const QString& path) {
+    if (!maybeSave()) return;
+    openProfile(path);
+}
+
+void TForm1::openClicked() {
+    if (!maybeSave()) return;
+    const QString start = m_profilePath.isEmpty() ? QDir::homePath() : QFileInfo(m_profilePath).absolutePath();
+    const QString path = QFileDialog::getOpenFileName(this, tr("Otevřít profil"), start,
+                                                      tr("Profily Sazbaru (*.sazbar.json);;Soubory JSON (*.json);;Všechny soubory (*)"));
+    if (!path.isEmpty()) openProfile(path);
+}
+
+bool TForm1::saveClicked() {
+    if (m_profilePath.isEmpty()) return saveAsClicked();
+    return saveProfile(m_profilePath);
+}
+
+bool TForm1::saveAsClicked() {
+    const QString start = m_profilePath.isEmpty() ? QDir::home().filePath(tr("profil") + QLatin1String(sazbar::ui::kProfileSuffix))
+                                                  : m_profilePath;
+    QString path = QFileDialog::getSaveFileName(this, tr("Uložit profil"), start, tr("Profily Sazbaru (*.sazbar.json)"));
+    if (path.isEmpty()) return false;
+    if (!path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) path += QLatin1String(sazbar::ui::kProfileSuffix);
+    return saveProfile(path);
+}
+
+QString TForm1::droppedFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls()) return {};
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) return url.toLocalFile();
+    return {};
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* e) {
+    if (!droppedFile(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void TForm1::dragMoveEvent(QDragMoveEvent* e) {
+    if (!droppedFile(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* e) {
+    const QString path = droppedFile(e->mimeData());
+    if (path.isEmpty()) return;
+    e->acceptProposedAction();
+    // Asked after the drop has ended: a modal question inside it would hold the source.
+    QMetaObject::invokeMethod(this, [this, path] { openWithQuestion(path); }, Qt::QueuedConnection);
 }
 
 bool TForm1::smallDesktop() const {
@@ -126,9 +376,36 @@ void TForm1::fitScreen() {
     resize(want.boundedTo(room));
 }
 
+// What a screen reader says of box n: the row, the band and the unit, as the
+// captions around it show them ("Pevná linka, Špička, minuty").
+QString TForm1::boxName(int n) {
+    const QString bands[] = {tr("Špička"), tr("Odpoledne"), tr("Večer"), tr("Víkend")};
+    const sazbar::BoxSlot s = sazbar::boxSlot(n);
+    switch (s.kind) {
+        case sazbar::BoxSlot::Matrix: {
+            if (s.row == sazbar::Messages) {
+                const QString cells[] = {tr("SMS do T-Mobile"), tr("SMS do Eurotelu"), tr("SMS do Oskara"), tr("MMS")};
+                return tr("%1, kusy").arg(cells[s.band]);
+            }
+            const QString rows[] = {tr("Pevná linka"), tr("T - Mobile"), tr("Eurotel"), tr("Oskar"), QString(),
+                                    tr("Hlasová schránka"), tr("Datové přenosy")};
+            return tr("%1, %2, minuty").arg(rows[s.row], bands[s.band]);
+        }
+        case sazbar::BoxSlot::Wap: return tr("WAP, %1, minuty").arg(bands[s.band]);
+        case sazbar::BoxSlot::Intl: {
+            const QString intl[] = {tr("Špička"), tr("Odpoledne"), tr("Večer a víkend")};
+            return tr("Země %1, %2, minuty").arg(s.row + 1).arg(intl[s.band]);
+        }
+        case sazbar::BoxSlot::GprsWap: return tr("GPRS WAP, kB");
+        case sazbar::BoxSlot::GprsNet: return tr("GPRS internet, kB");
+    }
+    return {};
+}
+
 QLineEdit* TForm1::makeBox(int n, QWidget* parent) {
     auto* e = new QLineEdit(QStringLiteral("0"), parent);
     e->setObjectName(QStringLiteral("Edit%1").arg(n));
+    e->setAccessibleName(boxName(n));
     e->setMinimumWidth(56);
     e->setMaximumWidth(96);
     m_boxes[static_cast<std::size_t>(n - 1)] = e;
@@ -200,6 +477,7 @@ QWidget* TForm1::buildDomesticPage() {
     m_total->setObjectName(QStringLiteral("celkmin"));
     m_total->setReadOnly(true);
     m_total->setFocusPolicy(Qt::NoFocus);
+    m_total->setAccessibleName(tr("Celkem za měsíc, minut"));
     m_total->setMinimumWidth(64);
     m_total->setMaximumWidth(96);
     auto* total = new QHBoxLayout;
@@ -319,6 +597,7 @@ QWidget* TForm1::buildInternationalPage() {
         combo->addItems(names);
         combo->setCurrentIndex(r);
         combo->setMaxVisibleItems(18);
+        combo->setAccessibleName(tr("Země %1").arg(r + 1));
         m_countries[r] = combo;
         grid->addWidget(combo, r + 1, 0);
         if (prev) setTabOrder(prev, combo);
@@ -366,7 +645,11 @@ sazbar::Profile TForm1::profile() const {
 void TForm1::setResultsWindow(Tform3* results) {
     m_results = results;
     m_resultsFilter = results;
-    if (results) results->installEventFilter(this);
+    if (results) {
+        results->installEventFilter(this);
+        results->setOptions(m_options);
+        connect(results, &Tform3::optionsChanged, this, &TForm1::profileChanged);
+    }
 }
 
 std::int64_t TForm1::callMinutes() const {
@@ -420,7 +703,7 @@ void TForm1::Button1Click() {
     // Enter and Alt+V leave the focus where it is: clean that box up first,
     // as leaving it would, so the run never reads an entry the user has not
     // seen cleaned.
-    if (auto* e = qobject_cast<QLineEdit*>(focusWidget()); e && e != m_total) validate(e);
+    cleanFocusedBox();
     // Summed wide, so that huge boxes cannot wrap around below the limit.
     if (callMinutes() < kMinutesLimit) emit resultsRequested();
 }
@@ -439,23 +722,7 @@ void TForm1::importClicked() {
     sazbar::Profile p;
     if (!ImportDialog::ask(this, p)) return;
     m_predefined->setChecked(false);
-    for (int n = 1; n <= sazbar::kBoxCount; ++n) {
-        const sazbar::BoxSlot s = sazbar::boxSlot(n);
-        std::int32_t v = 0;
-        switch (s.kind) {
-            case sazbar::BoxSlot::Matrix: v = p.matrix[s.band][s.row]; break;
-            case sazbar::BoxSlot::Wap: v = p.wap[s.band]; break;
-            case sazbar::BoxSlot::Intl: {
-                const sazbar::IntlRow& r = p.intl[s.row];
-                v = s.band == 0 ? r.peak : s.band == 1 ? r.afternoon : r.eveningWeekend;
-                break;
-            }
-            case sazbar::BoxSlot::GprsWap: v = p.gprsWap; break;
-            case sazbar::BoxSlot::GprsNet: v = p.gprsNet; break;
-        }
-        box(n)->setText(toQString(sazbar::intToText(v)));
-    }
-    for (int r = 0; r < sazbar::kIntlRows; ++r) m_countries[r]->setCurrentIndex(p.intl[r].country);
+    setBoxes(p);
 }
 
 void TForm1::Button3Click() {
@@ -536,6 +803,17 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
         // Back from the results, typing goes into the first box again.
         if (e->type() == QEvent::Hide) QMetaObject::invokeMethod(this, &TForm1::resultsClosed, Qt::QueuedConnection);
         return QWidget::eventFilter(watched, e);
+    }
+    // A file dropped on a box opens as a profile, as on the rest of the window.
+    if (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove || e->type() == QEvent::Drop) {
+        auto* de = static_cast<QDropEvent*>(e);
+        if (!droppedFile(de->mimeData()).isEmpty()) {
+            if (e->type() == QEvent::Drop)
+                dropEvent(de);
+            else
+                de->acceptProposedAction();
+            return true;
+        }
     }
     if (e->type() == QEvent::FocusOut) {
         auto* fe = static_cast<QFocusEvent*>(e);

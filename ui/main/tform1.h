@@ -9,8 +9,13 @@
 #include "core/profile.h"
 #include "core/saved_inputs.h"
 #include "ui/main/predefined.h"
+#include "ui/main/profilefile.h"
+#include "pricing/engine.h"
 
+class QAction;
 class QCheckBox;
+class QMenu;
+class QMimeData;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -39,6 +44,23 @@ public:
     // The results window gets a sizeable border on a small desktop.
     void setResultsWindow(Tform3* results);
 
+    // Profiles as ".sazbar.json" files. The last five opened or saved are
+    // remembered in the user's settings.
+    static constexpr int kRecentProfiles = 5;
+    // Everything a profile file keeps: the boxes, the countries, "Volání přes
+    // internet" and the results window's two check boxes.
+    sazbar::ui::ProfileFile currentProfile() const;
+    // Both show a message box and change nothing when they fail.
+    bool openProfile(const QString& path);
+    bool saveProfile(const QString& path);
+    QString profilePath() const { return m_profilePath; }
+    // The situation differs from the one last opened or saved.
+    bool isProfileModified() const;
+    QStringList recentProfiles() const;
+
+    // The accessible name of box n (1..46).
+    static QString boxName(int n);
+
 signals:
     void resultsRequested();
     void helpRequested(bool internationalPage);
@@ -52,6 +74,9 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     QWidget* buildDomesticPage();
@@ -76,6 +101,20 @@ private:
     void importClicked();
     void loadInputs();
     void saveInputs() const;
+    void setBoxes(const sazbar::Profile& p);
+    QPushButton* buildProfileButton();
+    void fillRecentMenu();
+    void rememberProfile(const QString& path);
+    void profileChanged();
+    void updateTitle();
+    void cleanFocusedBox();
+    // Asks "Uložit změny?" when the situation is changed; false to stop.
+    bool maybeSave();
+    void openClicked();
+    bool saveClicked();
+    bool saveAsClicked();
+    void openWithQuestion(const QString& path);
+    static QString droppedFile(const QMimeData* mime);
 
     std::array<QLineEdit*, sazbar::kBoxCount> m_boxes{};
     std::array<QComboBox*, sazbar::kIntlRows> m_countries{};
@@ -90,6 +129,11 @@ private:
     QCheckBox* m_autosave = nullptr;
     QCheckBox* m_predefined = nullptr;
     QPushButton* m_calc = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QString m_profilePath;
+    QString m_profileName;
+    sazbar::ui::ProfileFile m_savedProfile;
+    sazbar::RunOptions m_options;  // kept here while there is no results window
     QPointer<Tform3> m_results;
     const QObject* m_resultsFilter = nullptr;  // the results window, watched for its closing
     sazbar::ui::NetworkBandMinutes m_base = sazbar::ui::kBaseMinutes;

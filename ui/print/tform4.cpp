@@ -1,5 +1,6 @@
 #include "ui/print/tform4.h"
 
+#include <QShortcut>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -157,6 +158,8 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Tisk"));
+    // Esc closes the window, as it closes a dialog.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     setObjectName(QStringLiteral("Form4"));
     setFixedSize(514, 530);
 

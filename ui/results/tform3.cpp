@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace {
 
@@ -210,6 +211,8 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     connect(close, &QPushButton::clicked, this, &Tform3::close);
     connect(m_inkaso, &QCheckBox::toggled, this, &Tform3::inkasoClick);
     connect(m_fixedLine, &QCheckBox::toggled, this, &Tform3::CheckBox1Click);
+    connect(m_inkaso, &QCheckBox::toggled, this, &Tform3::optionsChanged);
+    connect(m_fixedLine, &QCheckBox::toggled, this, &Tform3::optionsChanged);
 
     const QScreen* s = QGuiApplication::primaryScreen();
     setSizeable(s && (s->size().width() < 800 || s->size().height() < 600));
@@ -223,7 +226,8 @@ QLineEdit* Tform3::makeField(std::string_view id, QWidget* parent) {
     f->setReadOnly(true);
     f->setFrame(false);
     f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    f->setAccessibleName(fromView(sazbar::kTariffs[i].name));
+    // The operator too: several operators have a tariff of the same name.
+    f->setAccessibleName(QStringLiteral("%1, %2").arg(fromView(sazbar::kTariffs[i].name), fromView(sazbar::operatorName(sazbar::kTariffs[i].op))));
     f->setProperty("hint", QString());
     // A field that can serve the profile lets the window show through.
     QPalette pal = f->palette();
@@ -288,6 +292,13 @@ QString Tform3::describe(const sazbar::TariffResult& r) const {
     const QString hint = plainHint(shownHint(r.hint));
     if (!hint.isEmpty()) parts << hint;
     return parts.join(QStringLiteral("\n"));
+}
+
+sazbar::RunOptions Tform3::options() const { return {m_inkaso->isChecked(), m_fixedLine->isChecked()}; }
+
+void Tform3::setOptions(const sazbar::RunOptions& options) {
+    m_inkaso->setChecked(options.directDebit);
+    m_fixedLine->setChecked(options.fixedLine);
 }
 
 QString Tform3::shownHint(const std::string& hint) const {
@@ -398,8 +409,35 @@ void Tform3::runPricing() {
     emit priced();
 }
 
+// Relative luminance, as the contrast of two colours is measured.
+static double luminance(const QColor& c) {
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double Tform3::contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Pure red on a light window; on a dark one, a red light enough to be read.
+QColor Tform3::cheapestColour(const QColor& background) {
+    QColor red(kCheapestColour);
+    if (background.lightness() >= 128) return red;
+    for (int step = 0; step < 20 && contrast(red, background) < 4.5; ++step)
+        red.setRgb(255, std::min(255, red.green() + 12), std::min(255, red.blue() + 12));
+    return red;
+}
+
 void Tform3::showResult() {
     const QColor unsupported = unsupportedColour();
+    // The fields let the window show through: their text is drawn on the
+    // window's colour, or on the tooltip colour when unsupported.
+    const QColor window = palette().color(QPalette::Window);
+    const bool dark = window.lightness() < 128;
+    const QColor plain = dark ? palette().color(QPalette::WindowText) : QColor(Qt::black);
+    const QColor cheapest = cheapestColour(window);
+    const QColor onUnsupported = QApplication::palette().color(QPalette::ToolTipText);
     for (int i = 0; i < sazbar::kTariffCount; ++i) {
         QLineEdit* f = m_fields[i];
         const sazbar::TariffResult& r = m_result.fields[i];
@@ -418,7 +456,7 @@ void Tform3::showResult() {
         FieldState& st = m_state[i];
         if (!st.styled || st.cheapest != r.cheapest || st.unsupported != r.unsupported) {
             QPalette pal = f->palette();
-            pal.setColor(QPalette::Text, r.cheapest ? QColor(kCheapestColour) : QColor(Qt::black));
+            pal.setColor(QPalette::Text, r.cheapest ? cheapest : r.unsupported ? onUnsupported : plain);
             pal.setColor(QPalette::Base, r.unsupported ? unsupported : QColor(Qt::transparent));
             f->setPalette(pal);
             st = {r.cheapest, r.unsupported, true};

@@ -50,15 +50,25 @@ public:
     void setSizeable(bool sizeable);
     bool isSizeable() const { return m_sizeable; }
 
+    // The two check boxes, "Platba inkasem" and "Vypočítat Český Telecom".
+    sazbar::RunOptions options() const;
+    void setOptions(const sazbar::RunOptions& options);
+
     // The background of a field whose tariff cannot serve the profile; the
     // others are transparent on the window.
     static QColor unsupportedColour();
+    // The cheapest mark's colour on a background: red, lighter on a dark one.
+    static QColor cheapestColour(const QColor& background);
+    // Contrast ratio of two colours, 1 to 21.
+    static double contrast(const QColor& a, const QColor& b);
 
 signals:
     void chartRequested();
     void whatIfRequested();
     void printRequested();
     void helpRequested();
+    // One of the two check boxes changed.
+    void optionsChanged();
     // A result field was double-clicked, or Enter or its context menu's
     // "Rozpis ceny…" chosen on it: the breakdown of that tariff (index into kTariffs).
     void breakdownRequested(int tariff);

@@ -1,6 +1,7 @@
 #include "ui/whatif/tcokdyby.h"
 
 #include <QCoreApplication>
+#include <QShortcut>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
@@ -76,6 +77,8 @@ Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(tr("Co kdyby"));
+    // Esc closes the window, as it closes a dialog.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     setObjectName(QStringLiteral("cokdyby"));
 
     what_ = new QComboBox(this);

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -256,6 +257,41 @@ TEST_F(MainWindow, TabGoesAlongTheRowsOfTheGrid) {
     }
     EXPECT_EQ(order, QStringList({"Edit1", "Edit8", "Edit15", "Edit22", "Edit2", "Edit9", "Edit16", "Edit23", "Edit3",
                                   "Edit10"}));
+    // Onwards around the whole window: every control once, the buttons in
+    // the order they stand, and back to the first box.
+    for (int i = 0; i < 200 && QApplication::focusWidget() != edit(*w, 1); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    ASSERT_EQ(order.back(), QStringLiteral("Edit1")) << order.join(QLatin1Char(' ')).toStdString();
+    order.removeLast();
+    QStringList reachable;
+    for (QWidget* c : w->findChildren<QWidget*>())
+        if (c->isVisible() && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus) && !c->focusProxy())
+            reachable << c->objectName();
+    QStringList sortedOrder = order, sortedReachable = reachable;
+    sortedOrder.sort();
+    sortedReachable.sort();
+    EXPECT_EQ(sortedOrder, sortedReachable) << order.join(QLatin1Char(' ')).toStdString() << "\n" << reachable.join(QLatin1Char(' ')).toStdString();
+    const QStringList buttons = {"autosave", "Button1", "Button4", "importButton", "profileButton", "Button2", "Button5", "Button3"};
+    const qsizetype first = order.indexOf(buttons[0]);
+    ASSERT_GE(first, 0);
+    EXPECT_EQ(order.mid(first, buttons.size()), buttons) << order.join(QLatin1Char(' ')).toStdString();
+    EXPECT_LT(order.indexOf(QStringLiteral("Edit46")), first);
+}
+
+TEST_F(MainWindow, EveryBoxHasItsOwnAccessibleName) {
+    TForm1 w;
+    const std::pair<int, const char*> named[] = {
+        {1, "Pevná linka, Špička, minuty"}, {9, "T - Mobile, Odpoledne, minuty"}, {12, "SMS do Eurotelu, kusy"},
+        {26, "MMS, kusy"}, {28, "Datové přenosy, Víkend, minuty"}, {32, "WAP, Víkend, minuty"},
+        {41, "Země 1, Odpoledne, minuty"}, {40, "Země 4, Večer a víkend, minuty"}, {46, "GPRS internet, kB"},
+    };
+    for (const auto& [n, name] : named) EXPECT_EQ(edit(w, n)->accessibleName(), QString::fromUtf8(name)) << n;
+    QSet<QString> names;
+    for (int n = 1; n <= sazbar::kBoxCount; ++n) names.insert(edit(w, n)->accessibleName());
+    EXPECT_EQ(names.size(), sazbar::kBoxCount);
+    EXPECT_FALSE(names.contains(QString()));
 }
 
 TEST_F(MainWindow, CalculationOpensResultsBelowAMonthOfMinutes) {

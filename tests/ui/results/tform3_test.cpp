@@ -1,5 +1,6 @@
 // The results window driven as a user drives it: activation, its two check
 // boxes and its buttons, with the prices, marks and hints it shows.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -266,6 +267,68 @@ TEST_F(ResultsWindow, TooltipsShowHintLinesWithoutCarriageReturns) {
     const QString hint = w.field(QStringLiteral("tiprelax"))->property("hint").toString();
     EXPECT_TRUE(hint.startsWith(QStringLiteral("nepodporuje GPRS\n\rnepodporuje MMS\n\rnepodporuje WAP\n\r")))
         << hint.toStdString();
+}
+
+TEST_F(ResultsWindow, AScreenReaderHearsTariffPriceAndMarksInWords) {
+    profile.gprsNet = 500;  // the Tip tariffs cannot serve it
+    profile.matrix[sazbar::Peak][sazbar::TMobile] = 120;
+    activate();
+    int cheapest = 0, marked = 0;
+    for (const auto& t : sazbar::kTariffs) {
+        QLineEdit* f = w.field(id(t.id));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(f);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), id(t.name) + QStringLiteral(", ") + id(sazbar::operatorName(t.op)));
+        const QStringList said = a->text(QAccessible::Description).split(QLatin1Char('\n'));
+        EXPECT_EQ(said.value(0), f->text() + QStringLiteral(" Kč")) << t.id;
+        EXPECT_EQ(said.contains(QStringLiteral("nejlevnější tarif")), red(f)) << t.id;
+        EXPECT_EQ(said.contains(QStringLiteral("nepodporuje všechny požadované služby")), unsupported(f)) << t.id;
+        cheapest += red(f);
+        marked += unsupported(f);
+    }
+    EXPECT_GT(cheapest, 0);
+    EXPECT_GT(marked, 0);
+}
+
+TEST_F(ResultsWindow, MarksKeepTheirContrastOnADarkPalette) {
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::ToolTipBase, QColor(0x55, 0x55, 0x40));
+    dark.setColor(QPalette::ToolTipText, QColor(0xff, 0xff, 0xe0));
+    QApplication::setPalette(dark);
+    struct Restore {
+        QPalette p;
+        ~Restore() { QApplication::setPalette(p); }
+    } restore{light};
+    Tform3 darkWindow;
+    darkWindow.setProfileSource([this] { return profile; });
+    profile.gprsNet = 500;
+    darkWindow.show();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&darkWindow, &activate);
+    int cheapest = 0, marked = 0;
+    for (const auto& t : sazbar::kTariffs) {
+        QLineEdit* f = darkWindow.field(id(t.id));
+        const QColor text = f->palette().color(QPalette::Text);
+        const bool isUnsupported = f->palette().color(QPalette::Base) == dark.color(QPalette::ToolTipBase);
+        const QColor back = isUnsupported ? dark.color(QPalette::ToolTipBase) : dark.color(QPalette::Window);
+        EXPECT_GE(Tform3::contrast(text, back), 4.5) << t.id;
+        const bool isCheapest = darkWindow.lastResult().fields[sazbar::tariffIndex(t.id)].cheapest;
+        if (isCheapest) {
+            // Still red: far more red than green or blue.
+            EXPECT_GT(text.red() - std::max(text.green(), text.blue()), 80) << t.id;
+            ++cheapest;
+        }
+        marked += isUnsupported;
+    }
+    EXPECT_GT(cheapest, 0);
+    EXPECT_GT(marked, 0);
+    // A light window keeps the pure red.
+    EXPECT_EQ(Tform3::cheapestColour(Qt::white), QColor(255, 0, 0));
 }
 
 TEST_F(ResultsWindow, FixedLineBoxShowsTheTelecomGroupNeverRed) {
