@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "cli/report.h"
+
 namespace sazbar::cli {
 
 namespace {
@@ -34,19 +36,6 @@ std::string quantityText(const BreakdownItem& it) {
     s += it.unit;
     if (it.hasRate) s += " × " + formatRate(it.rate, '.');
     return s;
-}
-
-void csvField(std::string& out, std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (char c : field) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
 }
 
 void appendTableOne(std::string& out, const Breakdown& b) {
@@ -164,19 +153,19 @@ void appendCsvOne(std::string& out, const Breakdown& b) {
     const std::string_view id = kTariffs[static_cast<std::size_t>(b.tariff)].id;
     const auto row = [&](std::string_view kind, std::string_view label, const std::string& qty, std::string_view unit,
                          const std::string& rate, const std::string& amount) {
-        csvField(out, id);
+        appendCsvField(out, id);
         out += ',';
-        csvField(out, kind);
+        appendCsvField(out, kind);
         out += ',';
-        csvField(out, label);
+        appendCsvField(out, label);
         out += ',';
         out += qty;
         out += ',';
-        csvField(out, unit);
+        appendCsvField(out, unit);
         out += ',';
         out += rate;
         out += ',';
-        csvField(out, amount);
+        appendCsvField(out, amount);
         out += "\r\n";
     };
     for (const BreakdownItem& it : b.items) {

@@ -67,6 +67,9 @@ std::size_t displayWidth(std::string_view s) {
 
 void pad(std::string& out, std::size_t n) { out.append(n, ' '); }
 
+
+}  // namespace
+
 void appendCsvField(std::string& out, std::string_view field) {
     if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
         out += field;
@@ -79,8 +82,6 @@ void appendCsvField(std::string& out, std::string_view field) {
     }
     out += '"';
 }
-
-}  // namespace
 
 namespace {
 

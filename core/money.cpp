@@ -4,8 +4,6 @@
 
 namespace sazbar {
 
-namespace {
-
 i128 gcd128(i128 a, i128 b) {
     if (a < 0) a = -a;
     if (b < 0) b = -b;
@@ -16,6 +14,8 @@ i128 gcd128(i128 a, i128 b) {
     }
     return a;
 }
+
+namespace {
 
 // Floor division and its non-negative remainder, for d > 0.
 void floorDiv(i128 n, i128 d, i128& q, i128& r) {

@@ -15,6 +15,9 @@ namespace sazbar {
 
 using i128 = __int128;
 
+// Greatest common divisor of |a| and |b| (0 when both are 0).
+i128 gcd128(i128 a, i128 b);
+
 namespace detail {
 consteval std::int64_t parseMilli(const char* s) {
     std::int64_t whole = 0;

@@ -150,17 +150,6 @@ std::string padded(i128 v, std::size_t width) {
     return s;
 }
 
-i128 gcd(i128 a, i128 b) {
-    if (a < 0) a = -a;
-    if (b < 0) b = -b;
-    while (b != 0) {
-        const i128 t = a % b;
-        a = b;
-        b = t;
-    }
-    return a;
-}
-
 // The value rounded half away from zero to whole haléře.
 i128 roundedHalere(const Money& m) {
     const i128 milli = m.millis();
@@ -214,7 +203,7 @@ std::string formatExact(const Money& m) {
     const bool negative = m.millis() < 0;
     i128 whole = m.millis(), fn = m.fracNum(), fd = m.fracDen();
     if (fn != 0) {
-        const i128 g = gcd(fn, fd);
+        const i128 g = gcd128(fn, fd);
         fn /= g;
         fd /= g;
     }
@@ -231,7 +220,7 @@ std::string formatExact(const Money& m) {
     if (rest != 1) {
         // Not a terminating decimal: the reduced fraction of crowns.
         i128 p = whole * fd + fn, q = fd * 1000;
-        const i128 g = gcd(p, q);
+        const i128 g = gcd128(p, q);
         p /= g;
         q /= g;
         std::string s = negative ? "-" : "";
