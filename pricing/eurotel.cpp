@@ -207,20 +207,7 @@ std::int64_t tipIntl(const EurotelSums& s, std::int64_t peakBase, std::int64_t o
 
 template <class K>
 void tipIntlItems(K& k, const EurotelSums& s, std::int64_t peakBase, std::int64_t offBase) {
-    if constexpr (K::on) {
-        if (s.internetCalls) {
-            netCallItems(k, s, kTipNetCallRates);
-            return;
-        }
-        for (int z = 1; z <= 6; ++z) {
-            const std::int64_t peak = k.u.zoneBand(EtStandard, z, 0);
-            const std::int64_t off = k.u.zoneBand(EtStandard, z, 1) + k.u.zoneBand(EtStandard, z, 2);
-            k.item(ItemKind::International, peak, "min", peakBase + kEtTipSurcharge[z - 1], "Volání do zahraničí, zóna ",
-                   Num{z}, ", Špička");
-            k.item(ItemKind::International, off, "min", offBase + kEtTipSurcharge[z - 1], "Volání do zahraničí, zóna ",
-                   Num{z}, ", mimo špičku");
-        }
-    }
+    zoneCallItems(k, s, kTipNetCallRates, peakBase, kEtTipSurcharge, offBase, kEtTipSurcharge);
 }
 
 template <class K>

@@ -21,25 +21,33 @@ void netCallItems(S& k, const EurotelSums& s, const std::int64_t (&rates)[3]) {
         k.item(ItemKind::International, s.netCall[z], "min", rates[z], "Volání přes internet (NetCall), zóna ", Num{z + 1});
 }
 
-// The items of eurotelIntlCost: each zone's minutes at the base rate plus the
-// zone's surcharge, which is the cost split by distributivity.
+// Calls abroad zone by zone: each zone's peak and off-peak minutes at a base
+// rate plus the zone's surcharge (the cost split by distributivity), or, for
+// calls through the internet, the three NetCall zones at their own rates.
 template <class S>
-void eurotelIntlItems(S& k, const EurotelSums& s, std::int64_t rateOther) {
+void zoneCallItems(S& k, const EurotelSums& s, const std::int64_t (&netRates)[3], std::int64_t peakBase,
+                   const std::int64_t (&peakSurcharge)[6], std::int64_t offBase, const std::int64_t (&offSurcharge)[6]) {
     if constexpr (S::on) {
         if (s.internetCalls) {
-            static constexpr std::int64_t kNetCall[3] = {9.4_kc, 15.35_kc, 22.61_kc};
-            netCallItems(k, s, kNetCall);
+            netCallItems(k, s, netRates);
             return;
         }
         for (int z = 1; z <= 6; ++z) {
             const std::int64_t peak = k.u.zoneBand(EtStandard, z, 0);
             const std::int64_t off = k.u.zoneBand(EtStandard, z, 1) + k.u.zoneBand(EtStandard, z, 2);
-            k.item(ItemKind::International, peak, "min", rateOther + kEtPeakSurcharge[z - 1], "Volání do zahraničí, zóna ",
+            k.item(ItemKind::International, peak, "min", peakBase + peakSurcharge[z - 1], "Volání do zahraničí, zóna ",
                    Num{z}, ", Špička");
-            k.item(ItemKind::International, off, "min", rateOther + kEtOffSurcharge[z - 1], "Volání do zahraničí, zóna ",
+            k.item(ItemKind::International, off, "min", offBase + offSurcharge[z - 1], "Volání do zahraničí, zóna ",
                    Num{z}, ", mimo špičku");
         }
     }
+}
+
+// The items of eurotelIntlCost.
+template <class S>
+void eurotelIntlItems(S& k, const EurotelSums& s, std::int64_t rateOther) {
+    static constexpr std::int64_t kNetCall[3] = {9.4_kc, 15.35_kc, 22.61_kc};
+    zoneCallItems(k, s, kNetCall, rateOther, kEtPeakSurcharge, rateOther, kEtOffSurcharge);
 }
 
 // The standard members' and Individual's calls: one rate for the fixed line,
