@@ -43,8 +43,23 @@ consteval std::int64_t parseMilli(const char* s) {
 }
 }  // namespace detail
 
+namespace detail {
+template <char... C>
+consteval std::int64_t parseMilliChars() {
+    constexpr char text[] = {C..., '\0'};
+    return parseMilli(text);
+}
+// A constant, so every literal is parsed (and checked) while compiling, even
+// inside templates and in unoptimised builds.
+template <char... C>
+inline constexpr std::int64_t kMilli = parseMilliChars<C...>();
+}  // namespace detail
+
 // A rate or fee in thousandths of a crown, written as a decimal: 4.76_kc == 4760.
-consteval std::int64_t operator""_kc(const char* s) { return detail::parseMilli(s); }
+template <char... C>
+constexpr std::int64_t operator""_kc() {
+    return detail::kMilli<C...>;
+}
 
 // A share num / den with den > 0, such as the paid share of a tariff's calls.
 struct Share {
