@@ -1,6 +1,8 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "bench/varied_profiles.h"
@@ -27,6 +29,44 @@ void BM_FullRun(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 BENCHMARK(BM_FullRun);
+
+// The full run followed by every text a front end shows: the price texts and
+// the hints, joined from their pieces.
+void BM_FullRunWithTexts(benchmark::State& state) {
+    const auto profiles = variedProfiles(1024);
+    sazbar::RunResult result;
+    std::string text;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const sazbar::Profile& p = profiles[i++ & 1023];
+        sazbar::runPricing(p, {}, result);
+        const auto order = sazbar::chartOrder(sazbar::chartInput(result, true));
+        text.clear();
+        for (const sazbar::TariffResult& f : result.fields) {
+            text += f.text();
+            f.hint.appendTo(text);
+        }
+        benchmark::DoNotOptimize(order);
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
+BENCHMARK(BM_FullRunWithTexts);
+
+// The chart order alone, for prices all different (the common case) and for
+// prices with ties, which take the chart's own quicksort.
+void BM_ChartOrder(benchmark::State& state) {
+    const bool ties = state.range(0) != 0;
+    std::mt19937 rng(7);
+    std::vector<std::array<sazbar::ChartInput, sazbar::kChartRecords>> inputs(256);
+    for (auto& in : inputs) {
+        for (int n = 0; n < sazbar::kChartRecords; ++n) in[n].price = static_cast<std::int32_t>(ties ? rng() % 40 : n * 97 + rng() % 97);
+        std::shuffle(in.begin(), in.end(), rng);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(sazbar::chartOrder(inputs[i++ & 255]));
+}
+BENCHMARK(BM_ChartOrder)->Arg(0)->Arg(1);
 
 // The breakdown of one tariff (the Individual, the longest) and of all 49.
 void BM_BreakdownOne(benchmark::State& state) {

@@ -1,7 +1,11 @@
 #include "pricing/chart_order.h"
 
+#include <limits>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace sazbar {
 
@@ -63,21 +67,58 @@ const std::array<ChartRecord, kChartRecords> kChartTable = {{
 
 namespace {
 
-struct Item {
-    std::int32_t price;
-    bool hidden;
-    std::uint8_t record;
+// The records being sorted, 1-based as the chart numbers them, prices and
+// record numbers side by side; four slots of padding at each end let the
+// scans read whole vectors.
+struct SortArrays {
+    static constexpr int kPad = 4;
+    std::array<std::int32_t, kChartRecords + 1 + 2 * kPad> price{};
+    std::array<std::uint8_t, kChartRecords + 1 + 2 * kPad> record{};
+    std::int32_t& at(int n) { return price[static_cast<std::size_t>(n + kPad)]; }
+    std::uint8_t& recordAt(int n) { return record[static_cast<std::size_t>(n + kPad)]; }
 };
 
-// The chart's quicksort on records lo..hi (1-based, as the chart numbers them).
-void quicksort(std::array<Item, kChartRecords + 1>& a, int lo, int hi) {
+// The first n >= i with price >= pivot, the stop of `while (a[i] < pivot) ++i`.
+int scanUp(SortArrays& a, int i, std::int32_t pivot) {
+#if defined(__SSE2__)
+    const __m128i p = _mm_set1_epi32(pivot);
+    for (;; i += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&a.at(i)));
+        const int stop = ~_mm_movemask_ps(_mm_castsi128_ps(_mm_cmplt_epi32(v, p))) & 0xF;
+        if (stop != 0) return i + __builtin_ctz(static_cast<unsigned>(stop));
+    }
+#else
+    while (a.at(i) < pivot) ++i;
+    return i;
+#endif
+}
+
+// The last n <= j with price <= pivot, the stop of `while (a[j] > pivot) --j`.
+int scanDown(SortArrays& a, int j, std::int32_t pivot) {
+#if defined(__SSE2__)
+    const __m128i p = _mm_set1_epi32(pivot);
+    for (;; j -= 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&a.at(j - 3)));
+        const int stop = ~_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(v, p))) & 0xF;
+        if (stop != 0) return j - 3 + (31 - __builtin_clz(static_cast<unsigned>(stop)));
+    }
+#else
+    while (a.at(j) > pivot) --j;
+    return j;
+#endif
+}
+
+// The chart's quicksort on records lo..hi. The scans stop where the plain
+// loops stop, so equal prices come out in the same order.
+void quicksort(SortArrays& a, int lo, int hi) {
     int i = lo, j = hi;
-    const std::int32_t pivot = a[(lo + hi) / 2].price;
+    const std::int32_t pivot = a.at((lo + hi) / 2);
     do {
-        while (a[i].price < pivot) ++i;
-        while (a[j].price > pivot) --j;
+        i = scanUp(a, i, pivot);
+        j = scanDown(a, j, pivot);
         if (i <= j) {
-            std::swap(a[i], a[j]);
+            std::swap(a.at(i), a.at(j));
+            std::swap(a.recordAt(i), a.recordAt(j));
             ++i;
             --j;
         }
@@ -86,16 +127,61 @@ void quicksort(std::array<Item, kChartRecords + 1>& a, int lo, int hi) {
     if (lo < j) quicksort(a, lo, j);
 }
 
+// Each price's place in ascending order, found without data-dependent
+// branches: the number of lower prices. False when two prices are equal, where
+// only the quicksort knows the order. The counting loop runs on whole vectors
+// (the prices padded to 64 with a value no price is above); wider vector
+// units get their own copy, picked when the program loads.
+__attribute__((target_clones("avx512f", "avx2", "default")))
+bool distinctRanks(const std::array<ChartInput, kChartRecords>& input, std::array<std::uint8_t, kChartRecords>& rank) {
+    constexpr int kPadded = 64;
+    alignas(64) std::array<std::int32_t, kPadded> price;
+    price.fill(std::numeric_limits<std::int32_t>::max());
+    for (int n = 0; n < kChartRecords; ++n) price[n] = input[n].price;
+    alignas(64) std::array<std::int32_t, kPadded> below{};
+    for (int j = 0; j < kPadded; ++j) {  // the padding is below nothing
+        const std::int32_t p = price[j];
+        for (int i = 0; i < kPadded; ++i) below[i] += p < price[i];
+    }
+    // Distinct prices have distinct ranks 0..48; equal prices share one.
+    std::uint64_t taken = 0;
+    for (int n = 0; n < kChartRecords; ++n) {
+        rank[n] = static_cast<std::uint8_t>(below[n]);
+        taken |= std::uint64_t{1} << below[n];
+    }
+    return taken == (std::uint64_t{1} << kChartRecords) - 1;
+}
+
 }  // namespace
 
 ChartOrder chartOrder(const std::array<ChartInput, kChartRecords>& input) {
-    std::array<Item, kChartRecords + 1> a{};
-    for (int n = 1; n <= kChartRecords; ++n)
-        a[n] = Item{input[n - 1].price, input[n - 1].hidden, static_cast<std::uint8_t>(n - 1)};
-    quicksort(a, 1, kChartRecords);
     ChartOrder out;
-    for (int n = 1; n <= kChartRecords; ++n)
-        if (!a[n].hidden) out.records[static_cast<std::size_t>(out.count++)] = a[n].record;
+    std::array<std::uint8_t, kChartRecords> rank;
+    if (distinctRanks(input, rank)) {
+        // With no two prices equal the quicksort's order is the ascending one.
+        std::array<std::uint8_t, kChartRecords> sorted;
+        for (int n = 0; n < kChartRecords; ++n) sorted[rank[n]] = static_cast<std::uint8_t>(n);
+        int count = 0;
+        for (std::uint8_t n : sorted) {
+            out.records[static_cast<std::size_t>(count)] = n;  // kept only when shown
+            count += !input[n].hidden;
+        }
+        out.count = count;
+        return out;
+    }
+    SortArrays a;
+    for (int n = 1; n <= kChartRecords; ++n) {
+        a.at(n) = input[n - 1].price;
+        a.recordAt(n) = static_cast<std::uint8_t>(n - 1);
+    }
+    quicksort(a, 1, kChartRecords);
+    int count = 0;
+    for (int n = 1; n <= kChartRecords; ++n) {
+        const std::uint8_t r = a.recordAt(n);
+        out.records[static_cast<std::size_t>(count)] = r;  // kept only when shown
+        count += !input[r].hidden;
+    }
+    out.count = count;
     return out;
 }
 
