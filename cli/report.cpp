@@ -102,7 +102,8 @@ public:
     RawWriter& operator=(const RawWriter&) = delete;
 
     // Space a quoted, escaped string can take.
-    static std::size_t stringBound(std::string_view s) { return 6 * s.size() + 2; }
+    static std::size_t stringBound(std::size_t bytes) { return 6 * bytes + 2; }
+    static std::size_t stringBound(std::string_view s) { return stringBound(s.size()); }
 
     void raw(std::string_view s) {
         std::memcpy(p_, s.data(), s.size());
@@ -111,8 +112,20 @@ public:
     void integer(std::int64_t v) { p_ = std::to_chars(p_, p_ + 24, v).ptr; }
     void boolean(bool v) { raw(v ? std::string_view("true") : std::string_view("false")); }
     void string(std::string_view s) {
-        static constexpr char kHex[] = "0123456789abcdef";
         *p_++ = '"';
+        escaped(s);
+        *p_++ = '"';
+    }
+    // A hint as one string, piece by piece.
+    void string(const Hint& h) {
+        *p_++ = '"';
+        h.forEachPiece([this](std::string_view s) { escaped(s); });
+        *p_++ = '"';
+    }
+
+private:
+    void escaped(std::string_view s) {
+        static constexpr char kHex[] = "0123456789abcdef";
         const char* q = s.data();
         const char* const end = q + s.size();
         while (q < end) {
@@ -150,10 +163,8 @@ public:
                     *p_++ = kHex[c & 15];
             }
         }
-        *p_++ = '"';
     }
 
-private:
     // True when a byte of the word is a control character, '"' or '\\'.
     static bool needsEscape(std::uint64_t w) {
         constexpr std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
@@ -181,7 +192,7 @@ void appendJson(std::string& out, const RunResult& result, bool fixedLine) {
     std::size_t bound = 128;
     for (std::size_t i = 0; i < result.fields.size(); ++i) {
         const TariffResult& f = result.fields[i];
-        bound += prefixes[i].size() + kPerResult + RawWriter::stringBound(f.text()) + RawWriter::stringBound(f.hint);
+        bound += prefixes[i].size() + kPerResult + RawWriter::stringBound(f.text()) + RawWriter::stringBound(f.hint.size());
     }
     static const auto chartIds = [] {
         std::array<std::string, kChartRecords> ids;
@@ -247,8 +258,9 @@ void appendCsv(std::string& out, const RunResult& result, bool fixedLine) {
         out += ',';
         appendBool(out, f.cheapest);
         out += ',';
+        const std::string text = f.hint.str();
         std::string hint;
-        for (std::string_view l : hintLines(f.hint)) (hint.empty() ? hint : hint += " | ") += l;
+        for (std::string_view l : hintLines(text)) (hint.empty() ? hint : hint += " | ") += l;
         appendCsvField(out, hint);
         out += "\r\n";
     }
@@ -376,7 +388,8 @@ void appendTable(std::string& out, const RunResult& result, bool fixedLine, bool
             pad(out, nameWidth - displayWidth(t.name) + 2 + priceWidth - displayWidth(f.text()));
             out += f.text();
             out += " Kč";
-            const std::vector<std::string_view> lines = hintLines(f.hint);
+            const std::string hintText = f.hint.str();
+            const std::vector<std::string_view> lines = hintLines(hintText);
             if (f.cheapest) out += "  ◄ nejlevnější";
             if (f.unsupported) {
                 std::string reasons;

@@ -98,7 +98,7 @@ void priceBreakdown(const Profile& profile, const RunOptions& options, int tarif
     }
     k.finish();
     out.shown = field.price;
-    out.hint = field.hint;
+    field.hint.appendTo(out.hint);  // out.hint was cleared above
     const Money cap = Money::milli(999999_kc);
     if (out.total == cap && !(out.itemSum() < cap)) {
         // Individual without a configuration below the search's start value.

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/profile.h"
+#include "pricing/hint.h"
 
 namespace sazbar {
 
@@ -36,11 +37,12 @@ constexpr int kTelecomIndex = 48;
 inline constexpr std::string_view kLineBreak = "\n\r";
 
 struct TariffResult {
+    // The marks and the price first, on one cache line: the marks walk them all.
     bool priced = false;
-    std::int32_t price = 0;  // whole crowns as shown (truncated, saturated)
-    std::string hint;
     bool unsupported = false;  // shown on the tooltip background
     bool cheapest = false;     // shown in red
+    std::int32_t price = 0;    // whole crowns as shown (truncated, saturated)
+    Hint hint;
 
     // The field's text: the price in plain decimal, or "xx" when not priced.
     // Made on demand, so a run that only compares prices formats nothing.

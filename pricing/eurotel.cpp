@@ -141,7 +141,7 @@ void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOpti
     int chosenIndex = 0;
     for (int i = 0; i < 5; ++i) {
         if (D[i] != bestData) continue;
-        out.hint += kDataHints[static_cast<std::size_t>(i)];
+        out.hint.add(kDataHints[static_cast<std::size_t>(i)]);
         chosen = i == 4 ? paidNonstopII : paid;
         chosenIndex = i;
     }
@@ -167,7 +167,7 @@ void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOpti
     if (beyond > kTopSms) {
         rest += kTopSms;
         if (S > t.freeSms + kTopSmsCount) rest += (S - (t.freeSms + kTopSmsCount)) * t.smsRate;
-        out.hint += kTopSmsHint;
+        out.hint.add(kTopSmsHint);
         k.lump(ItemKind::Package, milliMoney(kTopSms), "Příplatek Top SMS");
         k.item(ItemKind::Message, topExtra, "SMS", t.smsRate, "SMS nad ", Num{t.freeSms + kTopSmsCount},
                " (Top SMS a volné SMS)");

@@ -2,8 +2,7 @@
 #include "pricing/eurotel_individual.h"
 
 #include <cassert>
-#include <charconv>
-#include <cstring>
+#include <string>
 #include <string_view>
 
 #include "pricing/eurotel_items.h"
@@ -71,23 +70,6 @@ Share minuteShare(std::int64_t total, std::int64_t free) {
 
 constexpr std::string_view kRule = "--------------------------------------------------------";
 static_assert(kRule.size() == 56);
-
-// Appends text to a fixed buffer (the hint is built in one piece and then
-// copied into the field's string, which keeps its capacity between runs). The
-// longest hint is under 400 bytes.
-struct Buffer {
-    char data[1024];
-    std::size_t size = 0;
-    void put(std::string_view s) {
-        assert(size + s.size() <= sizeof data);
-        std::memcpy(data + size, s.data(), s.size());
-        size += s.size();
-    }
-    void number(std::int64_t v) {
-        const auto r = std::to_chars(data + size, data + sizeof data, v);
-        size = static_cast<std::size_t>(r.ptr - data);
-    }
-};
 
 }  // namespace
 
@@ -197,27 +179,46 @@ IndividualChoice chooseIndividual(const EurotelSums& s) {
 IndividualChoice chooseIndividual(const EurotelSums& s, NoItems& items) { return choose(s, items); }
 IndividualChoice chooseIndividual(const EurotelSums& s, Itemiser& items) { return choose(s, items); }
 
-void writeIndividualHint(const IndividualConfig& c, std::string& hint) {
-    Buffer b;
-    b.put("Optimální konfigurace tarifu Individual je tato:");
-    b.put(kLineBreak);
-    b.put(kRule);
-    const auto line = [&b](std::string_view label, std::int64_t n) {
-        b.put(kLineBreak);
-        b.put(label);
-        b.number(n);
-    };
-    line("počet volných minut na volání: ", L.minutes[static_cast<std::size_t>(c.minutes)].free);
-    line("počet volných SMS: ", L.sms[static_cast<std::size_t>(c.sms)].free);
-    line("počet volných MMS: ", L.mms[static_cast<std::size_t>(c.mms)].free);
-    line("počet volných kB na WAP (GPRS): ", c.nonstop ? 0 : L.gprsWap[static_cast<std::size_t>(c.gprsWap)].free);
-    line("počet volných minut na internet (CSD): ", c.nonstop ? 0 : L.csd[static_cast<std::size_t>(c.csd)].free);
-    line("počet volných kB na internet (GPRS): ", c.nonstop ? 0 : L.gprsNet[static_cast<std::size_t>(c.gprsNet)].free);
-    if (c.nonstop) {
-        b.put(kLineBreak);
-        b.put("Příplatek Data NONSTOP");
-    }
-    hint.assign(b.data, b.size);
+namespace {
+
+// "\n\r<label><free units>" for every package of a part, made once, so that
+// a hint is only pieces of these texts.
+template <std::size_t N>
+std::array<std::string, N> packageLines(std::string_view label, const std::array<IndividualPackage, N>& list) {
+    static_assert(N > 0);
+    std::array<std::string, N> lines;
+    for (std::size_t i = 0; i < N; ++i) lines[i] = std::string(kLineBreak) + std::string(label) + std::to_string(list[i].free);
+    return lines;
+}
+
+struct HintLines {
+    std::array<std::string, 6> minutes = packageLines("počet volných minut na volání: ", L.minutes);
+    std::array<std::string, 5> sms = packageLines("počet volných SMS: ", L.sms);
+    std::array<std::string, 3> mms = packageLines("počet volných MMS: ", L.mms);
+    std::array<std::string, 3> gprsWap = packageLines("počet volných kB na WAP (GPRS): ", L.gprsWap);
+    std::array<std::string, 3> csd = packageLines("počet volných minut na internet (CSD): ", L.csd);
+    std::array<std::string, 3> gprsNet = packageLines("počet volných kB na internet (GPRS): ", L.gprsNet);
+};
+
+// With NONSTOP the data lines show 0: the first package of each data part, which includes nothing.
+static_assert(L.gprsWap[0].free == 0 && L.csd[0].free == 0 && L.gprsNet[0].free == 0);
+
+}  // namespace
+
+void writeIndividualHint(const IndividualConfig& c, Hint& hint) {
+    static const HintLines lines;
+    static constexpr std::string_view kHead = "Optimální konfigurace tarifu Individual je tato:\n\r"
+                                              "--------------------------------------------------------";
+    static_assert(kHead.ends_with(kRule));
+    const auto data = [&c](int index) { return static_cast<std::size_t>(c.nonstop ? 0 : index); };
+    hint.assign(kHead);
+    hint.add(lines.minutes[static_cast<std::size_t>(c.minutes)]);
+    hint.add(lines.sms[static_cast<std::size_t>(c.sms)]);
+    hint.add(lines.mms[static_cast<std::size_t>(c.mms)]);
+    hint.add(lines.gprsWap[data(c.gprsWap)]);
+    hint.add(lines.csd[data(c.csd)]);
+    hint.add(lines.gprsNet[data(c.gprsNet)]);
+    if (c.nonstop) hint.add("\n\rPříplatek Data NONSTOP");
 }
 
 }  // namespace sazbar

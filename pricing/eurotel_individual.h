@@ -10,6 +10,7 @@
 #include "core/money.h"
 #include "core/profile.h"
 #include "pricing/eurotel_sums.h"
+#include "pricing/hint.h"
 
 namespace sazbar {
 
@@ -108,6 +109,6 @@ IndividualChoice chooseIndividual(const EurotelSums& s, NoItems& items);
 inline IndividualChoice chooseIndividual(const Usage& u) { return chooseIndividual(eurotelSums(u)); }
 
 // Replaces `hint` by the description of a configuration.
-void writeIndividualHint(const IndividualConfig& c, std::string& hint);
+void writeIndividualHint(const IndividualConfig& c, Hint& hint);
 
 }  // namespace sazbar

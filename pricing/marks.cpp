@@ -1,5 +1,6 @@
 #include "pricing/marks.h"
 
+#include <algorithm>
 #include <string>
 
 
@@ -24,9 +25,7 @@ namespace {
 constexpr int kTipTariffs[] = {35, 36, 37};
 
 bool anyAboveZero(const std::array<std::int32_t, kBands>& v) {
-    for (std::int32_t x : v)
-        if (x > 0) return true;
-    return false;
+    return (v[0] > 0) | (v[1] > 0) | (v[2] > 0) | (v[3] > 0);
 }
 
 }  // namespace
@@ -37,54 +36,53 @@ void markUnsupported(const Profile& p, RunResult& r) {
     for (int b = 0; b < kBands; ++b) data[b] = p.matrix[b][Data];
     const bool checks[] = {anyAboveZero(data), anyAboveZero(p.wap), p.matrix[kMms][Messages] > 0,
                            p.gprsWap > 0 || p.gprsNet > 0};
-    static constexpr std::string_view lines[] = {"nepodporuje datové přenosy", "nepodporuje WAP",
-                                                 "nepodporuje MMS", "nepodporuje GPRS"};
+    static constexpr std::string_view lines[] = {"nepodporuje datové přenosy\n\r", "nepodporuje WAP\n\r",
+                                                 "nepodporuje MMS\n\r", "nepodporuje GPRS\n\r"};
     // Each check's line goes in front of the hint, so the last check's line
     // ends up first. The data line never reaches the fixed line.
-    char buf[160];
-    std::size_t n = 0, telecomLength = 0;
+    std::array<std::string_view, 4> front;
+    int n = 0, telecomLines = 0;
     for (int c = 3; c >= 0; --c) {
         if (!checks[c]) continue;
-        for (std::string_view part : {lines[c], kLineBreak}) {
-            part.copy(buf + n, part.size());
-            n += part.size();
-        }
-        if (c > 0) telecomLength = n;
+        front[static_cast<std::size_t>(n++)] = lines[c];
+        if (c > 0) telecomLines = n;
     }
     if (n > 0) {
         for (int t : kTipTariffs) {
             TariffResult& f = r.fields[static_cast<std::size_t>(t)];
             f.unsupported = true;
-            f.hint.insert(0, buf, n);
+            f.hint.prepend(front.data(), n);
         }
     }
     TariffResult& tel = r.fields[kTelecomIndex];
-    if (telecomLength > 0) {
+    if (telecomLines > 0) {
         tel.unsupported = true;
-        tel.hint.insert(0, buf, telecomLength);
+        tel.hint.prepend(front.data(), telecomLines);
     }
     if (p.internetCalls) tel.unsupported = true;
 }
 
 void markCheapest(RunResult& r) {
-    static const auto walk = [] {
-        std::array<int, kCheapestWalk.size()> idx{};
-        for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = tariffIndex(kCheapestWalk[i]);
-        return idx;
+    // The walk's order does not matter to the result: only which fields it visits.
+    static const auto walked = [] {
+        std::array<bool, kTariffCount> in{};
+        for (std::string_view id : kCheapestWalk) in[static_cast<std::size_t>(tariffIndex(id))] = true;
+        return in;
     }();
-    for (TariffResult& f : r.fields) f.cheapest = false;
     // The prices are read back from the field texts, as the window shows them.
-    std::array<std::int32_t, kCheapestWalk.size()> value{};
+    std::uint64_t candidates = 0;
     std::int32_t minimum = 999999;
-    for (std::size_t i = 0; i < walk.size(); ++i) {
-        const TariffResult& f = r.fields[static_cast<std::size_t>(walk[i])];
-        if (!f.priced || f.unsupported) continue;
-        value[i] = f.shownValue();
-        if (value[i] < minimum) minimum = value[i];
+    // Bitwise rather than short-circuit tests: the marks vary from run to run,
+    // and branches on them would be mispredicted.
+    for (int t = 0; t < kTariffCount; ++t) {
+        const TariffResult& f = r.fields[static_cast<std::size_t>(t)];
+        const bool candidate = walked[static_cast<std::size_t>(t)] & f.priced & !f.unsupported;
+        candidates |= std::uint64_t{candidate} << t;
+        minimum = std::min(minimum, candidate ? f.price : minimum);
     }
-    for (std::size_t i = 0; i < walk.size(); ++i) {
-        TariffResult& f = r.fields[static_cast<std::size_t>(walk[i])];
-        if (f.priced && !f.unsupported && value[i] == minimum) f.cheapest = true;
+    for (int t = 0; t < kTariffCount; ++t) {
+        TariffResult& f = r.fields[static_cast<std::size_t>(t)];
+        f.cheapest = ((candidates >> t & 1) != 0) & (f.price == minimum);
     }
 }
 

@@ -1,6 +1,9 @@
 // Oskar tariffs: the "naplno" tariffs with optional add-ons (N), free Oskar
 // minutes (M), prepaid Oskarta (K) and tiered Oskar minutes (J). Each tariff
 // is one row of constants driving its rule.
+// Amounts are 64-bit thousandths of a crown: every count is a 32-bit integer,
+// so a sum of counts times a rate (below 10^6) stays far inside 64 bits; only
+// the paid share of calls multiplies two usage values, inside Money.
 #include <array>
 #include <string_view>
 
@@ -83,20 +86,20 @@ constexpr std::int64_t kAddOn = 95.2_kc;  // Moje volné minuty, Moje SMS
 // connection) and O2 (international calls at the standard rates), computed
 // once per run.
 struct Quantities {
-    i128 domestic;  // fixed line + T-Mobile + Eurotel minutes
-    i128 osk, data, smsTm, smsEt, smsOsk, mms, wap;
-    i128 gprsWap, gprsNet;
-    i128 connectionCost;
+    std::int64_t domestic;  // fixed line + T-Mobile + Eurotel minutes
+    std::int64_t osk, data, smsTm, smsEt, smsOsk, mms, wap;
+    std::int64_t gprsWap, gprsNet;
+    std::int64_t connectionCost;
     std::string_view connection;
-    i128 standardIntl;
+    std::int64_t standardIntl;
 };
 
 // O1: pay-per-use "Naskok" when strictly cheaper than the flat "Nadlouho".
 template <class S>
 void chooseConnection(Quantities& q, S& s) {
-    const i128 naskok = q.gprsWap * 0.48_kc + q.gprsNet * 0.06_kc;
-    const i128 volume = q.gprsWap + q.gprsNet;
-    const i128 nadlouho = volume <= 10000 ? 238_kc : volume <= 40000 ? 476_kc : volume <= 70000 ? 714_kc : 952_kc;
+    const std::int64_t naskok = q.gprsWap * 0.48_kc + q.gprsNet * 0.06_kc;
+    const std::int64_t volume = q.gprsWap + q.gprsNet;
+    const std::int64_t nadlouho = volume <= 10000 ? 238_kc : volume <= 40000 ? 476_kc : volume <= 70000 ? 714_kc : 952_kc;
     if (naskok < nadlouho) {
         q.connectionCost = naskok;
         q.connection = "Připojení Naskok";
@@ -112,13 +115,13 @@ void chooseConnection(Quantities& q, S& s) {
 }
 
 template <class S>
-i128 intlCost(const Usage& u, const ZoneRates& rates, S& s) {
-    i128 c = 0;
+std::int64_t intlCost(const Usage& u, const ZoneRates& rates, S& s) {
+    std::int64_t c = 0;
     for (int z = 1; z <= kZones; ++z) {
         const ZoneRate& r = rates[z - 1];
         const std::int64_t day = u.zoneBand(OskarZones, z, 0) + u.zoneBand(OskarZones, z, 1);
-        c += static_cast<i128>(day) * r.day;
-        c += static_cast<i128>(u.zoneBand(OskarZones, z, 2)) * r.eve;
+        c += day * r.day;
+        c += u.zoneBand(OskarZones, z, 2) * r.eve;
         s.item(ItemKind::International, day, "min", r.day, "Volání do zahraničí, zóna ", Num{z}, ", Špička a Odpoledne");
         s.item(ItemKind::International, u.zoneBand(OskarZones, z, 2), "min", r.eve, "Volání do zahraničí, zóna ", Num{z},
                ", Večer a Víkend");
@@ -128,7 +131,7 @@ i128 intlCost(const Usage& u, const ZoneRates& rates, S& s) {
 
 Quantities quantities(const Usage& u) {
     Quantities q{};
-    q.domestic = static_cast<i128>(u.row(FixedLine)) + u.row(TMobile) + u.row(Eurotel);
+    q.domestic = u.row(FixedLine) + u.row(TMobile) + u.row(Eurotel);
     q.osk = u.row(Oskar);
     q.data = u.row(Data);
     q.smsTm = u.smsTm();
@@ -175,18 +178,18 @@ void smsItems(const Quantities& q, std::int64_t rate, S& s) {
     s.item(ItemKind::Message, q.smsOsk, "SMS", rate, "SMS do sítě Oskar");
 }
 
-void addLine(std::string& hint, std::string_view line) {
-    hint += line;
-    hint += kLineBreak;
+void addLine(Hint& hint, std::string_view line) {
+    hint.add(line);
+    hint.add(kLineBreak);
 }
 
 template <class S>
 void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t, bool directDebit, TariffResult& out,
                  S& s) {
-    std::string& hint = out.hint;
+    Hint& hint = out.hint;
     const Share share = t.included == 0 ? kWholeShare : paidShare(total, t.included);
     const Share sharePlus = paidShare(total, t.included + 20);
-    const i128 cost = (q.domestic + q.osk) * t.rate;
+    const std::int64_t cost = (q.domestic + q.osk) * t.rate;
     domesticItems(s, t.rate);
     s.item(ItemKind::Call, q.osk, "min", t.rate, kNetworkLabel[Oskar]);
 
@@ -208,16 +211,16 @@ void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t,
         s.lump(ItemKind::Package, milliMoney(kAddOn), "Příplatek Moje volné minuty");
         freeMinutes(s, cost, sharePlus, t.included + 20, total, "Volné minuty s Moje volné minuty");
     }
-    i128 rest = t.fee + q.data * 5.95_kc;
+    std::int64_t rest = t.fee + q.data * 5.95_kc;
     s.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
     s.item(ItemKind::Data, q.data, "min", 5.95_kc, "Data (CSD)");
 
     // "Moje SMS": direct debit brings 20 free SMS without it and 20 more
     // included with it.
-    const i128 sms = q.smsTm + q.smsEt + q.smsOsk;
-    const i128 includedSms = directDebit ? 120 : 100;
-    const i128 smsWithout = !directDebit ? sms * 1.19_kc : sms > 20 ? (sms - 20) * 1.19_kc : 0;
-    const i128 smsWith = kAddOn + (sms > includedSms ? (sms - includedSms) * 1.19_kc : 0);
+    const std::int64_t sms = q.smsTm + q.smsEt + q.smsOsk;
+    const std::int64_t includedSms = directDebit ? 120 : 100;
+    const std::int64_t smsWithout = !directDebit ? sms * 1.19_kc : sms > 20 ? (sms - 20) * 1.19_kc : 0;
+    const std::int64_t smsWith = kAddOn + (sms > includedSms ? (sms - includedSms) * 1.19_kc : 0);
     if constexpr (S::on) {
         s.choice("Příplatek Moje SMS (", Num{static_cast<std::int64_t>(includedSms)}, " SMS)");
         s.option(milliMoney(smsWithout), !(smsWithout >= smsWith), "bez příplatku");
@@ -240,10 +243,10 @@ void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t,
 
     // "Moje MMS" (10 MMS for 107.1) and "Můj WAP" (40 WAP minutes for 53.55)
     // are taken whenever they cost no more than paying for each.
-    const auto addOn = [&](i128 used, std::int64_t included, std::int64_t rate, std::int64_t fee, ItemKind kind,
+    const auto addOn = [&](std::int64_t used, std::int64_t included, std::int64_t rate, std::int64_t fee, ItemKind kind,
                            std::string_view unit, std::string_view name, std::string_view line) {
-        const i128 with = (used < included ? 0 : used - included) * rate + fee;
-        const i128 without = used * rate;
+        const std::int64_t with = (used < included ? 0 : used - included) * rate + fee;
+        const std::int64_t without = used * rate;
         if constexpr (S::on) {
             s.choice("Příplatek ", name, " (", Num{included}, " ", unit, ")");
             s.option(milliMoney(without), !(with <= without), "bez příplatku");
@@ -273,8 +276,8 @@ void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t,
 
 template <class S>
 void priceFreeOskar(const Usage& u, const Quantities& q, const FreeOskarTariff& t, TariffResult& out, S& s) {
-    const i128 paidOskar = q.osk >= t.freeOskar ? q.osk - t.freeOskar : 0;
-    i128 c = q.domestic * t.rate + paidOskar * t.oskar;
+    const std::int64_t paidOskar = q.osk >= t.freeOskar ? q.osk - t.freeOskar : 0;
+    std::int64_t c = q.domestic * t.rate + paidOskar * t.oskar;
     domesticItems(s, t.rate);
     s.item(ItemKind::Call, paidOskar, "min", t.oskar, kNetworkLabel[Oskar], " nad ", Num{t.freeOskar}, " volných minut");
     c += q.data * t.data + q.smsTm * t.smsTm + q.smsEt * t.smsEt + q.smsOsk * t.smsOsk + q.mms * kMms + q.wap * kWap;
@@ -295,7 +298,7 @@ void priceFreeOskar(const Usage& u, const Quantities& q, const FreeOskarTariff& 
 
 template <class S>
 void priceOskarta(const Quantities& q, TariffResult& out, S& s) {
-    i128 c = q.domestic * 7.14_kc + q.osk * 2.38_kc + (q.smsTm + q.smsEt) * 2.44_kc + q.smsOsk * 1.19_kc +
+    std::int64_t c = q.domestic * 7.14_kc + q.osk * 2.38_kc + (q.smsTm + q.smsEt) * 2.44_kc + q.smsOsk * 1.19_kc +
              q.mms * kMms + q.data * 7.14_kc + q.wap * kWap;
     domesticItems(s, 7.14_kc);
     s.item(ItemKind::Call, q.osk, "min", 2.38_kc, kNetworkLabel[Oskar]);
@@ -320,9 +323,9 @@ void priceOskarta(const Quantities& q, TariffResult& out, S& s) {
 
 template <class S>
 void priceTiered(const Quantities& q, const TieredTariff& t, TariffResult& out, S& s) {
-    i128 c = q.domestic * t.rate;
+    std::int64_t c = q.domestic * t.rate;
     domesticItems(s, t.rate);
-    const i128 osk = q.osk;
+    const std::int64_t osk = q.osk;
     if (osk <= t.tier1) {
         c += osk * t.rate1;
     } else if (osk <= t.tier1 + t.tier2) {
@@ -331,9 +334,9 @@ void priceTiered(const Quantities& q, const TieredTariff& t, TariffResult& out, 
         c += t.tier1 * t.rate1 + t.tier2 * t.rate2 + (osk - t.tier1 - t.tier2) * t.rate3;
     }
     if constexpr (S::on) {
-        const i128 n1 = osk < t.tier1 ? osk : t.tier1;
-        const i128 n2 = osk <= t.tier1 ? 0 : osk < t.tier1 + t.tier2 ? osk - t.tier1 : t.tier2;
-        const i128 n3 = osk <= t.tier1 + t.tier2 ? 0 : osk - t.tier1 - t.tier2;
+        const std::int64_t n1 = osk < t.tier1 ? osk : t.tier1;
+        const std::int64_t n2 = osk <= t.tier1 ? 0 : osk < t.tier1 + t.tier2 ? osk - t.tier1 : t.tier2;
+        const std::int64_t n3 = osk <= t.tier1 + t.tier2 ? 0 : osk - t.tier1 - t.tier2;
         s.item(ItemKind::Call, n1, "min", t.rate1, kNetworkLabel[Oskar], ", prvních ", Num{t.tier1}, " minut");
         s.item(ItemKind::Call, n2, "min", t.rate2, kNetworkLabel[Oskar], ", dalších ", Num{t.tier2}, " minut");
         s.item(ItemKind::Call, n3, "min", t.rate3, kNetworkLabel[Oskar], " nad ", Num{t.tier1 + t.tier2}, " minut");

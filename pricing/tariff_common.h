@@ -19,9 +19,9 @@ inline void writePrice(TariffResult& field, const Money& price) {
     field.price = saturate32(price.truncCrowns());
 }
 
-inline void appendLine(std::string& hint, std::string_view line) {
-    hint += kLineBreak;
-    hint += line;
+inline void appendLine(Hint& hint, std::string_view line) {
+    hint.add(kLineBreak);
+    hint.add(line);
 }
 
 // The per-operator pricing blocks; each fills its slice of the run's fields

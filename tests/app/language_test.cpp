@@ -159,7 +159,7 @@ TEST(Language, EnglishHintsLineByLine) {
     for (const sazbar::Profile& p : sazbar::bench::variedProfiles(3000))
         for (const bool debit : {false, true})
             for (const sazbar::TariffResult& f : sazbar::runPricing(p, sazbar::RunOptions{debit, true}).fields)
-                for (const QString& line : QString::fromStdString(f.hint).split(QStringLiteral("\n\r")))
+                for (const QString& line : QString::fromStdString(f.hint.str()).split(QStringLiteral("\n\r")))
                     if (!line.isEmpty()) lines.insert(line);
     EXPECT_GT(lines.size(), 20);
     for (const QString& line : lines) EXPECT_FALSE(sazbar::ui::englishHintLine(line).isNull()) << line.toStdString();

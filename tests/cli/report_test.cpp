@@ -25,7 +25,7 @@ Profile gprsProfile() {
 // A result the engine could give, with fields set by hand where a test needs them.
 RunResult handResult() {
     RunResult r = runPricing(gprsProfile());
-    r.fields[0].hint = "GPRS Basic, \"Plus\"\n\rPříplatek Víkend+";
+    r.fields[0].hint.assign("GPRS Basic, \"Plus\"\n\rPříplatek Víkend+");
     r.fields[1] = TariffResult{};  // not priced: text "xx"
     return r;
 }
@@ -52,7 +52,7 @@ TEST(JsonResult, HasTheKeysInOrderAndTheEngineValues) {
         EXPECT_EQ(e["name"], kTariffs[i].name);
         EXPECT_EQ(e["price"], r.fields[i].price);
         EXPECT_EQ(e["text"], r.fields[i].text());
-        EXPECT_EQ(e["hint"], r.fields[i].hint);
+        EXPECT_EQ(e["hint"], r.fields[i].hint.str());
         EXPECT_EQ(e["unsupported"], r.fields[i].unsupported);
         EXPECT_EQ(e["cheapest"], r.fields[i].cheapest);
     }
@@ -161,7 +161,7 @@ TEST(CsvResult, QuotesFieldsAndJoinsHintLines) {
             EXPECT_EQ(rec[4], r.fields[i].text());
             EXPECT_EQ(rec[5], r.fields[i].unsupported ? "true" : "false");
             EXPECT_EQ(rec[6], r.fields[i].cheapest ? "true" : "false");
-            std::string hint, rest = r.fields[i].hint + "\n\r";
+            std::string hint, rest = r.fields[i].hint.str() + "\n\r";
             for (std::size_t at; (at = rest.find("\n\r")) != std::string::npos; rest.erase(0, at + 2))
                 if (at > 0) (hint.empty() ? hint : hint += " | ") += rest.substr(0, at);
             EXPECT_EQ(rec[7], hint) << i;

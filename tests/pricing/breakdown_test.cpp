@@ -200,7 +200,7 @@ TEST(Breakdown, ItemsAddUpToEveryShownPrice) {
             SCOPED_TRACE(std::string(kTariffs[static_cast<std::size_t>(i)].id) + " profile " + std::to_string(n));
             ASSERT_EQ(b.shown, field.price);
             // The run's hint is the tariff's own, after what the unsupported check puts in front.
-            ASSERT_TRUE(field.hint.ends_with(b.hint));
+            ASSERT_TRUE(field.hint.str().ends_with(b.hint));
             for (const BreakdownChoice& c : b.choices) {
                 int taken = 0;
                 for (const ChoiceOption& o : c.options) taken += o.taken;

@@ -34,7 +34,7 @@ TEST(Unsupported, EachServiceMarksTipsAndTelecom) {
         const bool tips = std::string(c.tipPrefix) != "";
         for (const char* id : {"tipbusiness", "tiprelax", "tipakord"}) {
             EXPECT_EQ(r[id].unsupported, tips) << c.what << ' ' << id;
-            EXPECT_EQ(r[id].hint.rfind(c.tipPrefix, 0), 0u) << c.what << ' ' << id;
+            EXPECT_EQ(r[id].hint.str().rfind(c.tipPrefix, 0), 0u) << c.what << ' ' << id;
             EXPECT_FALSE(r[id].cheapest) << c.what;
         }
         EXPECT_EQ(r["telecom"].unsupported, c.telecom) << c.what;

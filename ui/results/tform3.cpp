@@ -289,7 +289,7 @@ QString Tform3::describe(const sazbar::TariffResult& r) const {
     if (r.priced) parts << QString::fromStdString(r.text()) + QStringLiteral(" Kč");
     if (r.cheapest) parts << tr("nejlevnější tarif");
     if (r.unsupported) parts << tr("nepodporuje všechny požadované služby");
-    const QString hint = plainHint(shownHint(r.hint));
+    const QString hint = plainHint(shownHint(r.hint.str()));
     if (!hint.isEmpty()) parts << hint;
     return parts.join(QStringLiteral("\n"));
 }
@@ -446,10 +446,10 @@ void Tform3::showResult() {
             f->setText(text);
             fitText(f);
         }
-        const QString hint = QString::fromStdString(r.hint);
+        const QString hint = QString::fromStdString(r.hint.str());
         if (f->property("hint").toString() != hint) {
             f->setProperty("hint", hint);
-            f->setToolTip(tooltipFor(shownHint(r.hint)));
+            f->setToolTip(tooltipFor(shownHint(r.hint.str())));
         }
         const QString description = describe(r);
         if (f->accessibleDescription() != description) f->setAccessibleDescription(description);

@@ -1,0 +1,43 @@
+#include "pricing/hint.h"
+
+#include <algorithm>
+
+namespace sazbar {
+
+void Hint::prepend(const std::string_view* first, int count) {
+    assert(count_ + count <= kCapacity);
+    count = std::min(count, kCapacity - count_);
+    std::copy_backward(pieces_.begin(), pieces_.begin() + count_, pieces_.begin() + count_ + count);
+    std::copy(first, first + count, pieces_.begin());
+    count_ = static_cast<std::uint8_t>(count_ + count);
+}
+
+bool Hint::empty() const { return size() == 0; }
+
+std::size_t Hint::size() const {
+    std::size_t n = 0;
+    forEachPiece([&n](std::string_view p) { n += p.size(); });
+    return n;
+}
+
+void Hint::appendTo(std::string& out) const {
+    forEachPiece([&out](std::string_view p) { out += p; });
+}
+
+std::string Hint::str() const {
+    std::string s;
+    s.reserve(size());
+    appendTo(s);
+    return s;
+}
+
+bool operator==(const Hint& h, std::string_view text) {
+    bool same = true;
+    h.forEachPiece([&](std::string_view p) {
+        same = same && text.substr(0, p.size()) == p;
+        text.remove_prefix(std::min(p.size(), text.size()));
+    });
+    return same && text.empty();
+}
+
+}  // namespace sazbar

@@ -1,0 +1,50 @@
+// A result field's hint, kept as the constant texts it is written from and
+// joined only when its text is asked for: a pricing run copies no characters.
+#pragma once
+
+#include <array>
+#include <cassert>
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace sazbar {
+
+class Hint {
+public:
+    // The longest hint (an Oskar Naplno tariff with all four add-ons) has 10 pieces.
+    static constexpr int kCapacity = 12;
+
+    // Every piece must outlive the hint: a literal or other text of static storage.
+    void add(std::string_view piece) {
+        assert(count_ < kCapacity);
+        if (count_ < kCapacity) pieces_[count_++] = piece;
+    }
+    void assign(std::string_view piece) {
+        count_ = 0;
+        add(piece);
+    }
+    // Puts `first` (count pieces) in front of the hint.
+    void prepend(const std::string_view* first, int count);
+    void clear() { count_ = 0; }
+
+    bool empty() const;
+    std::size_t size() const;  // in bytes
+    std::string str() const;
+    void appendTo(std::string& out) const;
+    template <class F>
+    void forEachPiece(F&& f) const {
+        for (int i = 0; i < count_; ++i) f(pieces_[static_cast<std::size_t>(i)]);
+    }
+
+    friend bool operator==(const Hint& a, const Hint& b) { return a.str() == b.str(); }
+    friend bool operator==(const Hint& h, std::string_view text);
+    friend std::ostream& operator<<(std::ostream& os, const Hint& h) { return os << h.str(); }
+
+private:
+    std::array<std::string_view, kCapacity> pieces_;
+    std::uint8_t count_ = 0;
+};
+
+}  // namespace sazbar
