@@ -1,12 +1,35 @@
 #include "core/money.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace sazbar {
 
+namespace {
+
+// Binary gcd: shifts and subtractions, which are cheaper and more predictable
+// than a chain of divisions.
+std::uint64_t gcd64(std::uint64_t a, std::uint64_t b) {
+    if (a == 0) return b;
+    if (b == 0) return a;
+    const int shift = __builtin_ctzll(a | b);
+    a >>= __builtin_ctzll(a);
+    do {
+        b >>= __builtin_ctzll(b);
+        const std::uint64_t low = std::min(a, b);
+        b = std::max(a, b) - low;
+        a = low;
+    } while (b != 0);
+    return a << shift;
+}
+
+}  // namespace
+
 i128 gcd128(i128 a, i128 b) {
     if (a < 0) a = -a;
     if (b < 0) b = -b;
+    constexpr i128 kU64 = std::numeric_limits<std::uint64_t>::max();
+    if (a <= kU64 && b <= kU64) return gcd64(static_cast<std::uint64_t>(a), static_cast<std::uint64_t>(b));
     while (b != 0) {
         const i128 t = a % b;
         a = b;
@@ -59,20 +82,7 @@ int compareProperFractions(i128 a, i128 b, i128 c, i128 d) {
 
 Money Money::scaledFraction(i128 milli, Share s) {
     Money r;
-    const i128 n = milli * s.num;
-    if (fitsInt64(n)) {
-        // Fast path for ordinary amounts.
-        std::int64_t q = static_cast<std::int64_t>(n) / s.den;
-        std::int64_t rem = static_cast<std::int64_t>(n) % s.den;
-        if (rem < 0) {
-            rem += s.den;
-            --q;
-        }
-        r.m_ = q;
-        r.fn_ = rem;
-    } else {
-        floorDiv(n, s.den, r.m_, r.fn_);
-    }
+    floorDiv(milli * s.num, s.den, r.m_, r.fn_);
     if (r.fn_ != 0) r.fd_ = s.den;
     return r;
 }

@@ -91,6 +91,21 @@ public:
     // milli * share, exactly.
     static Money scaled(i128 milli, Share s) {
         if (s.den == 1) return Money::milli(milli * s.num);
+        // Ordinary amounts: the product and its floor division in 64 bits.
+        std::int64_t n;
+        if (milli == static_cast<std::int64_t>(milli) &&
+            !__builtin_mul_overflow(static_cast<std::int64_t>(milli), s.num, &n)) {
+            std::int64_t q = n / s.den, rem = n % s.den;
+            if (rem < 0) {
+                rem += s.den;
+                --q;
+            }
+            Money r;
+            r.m_ = q;
+            r.fn_ = rem;
+            r.fd_ = rem != 0 ? s.den : 1;
+            return r;
+        }
         return scaledFraction(milli, s);
     }
 

@@ -1,5 +1,8 @@
 // T-Mobile tariffs: allowance tariffs (A), Tarif 20+20 (B), Twist prepaid (C)
 // and Internet (D). Each tariff is one row of constants driving its rule.
+// Amounts are 64-bit thousandths of a crown: every count is a 32-bit integer,
+// so a sum of counts times a rate (below 10^6) stays far inside 64 bits; only
+// the paid share of calls multiplies two usage values, inside Money.
 #include <array>
 #include <utility>
 #include <string_view>
@@ -69,10 +72,10 @@ constexpr std::array<std::int64_t, 2> kInternetFees = {831.8_kc, 772_kc};
 
 // Per-band cost of one matrix row.
 template <class S>
-i128 bandCost(const Usage& u, Row row, const Rates4& rates, S& s) {
-    i128 c = 0;
+std::int64_t bandCost(const Usage& u, Row row, const Rates4& rates, S& s) {
+    std::int64_t c = 0;
     for (int b = 0; b < kBands; ++b) {
-        c += static_cast<i128>(u.cell(static_cast<Band>(b), row)) * rates[b];
+        c += u.cell(static_cast<Band>(b), row) * rates[b];
         s.item(ItemKind::Call, u.cell(static_cast<Band>(b), row), "min", rates[b], kNetworkLabel[row], ", ",
                kBandLabel[b]);
     }
@@ -81,18 +84,18 @@ i128 bandCost(const Usage& u, Row row, const Rates4& rates, S& s) {
 
 // Values shared by several tariffs, computed once per run.
 struct Shared {
-    i128 gprsCost;
+    std::int64_t gprsCost;
     std::string_view gprsName;
-    i128 intlA, intlB, intlT, intlTwistHome;
+    std::int64_t intlA, intlB, intlT, intlTwistHome;
 };
 
 constexpr std::string_view kGprsNames[4] = {"GPRS Basic", "GPRS WAP", "GPRS Email&PDA", "GPRS Internet+"};
 
 // S3: the cheapest of the four GPRS packages; ties keep the earlier one.
 template <class S>
-std::pair<i128, std::string_view> gprsPackage(const Usage& u, S& s) {
-    const i128 w = u.gprsWap(), n = u.gprsNet();
-    const i128 costs[4] = {
+std::pair<std::int64_t, std::string_view> gprsPackage(const Usage& u, S& s) {
+    const std::int64_t w = u.gprsWap(), n = u.gprsNet();
+    const std::int64_t costs[4] = {
         w * 0.6_kc + n * 0.07_kc,
         118_kc + n * 0.07_kc + (w >= 1000 ? (w - 1000) * 0.6_kc : 0),
         237_kc + w * 0.6_kc + (n >= 10000 ? (n - 10000) * 0.07_kc : 0),
@@ -110,17 +113,17 @@ std::pair<i128, std::string_view> gprsPackage(const Usage& u, S& s) {
 
 // S4 and its Twist/Internet variant: international minutes by zone.
 template <class S>
-i128 intlCost(const Usage& u, const IntlSet& set, S& s) {
-    i128 c = 0;
+std::int64_t intlCost(const Usage& u, const IntlSet& set, S& s) {
+    std::int64_t c = 0;
     if (!u.internetCalls()) {
         for (int z = 1; z <= 6; ++z) {
-            c += static_cast<i128>(u.zone(TmStandard, z)) * set.standard[z - 1];
+            c += u.zone(TmStandard, z) * set.standard[z - 1];
             s.item(ItemKind::International, u.zone(TmStandard, z), "min", set.standard[z - 1],
                    "Volání do zahraničí, zóna ", Num{z});
         }
     } else {
         for (int z = 1; z <= 3; ++z) {
-            c += static_cast<i128>(u.zone(TmInternetCall, z)) * set.internet[z - 1];
+            c += u.zone(TmInternetCall, z) * set.internet[z - 1];
             s.item(ItemKind::International, u.zone(TmInternetCall, z), "min", set.internet[z - 1],
                    "Volání přes internet, zóna ", Num{z});
         }
@@ -145,11 +148,11 @@ void messageItems(const Usage& u, std::int64_t rate, S& s) {
 template <class S>
 void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, TariffResult& out, S& s) {
     const Share share = paidShare(u.totalCallMinutes, t.included);
-    i128 calls = bandCost(u, FixedLine, t.fixed, s) + bandCost(u, TMobile, t.tm, s);
+    std::int64_t calls = bandCost(u, FixedLine, t.fixed, s) + bandCost(u, TMobile, t.tm, s);
     // S2: Víkend+ reprices the weekend T-Mobile minutes at 0.60 for 34.50 a month.
-    const i128 weekend = u.cell(Weekend, TMobile);
+    const std::int64_t weekend = u.cell(Weekend, TMobile);
     const std::int64_t r = t.tm[Weekend];
-    i128 surcharge = 0;
+    std::int64_t surcharge = 0;
     const bool vikend = weekend * r > weekend * 0.6_kc + 34.5_kc && weekend >= t.vikendThreshold;
     if (vikend) {
         calls += weekend * (0.6_kc - r);
@@ -165,18 +168,17 @@ void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, 
         s.option(milliMoney(weekend * r), !vikend, "bez příplatku");
         s.option(milliMoney(weekend * 0.6_kc + 34.5_kc), vikend, "s příplatkem Víkend+");
     }
-    const i128 et = static_cast<i128>(u.row(Eurotel)) * t.et, osk = static_cast<i128>(u.row(Oskar)) * t.osk,
-               vm = static_cast<i128>(u.row(VoiceMail)) * t.vm;
+    const std::int64_t et = u.row(Eurotel) * t.et, osk = u.row(Oskar) * t.osk, vm = u.row(VoiceMail) * t.vm;
     calls += et + osk + vm;
     s.item(ItemKind::Call, u.row(Eurotel), "min", t.et, kNetworkLabel[Eurotel]);
     s.item(ItemKind::Call, u.row(Oskar), "min", t.osk, kNetworkLabel[Oskar]);
     s.item(ItemKind::Call, u.row(VoiceMail), "min", t.vm, "Hlasová schránka");
     freeMinutes(s, calls, share, t.included, u.totalCallMinutes, "Volné minuty");
     Money price = Money::scaled(calls, share);
-    i128 rest = t.fee + surcharge;
+    std::int64_t rest = t.fee + surcharge;
     s.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
     s.lump(ItemKind::Surcharge, milliMoney(surcharge), "Příplatek Víkend+");
-    const i128 data = u.row(Data);
+    const std::int64_t data = u.row(Data);
     if (t.freeData > 0) {
         if (data > t.freeData) rest += (data - t.freeData) * t.data;
         s.item(ItemKind::Data, data > t.freeData ? data - t.freeData : 0, "min", t.data, "Data (CSD) nad ",
@@ -186,18 +188,18 @@ void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, 
         s.item(ItemKind::Data, data, "min", t.data, "Data (CSD)");
     }
     if (t.messaging == Messaging::Student) {
-        const i128 smsTm = u.smsTm(), others = u.smsEt() + u.smsOsk();
+        const std::int64_t smsTm = u.smsTm(), others = u.smsEt() + u.smsOsk();
         rest += (smsTm >= 31 ? smsTm - 30 + others : others) * t.sms;
         s.item(ItemKind::Message, smsTm >= 31 ? smsTm - 30 : 0, "SMS", t.sms, "SMS do sítě T-Mobile nad 30 volných");
         s.item(ItemKind::Message, others, "SMS", t.sms, "SMS do ostatních sítí");
-        if (u.mms() >= 4) rest += (static_cast<i128>(u.mms()) - 3) * t.mms;
+        if (u.mms() >= 4) rest += (u.mms() - 3) * t.mms;
         s.item(ItemKind::Message, u.mms() >= 4 ? u.mms() - 3 : 0, "MMS", t.mms, "MMS nad 3 volné");
     } else {
-        rest += static_cast<i128>(u.sms()) * t.sms + static_cast<i128>(u.mms()) * t.mms;
+        rest += u.sms() * t.sms + u.mms() * t.mms;
         messageItems(u, t.sms, s);
         s.item(ItemKind::Message, u.mms(), "MMS", t.mms, "MMS");
     }
-    rest += static_cast<i128>(u.wap()) * t.wap;
+    rest += u.wap() * t.wap;
     s.item(ItemKind::Data, u.wap(), "min", t.wap, "WAP");
     rest += sh.gprsCost;
     itemsOfShared(s, [&] { gprsPackage(u, s); });
@@ -211,29 +213,27 @@ void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, 
 
 template <class S>
 void priceTarif20(const Usage& u, const Shared& sh, TariffResult& out, S& s) {
-    const i128 fixed = u.row(FixedLine);
-    const i128 mobile = static_cast<i128>(u.row(TMobile)) + u.row(Eurotel) + u.row(Oskar);
+    const std::int64_t fixed = u.row(FixedLine);
+    const std::int64_t mobile = u.row(TMobile) + u.row(Eurotel) + u.row(Oskar);
     const Share fixedShare = paidShare(static_cast<std::int64_t>(fixed), 20);
     const Share mobileShare = paidShare(static_cast<std::int64_t>(mobile), 20);
-    const i128 fixedDay = static_cast<i128>(u.cell(Peak, FixedLine)) + u.cell(Afternoon, FixedLine);
-    const i128 fixedNight = static_cast<i128>(u.cell(Evening, FixedLine)) + u.cell(Weekend, FixedLine);
+    const std::int64_t fixedDay = u.cell(Peak, FixedLine) + u.cell(Afternoon, FixedLine);
+    const std::int64_t fixedNight = u.cell(Evening, FixedLine) + u.cell(Weekend, FixedLine);
     s.item(ItemKind::Call, fixedDay, "min", 2.98_kc, "Volání na pevnou linku, Špička a Odpoledne");
     s.item(ItemKind::Call, fixedNight, "min", 1.55_kc, "Volání na pevnou linku, Večer a Víkend");
     freeMinutes(s, fixedDay * 2.98_kc + fixedNight * 1.55_kc, fixedShare, 20, static_cast<std::int64_t>(fixed),
                 "Volné minuty na pevnou linku");
     Money price = Money::scaled(fixedDay * 2.98_kc + fixedNight * 1.55_kc, fixedShare);
-    const i128 mobileCost = static_cast<i128>(u.row(TMobile)) * 4.16_kc +
-                            (static_cast<i128>(u.row(Eurotel)) + u.row(Oskar)) * 5.36_kc;
+    const std::int64_t mobileCost = u.row(TMobile) * 4.16_kc + (u.row(Eurotel) + u.row(Oskar)) * 5.36_kc;
     s.item(ItemKind::Call, u.row(TMobile), "min", 4.16_kc, kNetworkLabel[TMobile]);
     s.item(ItemKind::Call, u.row(Eurotel), "min", 5.36_kc, kNetworkLabel[Eurotel]);
     s.item(ItemKind::Call, u.row(Oskar), "min", 5.36_kc, kNetworkLabel[Oskar]);
     freeMinutes(s, mobileCost, mobileShare, 20, static_cast<std::int64_t>(mobile), "Volné minuty do mobilních sítí");
     price += Money::scaled(mobileCost, mobileShare);
-    i128 rest = static_cast<i128>(u.row(VoiceMail)) * 1.19_kc + 297.5_kc;
+    std::int64_t rest = u.row(VoiceMail) * 1.19_kc + 297.5_kc;
     s.item(ItemKind::Call, u.row(VoiceMail), "min", 1.19_kc, "Hlasová schránka");
     s.lump(ItemKind::Fee, milliMoney(297.5_kc), "Měsíční poplatek");
-    rest += static_cast<i128>(u.row(Data)) * 4.2_kc + static_cast<i128>(u.sms()) * 2.02_kc +
-            static_cast<i128>(u.mms()) * 9.8_kc + static_cast<i128>(u.wap()) * 2.38_kc;
+    rest += u.row(Data) * 4.2_kc + u.sms() * 2.02_kc + u.mms() * 9.8_kc + u.wap() * 2.38_kc;
     s.item(ItemKind::Data, u.row(Data), "min", 4.2_kc, "Data (CSD)");
     messageItems(u, 2.02_kc, s);
     s.item(ItemKind::Message, u.mms(), "MMS", 9.8_kc, "MMS");
@@ -249,16 +249,16 @@ void priceTarif20(const Usage& u, const Shared& sh, TariffResult& out, S& s) {
 
 // International calls of the Twist and Internet tariffs.
 template <class S>
-i128 prepaidIntl(const Usage& u, bool homeZones, S& s) {
+std::int64_t prepaidIntl(const Usage& u, bool homeZones, S& s) {
     if (!u.internetCalls() || !homeZones) return intlCost(u, kSetT, s);
-    i128 c = 0;
+    std::int64_t c = 0;
     for (int z = 1; z <= 3; ++z) {
-        c += static_cast<i128>(u.zone(TwistHomeInternetCall, z)) * kSetT.internet[z - 1];
+        c += u.zone(TwistHomeInternetCall, z) * kSetT.internet[z - 1];
         s.item(ItemKind::International, u.zone(TwistHomeInternetCall, z), "min", kSetT.internet[z - 1],
                "Volání přes internet, zóna ", Num{z});
     }
-    c += static_cast<i128>(u.zone(TwistHomeInternetCall, 7)) * 6.8_kc;
-    c += static_cast<i128>(u.zone(TwistHomeInternetCall, 8)) * 8.5_kc;
+    c += u.zone(TwistHomeInternetCall, 7) * 6.8_kc;
+    c += u.zone(TwistHomeInternetCall, 8) * 8.5_kc;
     s.item(ItemKind::International, u.zone(TwistHomeInternetCall, 7), "min", 6.8_kc, "Volání přes internet, zóna 7");
     s.item(ItemKind::International, u.zone(TwistHomeInternetCall, 8), "min", 8.5_kc, "Volání přes internet, zóna 8");
     return c;
@@ -266,19 +266,17 @@ i128 prepaidIntl(const Usage& u, bool homeZones, S& s) {
 
 template <class S>
 void priceTwist(const Usage& u, const Shared& sh, const TwistTariff& t, TariffResult& out, S& s) {
-    i128 c = bandCost(u, FixedLine, t.fixed, s) + bandCost(u, TMobile, t.tm, s) +
-             static_cast<i128>(u.row(Eurotel)) * t.et + static_cast<i128>(u.row(Oskar)) * t.osk;
+    std::int64_t c = bandCost(u, FixedLine, t.fixed, s) + bandCost(u, TMobile, t.tm, s) + u.row(Eurotel) * t.et +
+                     u.row(Oskar) * t.osk;
     s.item(ItemKind::Call, u.row(Eurotel), "min", t.et, kNetworkLabel[Eurotel]);
     s.item(ItemKind::Call, u.row(Oskar), "min", t.osk, kNetworkLabel[Oskar]);
-    c += static_cast<i128>(u.sms()) * t.sms + static_cast<i128>(u.mms()) * 10_kc +
-         static_cast<i128>(u.wap()) * 3.2_kc + static_cast<i128>(u.row(VoiceMail)) * 2.3_kc +
-         static_cast<i128>(u.row(Data)) * 5.7_kc;
+    c += u.sms() * t.sms + u.mms() * 10_kc + u.wap() * 3.2_kc + u.row(VoiceMail) * 2.3_kc + u.row(Data) * 5.7_kc;
     messageItems(u, t.sms, s);
     s.item(ItemKind::Message, u.mms(), "MMS", 10_kc, "MMS");
     s.item(ItemKind::Data, u.wap(), "min", 3.2_kc, "WAP");
     s.item(ItemKind::Call, u.row(VoiceMail), "min", 2.3_kc, "Hlasová schránka");
     s.item(ItemKind::Data, u.row(Data), "min", 5.7_kc, "Data (CSD)");
-    c += static_cast<i128>(u.gprsWap()) * 0.6_kc + static_cast<i128>(u.gprsNet()) * 0.07_kc;
+    c += u.gprsWap() * 0.6_kc + u.gprsNet() * 0.07_kc;
     s.item(ItemKind::Data, u.gprsWap(), "kB", 0.6_kc, "GPRS WAP");
     s.item(ItemKind::Data, u.gprsNet(), "kB", 0.07_kc, "GPRS internet");
     c += t.homeZones ? sh.intlTwistHome : sh.intlT;
@@ -290,13 +288,11 @@ void priceTwist(const Usage& u, const Shared& sh, const TwistTariff& t, TariffRe
 
 template <class S>
 void priceInternet(const Usage& u, const Shared& sh, std::int64_t fee, TariffResult& out, S& s) {
-    const i128 calls = static_cast<i128>(u.row(FixedLine)) + u.row(TMobile) + u.row(Eurotel) + u.row(Oskar);
-    i128 c = calls * 7.14_kc;
+    const std::int64_t calls = u.row(FixedLine) + u.row(TMobile) + u.row(Eurotel) + u.row(Oskar);
+    std::int64_t c = calls * 7.14_kc;
     for (int n = FixedLine; n <= Oskar; ++n)
         s.item(ItemKind::Call, u.row(static_cast<Row>(n)), "min", 7.14_kc, kNetworkLabel[n]);
-    c += static_cast<i128>(u.sms()) * 2.02_kc + static_cast<i128>(u.mms()) * 10_kc +
-         static_cast<i128>(u.wap()) * 2.38_kc + static_cast<i128>(u.row(VoiceMail)) * 2.3_kc +
-         static_cast<i128>(u.row(Data)) * 3.57_kc;
+    c += u.sms() * 2.02_kc + u.mms() * 10_kc + u.wap() * 2.38_kc + u.row(VoiceMail) * 2.3_kc + u.row(Data) * 3.57_kc;
     messageItems(u, 2.02_kc, s);
     s.item(ItemKind::Message, u.mms(), "MMS", 10_kc, "MMS");
     s.item(ItemKind::Data, u.wap(), "min", 2.38_kc, "WAP");
@@ -336,21 +332,21 @@ template <class S>
 void priceFixed(const Usage& u, TariffResult& out, S& s) {
     const std::int64_t peak = u.cell(Peak, FixedLine);
     const std::int64_t offPeak = u.cell(Afternoon, FixedLine) + u.cell(Evening, FixedLine) + u.cell(Weekend, FixedLine);
-    i128 c = static_cast<i128>(peak) * 1.57_kc + static_cast<i128>(offPeak) * 0.79_kc;
+    std::int64_t c = peak * 1.57_kc + offPeak * 0.79_kc;
     s.item(ItemKind::Call, peak, "min", 1.57_kc, "Volání na pevnou linku, Špička");
     s.item(ItemKind::Call, offPeak, "min", 0.79_kc, "Volání na pevnou linku, Odpoledne, Večer a Víkend");
-    c += (static_cast<i128>(u.row(TMobile)) + u.row(Eurotel) + u.row(Oskar)) * 6.5_kc;
+    c += (u.row(TMobile) + u.row(Eurotel) + u.row(Oskar)) * 6.5_kc;
     for (int n = TMobile; n <= Oskar; ++n)
         s.item(ItemKind::Call, u.row(static_cast<Row>(n)), "min", 6.5_kc, kNetworkLabel[n]);
     const std::int64_t dataPeak = u.cell(Peak, Data);
     const std::int64_t dataOff = u.cell(Afternoon, Data) + u.cell(Evening, Data) + u.cell(Weekend, Data);
-    c += static_cast<i128>(dataPeak) * 1.58_kc + static_cast<i128>(dataOff) * 0.9_kc;
+    c += dataPeak * 1.58_kc + dataOff * 0.9_kc;
     s.item(ItemKind::Data, dataPeak, "min", 1.58_kc, "Data, Špička");
     s.item(ItemKind::Data, dataOff, "min", 0.9_kc, "Data, Odpoledne, Večer a Víkend");
-    const i128 z1day = u.zoneBand(FixedZones, 1, 0) + u.zoneBand(FixedZones, 1, 1);
-    const i128 z2day = u.zoneBand(FixedZones, 2, 0) + u.zoneBand(FixedZones, 2, 1);
-    c += z1day * 9.06_kc + static_cast<i128>(u.zoneBand(FixedZones, 1, 2)) * 7.82_kc;
-    c += z2day * 10.31_kc + static_cast<i128>(u.zoneBand(FixedZones, 2, 2)) * 9.06_kc;
+    const std::int64_t z1day = u.zoneBand(FixedZones, 1, 0) + u.zoneBand(FixedZones, 1, 1);
+    const std::int64_t z2day = u.zoneBand(FixedZones, 2, 0) + u.zoneBand(FixedZones, 2, 1);
+    c += z1day * 9.06_kc + u.zoneBand(FixedZones, 1, 2) * 7.82_kc;
+    c += z2day * 10.31_kc + u.zoneBand(FixedZones, 2, 2) * 9.06_kc;
     s.item(ItemKind::International, z1day, "min", 9.06_kc, "Volání do zahraničí, zóna 1, Špička a Odpoledne");
     s.item(ItemKind::International, u.zoneBand(FixedZones, 1, 2), "min", 7.82_kc,
            "Volání do zahraničí, zóna 1, Večer a Víkend");

@@ -49,6 +49,20 @@ TEST(Money, ComparesExactly) {
     EXPECT_TRUE(Money::scaled(1000, Share{5, 7}) > Money::scaled(1000, Share{4, 6}));
 }
 
+TEST(Money, GreatestCommonDivisor) {
+    const i128 big = static_cast<i128>(1) << 100;
+    const struct {
+        i128 a, b, gcd;
+    } cases[] = {
+        {0, 0, 0},          {0, 7, 7},           {12, 0, 12},       {12, 18, 6},  {-12, 18, 6},
+        {17, 5, 1},         {1 << 20, 3 << 12, 1 << 12},             {999999000, 50000, 1000},
+        {big * 3, big * 5, big}, {big + 1, 3, 1},  // beyond 64 bits
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(gcd128(c.a, c.b) == c.gcd) << static_cast<long long>(c.a) << " " << static_cast<long long>(c.b);
+    }
+}
+
 TEST(Money, RandomSumsAgreeWithRationalReference) {
     std::mt19937_64 rng(7);
     for (int round = 0; round < 2000; ++round) {
