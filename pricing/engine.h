@@ -49,7 +49,7 @@ struct TariffResult {
     std::string text() const { return priced ? std::to_string(price) : std::string("xx"); }
     // The field's text read back with the text-to-integer rule: the price, or 0
     // for a field not priced ("xx").
-    std::int32_t shownValue() const { return priced ? price : 0; }
+    std::int32_t shownValue() const { return price & -static_cast<std::int32_t>(priced); }
 };
 
 // The results window's two check boxes.

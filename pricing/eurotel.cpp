@@ -2,7 +2,9 @@
 // (pricing/eurotel_individual.cpp), SMS/Data, the GO and the Tip tariffs.
 // Each tariff is one row of constants driving its rule; amounts
 // are exact thousandths of a crown.
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cassert>
 #include <string_view>
 
@@ -96,12 +98,25 @@ std::int64_t dataOption(const EurotelSums& s, int i, K& k) {
 
 struct DataOptions {
     std::array<std::int64_t, 5> cost;
+    // The lowest cost. The search for it starts from D0 rather than 999999:
+    // the same choice whenever some option is below 999999, and a defined one
+    // otherwise.
+    std::int64_t best;
+    unsigned atBest;           // bit i: option i costs `best`
+    unsigned atNonstopII;      // bit i: option i costs as much as D4
 };
 
 DataOptions dataOptions(const EurotelSums& s) {
     NoItems none;
-    return {{dataOption(s, 0, none), dataOption(s, 1, none), dataOption(s, 2, none), dataOption(s, 3, none),
-             dataOption(s, 4, none)}};
+    DataOptions d{{dataOption(s, 0, none), dataOption(s, 1, none), dataOption(s, 2, none), dataOption(s, 3, none),
+                   dataOption(s, 4, none)},
+                  0, 0, 0};
+    d.best = *std::min_element(d.cost.begin(), d.cost.end());
+    for (unsigned i = 0; i < 5; ++i) {
+        d.atBest |= unsigned{d.cost[i] == d.best} << i;
+        d.atNonstopII |= unsigned{d.cost[i] == d.cost[4]} << i;
+    }
+    return d;
 }
 
 template <class K>
@@ -117,18 +132,18 @@ void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOpti
         paid = paidShare(T, t.included);
         paidNonstopII = paidShare(T, t.included + kNonstopIIMinutes);
     }
-    // Step 5: the cheapest option; the search starts from D0 rather than
-    // 999999 (the same choice whenever some option is below 999999, and a
-    // defined one otherwise). Strictly lower replaces.
+    // Step 5: the cheapest option, the same for every member.
     const auto& D = d.cost;
-    std::int64_t bestData = D[0];
-    for (int i = 1; i < 5; ++i)
-        if (D[i] < bestData) bestData = D[i];
+    std::int64_t bestData = d.best;
+    unsigned options = d.atBest;
     // Step 6: Nonstop II correction, compared exactly.
-    if (bestData == D[3]) {
+    if ((options & 1u << 3) != 0) {
         const Money nonstop = Money::scaled(calls, paid) + D[3];
         const Money nonstopII = Money::scaled(calls, paidNonstopII) + D[4];
-        if (nonstop > nonstopII) bestData = D[4];
+        if (nonstop > nonstopII) {
+            bestData = D[4];
+            options = d.atNonstopII;
+        }
         if constexpr (K::on) {
             k.choice("DATA Nonstop II (", Num{kNonstopIIMinutes}, " volných minut navíc): volání a data");
             k.option(nonstop, bestData != D[4], "DATA Nonstop");
@@ -137,14 +152,9 @@ void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOpti
     }
     // Step 7: every option at the best cost appends its line; the last one
     // found sets the fraction.
-    Share chosen = paid;
-    int chosenIndex = 0;
-    for (int i = 0; i < 5; ++i) {
-        if (D[i] != bestData) continue;
-        out.hint.add(kDataHints[static_cast<std::size_t>(i)]);
-        chosen = i == 4 ? paidNonstopII : paid;
-        chosenIndex = i;
-    }
+    for (unsigned m = options; m != 0; m &= m - 1) out.hint.add(kDataHints[static_cast<std::size_t>(std::countr_zero(m))]);
+    const int chosenIndex = std::bit_width(options) - 1;
+    const Share chosen = chosenIndex == 4 ? paidNonstopII : paid;
     if constexpr (K::on) {
         k.choice("Datový příplatek");
         for (int i = 0; i < 5; ++i) k.option(milliMoney(D[i]), i == chosenIndex, kDataLabels[static_cast<std::size_t>(i)]);

@@ -1,6 +1,7 @@
 #include "pricing/marks.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 
@@ -78,7 +79,9 @@ void markCheapest(RunResult& r) {
         const TariffResult& f = r.fields[static_cast<std::size_t>(t)];
         const bool candidate = walked[static_cast<std::size_t>(t)] & f.priced & !f.unsupported;
         candidates |= std::uint64_t{candidate} << t;
-        minimum = std::min(minimum, candidate ? f.price : minimum);
+        // A field out of the walk counts as the largest price.
+        const std::int32_t keep = -static_cast<std::int32_t>(candidate);
+        minimum = std::min(minimum, (f.price & keep) | (std::numeric_limits<std::int32_t>::max() & ~keep));
     }
     for (int t = 0; t < kTariffCount; ++t) {
         TariffResult& f = r.fields[static_cast<std::size_t>(t)];
