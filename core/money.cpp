@@ -120,6 +120,17 @@ int Money::compareFractions(const Money& a, const Money& b) {
     return compareProperFractions(a.fn_, a.fd_, b.fn_, b.fd_);
 }
 
+std::int64_t Money::truncCrownsOfSum(const Money& a, const Money& b) {
+    constexpr i128 kSmall = i128{1} << 62;
+    if (a.fd_ < kSmall && b.fd_ < kSmall) {
+        // fa/da + fb/db >= 1 exactly when fa*db + fb*da >= da*db; the products stay below 2^125.
+        const i128 whole = a.m_ + b.m_ + (a.fn_ * b.fd_ + b.fn_ * a.fd_ >= a.fd_ * b.fd_ ? 1 : 0);
+        // A value in [whole, whole + 1) thousandths with whole >= 0 truncates as whole does.
+        if (whole >= 0 && whole <= i128{std::numeric_limits<std::int64_t>::max()}) return static_cast<std::int64_t>(whole) / 1000;
+    }
+    return (a + b).truncCrowns();
+}
+
 std::int64_t Money::truncCrownsSlow() const {
     // The value lies in [m, m + 1) thousandths; it is m exactly when fn == 0.
     if (fitsInt64(m_) && m_ > std::numeric_limits<std::int64_t>::min()) {

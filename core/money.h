@@ -139,6 +139,10 @@ public:
         return truncCrownsSlow();
     }
 
+    // (a + b).truncCrowns() without reducing the fraction of the sum: only
+    // whether the two fractions carry a thousandth matters.
+    static std::int64_t truncCrownsOfSum(const Money& a, const Money& b);
+
     // Whole thousandths below the value, and the exact remainder fraction
     // num/den in [0, 1) of a thousandth.
     i128 millis() const { return m_; }

@@ -1,6 +1,7 @@
 #include "pricing/chart_order.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <limits>
 #include <utility>
 
@@ -109,6 +110,95 @@ int scanDown(SortArrays& a, int j, std::int32_t pivot) {
 #endif
 }
 
+// The chart's quicksort on records lo..hi as written, on plain arrays: the
+// source of the tables below.
+constexpr void plainQuicksort(std::int32_t* price, std::uint8_t* slot, int lo, int hi) {
+    int i = lo, j = hi;
+    const std::int32_t pivot = price[(lo + hi) / 2];
+    do {
+        while (price[i] < pivot) ++i;
+        while (price[j] > pivot) --j;
+        if (i <= j) {
+            std::swap(price[i], price[j]);
+            std::swap(slot[i], slot[j]);
+            ++i;
+            --j;
+        }
+    } while (i <= j);
+    if (i < hi) plainQuicksort(price, slot, i, hi);
+    if (lo < j) plainQuicksort(price, slot, lo, j);
+}
+
+// Ranges of two to four records, more than half of the sort's calls, are put
+// in order by a table. The quicksort's outcome on a range depends only on how
+// its prices compare, so the pattern of comparisons (a digit 0, 1 or 2 for
+// below, equal or above per pair) picks the outcome, which the plain sort gives
+// for some prices of each pattern.
+constexpr int pairsOf(int n) { return n * (n - 1) / 2; }
+
+template <int N>
+constexpr int patternIndex(const std::int32_t* price) {
+    int index = 0;
+    for (int i = 0; i < N; ++i)
+        for (int j = i + 1; j < N; ++j) index = 3 * index + (price[i] > price[j]) - (price[i] < price[j]) + 1;
+    return index;
+}
+
+constexpr int power3(int e) { return e == 0 ? 1 : 3 * power3(e - 1); }
+
+// For each pattern, the record slots in their sorted order, two bits each.
+template <int N>
+constexpr std::array<std::uint8_t, power3(pairsOf(N))> makeSmallOrders() {
+    std::array<std::uint8_t, power3(pairsOf(N))> orders{};
+    int total = 1;
+    for (int k = 0; k < N; ++k) total *= N;
+    for (int code = 0; code < total; ++code) {  // every price list with values 0..N-1
+        std::int32_t price[N]{};
+        std::uint8_t slot[N]{};
+        for (int k = 0, c = code; k < N; ++k, c /= N) {
+            price[k] = c % N;
+            slot[k] = static_cast<std::uint8_t>(k);
+        }
+        const int pattern = patternIndex<N>(price);
+        plainQuicksort(price, slot, 0, N - 1);
+        std::uint8_t packed = 0;
+        for (int k = 0; k < N; ++k) packed = static_cast<std::uint8_t>(packed | slot[k] << (2 * k));
+        orders[static_cast<std::size_t>(pattern)] = packed;
+    }
+    return orders;
+}
+
+template <int N>
+inline constexpr auto kSmallOrders = makeSmallOrders<N>();
+
+template <int N>
+void sortSmall(SortArrays& a, int lo) {
+    std::int32_t price[N];
+    std::uint8_t record[N];
+    for (int k = 0; k < N; ++k) {
+        price[k] = a.at(lo + k);
+        record[k] = a.recordAt(lo + k);
+    }
+    const unsigned order = kSmallOrders<N>[static_cast<std::size_t>(patternIndex<N>(price))];
+    for (int k = 0; k < N; ++k) {
+        const unsigned from = order >> (2 * k) & 3;
+        a.at(lo + k) = price[from];
+        a.recordAt(lo + k) = record[from];
+    }
+}
+
+void quicksort(SortArrays& a, int lo, int hi);
+
+// Sorts records lo..hi, lo < hi.
+void sortRange(SortArrays& a, int lo, int hi) {
+    switch (hi - lo + 1) {
+        case 2: sortSmall<2>(a, lo); return;
+        case 3: sortSmall<3>(a, lo); return;
+        case 4: sortSmall<4>(a, lo); return;
+        default: quicksort(a, lo, hi);
+    }
+}
+
 // The chart's quicksort on records lo..hi. The scans stop where the plain
 // loops stop, so equal prices come out in the same order.
 void quicksort(SortArrays& a, int lo, int hi) {
@@ -124,77 +214,116 @@ void quicksort(SortArrays& a, int lo, int hi) {
             --j;
         }
     } while (i <= j);
-    if (i < hi) quicksort(a, i, hi);
-    if (lo < j) quicksort(a, lo, j);
+    if (i < hi) sortRange(a, i, hi);
+    if (lo < j) sortRange(a, lo, j);
 }
 
-// Places in ascending order, found without data-dependent branches: each
-// record's place among the shown records is the number of shown records with
-// a lower price. The prices come padded to 64 with a value no price is above.
-// False when two prices are equal, where only the quicksort knows the order.
-struct Places {
-    alignas(64) std::array<std::int32_t, 64> price;
-    std::uint64_t shown = 0;  // bit n: record n is drawn
-    std::array<std::uint8_t, kChartRecords> place;
-};
-
+// The ascending order when no two prices are equal, found without
+// data-dependent branches: a record's place among the shown records is the
+// number of shown records with a lower price, and its rank among all records
+// the number of records with a lower price. False when two prices are equal
+// (two records share a rank), where only the quicksort knows the order. A
+// hidden record goes to the last slot, which only a chart of all 49 records
+// uses, and then none is hidden.
+using Input = std::array<ChartInput, kChartRecords>;
 constexpr std::uint64_t kAllRanks = (std::uint64_t{1} << kChartRecords) - 1;
 
-// Distinct prices have distinct ranks 0..48; equal prices share one.
-bool placesPlain(Places& p) {
+// Shown records as bits, and the prices padded to 64 with a value no price is above.
+struct Prices {
+    alignas(64) std::array<std::int32_t, 64> price;
+    std::uint64_t shown = 0;
+    explicit Prices(const Input& in) {
+        for (int n = 0; n < kChartRecords; ++n) {
+            price[n] = in[n].price;
+            shown |= std::uint64_t{!in[n].hidden} << n;
+        }
+        std::fill(price.begin() + kChartRecords, price.end(), std::numeric_limits<std::int32_t>::max());
+    }
+};
+
+// Puts record n at its place; true when the ranks are all different.
+bool placeAll(const Prices& p, const std::array<std::uint64_t, kChartRecords>& below, ChartOrder& out) {
     std::uint64_t taken = 0;
     for (int n = 0; n < kChartRecords; ++n) {
-        std::uint64_t below = 0;
-        for (int m = 0; m < kChartRecords; ++m) below |= std::uint64_t{p.price[m] < p.price[n]} << m;
-        taken |= std::uint64_t{1} << __builtin_popcountll(below);
-        p.place[n] = static_cast<std::uint8_t>(__builtin_popcountll(below & p.shown));
+        taken |= std::uint64_t{1} << __builtin_popcountll(below[n]);
+        const int place = (p.shown >> n & 1) != 0 ? __builtin_popcountll(below[n] & p.shown) : kChartRecords - 1;
+        out.records[static_cast<std::size_t>(place)] = static_cast<std::uint8_t>(n);
     }
+    out.count = __builtin_popcountll(p.shown);
     return taken == kAllRanks;
 }
 
+bool orderPlain(const Input& in, ChartOrder& out) {
+    const Prices p(in);
+    std::array<std::uint64_t, kChartRecords> below{};
+    for (int n = 0; n < kChartRecords; ++n)
+        for (int m = 0; m < kChartRecords; ++m) below[n] |= std::uint64_t{p.price[m] < p.price[n]} << m;
+    return placeAll(p, below, out);
+}
+
 #if defined(__x86_64__)
-// The same with 16 or 8 compares in one instruction, each giving a bit mask.
-__attribute__((target("avx512f,avx512bw,popcnt"))) bool placesAvx512(Places& p) {
-    const __m512i v0 = _mm512_load_si512(&p.price[0]), v1 = _mm512_load_si512(&p.price[16]),
-                  v2 = _mm512_load_si512(&p.price[32]), v3 = _mm512_load_si512(&p.price[48]);
+// Eight compares in one instruction, each lane giving a bit of the mask.
+__attribute__((target("avx2,popcnt"))) bool orderAvx2(const Input& in, ChartOrder& out) {
+    const Prices p(in);
+    __m256i v[7];
+    for (int k = 0; k < 7; ++k) v[k] = _mm256_load_si256(reinterpret_cast<const __m256i*>(&p.price[8 * k]));
+    std::array<std::uint64_t, kChartRecords> below;
+    for (int n = 0; n < kChartRecords; ++n) {
+        const __m256i x = _mm256_set1_epi32(p.price[n]);
+        std::uint64_t b = 0;
+        for (int k = 0; k < 7; ++k)
+            b |= std::uint64_t(unsigned(_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpgt_epi32(x, v[k]))))) << (8 * k);
+        below[n] = b;
+    }
+    return placeAll(p, below, out);
+}
+
+// Sixteen compares in one instruction. The prices and hidden flags are read
+// from the input as 64-bit lanes (price in the low half, the flag in the
+// byte above it), without a pass over the records.
+__attribute__((target("avx512f,avx512bw,popcnt"))) bool orderAvx512(const Input& in, ChartOrder& out) {
+    static_assert(sizeof(ChartInput) == 8 && offsetof(ChartInput, price) == 0 && offsetof(ChartInput, hidden) == 4);
+    const ChartInput* src = in.data();
+    __m512i lanes[7];
+    for (int k = 0; k < 6; ++k) lanes[k] = _mm512_loadu_si512(src + 8 * k);
+    lanes[6] = _mm512_maskz_loadu_epi64(0x01, src + 48);
+    const __m512i flagByte = _mm512_set1_epi64(std::int64_t{0xFF} << 32);
+    std::uint64_t hidden = 0;
+    for (int k = 0; k < 7; ++k) hidden |= std::uint64_t{_mm512_test_epi64_mask(lanes[k], flagByte)} << (8 * k);
+    const std::uint64_t shown = ~hidden & kAllRanks;
+    // The low halves of two vectors of eight records: sixteen prices.
+    const __m512i even = _mm512_set_epi32(30, 28, 26, 24, 22, 20, 18, 16, 14, 12, 10, 8, 6, 4, 2, 0);
+    const __m512i v0 = _mm512_permutex2var_epi32(lanes[0], even, lanes[1]),
+                  v1 = _mm512_permutex2var_epi32(lanes[2], even, lanes[3]),
+                  v2 = _mm512_permutex2var_epi32(lanes[4], even, lanes[5]),
+                  v3 = _mm512_mask_permutexvar_epi32(_mm512_set1_epi32(std::numeric_limits<std::int32_t>::max()), 0x0001,
+                                                     even, lanes[6]);
     std::uint64_t taken = 0;
     for (int n = 0; n < kChartRecords; ++n) {
-        const __m512i x = _mm512_set1_epi32(p.price[n]);
+        const __m512i x = _mm512_set1_epi32(src[n].price);
         const __mmask32 low = _mm512_kunpackw(_mm512_cmplt_epi32_mask(v1, x), _mm512_cmplt_epi32_mask(v0, x));
         const __mmask32 high = _mm512_kunpackw(_mm512_cmplt_epi32_mask(v3, x), _mm512_cmplt_epi32_mask(v2, x));
         const std::uint64_t below = _cvtmask64_u64(_mm512_kunpackd(high, low));
         taken |= std::uint64_t{1} << __builtin_popcountll(below);
-        p.place[n] = static_cast<std::uint8_t>(__builtin_popcountll(below & p.shown));
+        const int place = (shown >> n & 1) != 0 ? __builtin_popcountll(below & shown) : kChartRecords - 1;
+        out.records[static_cast<std::size_t>(place)] = static_cast<std::uint8_t>(n);
     }
-    return taken == kAllRanks;
-}
-
-__attribute__((target("avx2,popcnt"))) bool placesAvx2(Places& p) {
-    __m256i v[7];
-    for (int k = 0; k < 7; ++k) v[k] = _mm256_load_si256(reinterpret_cast<const __m256i*>(&p.price[8 * k]));
-    std::uint64_t taken = 0;
-    for (int n = 0; n < kChartRecords; ++n) {
-        const __m256i x = _mm256_set1_epi32(p.price[n]);
-        std::uint64_t below = 0;
-        for (int k = 0; k < 7; ++k)
-            below |= std::uint64_t(unsigned(_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpgt_epi32(x, v[k]))))) << (8 * k);
-        taken |= std::uint64_t{1} << __builtin_popcountll(below);
-        p.place[n] = static_cast<std::uint8_t>(__builtin_popcountll(below & p.shown));
-    }
+    out.count = __builtin_popcountll(shown);
     return taken == kAllRanks;
 }
 #endif
 
 // The widest copy the processor runs, picked once.
-bool places(Places& p) {
+bool orderDistinct(const Input& in, ChartOrder& out) {
 #if defined(__x86_64__)
     static const auto pick = [] {
         __builtin_cpu_init();
-        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") ? &placesAvx512 : __builtin_cpu_supports("avx2") ? &placesAvx2 : &placesPlain;
+        if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")) return &orderAvx512;
+        return __builtin_cpu_supports("avx2") ? &orderAvx2 : &orderPlain;
     }();
-    return pick(p);
+    return pick(in, out);
 #else
-    return placesPlain(p);
+    return orderPlain(in, out);
 #endif
 }
 
@@ -202,21 +331,8 @@ bool places(Places& p) {
 
 ChartOrder chartOrder(const std::array<ChartInput, kChartRecords>& input) {
     ChartOrder out;
-    Places p;
-    for (int n = 0; n < kChartRecords; ++n) {
-        p.price[n] = input[n].price;
-        p.shown |= std::uint64_t{!input[n].hidden} << n;
-    }
-    std::fill(p.price.begin() + kChartRecords, p.price.end(), std::numeric_limits<std::int32_t>::max());
-    if (places(p)) {
-        // With no two prices equal the quicksort's order is the ascending one.
-        // A hidden record goes to the last slot, which only a chart of all 49
-        // records uses, and then none is hidden.
-        for (int n = 0; n < kChartRecords; ++n)
-            out.records[(p.shown >> n & 1) != 0 ? p.place[n] : kChartRecords - 1] = static_cast<std::uint8_t>(n);
-        out.count = __builtin_popcountll(p.shown);
-        return out;
-    }
+    // With no two prices equal the quicksort's order is the ascending one.
+    if (orderDistinct(input, out)) return out;
     SortArrays a;
     for (int n = 1; n <= kChartRecords; ++n) {
         a.at(n) = input[n - 1].price;

@@ -92,6 +92,7 @@ void runPricing(const Profile& profile, const RunOptions& options, RunResult& ou
     out.totalCallMinutes = u.totalCallMinutes;
     for (TariffResult& f : out.fields) {
         f.priced = false;
+        f.unsupported = false;
         f.price = 0;
         f.hint.clear();
     }

@@ -132,6 +132,17 @@ void finishPrice(S& s, TariffResult& out, const Money& price) {
     s.total(price);
 }
 
+// The same for a price of two parts that both carry a fraction: the normal
+// run truncates their sum without adding the fractions.
+template <class S>
+void finishPrice(S& s, TariffResult& out, const Money& part, const Money& other) {
+    if constexpr (S::on) {
+        finishPrice(s, out, part + other);
+    } else {
+        writeCrowns(out, Money::truncCrownsOfSum(part, other));
+    }
+}
+
 // Pricing of one tariff with items; index within the operator's block.
 void itemiseTMobile(const Usage& u, int index, TariffResult& out, Itemiser& s);
 void itemiseEurotel(const Usage& u, int index, TariffResult& out, Itemiser& s);

@@ -32,7 +32,6 @@ bool anyAboveZero(const std::array<std::int32_t, kBands>& v) {
 }  // namespace
 
 void markUnsupported(const Profile& p, RunResult& r) {
-    for (TariffResult& f : r.fields) f.unsupported = false;
     std::array<std::int32_t, kBands> data{};
     for (int b = 0; b < kBands; ++b) data[b] = p.matrix[b][Data];
     const bool checks[] = {anyAboveZero(data), anyAboveZero(p.wap), p.matrix[kMms][Messages] > 0,
@@ -48,19 +47,14 @@ void markUnsupported(const Profile& p, RunResult& r) {
         front[static_cast<std::size_t>(n++)] = lines[c];
         if (c > 0) telecomLines = n;
     }
-    if (n > 0) {
-        for (int t : kTipTariffs) {
-            TariffResult& f = r.fields[static_cast<std::size_t>(t)];
-            f.unsupported = true;
-            f.hint.prepend(front.data(), n);
-        }
+    for (int t : kTipTariffs) {
+        TariffResult& f = r.fields[static_cast<std::size_t>(t)];
+        f.unsupported = n > 0;
+        if (n > 0) f.hint.prepend(front.data(), n);
     }
     TariffResult& tel = r.fields[kTelecomIndex];
-    if (telecomLines > 0) {
-        tel.unsupported = true;
-        tel.hint.prepend(front.data(), telecomLines);
-    }
-    if (p.internetCalls) tel.unsupported = true;
+    tel.unsupported = telecomLines > 0 || p.internetCalls;
+    if (telecomLines > 0) tel.hint.prepend(front.data(), telecomLines);
 }
 
 void markCheapest(RunResult& r) {
@@ -70,23 +64,21 @@ void markCheapest(RunResult& r) {
         for (std::string_view id : kCheapestWalk) in[static_cast<std::size_t>(tariffIndex(id))] = true;
         return in;
     }();
-    // The prices are read back from the field texts, as the window shows them.
-    std::uint64_t candidates = 0;
-    std::int32_t minimum = 999999;
-    // Bitwise rather than short-circuit tests: the marks vary from run to run,
-    // and branches on them would be mispredicted.
+    // The prices are read back from the field texts, as the window shows them;
+    // a field that takes no part counts as the largest price, which is never
+    // the minimum (that starts at 999999). Bitwise rather than short-circuit
+    // tests: the marks vary from run to run, and branches on them would be
+    // mispredicted.
+    std::array<std::int32_t, kTariffCount> price;
     for (int t = 0; t < kTariffCount; ++t) {
         const TariffResult& f = r.fields[static_cast<std::size_t>(t)];
-        const bool candidate = walked[static_cast<std::size_t>(t)] & f.priced & !f.unsupported;
-        candidates |= std::uint64_t{candidate} << t;
-        // A field out of the walk counts as the largest price.
-        const std::int32_t keep = -static_cast<std::int32_t>(candidate);
-        minimum = std::min(minimum, (f.price & keep) | (std::numeric_limits<std::int32_t>::max() & ~keep));
+        const std::int32_t out = static_cast<std::int32_t>(walked[static_cast<std::size_t>(t)] & f.priced & !f.unsupported) - 1;
+        price[static_cast<std::size_t>(t)] = (f.price & ~out) | (std::numeric_limits<std::int32_t>::max() & out);
     }
-    for (int t = 0; t < kTariffCount; ++t) {
-        TariffResult& f = r.fields[static_cast<std::size_t>(t)];
-        f.cheapest = ((candidates >> t & 1) != 0) & (f.price == minimum);
-    }
+    // A separate pass, so that the minimum is not one long chain of compares.
+    std::int32_t minimum = 999999;
+    for (std::int32_t p : price) minimum = std::min(minimum, p);
+    for (int t = 0; t < kTariffCount; ++t) r.fields[static_cast<std::size_t>(t)].cheapest = price[static_cast<std::size_t>(t)] == minimum;
 }
 
 }  // namespace sazbar

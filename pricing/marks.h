@@ -15,7 +15,8 @@ extern const std::array<std::string_view, 44> kCheapestWalk;
 
 // Tariffs that cannot carry data, WAP, MMS or GPRS get the unsupported flag
 // and a hint line in front of their hint; `telecom` too for WAP, MMS, GPRS
-// and internet calls.
+// and internet calls. Only those four fields ever carry the flag: it is set
+// or cleared on them alone.
 void markUnsupported(const Profile& profile, RunResult& result);
 
 // Every walked, priced, supported field whose price equals the lowest price

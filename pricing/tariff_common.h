@@ -14,10 +14,11 @@ namespace sazbar {
 
 // Writes a price into its result field: truncated to whole crowns and
 // saturated to 32 bits, as the field shows it.
-inline void writePrice(TariffResult& field, const Money& price) {
+inline void writeCrowns(TariffResult& field, std::int64_t crowns) {
     field.priced = true;
-    field.price = saturate32(price.truncCrowns());
+    field.price = saturate32(crowns);
 }
+inline void writePrice(TariffResult& field, const Money& price) { writeCrowns(field, price.truncCrowns()); }
 
 inline void appendLine(Hint& hint, std::string_view line) {
     hint.add(kLineBreak);

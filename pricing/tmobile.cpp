@@ -153,7 +153,7 @@ void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, 
     const std::int64_t weekend = u.cell(Weekend, TMobile);
     const std::int64_t r = t.tm[Weekend];
     std::int64_t surcharge = 0;
-    const bool vikend = weekend * r > weekend * 0.6_kc + 34.5_kc && weekend >= t.vikendThreshold;
+    const bool vikend = (weekend * r > weekend * 0.6_kc + 34.5_kc) & (weekend >= t.vikendThreshold);
     if (vikend) {
         calls += weekend * (0.6_kc - r);
         surcharge = 34.5_kc;
@@ -223,13 +223,13 @@ void priceTarif20(const Usage& u, const Shared& sh, TariffResult& out, S& s) {
     s.item(ItemKind::Call, fixedNight, "min", 1.55_kc, "Volání na pevnou linku, Večer a Víkend");
     freeMinutes(s, fixedDay * 2.98_kc + fixedNight * 1.55_kc, fixedShare, 20, static_cast<std::int64_t>(fixed),
                 "Volné minuty na pevnou linku");
-    Money price = Money::scaled(fixedDay * 2.98_kc + fixedNight * 1.55_kc, fixedShare);
+    const Money price = Money::scaled(fixedDay * 2.98_kc + fixedNight * 1.55_kc, fixedShare);
     const std::int64_t mobileCost = u.row(TMobile) * 4.16_kc + (u.row(Eurotel) + u.row(Oskar)) * 5.36_kc;
     s.item(ItemKind::Call, u.row(TMobile), "min", 4.16_kc, kNetworkLabel[TMobile]);
     s.item(ItemKind::Call, u.row(Eurotel), "min", 5.36_kc, kNetworkLabel[Eurotel]);
     s.item(ItemKind::Call, u.row(Oskar), "min", 5.36_kc, kNetworkLabel[Oskar]);
     freeMinutes(s, mobileCost, mobileShare, 20, static_cast<std::int64_t>(mobile), "Volné minuty do mobilních sítí");
-    price += Money::scaled(mobileCost, mobileShare);
+    const Money mobilePrice = Money::scaled(mobileCost, mobileShare);
     std::int64_t rest = u.row(VoiceMail) * 1.19_kc + 297.5_kc;
     s.item(ItemKind::Call, u.row(VoiceMail), "min", 1.19_kc, "Hlasová schránka");
     s.lump(ItemKind::Fee, milliMoney(297.5_kc), "Měsíční poplatek");
@@ -244,7 +244,7 @@ void priceTarif20(const Usage& u, const Shared& sh, TariffResult& out, S& s) {
     out.hint.assign(sh.gprsName);
     rest += sh.intlA;
     itemsOfShared(s, [&] { intlCost(u, kSetA, s); });
-    finishPrice(s, out, price + rest);
+    finishPrice(s, out, price, mobilePrice + rest);
 }
 
 // International calls of the Twist and Internet tariffs.
