@@ -73,8 +73,9 @@ inline constexpr Share kNoShare{0, 1};
 // (total - included) / total when total >= included, else 0. A total of 0 or
 // less never divides.
 constexpr Share paidShare(std::int64_t total, std::int64_t included) {
-    if (total >= included && total > 0) return Share{total - included, total};
-    return kNoShare;
+    // Selects rather than branches: the share's case varies from run to run.
+    const bool paid = (total >= included) & (total > 0);
+    return Share{paid ? total - included : 0, paid ? total : 1};
 }
 
 class Money {
@@ -135,7 +136,7 @@ public:
     // Whole crowns, truncated toward zero, saturated to 64 bits.
     std::int64_t truncCrowns() const {
         // A value in [m, m + 1) thousandths with m >= 0 truncates as m does.
-        if (m_ >= 0 && m_ <= i128{std::numeric_limits<std::int64_t>::max()}) return static_cast<std::int64_t>(m_) / 1000;
+        if (static_cast<unsigned __int128>(m_) <= std::numeric_limits<std::int64_t>::max()) return static_cast<std::int64_t>(m_) / 1000;
         return truncCrownsSlow();
     }
 

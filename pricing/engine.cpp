@@ -91,8 +91,7 @@ void runPricing(const Profile& profile, const RunOptions& options, RunResult& ou
     const Usage u = aggregate(profile);
     out.totalCallMinutes = u.totalCallMinutes;
     for (TariffResult& f : out.fields) {
-        f.priced = false;
-        f.unsupported = false;
+        f.priced = f.unsupported = f.cheapest = false;
         f.price = 0;
         f.hint.clear();
     }

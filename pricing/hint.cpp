@@ -9,7 +9,7 @@ void Hint::prepend(const std::string_view* first, int count) {
     count = std::min(count, kCapacity - count_);
     std::copy_backward(pieces_.begin(), pieces_.begin() + count_, pieces_.begin() + count_ + count);
     std::copy(first, first + count, pieces_.begin());
-    count_ = static_cast<std::uint8_t>(count_ + count);
+    count_ += count;
 }
 
 bool Hint::empty() const { return size() == 0; }

@@ -13,13 +13,14 @@ namespace sazbar {
 
 class Hint {
 public:
-    // The longest hint (an Oskar Naplno tariff with all four add-ons) has 10 pieces.
-    static constexpr int kCapacity = 12;
+    // The longest hint, Individual's configuration with Data NONSTOP, has 8
+    // pieces: a heading, six lines and the NONSTOP line.
+    static constexpr int kCapacity = 8;
 
     // Every piece must outlive the hint: a literal or other text of static storage.
     void add(std::string_view piece) {
         assert(count_ < kCapacity);
-        if (count_ < kCapacity) pieces_[count_++] = piece;
+        if (count_ < kCapacity) pieces_[static_cast<std::size_t>(count_++)] = piece;
     }
     void assign(std::string_view piece) {
         count_ = 0;
@@ -44,7 +45,9 @@ public:
 
 private:
     std::array<std::string_view, kCapacity> pieces_;
-    std::uint8_t count_ = 0;
+    // Not a character type, which could alias the pieces: a run of adds keeps
+    // the count in a register.
+    int count_ = 0;
 };
 
 }  // namespace sazbar

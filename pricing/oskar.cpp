@@ -91,6 +91,7 @@ struct Quantities {
     std::int64_t gprsWap, gprsNet;
     std::int64_t connectionCost;
     std::string_view connection;
+    std::string_view connectionLine;  // the same as a hint line, with its line break
     std::int64_t standardIntl;
 };
 
@@ -102,11 +103,12 @@ void chooseConnection(Quantities& q, S& s) {
     const std::int64_t nadlouho = volume <= 10000 ? 238_kc : volume <= 40000 ? 476_kc : volume <= 70000 ? 714_kc : 952_kc;
     if (naskok < nadlouho) {
         q.connectionCost = naskok;
-        q.connection = "Připojení Naskok";
+        q.connectionLine = "Připojení Naskok\n\r";
     } else {
         q.connectionCost = nadlouho;
-        q.connection = "Připojení Nadlouho";
+        q.connectionLine = "Připojení Nadlouho\n\r";
     }
+    q.connection = q.connectionLine.substr(0, q.connectionLine.size() - kLineBreak.size());
     if constexpr (S::on) {
         s.choice("Připojení GPRS");
         s.option(milliMoney(naskok), naskok < nadlouho, "Připojení Naskok");
@@ -178,11 +180,6 @@ void smsItems(const Quantities& q, std::int64_t rate, S& s) {
     s.item(ItemKind::Message, q.smsOsk, "SMS", rate, "SMS do sítě Oskar");
 }
 
-void addLine(Hint& hint, std::string_view line) {
-    hint.add(line);
-    hint.add(kLineBreak);
-}
-
 template <class S>
 void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t, bool directDebit, TariffResult& out,
                  S& s) {
@@ -207,7 +204,7 @@ void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t,
         freeMinutes(s, cost, share, t.included, total, "Volné minuty");
     } else {
         price = with;
-        addLine(hint, "+ příplatek Moje volné minuty");
+        hint.add("+ příplatek Moje volné minuty\n\r");
         s.lump(ItemKind::Package, milliMoney(kAddOn), "Příplatek Moje volné minuty");
         freeMinutes(s, cost, sharePlus, t.included + 20, total, "Volné minuty s Moje volné minuty");
     }
@@ -228,7 +225,7 @@ void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t,
     }
     if (smsWithout >= smsWith) {
         rest += smsWith;
-        addLine(hint, "+ příplatek Moje SMS");
+        hint.add("+ příplatek Moje SMS\n\r");
         s.lump(ItemKind::Package, milliMoney(kAddOn), "Příplatek Moje SMS");
         s.item(ItemKind::Message, sms > includedSms ? sms - includedSms : 0, "SMS", 1.19_kc, "SMS nad ",
                Num{static_cast<std::int64_t>(includedSms)}, " v Moje SMS");
@@ -254,7 +251,7 @@ void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t,
         }
         if (with <= without) {
             rest += with;
-            addLine(hint, line);
+            hint.add(line);
             s.lump(ItemKind::Package, milliMoney(fee), "Příplatek ", name);
             s.item(kind, used < included ? 0 : used - included, unit, rate, unit == "MMS" ? "MMS" : "WAP", " nad ",
                    Num{included}, " v příplatku ", name);
@@ -263,12 +260,12 @@ void priceNaplno(const Quantities& q, std::int64_t total, const NaplnoTariff& t,
             s.item(kind, used, unit, rate, unit == "MMS" ? "MMS" : "WAP");
         }
     };
-    addOn(q.mms, 10, kMms, 107.1_kc, ItemKind::Message, "MMS", "Moje MMS", "+ příplatek Moje MMS");
-    addOn(q.wap, 40, kWap, 53.55_kc, ItemKind::Data, "min", "Můj WAP", "+ příplatek Můj WAP");
+    addOn(q.mms, 10, kMms, 107.1_kc, ItemKind::Message, "MMS", "Moje MMS", "+ příplatek Moje MMS\n\r");
+    addOn(q.wap, 40, kWap, 53.55_kc, ItemKind::Data, "min", "Můj WAP", "+ příplatek Můj WAP\n\r");
 
     rest += q.connectionCost;
     connectionItems(q, s);
-    addLine(hint, q.connection);
+    hint.add(q.connectionLine);
     rest += q.standardIntl;
     standardIntlItems(s);
     finishPrice(s, out, price + rest);
