@@ -140,6 +140,17 @@ public:
         return truncCrownsSlow();
     }
 
+    // (Money::scaled(milli, s) + rest).truncCrowns() without forming the
+    // amount: a value of at least 0 truncates as its whole thousandths do.
+    static std::int64_t truncCrownsOfScaled(i128 milli, Share s, i128 rest) {
+        std::int64_t n, whole;
+        if (milli == static_cast<std::int64_t>(milli) && rest == static_cast<std::int64_t>(rest) &&
+            !__builtin_mul_overflow(static_cast<std::int64_t>(milli), s.num, &n) && n >= 0 &&
+            !__builtin_add_overflow(s.den == 1 ? n : n / s.den, static_cast<std::int64_t>(rest), &whole) && whole >= 0)
+            return whole / 1000;
+        return (scaled(milli, s) + rest).truncCrowns();
+    }
+
     // (a + b).truncCrowns() without reducing the fraction of the sum: only
     // whether the two fractions carry a thousandth matters.
     static std::int64_t truncCrownsOfSum(const Money& a, const Money& b);

@@ -162,7 +162,6 @@ void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOpti
     }
     freeMinutes(k, calls, chosen, t.included + (chosenIndex == 4 ? kNonstopIIMinutes : 0), T, "Volné minuty");
     // Step 8.
-    Money price = Money::scaled(calls, chosen);
     std::int64_t rest = t.fee + bestData;
     k.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
     // Steps 9-10: SMS and the Top SMS add-on.
@@ -194,8 +193,7 @@ void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOpti
     k.item(ItemKind::Message, s.mms, "MMS", 9.28_kc, "MMS");
     rest += eurotelIntlCost(s, t.rateOther);
     eurotelIntlItems(k, s, t.rateOther);
-    price += rest;
-    finishPrice(k, out, price);
+    finishPrice(k, out, calls, chosen, rest);
 }
 
 // ---------------------------------------------------------------------------
@@ -339,15 +337,13 @@ void priceTip(const EurotelSums& s, const TipTariff& t, TariffResult& out, K& k)
     k.item(ItemKind::Call, s.day, "min", t.peakRate, "Volání, Špička a Odpoledne");
     k.item(ItemKind::Call, s.night, "min", t.offRate, "Volání, Večer a Víkend");
     if (t.included > 0) freeMinutes(k, calls, paidShare(s.T, t.included), t.included, s.T, "Volné minuty");
-    Money price = t.included > 0 ? Money::scaled(calls, paidShare(s.T, t.included)) : Money::milli(calls);
     std::int64_t rest = t.fee + s.sms * t.sms;
     k.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
     k.item(ItemKind::Message, s.sms, "SMS", t.sms, "SMS");
     // Afternoon international minutes take the off-peak base.
     rest += s.internetCalls ? tipNetCall(s) : tipIntl(s, t.peakRate, t.offRate);
     tipIntlItems(k, s, t.peakRate, t.offRate);
-    price += rest;
-    finishPrice(k, out, price);
+    finishPrice(k, out, calls, t.included > 0 ? paidShare(s.T, t.included) : kWholeShare, rest);
 }
 
 // One Eurotel tariff by its index in the block.

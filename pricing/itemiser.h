@@ -132,6 +132,17 @@ void finishPrice(S& s, TariffResult& out, const Money& price) {
     s.total(price);
 }
 
+// The same for a price of calls x share + rest, which the normal run
+// truncates without forming the exact amount.
+template <class S>
+void finishPrice(S& s, TariffResult& out, i128 calls, Share share, i128 rest) {
+    if constexpr (S::on) {
+        finishPrice(s, out, Money::scaled(calls, share) + rest);
+    } else {
+        writeCrowns(out, Money::truncCrownsOfScaled(calls, share, rest));
+    }
+}
+
 // The same for a price of two parts that both carry a fraction: the normal
 // run truncates their sum without adding the fractions.
 template <class S>

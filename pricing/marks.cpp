@@ -64,21 +64,22 @@ void markCheapest(RunResult& r) {
         for (std::string_view id : kCheapestWalk) in[static_cast<std::size_t>(tariffIndex(id))] = true;
         return in;
     }();
-    // The prices are read back from the field texts, as the window shows them;
-    // a field that takes no part counts as the largest price, which is never
-    // the minimum (that starts at 999999). Bitwise rather than short-circuit
-    // tests: the marks vary from run to run, and branches on them would be
-    // mispredicted.
-    std::array<std::int32_t, kTariffCount> price;
+    // The prices are read back from the field texts, as the window shows them.
+    // Bitwise rather than short-circuit tests and selects rather than branches:
+    // the marks vary from run to run, and branches on them would be mispredicted.
+    std::uint64_t candidates = 0;
+    std::int32_t minimum = 999999;
     for (int t = 0; t < kTariffCount; ++t) {
         const TariffResult& f = r.fields[static_cast<std::size_t>(t)];
-        const std::int32_t out = static_cast<std::int32_t>(walked[static_cast<std::size_t>(t)] & f.priced & !f.unsupported) - 1;
-        price[static_cast<std::size_t>(t)] = (f.price & ~out) | (std::numeric_limits<std::int32_t>::max() & out);
+        const std::uint64_t candidate = walked[static_cast<std::size_t>(t)] & f.priced & !f.unsupported;
+        candidates |= candidate << t;
+        const std::int32_t lower = std::min(minimum, f.price);
+        minimum = candidate != 0 ? lower : minimum;
     }
-    // A separate pass, so that the minimum is not one long chain of compares.
-    std::int32_t minimum = 999999;
-    for (std::int32_t p : price) minimum = std::min(minimum, p);
-    for (int t = 0; t < kTariffCount; ++t) r.fields[static_cast<std::size_t>(t)].cheapest = price[static_cast<std::size_t>(t)] == minimum;
+    for (int t = 0; t < kTariffCount; ++t) {
+        TariffResult& f = r.fields[static_cast<std::size_t>(t)];
+        f.cheapest = ((candidates >> t & 1) != 0) & (f.price == minimum);
+    }
 }
 
 }  // namespace sazbar

@@ -174,7 +174,6 @@ void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, 
     s.item(ItemKind::Call, u.row(Oskar), "min", t.osk, kNetworkLabel[Oskar]);
     s.item(ItemKind::Call, u.row(VoiceMail), "min", t.vm, "Hlasová schránka");
     freeMinutes(s, calls, share, t.included, u.totalCallMinutes, "Volné minuty");
-    Money price = Money::scaled(calls, share);
     std::int64_t rest = t.fee + surcharge;
     s.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
     s.lump(ItemKind::Surcharge, milliMoney(surcharge), "Příplatek Víkend+");
@@ -208,7 +207,7 @@ void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, 
     rest += t.intl == &kSetA ? sh.intlA : sh.intlB;
     itemsOfShared(s, [&] { intlCost(u, *t.intl, s); });
     if (surcharge != 0) appendLine(out.hint, "Příplatek Víkend+");
-    finishPrice(s, out, price + rest);
+    finishPrice(s, out, calls, share, rest);
 }
 
 template <class S>

@@ -78,6 +78,8 @@ TEST(Money, RandomSumsAgreeWithRationalReference) {
         const i128 num = a * num1 * den2 + b * num2 * den1 + c * den1 * den2;
         const i128 den = static_cast<i128>(den1) * den2 * 1000;
         EXPECT_EQ(m.truncCrowns(), static_cast<std::int64_t>(num / den)) << round;
+        EXPECT_EQ(Money::truncCrownsOfScaled(a, Share{num1, den1}, b + c), (Money::scaled(a, Share{num1, den1}) + (b + c)).truncCrowns())
+            << round;
         EXPECT_EQ(Money::truncCrownsOfSum(Money::scaled(a, Share{num1, den1}), Money::scaled(b, Share{num2, den2}) + c),
                   static_cast<std::int64_t>(num / den))
             << round;
