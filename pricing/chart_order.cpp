@@ -278,6 +278,21 @@ __attribute__((target("avx2,popcnt"))) bool orderAvx2(const Input& in, ChartOrde
     return placeAll(p, below, out);
 }
 
+// Puts record n at its place from the records with a lower price; its rank
+// among all records as a bit.
+__attribute__((target("popcnt"))) inline std::uint64_t placeRecord(int n, std::uint64_t below, std::uint64_t shown, ChartOrder& out) {
+    const int at = (shown >> n & 1) != 0 ? __builtin_popcountll(below & shown) : kChartRecords - 1;
+    out.records[static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(n);
+    return std::uint64_t{1} << __builtin_popcountll(below);
+}
+
+// GCC 12's AVX-512 headers fill unused lanes with "undefined" values, which
+// -Wuninitialized reports (GCC bug 105593).
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#endif
+
 // Sixteen compares in one instruction. The prices and hidden flags are read
 // from the input as 64-bit lanes (price in the low half, the flag in the
 // byte above it), without a pass over the records.
@@ -299,18 +314,37 @@ __attribute__((target("avx512f,avx512bw,popcnt"))) bool orderAvx512(const Input&
                   v3 = _mm512_mask_permutexvar_epi32(_mm512_set1_epi32(std::numeric_limits<std::int32_t>::max()), 0x0001,
                                                      even, lanes[6]);
     std::uint64_t taken = 0;
-    for (int n = 0; n < kChartRecords; ++n) {
-        const __m512i x = _mm512_set1_epi32(src[n].price);
-        const __mmask32 low = _mm512_kunpackw(_mm512_cmplt_epi32_mask(v1, x), _mm512_cmplt_epi32_mask(v0, x));
-        const __mmask32 high = _mm512_kunpackw(_mm512_cmplt_epi32_mask(v3, x), _mm512_cmplt_epi32_mask(v2, x));
-        const std::uint64_t below = _cvtmask64_u64(_mm512_kunpackd(high, low));
-        taken |= std::uint64_t{1} << __builtin_popcountll(below);
-        const int place = (shown >> n & 1) != 0 ? __builtin_popcountll(below & shown) : kChartRecords - 1;
-        out.records[static_cast<std::size_t>(place)] = static_cast<std::uint8_t>(n);
+    // Prices within 65535 of the lowest compare as 16-bit offsets from it, 32
+    // in one instruction; the padding becomes the largest offset, below nothing.
+    const std::int32_t lowest = _mm512_reduce_min_epi32(_mm512_min_epi32(_mm512_min_epi32(v0, v1), _mm512_min_epi32(v2, v3)));
+    const std::int32_t highest = std::max(_mm512_reduce_max_epi32(_mm512_max_epi32(_mm512_max_epi32(v0, v1), v2)),
+                                          _mm512_mask_reduce_max_epi32(0x0001, v3));
+    if (std::int64_t{highest} - lowest <= 0xFFFF) {
+        const __m512i base = _mm512_set1_epi32(lowest);
+        const __m512i evenWords = _mm512_set_epi16(62, 60, 58, 56, 54, 52, 50, 48, 46, 44, 42, 40, 38, 36, 34, 32, 30, 28, 26,
+                                                   24, 22, 20, 18, 16, 14, 12, 10, 8, 6, 4, 2, 0);
+        const __m512i w0 = _mm512_permutex2var_epi16(_mm512_sub_epi32(v0, base), evenWords, _mm512_sub_epi32(v1, base));
+        const __m512i w1 = _mm512_mask_mov_epi16(
+            _mm512_permutex2var_epi16(_mm512_sub_epi32(v2, base), evenWords, _mm512_sub_epi32(v3, base)), 0xFFFE0000u,
+            _mm512_set1_epi16(-1));
+        for (int n = 0; n < kChartRecords; ++n) {
+            const __m512i x = _mm512_set1_epi16(static_cast<std::int16_t>(src[n].price - lowest));
+            taken |= placeRecord(n, _cvtmask64_u64(_mm512_kunpackd(_mm512_cmplt_epu16_mask(w1, x), _mm512_cmplt_epu16_mask(w0, x))), shown, out);
+        }
+    } else {
+        for (int n = 0; n < kChartRecords; ++n) {
+            const __m512i x = _mm512_set1_epi32(src[n].price);
+            const __mmask32 low = _mm512_kunpackw(_mm512_cmplt_epi32_mask(v1, x), _mm512_cmplt_epi32_mask(v0, x));
+            const __mmask32 high = _mm512_kunpackw(_mm512_cmplt_epi32_mask(v3, x), _mm512_cmplt_epi32_mask(v2, x));
+            taken |= placeRecord(n, _cvtmask64_u64(_mm512_kunpackd(high, low)), shown, out);
+        }
     }
     out.count = __builtin_popcountll(shown);
     return taken == kAllRanks;
 }
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 #endif
 
 // The widest copy the processor runs, picked once.

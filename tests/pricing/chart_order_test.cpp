@@ -96,6 +96,11 @@ TEST(ChartOrder, AgreesWithTheQuicksortForDistinctAndTiedPrices) {
             c.price = r % 97 == 0 ? kMax : r % 89 == 0 ? kMin : static_cast<std::int32_t>(rng() % spread) - 10;
             c.hidden = rng() % 7 == 0;
         }
+        if (round % 8 == 7) {  // all different, within 16 bits of each other or not
+            const std::int32_t step = round % 16 == 7 ? 1300 : 1 << 24;
+            for (int n = 0; n < kChartRecords; ++n) in[n].price = n * step + static_cast<std::int32_t>(rng() % 1000);
+            std::shuffle(in.begin(), in.end(), rng);
+        }
         std::array<std::pair<std::int32_t, int>, kChartRecords + 1> a{};
         for (int n = 0; n < kChartRecords; ++n) a[n + 1] = {in[n].price, n};
         referenceSort(a, 1, kChartRecords);
