@@ -76,10 +76,14 @@ Usage aggregate(const Profile& p) {
         u.wapSum += p.wap[b];
     }
     for (const IntlRow& row : p.intl) {
-        if (row.country < 0 || row.country >= kCountries) continue;
-        const std::int64_t minutes[kIntlBands] = {row.peak, row.afternoon, row.eveningWeekend};
+        // A row of an unknown country adds nothing (to the first zone), rather
+        // than branching on every row.
+        const bool known = row.country >= 0 && row.country < kCountries;
+        const int country = known ? row.country : 0;
+        const std::int64_t minutes[kIntlBands] = {known ? row.peak : 0, known ? row.afternoon : 0,
+                                                  known ? row.eveningWeekend : 0};
         for (int s = 0; s < kSchemes; ++s) {
-            auto& cells = u.zones[s][kZoneTable[s][row.country] - 1];
+            auto& cells = u.zones[s][kZoneTable[s][country] - 1];
             for (int b = 0; b < kIntlBands; ++b) cells[b] += minutes[b];
         }
     }

@@ -18,9 +18,11 @@ struct ChartRecord {
 constexpr int kChartRecords = 49;
 extern const std::array<ChartRecord, kChartRecords> kChartTable;
 
+// Without default member values, so that an array about to be filled is not
+// cleared first; `{}` gives zeros.
 struct ChartInput {
-    std::int32_t price = 0;  // the field's text read back as a number
-    bool hidden = false;     // unsupported, or the fixed line while not shown
+    std::int32_t price;  // the field's text read back as a number
+    bool hidden;         // unsupported, or the fixed line while not shown
 };
 
 struct ChartOrder {
