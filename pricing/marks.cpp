@@ -1,6 +1,7 @@
 #include "pricing/marks.h"
 
 #include <algorithm>
+#include <bit>
 #include <limits>
 #include <string>
 
@@ -26,7 +27,7 @@ namespace {
 constexpr int kTipTariffs[] = {35, 36, 37};
 
 bool anyAboveZero(const std::array<std::int32_t, kBands>& v) {
-    return (v[0] > 0) | (v[1] > 0) | (v[2] > 0) | (v[3] > 0);
+    return std::max({v[0], v[1], v[2], v[3]}) > 0;
 }
 
 }  // namespace
@@ -65,21 +66,20 @@ void markCheapest(RunResult& r) {
         return in;
     }();
     // The prices are read back from the field texts, as the window shows them.
-    // Bitwise rather than short-circuit tests and selects rather than branches:
-    // the marks vary from run to run, and branches on them would be mispredicted.
-    std::uint64_t candidates = 0;
+    // One pass keeps the lowest price so far and the fields at it, and clears
+    // the marks; then the fields at the lowest price are marked.
+    std::uint64_t atMinimum = 0;
     std::int32_t minimum = 999999;
     for (int t = 0; t < kTariffCount; ++t) {
-        const TariffResult& f = r.fields[static_cast<std::size_t>(t)];
-        const std::uint64_t candidate = walked[static_cast<std::size_t>(t)] & f.priced & !f.unsupported;
-        candidates |= candidate << t;
-        const std::int32_t lower = std::min(minimum, f.price);
-        minimum = candidate != 0 ? lower : minimum;
-    }
-    for (int t = 0; t < kTariffCount; ++t) {
         TariffResult& f = r.fields[static_cast<std::size_t>(t)];
-        f.cheapest = ((candidates >> t & 1) != 0) & (f.price == minimum);
+        const bool candidate = walked[static_cast<std::size_t>(t)] & f.priced & !f.unsupported;
+        const bool lower = candidate & (f.price < minimum), equal = candidate & (f.price == minimum);
+        const std::uint64_t bit = std::uint64_t{1} << t;
+        atMinimum = lower ? bit : atMinimum | (equal ? bit : 0);
+        minimum = lower ? f.price : minimum;
+        f.cheapest = false;
     }
+    for (std::uint64_t m = atMinimum; m != 0; m &= m - 1) r.fields[static_cast<std::size_t>(std::countr_zero(m))].cheapest = true;
 }
 
 }  // namespace sazbar
