@@ -1,6 +1,7 @@
 #include "pricing/chart_order.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <limits>
 #include <utility>
@@ -72,10 +73,14 @@ namespace {
 // The records being sorted, 1-based as the chart numbers them, prices and
 // record numbers side by side; four slots of padding at each end let the
 // scans read whole vectors.
+// Each record's rank: the number of records with a lower price, the same for equal prices.
+using Ranks = std::array<std::uint8_t, kChartRecords>;
+
 struct SortArrays {
     static constexpr int kPad = 4;
     std::array<std::int32_t, kChartRecords + 1 + 2 * kPad> price{};
     std::array<std::uint8_t, kChartRecords + 1 + 2 * kPad> record{};
+    Ranks rankOf{};  // by record
     std::int32_t& at(int n) { return price[static_cast<std::size_t>(n + kPad)]; }
     std::uint8_t& recordAt(int n) { return record[static_cast<std::size_t>(n + kPad)]; }
 };
@@ -187,21 +192,59 @@ void sortSmall(SortArrays& a, int lo) {
     }
 }
 
-void quicksort(SortArrays& a, int lo, int hi);
+// The ranks present in records lo..hi, as bits.
+std::uint64_t ranksIn(SortArrays& a, int lo, int hi) {
+    std::uint64_t seen = 0;
+    for (int k = lo; k <= hi; ++k) seen |= std::uint64_t{1} << a.rankOf[a.recordAt(k)];
+    return seen;
+}
 
-// Sorts records lo..hi, lo < hi.
-void sortRange(SortArrays& a, int lo, int hi) {
+// Records lo..hi with all prices different, in ascending order: the order the
+// quicksort leaves them in. `ranks` holds their ranks.
+void placeByRank(SortArrays& a, int lo, int hi, std::uint64_t ranks) {
+    std::array<std::int32_t, kChartRecords> priceOfRank;
+    std::array<std::uint8_t, kChartRecords> recordOfRank;
+    for (int k = lo; k <= hi; ++k) {
+        const std::uint8_t record = a.recordAt(k), rank = a.rankOf[record];
+        priceOfRank[rank] = a.at(k);
+        recordOfRank[rank] = record;
+    }
+    for (int k = lo; ranks != 0; ranks &= ranks - 1, ++k) {
+        const int rank = std::countr_zero(ranks);
+        a.at(k) = priceOfRank[static_cast<std::size_t>(rank)];
+        a.recordAt(k) = recordOfRank[static_cast<std::size_t>(rank)];
+    }
+}
+
+void quicksort(SortArrays& a, int lo, int hi, bool lookForDistinct);
+
+// Sorts records lo..hi, lo < hi. Only ranges that hold equal prices need the
+// quicksort itself; usually a single pair of tariffs costs the same, and
+// every range without both of them is placed by rank. Within a range of more
+// than two repeated prices the search for such ranges stops, as they are rare
+// there.
+void sortRange(SortArrays& a, int lo, int hi, bool lookForDistinct) {
     switch (hi - lo + 1) {
         case 2: sortSmall<2>(a, lo); return;
         case 3: sortSmall<3>(a, lo); return;
         case 4: sortSmall<4>(a, lo); return;
-        default: quicksort(a, lo, hi);
+        default: break;
     }
+    if (lookForDistinct) {
+        const std::uint64_t ranks = ranksIn(a, lo, hi);
+        const int repeated = hi - lo + 1 - std::popcount(ranks);
+        if (repeated == 0) {
+            placeByRank(a, lo, hi, ranks);
+            return;
+        }
+        lookForDistinct = repeated <= 2;
+    }
+    quicksort(a, lo, hi, lookForDistinct);
 }
 
 // The chart's quicksort on records lo..hi. The scans stop where the plain
 // loops stop, so equal prices come out in the same order.
-void quicksort(SortArrays& a, int lo, int hi) {
+void quicksort(SortArrays& a, int lo, int hi, bool lookForDistinct) {
     int i = lo, j = hi;
     const std::int32_t pivot = a.at((lo + hi) / 2);
     do {
@@ -214,8 +257,8 @@ void quicksort(SortArrays& a, int lo, int hi) {
             --j;
         }
     } while (i <= j);
-    if (i < hi) sortRange(a, i, hi);
-    if (lo < j) sortRange(a, lo, j);
+    if (i < hi) sortRange(a, i, hi, lookForDistinct);
+    if (lo < j) sortRange(a, lo, j, lookForDistinct);
 }
 
 // The ascending order when no two prices are equal, found without
@@ -242,10 +285,11 @@ struct Prices {
 };
 
 // Puts record n at its place; true when the ranks are all different.
-bool placeAll(const Prices& p, const std::array<std::uint64_t, kChartRecords>& below, ChartOrder& out) {
+bool placeAll(const Prices& p, const std::array<std::uint64_t, kChartRecords>& below, ChartOrder& out, Ranks& rank) {
     std::uint64_t taken = 0;
     for (int n = 0; n < kChartRecords; ++n) {
-        taken |= std::uint64_t{1} << __builtin_popcountll(below[n]);
+        rank[n] = static_cast<std::uint8_t>(__builtin_popcountll(below[n]));
+        taken |= std::uint64_t{1} << rank[n];
         const int place = (p.shown >> n & 1) != 0 ? __builtin_popcountll(below[n] & p.shown) : kChartRecords - 1;
         out.records[static_cast<std::size_t>(place)] = static_cast<std::uint8_t>(n);
     }
@@ -253,17 +297,17 @@ bool placeAll(const Prices& p, const std::array<std::uint64_t, kChartRecords>& b
     return taken == kAllRanks;
 }
 
-bool orderPlain(const Input& in, ChartOrder& out) {
+bool orderPlain(const Input& in, ChartOrder& out, Ranks& rank) {
     const Prices p(in);
     std::array<std::uint64_t, kChartRecords> below{};
     for (int n = 0; n < kChartRecords; ++n)
         for (int m = 0; m < kChartRecords; ++m) below[n] |= std::uint64_t{p.price[m] < p.price[n]} << m;
-    return placeAll(p, below, out);
+    return placeAll(p, below, out, rank);
 }
 
 #if defined(__x86_64__)
 // Eight compares in one instruction, each lane giving a bit of the mask.
-__attribute__((target("avx2,popcnt"))) bool orderAvx2(const Input& in, ChartOrder& out) {
+__attribute__((target("avx2,popcnt"))) bool orderAvx2(const Input& in, ChartOrder& out, Ranks& rank) {
     const Prices p(in);
     __m256i v[7];
     for (int k = 0; k < 7; ++k) v[k] = _mm256_load_si256(reinterpret_cast<const __m256i*>(&p.price[8 * k]));
@@ -275,15 +319,17 @@ __attribute__((target("avx2,popcnt"))) bool orderAvx2(const Input& in, ChartOrde
             b |= std::uint64_t(unsigned(_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpgt_epi32(x, v[k]))))) << (8 * k);
         below[n] = b;
     }
-    return placeAll(p, below, out);
+    return placeAll(p, below, out, rank);
 }
 
 // Puts record n at its place from the records with a lower price; its rank
 // among all records as a bit.
-__attribute__((target("popcnt"))) inline std::uint64_t placeRecord(int n, std::uint64_t below, std::uint64_t shown, ChartOrder& out) {
+__attribute__((target("popcnt"))) inline std::uint64_t placeRecord(int n, std::uint64_t below, std::uint64_t shown, ChartOrder& out,
+                                                                  Ranks& rank) {
     const int at = (shown >> n & 1) != 0 ? __builtin_popcountll(below & shown) : kChartRecords - 1;
     out.records[static_cast<std::size_t>(at)] = static_cast<std::uint8_t>(n);
-    return std::uint64_t{1} << __builtin_popcountll(below);
+    rank[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(__builtin_popcountll(below));
+    return std::uint64_t{1} << rank[static_cast<std::size_t>(n)];
 }
 
 // GCC 12's AVX-512 headers fill unused lanes with "undefined" values, which
@@ -296,7 +342,7 @@ __attribute__((target("popcnt"))) inline std::uint64_t placeRecord(int n, std::u
 // Sixteen compares in one instruction. The prices and hidden flags are read
 // from the input as 64-bit lanes (price in the low half, the flag in the
 // byte above it), without a pass over the records.
-__attribute__((target("avx512f,avx512bw,popcnt"))) bool orderAvx512(const Input& in, ChartOrder& out) {
+__attribute__((target("avx512f,avx512bw,popcnt"))) bool orderAvx512(const Input& in, ChartOrder& out, Ranks& rank) {
     static_assert(sizeof(ChartInput) == 8 && offsetof(ChartInput, price) == 0 && offsetof(ChartInput, hidden) == 4);
     const ChartInput* src = in.data();
     __m512i lanes[7];
@@ -329,14 +375,14 @@ __attribute__((target("avx512f,avx512bw,popcnt"))) bool orderAvx512(const Input&
             _mm512_set1_epi16(-1));
         for (int n = 0; n < kChartRecords; ++n) {
             const __m512i x = _mm512_set1_epi16(static_cast<std::int16_t>(src[n].price - lowest));
-            taken |= placeRecord(n, _cvtmask64_u64(_mm512_kunpackd(_mm512_cmplt_epu16_mask(w1, x), _mm512_cmplt_epu16_mask(w0, x))), shown, out);
+            taken |= placeRecord(n, _cvtmask64_u64(_mm512_kunpackd(_mm512_cmplt_epu16_mask(w1, x), _mm512_cmplt_epu16_mask(w0, x))), shown, out, rank);
         }
     } else {
         for (int n = 0; n < kChartRecords; ++n) {
             const __m512i x = _mm512_set1_epi32(src[n].price);
             const __mmask32 low = _mm512_kunpackw(_mm512_cmplt_epi32_mask(v1, x), _mm512_cmplt_epi32_mask(v0, x));
             const __mmask32 high = _mm512_kunpackw(_mm512_cmplt_epi32_mask(v3, x), _mm512_cmplt_epi32_mask(v2, x));
-            taken |= placeRecord(n, _cvtmask64_u64(_mm512_kunpackd(high, low)), shown, out);
+            taken |= placeRecord(n, _cvtmask64_u64(_mm512_kunpackd(high, low)), shown, out, rank);
         }
     }
     out.count = __builtin_popcountll(shown);
@@ -348,16 +394,16 @@ __attribute__((target("avx512f,avx512bw,popcnt"))) bool orderAvx512(const Input&
 #endif
 
 // The widest copy the processor runs, picked once.
-bool orderDistinct(const Input& in, ChartOrder& out) {
+bool orderDistinct(const Input& in, ChartOrder& out, Ranks& rank) {
 #if defined(__x86_64__)
     static const auto pick = [] {
         __builtin_cpu_init();
         if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")) return &orderAvx512;
         return __builtin_cpu_supports("avx2") ? &orderAvx2 : &orderPlain;
     }();
-    return pick(in, out);
+    return pick(in, out, rank);
 #else
-    return orderPlain(in, out);
+    return orderPlain(in, out, rank);
 #endif
 }
 
@@ -366,13 +412,15 @@ bool orderDistinct(const Input& in, ChartOrder& out) {
 ChartOrder chartOrder(const std::array<ChartInput, kChartRecords>& input) {
     ChartOrder out;
     // With no two prices equal the quicksort's order is the ascending one.
-    if (orderDistinct(input, out)) return out;
+    Ranks rank;
+    if (orderDistinct(input, out, rank)) return out;
     SortArrays a;
+    a.rankOf = rank;
     for (int n = 1; n <= kChartRecords; ++n) {
         a.at(n) = input[n - 1].price;
         a.recordAt(n) = static_cast<std::uint8_t>(n - 1);
     }
-    quicksort(a, 1, kChartRecords);
+    sortRange(a, 1, kChartRecords, true);
     int count = 0;
     for (int n = 1; n <= kChartRecords; ++n) {
         const std::uint8_t r = a.recordAt(n);
