@@ -218,6 +218,9 @@ void placeByRank(SortArrays& a, int lo, int hi, std::uint64_t ranks) {
 
 void quicksort(SortArrays& a, int lo, int hi, bool lookForDistinct);
 
+// Ranges with at most this many repeated ranks are searched for parts whose prices all differ.
+constexpr int kRepeatsWorthSearching = 2;
+
 // Sorts records lo..hi, lo < hi. Only ranges that hold equal prices need the
 // quicksort itself; usually a single pair of tariffs costs the same, and
 // every range without both of them is placed by rank. Within a range of more
@@ -237,7 +240,7 @@ void sortRange(SortArrays& a, int lo, int hi, bool lookForDistinct) {
             placeByRank(a, lo, hi, ranks);
             return;
         }
-        lookForDistinct = repeated <= 2;
+        lookForDistinct = repeated <= kRepeatsWorthSearching;
     }
     quicksort(a, lo, hi, lookForDistinct);
 }
@@ -264,12 +267,17 @@ void quicksort(SortArrays& a, int lo, int hi, bool lookForDistinct) {
 // The ascending order when no two prices are equal, found without
 // data-dependent branches: a record's place among the shown records is the
 // number of shown records with a lower price, and its rank among all records
-// the number of records with a lower price. False when two prices are equal
-// (two records share a rank), where only the quicksort knows the order. A
+// the number of records with a lower price. The result is the number of
+// repeated ranks: not 0 when two prices are equal (two records share a rank),
+// where only the quicksort knows the order. A
 // hidden record goes to the last slot, which only a chart of all 49 records
 // uses, and then none is hidden.
 using Input = std::array<ChartInput, kChartRecords>;
 constexpr std::uint64_t kAllRanks = (std::uint64_t{1} << kChartRecords) - 1;
+
+// The number of records that share their rank with an earlier one, from the
+// ranks taken: 0 when all prices differ.
+constexpr int repeatedRanks(std::uint64_t taken) { return kChartRecords - std::popcount(taken); }
 
 // Shown records as bits, and the prices padded to 64 with a value no price is above.
 struct Prices {
@@ -284,8 +292,8 @@ struct Prices {
     }
 };
 
-// Puts record n at its place; true when the ranks are all different.
-bool placeAll(const Prices& p, const std::array<std::uint64_t, kChartRecords>& below, ChartOrder& out, Ranks& rank) {
+// Puts record n at its place; the number of repeated ranks.
+int placeAll(const Prices& p, const std::array<std::uint64_t, kChartRecords>& below, ChartOrder& out, Ranks& rank) {
     std::uint64_t taken = 0;
     for (int n = 0; n < kChartRecords; ++n) {
         rank[n] = static_cast<std::uint8_t>(__builtin_popcountll(below[n]));
@@ -294,10 +302,10 @@ bool placeAll(const Prices& p, const std::array<std::uint64_t, kChartRecords>& b
         out.records[static_cast<std::size_t>(place)] = static_cast<std::uint8_t>(n);
     }
     out.count = __builtin_popcountll(p.shown);
-    return taken == kAllRanks;
+    return repeatedRanks(taken);
 }
 
-bool orderPlain(const Input& in, ChartOrder& out, Ranks& rank) {
+int orderPlain(const Input& in, ChartOrder& out, Ranks& rank) {
     const Prices p(in);
     std::array<std::uint64_t, kChartRecords> below{};
     for (int n = 0; n < kChartRecords; ++n)
@@ -307,7 +315,7 @@ bool orderPlain(const Input& in, ChartOrder& out, Ranks& rank) {
 
 #if defined(__x86_64__)
 // Eight compares in one instruction, each lane giving a bit of the mask.
-__attribute__((target("avx2,popcnt"))) bool orderAvx2(const Input& in, ChartOrder& out, Ranks& rank) {
+__attribute__((target("avx2,popcnt"))) int orderAvx2(const Input& in, ChartOrder& out, Ranks& rank) {
     const Prices p(in);
     __m256i v[7];
     for (int k = 0; k < 7; ++k) v[k] = _mm256_load_si256(reinterpret_cast<const __m256i*>(&p.price[8 * k]));
@@ -342,7 +350,7 @@ __attribute__((target("popcnt"))) inline std::uint64_t placeRecord(int n, std::u
 // Sixteen compares in one instruction. The prices and hidden flags are read
 // from the input as 64-bit lanes (price in the low half, the flag in the
 // byte above it), without a pass over the records.
-__attribute__((target("avx512f,avx512bw,popcnt"))) bool orderAvx512(const Input& in, ChartOrder& out, Ranks& rank) {
+__attribute__((target("avx512f,avx512bw,popcnt"))) int orderAvx512(const Input& in, ChartOrder& out, Ranks& rank) {
     static_assert(sizeof(ChartInput) == 8 && offsetof(ChartInput, price) == 0 && offsetof(ChartInput, hidden) == 4);
     const ChartInput* src = in.data();
     __m512i lanes[7];
@@ -386,7 +394,7 @@ __attribute__((target("avx512f,avx512bw,popcnt"))) bool orderAvx512(const Input&
         }
     }
     out.count = __builtin_popcountll(shown);
-    return taken == kAllRanks;
+    return repeatedRanks(taken);
 }
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
@@ -394,7 +402,7 @@ __attribute__((target("avx512f,avx512bw,popcnt"))) bool orderAvx512(const Input&
 #endif
 
 // The widest copy the processor runs, picked once.
-bool orderDistinct(const Input& in, ChartOrder& out, Ranks& rank) {
+int orderDistinct(const Input& in, ChartOrder& out, Ranks& rank) {
 #if defined(__x86_64__)
     static const auto pick = [] {
         __builtin_cpu_init();
@@ -413,14 +421,15 @@ ChartOrder chartOrder(const std::array<ChartInput, kChartRecords>& input) {
     ChartOrder out;
     // With no two prices equal the quicksort's order is the ascending one.
     Ranks rank;
-    if (orderDistinct(input, out, rank)) return out;
+    const int repeated = orderDistinct(input, out, rank);
+    if (repeated == 0) return out;
     SortArrays a;
     a.rankOf = rank;
     for (int n = 1; n <= kChartRecords; ++n) {
         a.at(n) = input[n - 1].price;
         a.recordAt(n) = static_cast<std::uint8_t>(n - 1);
     }
-    sortRange(a, 1, kChartRecords, true);
+    quicksort(a, 1, kChartRecords, repeated <= kRepeatsWorthSearching);
     int count = 0;
     for (int n = 1; n <= kChartRecords; ++n) {
         const std::uint8_t r = a.recordAt(n);
