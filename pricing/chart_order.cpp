@@ -70,12 +70,12 @@ const std::array<ChartRecord, kChartRecords> kChartTable = {{
 
 namespace {
 
-// The records being sorted, 1-based as the chart numbers them, prices and
-// record numbers side by side; four slots of padding at each end let the
-// scans read whole vectors.
 // Each record's rank: the number of records with a lower price, the same for equal prices.
 using Ranks = std::array<std::uint8_t, kChartRecords>;
 
+// The records being sorted, 1-based as the chart numbers them, prices and
+// record numbers side by side; four slots of padding at each end let the
+// scans read whole vectors.
 struct SortArrays {
     static constexpr int kPad = 4;
     std::array<std::int32_t, kChartRecords + 1 + 2 * kPad> price{};
@@ -269,9 +269,8 @@ void quicksort(SortArrays& a, int lo, int hi, bool lookForDistinct) {
 // number of shown records with a lower price, and its rank among all records
 // the number of records with a lower price. The result is the number of
 // repeated ranks: not 0 when two prices are equal (two records share a rank),
-// where only the quicksort knows the order. A
-// hidden record goes to the last slot, which only a chart of all 49 records
-// uses, and then none is hidden.
+// where only the quicksort knows the order. A hidden record goes to the last
+// slot, which only a chart of all 49 records uses, and then none is hidden.
 using Input = std::array<ChartInput, kChartRecords>;
 constexpr std::uint64_t kAllRanks = (std::uint64_t{1} << kChartRecords) - 1;
 
