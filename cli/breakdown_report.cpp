@@ -9,14 +9,8 @@ namespace sazbar::cli {
 
 namespace {
 
-// Characters on screen of UTF-8 text.
-std::size_t width(std::string_view s) {
-    return static_cast<std::size_t>(
-        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 void padTo(std::string& out, std::string_view text, std::size_t w, bool right) {
-    const std::size_t n = width(text);
+    const std::size_t n = displayWidth(text);
     if (right && n < w) out.append(w - n, ' ');
     out += text;
     if (!right && n < w) out.append(w - n, ' ');
@@ -49,11 +43,11 @@ void appendTableOne(std::string& out, const Breakdown& b) {
     if (b.status != BreakdownStatus::Itemised) {
         out += "  " + breakdownStatusText(b) + "\n";
     } else {
-        std::size_t lw = width("Celkem"), qw = 0, aw = width(formatCents(b.total));
+        std::size_t lw = displayWidth("Celkem"), qw = 0, aw = displayWidth(formatCents(b.total));
         for (const BreakdownItem& it : b.items) {
-            lw = std::max(lw, width(it.label));
-            qw = std::max(qw, width(quantityText(it)));
-            aw = std::max(aw, width(formatCents(it.amount)));
+            lw = std::max(lw, displayWidth(it.label));
+            qw = std::max(qw, displayWidth(quantityText(it)));
+            aw = std::max(aw, displayWidth(formatCents(it.amount)));
         }
         const auto row = [&](std::string_view label, std::string_view qty, std::string_view amount) {
             out += "  ";
@@ -71,8 +65,8 @@ void appendTableOne(std::string& out, const Breakdown& b) {
         out += "  Volba: " + c.title + "\n";
         std::size_t ow = 0, aw = 0;
         for (const ChoiceOption& o : c.options) {
-            ow = std::max(ow, width(o.label));
-            aw = std::max(aw, width(formatCents(o.amount)));
+            ow = std::max(ow, displayWidth(o.label));
+            aw = std::max(aw, displayWidth(formatCents(o.amount)));
         }
         for (const ChoiceOption& o : c.options) {
             out += o.taken ? "    ► " : "      ";

@@ -59,16 +59,14 @@ std::vector<std::string_view> hintLines(std::string_view hint) {
 
 bool isUnsupportedLine(std::string_view line) { return line.starts_with("nepodporuje "); }
 
-// Characters on screen of UTF-8 text: bytes that do not continue a sequence.
+void pad(std::string& out, std::size_t n) { out.append(n, ' '); }
+
+}  // namespace
+
 std::size_t displayWidth(std::string_view s) {
     return static_cast<std::size_t>(
         std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
-
-void pad(std::string& out, std::size_t n) { out.append(n, ' '); }
-
-
-}  // namespace
 
 void appendCsvField(std::string& out, std::string_view field) {
     if (field.find_first_of(",\"\r\n") == std::string_view::npos) {

@@ -43,6 +43,8 @@ std::vector<int> defaultBatchColumns(bool fixedLine);
 bool parseBatchColumns(std::string_view list, std::vector<int>& columns, std::string& bad);
 // One CSV field, quoted (with doubled quotes) when it holds a comma, a quote or a line break.
 void appendCsvField(std::string& out, std::string_view field);
+// Characters on screen of UTF-8 text: bytes that do not continue a sequence.
+std::size_t displayWidth(std::string_view s);
 void appendCsvHeader(std::string& out, const std::vector<int>& columns);
 void appendCsvRow(std::string& out, std::size_t line, const RunResult& result, const std::vector<int>& columns);
 void appendCsvErrorRow(std::string& out, std::size_t line, std::string_view message, const std::vector<int>& columns);
