@@ -3,7 +3,7 @@
 # or Ubuntu 24.04 or newer, if missing.
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config file
+  build-essential cmake pkg-config file ccache
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libqcustomplot-dev nlohmann-json3-dev libexpat1-dev

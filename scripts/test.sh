@@ -6,6 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
+# Compiler results cached by their paths inside the clone, so that another
+# clone of the same sources builds from the cache.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 jobs="$(nproc)"
 for preset in default asan; do
   echo "== $preset build =="
