@@ -56,13 +56,17 @@ struct ImportOptionsCli {
 
 std::string displayName(std::string_view path) { return path == "-" ? "<stdin>" : std::string(path); }
 
-bool parseMonth(std::string_view s, YearMonth& m) {
-    if (s.size() != 7 || s[4] != '-') return false;
+// Empty, or what is wrong with the value of --month.
+std::string parseMonth(std::string_view s, YearMonth& m) {
+    if (s.size() != 7 || s[4] != '-') return "--month needs a month as YYYY-MM";
     for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u})
-        if (s[i] < '0' || s[i] > '9') return false;
+        if (s[i] < '0' || s[i] > '9') return "--month needs a month as YYYY-MM";
     m.year = std::stoi(std::string(s.substr(0, 4)));
     m.month = std::stoi(std::string(s.substr(5, 2)));
-    return m.year >= 1900 && m.month >= 1 && m.month <= 12;
+    if (m.month < 1 || m.month > 12) return "--month: the month must be from 01 to 12";
+    if (m.year < kFirstLogYear || m.year > kLastLogYear)
+        return "--month: the year must be from " + std::to_string(kFirstLogYear) + " to " + std::to_string(kLastLogYear);
+    return {};
 }
 
 std::string monthText(const YearMonth& m) {
@@ -100,7 +104,8 @@ std::string parseImportArgs(const std::vector<std::string>& args, ImportOptionsC
             o.files.push_back(v);
         } else if (arg == "--month") {
             YearMonth m;
-            if (!value(v) || !parseMonth(v, m)) return "--month needs a month as YYYY-MM";
+            if (!value(v)) return "--month needs a month as YYYY-MM";
+            if (std::string problem = parseMonth(v, m); !problem.empty()) return problem;
             o.month = m;
         } else if (arg == "--rules") {
             if (!value(v)) return "--rules needs a file";
@@ -163,6 +168,12 @@ void writeSummary(std::ostream& err, const Summary& s) {
         o << "Left out, only four international rows: " << kCountryNames[static_cast<std::size_t>(c.country)] << ", "
           << c.minutes << " min\n";
     if (s.clamped) o << "Cut to the largest box value: " << s.clamped << " boxes\n";
+    if (s.stray)
+        o << "Warning: " << s.stray->events << (s.stray->events == 1 ? " event (" : " events (")
+          << dayText(s.stray->firstDay)
+          << (s.stray->lastDay == s.stray->firstDay ? std::string() : " to " + dayText(s.stray->lastDay))
+          << (s.stray->events == 1 ? ") lies " : ") lie ") << s.stray->gapDays
+          << " days from the others: a mistyped year?\n";
     if (s.refused) o << "Refused: " << s.refused << " lines or elements\n";
     if (s.months.size() > 1 && !s.month) {
         o << "Months in the log:";
@@ -229,10 +240,10 @@ int runImport(const std::vector<std::string>& args, std::istream& in, std::ostre
 
     Rules rules = defaultRules();
     if (o.rules) {
-        std::ifstream f(*o.rules, std::ios::binary);
         std::error_code ec;
-        if (!f || std::filesystem::is_directory(*o.rules, ec))
-            return fail(err, *o.rules, std::string("cannot open: ") + std::strerror(errno));
+        if (std::filesystem::is_directory(*o.rules, ec)) return fail(err, *o.rules, "cannot read rules: is a directory");
+        std::ifstream f(*o.rules, std::ios::binary);
+        if (!f) return fail(err, *o.rules, std::string("cannot open: ") + std::strerror(errno));
         std::string text;
         char buf[65536];
         while (f.read(buf, sizeof buf) || f.gcount() > 0) {

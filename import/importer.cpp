@@ -109,6 +109,28 @@ void Importer::add(const Event& e) {
     ++m.counted;
 }
 
+std::optional<Stray> Importer::stray() const {
+    // The widest gap between two months that hold events splits the log.
+    std::int64_t gap = 0, before = 0, seen = 0;
+    const Month* left = nullptr;  // the month before the widest gap
+    const Month* right = nullptr;
+    const Month* previous = nullptr;
+    for (const auto& [key, m] : months_) {
+        if (previous && m.firstDay - previous->lastDay > gap) {
+            gap = m.firstDay - previous->lastDay;
+            left = previous;
+            right = &m;
+            before = seen;
+        }
+        seen += m.events;
+        previous = &m;
+    }
+    if (gap <= kStrayGapDays) return std::nullopt;
+    const std::int64_t after = seen - before;
+    if (before <= after) return Stray{before, months_.begin()->second.firstDay, left->lastDay, gap};
+    return Stray{after, right->firstDay, months_.rbegin()->second.lastDay, gap};
+}
+
 std::vector<YearMonth> Importer::months() const {
     std::vector<YearMonth> out;
     for (const auto& [key, m] : months_) out.push_back({key / 12, key % 12 + 1});
@@ -149,6 +171,7 @@ ImportResult Importer::result(const ImportOptions& options) const {
         s.scaled = days != kMonthDays;
     }
     s.days = days;
+    if (!options.month) s.stray = stray();
 
     const bool perSecond = options.perSecond;
     auto box = [&](std::int64_t v) -> std::int32_t {

@@ -50,7 +50,7 @@ constexpr int kNoBoxKinds = 2;
 
 // What is wrong with a refused line or element.
 enum class IssueKind : std::uint8_t {
-    TooLong, Quote, FieldCount, Date, Time, Direction, Type, Duration, Volume,  // CSV
+    TooLong, Quote, FieldCount, Date, Time, Direction, Type, Duration, Volume, DateRange, Binary,  // CSV
     BackupDate, BackupType, BackupDuration, XmlError, XmlTooLarge,               // XML
 };
 
@@ -83,6 +83,13 @@ struct CountryMinutes {
     std::int64_t minutes = 0;
 };
 
+// Events that lie far from all the others (a mistyped year, most likely).
+struct Stray {
+    std::int64_t events = 0;
+    std::int64_t firstDay = 0, lastDay = 0;  // of these events
+    std::int64_t gapDays = 0;                // between them and the others
+};
+
 struct Summary {
     // The days of the log (or of the chosen month) that the counts cover.
     std::int64_t firstDay = 0, lastDay = 0;  // days since 1970-01-01
@@ -100,6 +107,9 @@ struct Summary {
     std::int64_t refused = 0;   // lines or elements refused
     std::vector<Issue> issues;  // the first kMaxIssues of them
     std::int64_t clamped = 0;   // boxes cut to the 32-bit range
+    // The whole log only: when its events fall into two groups more than
+    // kStrayGapDays apart, the smaller group (the period still spans both).
+    std::optional<Stray> stray;
 };
 
 struct ImportResult {
@@ -111,6 +121,7 @@ class Importer {
 public:
     static constexpr std::size_t kMaxIssues = 100;
     static constexpr int kMonthDays = 30;
+    static constexpr std::int64_t kStrayGapDays = 366;
 
     explicit Importer(const Rules& rules = defaultRules()) : rules_(rules) {}
     // Moving keeps the months in place (and the pointer to the last one valid).
@@ -158,6 +169,7 @@ private:
         std::array<std::int64_t, kNoBoxKinds> noBox{};
         void add(const Month& o);
     };
+    std::optional<Stray> stray() const;
     const Rules& rules_;
     std::map<int, Month> months_;  // by YearMonth::key()
     std::int64_t events_ = 0;

@@ -76,6 +76,9 @@ TEST(ImportCli, RefusalsLinesMonthsAndUsage) {
                                                 "1. 4. 2026,25:00,out,222000001,60,call,\n" +
                                                 "3. 5. 2026,10:00,out,222000001,60,call,\n");
     const std::string notLog = temp("letter.txt", "Dear customer,\nhello\n");
+    const std::string stray = temp("stray.csv", header + "1. 4. 2026,10:00,out,222000001,60,call,\n" +
+                                                    "2. 4. 2026,10:00,out,222000001,60,call,\n" +
+                                                    "1. 4. 2099,10:00,out,222000001,60,call,\n");
     const struct {
         std::vector<std::string> args;
         int status;
@@ -90,6 +93,11 @@ TEST(ImportCli, RefusalsLinesMonthsAndUsage) {
         {{"--import", bad, "--by-month"}, 2, "== 2026-05 ==", 2},
         {{"--import", bad, "--by-month", "--month", "2026-04"}, 2, "give --month or --by-month, not both", 0},
         {{"--import", bad, "--month", "May"}, 2, "--month needs a month as YYYY-MM", 0},
+        {{"--import", bad, "--month", "1899-12"}, 2, "--month: the year must be from 1990 to 2100", 0},
+        {{"--import", bad, "--month", "2026-13"}, 2, "--month: the month must be from 01 to 12", 0},
+        {{"--import", bad, "--rules", std::filesystem::temp_directory_path().string()}, 2,
+         ": cannot read rules: is a directory", 0},
+        {{"--import", stray}, 0, "Warning: 1 event (1. 4. 2099) lies 26662 days from the others: a mistyped year?", 1},
         {{"--import", bad, "--frobnicate"}, 2, "unknown option for --import: '--frobnicate'", 0},
         {{"--import", "-"}, 2, "<stdin>: not a call log: the file is empty", 0},
         {{"--import", bad, "--rules", notLog}, 2, "letter.txt: line 1: unknown rule 'Dear'", 0},
