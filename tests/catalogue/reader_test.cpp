@@ -264,7 +264,8 @@ TEST(TariffReader, BoundsHostileFiles) {
     EXPECT_TRUE(huge.tariffs.empty());
     // Many tariffs read one by one.
     json many = baseFile();
-    const json one = baseFile()["tariffs"][0];
+    const json one = json::parse(R"({"operator": "O", "name": "N", "fee": "99", "source": {"title": "t", "url": "u"},
+                                     "rates": {"calls": {"fixed": "1", "tmobile": "2"}, "sms": "2.5"}})");
     for (int i = 1; i < 10000; ++i) {
         json t = one;
         t["id"] = "mini" + std::to_string(i);
