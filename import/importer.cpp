@@ -35,20 +35,40 @@ void Importer::refuse(std::int64_t line, IssueKind kind, std::string message) {
     if (issues_.size() < kMaxIssues) issues_.push_back({line, kind, std::move(message)});
 }
 
+void Importer::markMonth(int key) {
+    if (monthSeen_.empty()) monthBase_ = key;
+    if (key < monthBase_) {
+        // Grown by at least its size: a log read backwards stays linear.
+        const int grow = std::max(monthBase_ - key, static_cast<int>(monthSeen_.size()));
+        monthSeen_.insert(monthSeen_.begin(), static_cast<std::size_t>(grow), false);
+        monthBase_ -= grow;
+    }
+    const auto at = static_cast<std::size_t>(key - monthBase_);
+    if (at >= monthSeen_.size()) monthSeen_.resize(at + 1, false);
+    monthSeen_[at] = true;
+}
+
 void Importer::add(const Event& e) {
     const std::int64_t day = daysFromCivil(e.start.year, e.start.month, e.start.day);
     const int key = YearMonth{e.start.year, e.start.month}.key();
     if (key != lastMonthKey_) {
-        auto [it, inserted] = months_.try_emplace(key);
-        if (inserted) it->second.firstDay = it->second.lastDay = day;
-        lastMonth_ = &it->second;  // std::map keeps its elements in place
+        markMonth(key);
         lastMonthKey_ = key;
+        lastMonth_ = nullptr;
+        lastKept_ = false;
+        if (scope_.kind == ImportScope::EachMonth)
+            lastMonth_ = &months_[key];  // std::map keeps its elements in place
+        else
+            lastKept_ = scope_.kind == ImportScope::WholeLog || key == scope_.month.key();
     }
-    Month& m = *lastMonth_;
+    ++events_;
+    // kept_ is found anew each time: a moved importer has its own.
+    Month* const target = lastKept_ ? &kept_ : lastMonth_;
+    if (!target) return;
+    Month& m = *target;
     m.firstDay = std::min(m.firstDay, day);
     m.lastDay = std::max(m.lastDay, day);
     ++m.events;
-    ++events_;
 
     const bool message = e.kind == Kind::Sms || e.kind == Kind::Mms;
     auto skip = [&](Skip s) { ++m.skipped[static_cast<int>(s)]; };
@@ -111,30 +131,44 @@ void Importer::add(const Event& e) {
 
 std::vector<YearMonth> Importer::months() const {
     std::vector<YearMonth> out;
-    for (const auto& [key, m] : months_) out.push_back({key / 12, key % 12 + 1});
+    for (std::size_t i = 0; i < monthSeen_.size(); ++i) {
+        if (!monthSeen_[i]) continue;
+        const int key = monthBase_ + static_cast<int>(i);
+        out.push_back({key / 12, key % 12 + 1});
+    }
     return out;
 }
 
 ImportResult Importer::result(const ImportOptions& options) const {
     ImportResult r;
     Summary& s = r.summary;
-    s.months = months();
     s.month = options.month;
     s.refused = refused_;
     s.issues = issues_;
 
-    Month total;
-    bool first = true;
-    for (const auto& [key, m] : months_) {
-        if (options.month && key != options.month->key()) continue;
-        if (first) {
-            total.firstDay = m.firstDay;
-            total.lastDay = m.lastDay;
-            first = false;
-        }
-        total.add(m);
+    // One month is looked up, never searched for: asking for every month in
+    // turn stays linear in the months.
+    Month sum;
+    const Month* counts = &kept_;
+    switch (scope_.kind) {
+        case ImportScope::EachMonth:
+            if (options.month) {
+                const auto it = months_.find(options.month->key());
+                counts = it == months_.end() ? &sum : &it->second;
+            } else {
+                for (const auto& [key, m] : months_) sum.add(m);
+                counts = &sum;
+            }
+            break;
+        case ImportScope::WholeLog:
+            if (options.month) counts = &sum;
+            break;
+        case ImportScope::OneMonth:
+            if (!options.month || options.month->key() != scope_.month.key()) counts = &sum;
+            break;
     }
-    if (first) return r;  // nothing in the log, or not that month
+    const Month& total = *counts;
+    if (total.events == 0) return r;  // nothing in the log, or not that month
 
     s.firstDay = total.firstDay;
     s.lastDay = total.lastDay;
