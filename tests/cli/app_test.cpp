@@ -126,6 +126,7 @@ TEST(Cli, EchoedArgumentsAreCutAndEscaped) {
         {"--import", bill, "--rules", typed},
         {"--import", bill, "--format", typed},
         {"--import", bill, "--x" + typed},
+        {"--check-tariffs", "--x" + typed},
     };
     for (const auto& args : cases) {
         const Outcome o = run(args, "{}");
