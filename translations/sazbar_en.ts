@@ -2067,6 +2067,10 @@ Nothing entered has changed.</translation>
         <source>  ◄ nejlevnější</source>
         <translation>  ◄ cheapest</translation>
     </message>
+    <message>
+        <source>Na grafu jsou tarify u %1 z %2 zlomových bodů; všechny změny uvádí seznam.</source>
+        <translation>The chart names the tariffs at %1 of %2 break-even points; the list gives every change.</translation>
+    </message>
 </context>
 <context>
     <name>Tform3</name>
