@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "import/importer.h"
 #include "import/readers.h"
@@ -189,6 +191,39 @@ TEST(Importer, EventsFarFromTheRestAreNamed) {
         EXPECT_STREQ(day, c.first) << c.rows;
         EXPECT_EQ(s.stray->gapDays, c.gap) << c.rows;
     }
+}
+
+// An importer that keeps only the whole log or one month counts them as one
+// that keeps every month, and knows every month of the log all the same.
+TEST(Importer, ScopesKeepOnlyWhatIsAskedForAndCountTheSame) {
+    const std::string rows = "28. 2. 2026,10:00,out,222000001,660,call,\n1. 4. 2026,10:00,out,+49 30 1,60,call,\n"
+                             "3. 4. 2026,20:00,out,603000001,,sms,\n15. 1. 2026,9:00,out,1188,30,call,\n";
+    const Importer each = readCsv(rows);
+    const YearMonth april{2026, 4};
+    const struct {
+        ImportScope scope;
+        std::optional<YearMonth> kept, notKept;
+    } cases[] = {
+        {ImportScope::wholeLog(), std::nullopt, april},
+        {ImportScope::oneMonth(april), april, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        Importer importer(defaultRules(), c.scope);
+        ASSERT_TRUE(readLog(std::string(kHeader) + rows, importer).ok);
+        EXPECT_EQ(importer.months(), each.months());
+        EXPECT_EQ(importer.events(), each.events());
+        for (bool perSecond : {false, true}) {
+            const ImportResult got = importer.result({perSecond, c.kept}), want = each.result({perSecond, c.kept});
+            EXPECT_EQ(got.profile.matrix, want.profile.matrix);
+            EXPECT_EQ(got.profile.intl[0].country, want.profile.intl[0].country);
+            EXPECT_EQ(got.profile.intl[0].peak, want.profile.intl[0].peak);
+            EXPECT_EQ(got.summary.days, want.summary.days);
+            EXPECT_EQ(got.summary.counted, want.summary.counted);
+            EXPECT_EQ(got.summary.unclassified.size(), want.summary.unclassified.size());
+        }
+        EXPECT_EQ(importer.result({false, c.notKept}).summary.events, 0);
+    }
+    EXPECT_EQ(each.months(), (std::vector<YearMonth>{{2026, 1}, {2026, 2}, {2026, 4}}));
 }
 
 TEST(Importer, MalformedRowsAreRefusedByLineAndTheRestCounted) {
