@@ -20,6 +20,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/boxes.h"
 #include "qcustomplot.h"
 
 using namespace sazbar;
@@ -67,9 +68,6 @@ QColor operatorColour(Operator op) {
 constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
 
 constexpr int kLabelLevels = 3;
-
-// More call minutes than a month has: the main window refuses such a profile.
-constexpr std::int64_t kMinutesInMonth = 44640;
 
 }  // namespace
 
@@ -521,12 +519,12 @@ void Tcokdyby::fillList() {
         }
     }
     bool overMonth = false;
-    for (const SweepPoint& pt : sweep_.points) overMonth |= pt.totalCallMinutes >= kMinutesInMonth;
+    for (const SweepPoint& pt : sweep_.points) overMonth |= pt.totalCallMinutes >= sazbar::kMonthMinutes;
     if (overMonth) {
         auto* item = new QListWidgetItem(
             tr("Od %1 % je volání víc, než má měsíc minut.")
                 .arg(std::find_if(sweep_.points.begin(), sweep_.points.end(),
-                                  [](const SweepPoint& p) { return p.totalCallMinutes >= kMinutesInMonth; })
+                                  [](const SweepPoint& p) { return p.totalCallMinutes >= sazbar::kMonthMinutes; })
                          ->percent),
             list_);
         item->setForeground(QColor(120, 120, 120));
