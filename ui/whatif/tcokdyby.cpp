@@ -20,6 +20,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/boxes.h"
 #include "qcustomplot.h"
 #include "ui/whatif/labelplacement.h"
 
@@ -68,9 +69,6 @@ constexpr std::array<std::array<QRgb, 4>, 4> kShades{{
 // side of its text.
 constexpr int kFanHeight = 22;
 constexpr int kLabelPadding = 3;
-
-// More call minutes than a month has: the main window refuses such a profile.
-constexpr std::int64_t kMinutesInMonth = 44640;
 
 }  // namespace
 
@@ -567,12 +565,12 @@ void Tcokdyby::fillList() {
         }
     }
     bool overMonth = false;
-    for (const SweepPoint& pt : sweep_.points) overMonth |= pt.totalCallMinutes >= kMinutesInMonth;
+    for (const SweepPoint& pt : sweep_.points) overMonth |= pt.totalCallMinutes >= sazbar::kMonthMinutes;
     if (overMonth) {
         auto* item = new QListWidgetItem(
             tr("Od %1 % je volání víc, než má měsíc minut.")
                 .arg(std::find_if(sweep_.points.begin(), sweep_.points.end(),
-                                  [](const SweepPoint& p) { return p.totalCallMinutes >= kMinutesInMonth; })
+                                  [](const SweepPoint& p) { return p.totalCallMinutes >= sazbar::kMonthMinutes; })
                          ->percent),
             list_);
         item->setForeground(QColor(120, 120, 120));
