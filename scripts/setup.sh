@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config file ccache
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  libqcustomplot-dev nlohmann-json3-dev libsimdjson-dev libexpat1-dev
+  libqcustomplot-dev nlohmann-json3-dev libexpat1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   python3 time
