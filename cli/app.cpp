@@ -14,6 +14,7 @@
 #include "cli/messages.h"
 #include "cli/report.h"
 #include "cli/sweep_cmd.h"
+#include "cli/tariffs_cmd.h"
 #include "core/boxes.h"
 #include "core/profile_json.h"
 #include "core/saved_inputs.h"
@@ -34,6 +35,7 @@ constexpr std::string_view kUsage =
     "       sazbar-cli [OPTIONS] --dat sazbar.dat [--countries A,B,C,D] [--internet-calls]\n"
     "       sazbar-cli [OPTIONS] --batch [FILE|-] [--jobs N] [--columns A,B,...]\n"
     "       sazbar-cli --import FILE [...]   (a call log to a profile; see --import --help)\n"
+    "       sazbar-cli --check-tariffs FILE.json...   (tariff files; see --check-tariffs --help)\n"
     "\n"
     "Prices one month of mobile-phone use under every Czech tariff.\n"
     "\n"
@@ -337,6 +339,7 @@ int runDat(const Options& o, std::istream& stdinStream, std::ostream& out, std::
 
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (isImportCommand(args)) return runImport(args, in, out, err);
+    if (isCheckTariffsCommand(args)) return runCheckTariffs(args, out, err);
     for (const std::string& a : args) {
         if (a == "--") break;
         if (a == "--help" || a == "-h") {

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <fstream>
+#include <sstream>
 #include <system_error>
 
+#include "core/small_file.h"
 #include "core/textnum.h"
 
 namespace sazbar {
@@ -155,13 +157,11 @@ std::string savedInputsContent(const BoxTexts& boxes) {
 }
 
 bool loadSavedInputs(const std::filesystem::path& file, BoxTexts& boxes) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) return false;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    BoxTexts read = readSavedInputs(in);
-    if (in.bad()) return false;
-    boxes = std::move(read);
+    // A larger file still gives its first lines, as far as they go.
+    SmallFile f = readSmallFile(file, kMaxSavedInputsBytes);
+    if (f.status != SmallFileStatus::Ok && f.status != SmallFileStatus::TooLarge) return false;
+    std::istringstream in(std::move(f.bytes));
+    boxes = readSavedInputs(in);
     return true;
 }
 

@@ -12,6 +12,8 @@
 namespace sazbar {
 
 constexpr const char* kSavedInputsFileName = "sazbar.dat";
+// More than 46 lines of any box text the window keeps; a file is read no further.
+constexpr std::size_t kMaxSavedInputsBytes = std::size_t{1} << 20;
 
 // Reads a box text one character at a time with the text-to-integer rule;
 // gives exactly textToInt() of the whole text while keeping no more than a
@@ -60,8 +62,9 @@ BoxTexts readSavedInputs(std::istream& in, SavedInputsReport* report = nullptr,
 // inside a text are dropped so that every box keeps its own line.
 std::string savedInputsContent(const BoxTexts& boxes);
 
-// Loads a saved inputs file; false (and `boxes` untouched) when it cannot be
-// opened or read.
+// Loads a saved inputs file from its first kMaxSavedInputsBytes bytes; false
+// (and `boxes` untouched) when it cannot be opened or read or is not a regular
+// file. Never blocks, whatever the name leads to.
 bool loadSavedInputs(const std::filesystem::path& file, BoxTexts& boxes);
 
 // Writes a saved inputs file through a temporary file renamed over it, so a

@@ -68,11 +68,14 @@ void markCheapest(RunResult& r) {
     // The prices are read back from the field texts, as the window shows them.
     // One pass keeps the lowest price so far and the fields at it, and clears
     // the marks; then the fields at the lowest price are marked.
+    // A price of kNeverCheapest or more never counts: not as the minimum, and
+    // not as a field at a minimum that never moved from its start.
     std::uint64_t atMinimum = 0;
-    std::int32_t minimum = 999999;
+    std::int32_t minimum = kNeverCheapest;
     for (int t = 0; t < kTariffCount; ++t) {
         TariffResult& f = r.fields[static_cast<std::size_t>(t)];
-        const bool candidate = walked[static_cast<std::size_t>(t)] & f.priced & !f.unsupported;
+        const bool candidate =
+            walked[static_cast<std::size_t>(t)] & f.priced & !f.unsupported & (f.price < kNeverCheapest);
         const bool lower = candidate & (f.price < minimum), equal = candidate & (f.price == minimum);
         const std::uint64_t bit = std::uint64_t{1} << t;
         atMinimum = lower ? bit : atMinimum | (equal ? bit : 0);

@@ -19,8 +19,11 @@ extern const std::array<std::string_view, 44> kCheapestWalk;
 // or cleared on them alone.
 void markUnsupported(const Profile& profile, RunResult& result);
 
+// Prices of this many crowns or more are never marked cheapest.
+constexpr std::int32_t kNeverCheapest = 999999;
+
 // Every walked, priced, supported field whose price equals the lowest price
-// below 999999 is marked cheapest.
+// below kNeverCheapest is marked cheapest; when no such price exists, none is.
 void markCheapest(RunResult& result);
 
 }  // namespace sazbar

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-600}"
 shift || true
-all=(textnum saved_inputs profile_json batch update_reply import_csv import_xml)
+all=(textnum saved_inputs profile_json batch update_reply import_csv import_xml tariffs)
 targets=("$@")
 ((${#targets[@]})) || targets=("${all[@]}")
 build="${FUZZ_BUILD_DIR:-build/fuzz}"
@@ -25,6 +25,7 @@ cmake --build "$build" -j2 --target "${names[@]}"
 max_len() {
   case "$1" in
     textnum) echo 64 ;;
+    tariffs) echo 16384 ;;
     *) echo 8192 ;;
   esac
 }

@@ -637,7 +637,8 @@ def price_all(prof):
     for i in walk:
         if i not in uns and out[i][0] < mn:
             mn = out[i][0]
-    cheapest = [i for i in walk if i not in uns and out[i][0] == mn]
+    # A price of 999999 or more is never marked, also when nothing is below it.
+    cheapest = [i for i in walk if i not in uns and out[i][0] == mn < 999999]
     return {"results": {i: {"price": out[i][0], "hint": out[i][1] or "", "unsupported": i in uns, "cheapest": i in cheapest}
                         for i in ORDER}}
 

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   python3 time
-  python3-dev pybind11-dev python3-numpy python3-pytest python3-dask python3-distributed python3-pandas
+  python3-dev python3-jsonschema pybind11-dev python3-numpy python3-pytest python3-dask python3-distributed python3-pandas
   xvfb xauth fonts-dejavu-core poppler-utils
   at-spi2-core python3-pyatspi dbus dbus-x11
   lintian mandoc appstream

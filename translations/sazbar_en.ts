@@ -761,6 +761,10 @@
         <source>Položka „%1“ je v souboru dvakrát.</source>
         <translation>The entry “%1” is in the file twice.</translation>
     </message>
+    <message>
+        <source>Soubor nelze otevřít: není to obyčejný soubor, ale složka, roura nebo zařízení.</source>
+        <translation>Cannot open the file: it is not a regular file but a folder, a pipe or a device.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -783,10 +787,6 @@
     <message>
         <source>&amp;Výpočet</source>
         <translation>&amp;Calculate</translation>
-    </message>
-    <message>
-        <source>&amp;Nulování</source>
-        <translation>&amp;Reset</translation>
     </message>
     <message>
         <source>Vynuluje zadané hodnoty</source>
@@ -1066,6 +1066,10 @@ Nothing entered has changed.</translation>
         <source>Země %1</source>
         <translation>Country %1</translation>
     </message>
+    <message>
+        <source>N&amp;ulování</source>
+        <translation>&amp;Reset</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1104,6 +1108,14 @@ Nothing entered has changed.</translation>
     <message>
         <source>„Platba inkasem“ počítá s cenami při placení inkasem. „Vypočítat Český Telecom“ přidá pro srovnání cenu pevné linky Telefon Standard.</source>
         <translation>“Payment by direct debit” uses the prices for paying by direct debit. “Include Český Telecom” adds the price of the fixed line Telefon Standard for comparison.</translation>
+    </message>
+    <message>
+        <source>Rozpis ceny</source>
+        <translation>Price breakdown</translation>
+    </message>
+    <message>
+        <source>Dvojklikem na políčko s cenou, nebo klávesou Enter, když je políčko vybrané, otevřete „Rozpis ceny“: z jakých položek se cena skládá, jaké volby výpočet udělal a v čem se liší od jiného tarifu, který vyberete v „Porovnat s“. Rozpis nabízí i nabídka pravého tlačítka myši.</source>
+        <translation>Double-click a price, or press Enter while its field is selected, to open the “Price breakdown”: the items the price is made of, the choices the calculation made and how it differs from another tariff you pick under “Compare with”. The right-click menu of a price opens it too.</translation>
     </message>
 </context>
 <context>
@@ -1517,6 +1529,10 @@ Nothing entered has changed.</translation>
         <source>Rozpis ceny…</source>
         <translation>Price breakdown…</translation>
     </message>
+    <message>
+        <source>Dvojklik nebo Enter: rozpis ceny</source>
+        <translation>Double-click or Enter: price breakdown</translation>
+    </message>
 </context>
 <context>
     <name>Tgraf</name>
@@ -1621,6 +1637,14 @@ Nothing entered has changed.</translation>
     <message>
         <source>Tlačítko „Nulování“ nastaví všechna zadaná čísla na 0. Jsou-li zaškrtnuté předdefinované profily, minuty do sítí zůstanou podle profilu.</source>
         <translation>The button “Reset” sets every number entered to 0. When the predefined profiles are ticked, the minutes to the networks stay as the profile has them.</translation>
+    </message>
+    <message>
+        <source>Jazyk</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Program se spouští česky, je-li systém nastaven na češtinu, jinak anglicky. Jazyk zvolíte při spuštění: „sazbar --lang cs“ pro češtinu, „sazbar --lang en“ pro angličtinu.</source>
+        <translation>The program starts in Czech when the system is set to Czech, otherwise in English. Choose the language when starting it: “sazbar --lang cs” for Czech, “sazbar --lang en” for English.</translation>
     </message>
 </context>
 <context>

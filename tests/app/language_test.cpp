@@ -5,12 +5,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QMap>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <functional>
@@ -113,6 +117,30 @@ TEST(Language, WindowsAndQtDialogsFollowTheChosenLanguage) {
         EXPECT_TRUE(relax->toolTip().startsWith(english ? QStringLiteral("does not support GPRS")
                                                         : QStringLiteral("nepodporuje GPRS")))
             << relax->toolTip().toStdString();
+    }
+}
+
+// The Alt+letter keys of one window, each with the texts that claim it.
+QMap<QString, QStringList> mnemonics(QWidget& window) {
+    QMap<QString, QStringList> keys;
+    auto add = [&](const QString& text) {
+        if (const QKeySequence k = QKeySequence::mnemonic(text); !k.isEmpty())
+            keys[k.toString().toLower()] << text;
+    };
+    for (const QAbstractButton* b : window.findChildren<QAbstractButton*>()) add(b->text());
+    for (const QTabWidget* t : window.findChildren<QTabWidget*>())
+        for (int i = 0; i < t->count(); ++i) add(t->tabText(i));
+    for (const QGroupBox* g : window.findChildren<QGroupBox*>()) add(g->title());
+    return keys;
+}
+
+TEST(Language, EachAltKeyOfTheMainWindowReachesOneControl) {
+    for (const Language language : {Language::Czech, Language::English}) {
+        App app(24 * 3600 * 1000, language);
+        const QMap<QString, QStringList> keys = mnemonics(app.mainWindow());
+        EXPECT_GE(keys.size(), 6);
+        for (auto it = keys.begin(); it != keys.end(); ++it)
+            EXPECT_EQ(it.value().size(), 1) << it.key().toStdString() << ": " << it.value().join(" / ").toStdString();
     }
 }
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/textnum.h"
 #include "pricing/engine.h"
+#include "pricing/sweep.h"
 #include "test_profiles.h"
 
 namespace sazbar {
@@ -71,6 +74,60 @@ TEST(Cheapest, MarksEveryFieldAtTheMinimum) {
     EXPECT_TRUE(r["twist_sms"].cheapest);
     EXPECT_TRUE(r["twist_home"].cheapest);
     EXPECT_FALSE(r["twist_extra"].cheapest);
+}
+
+TEST(Cheapest, MarksTheLowestPriceBelow999999Only) {
+    struct Field {
+        const char* id;
+        std::int32_t price;
+        bool priced = true;
+        bool unsupported = false;
+    };
+    struct Case {
+        const char* what;
+        std::int32_t others;  // price of every field not listed
+        std::vector<Field> fields;
+        std::vector<const char*> marked;
+    } cases[] = {
+        {"lone 999999", 2800001, {{"individual_wapmi", 999999}}, {}},
+        {"999999 ties, rest above", 1000000, {{"t30", 999999}, {"gold", 999999}}, {}},
+        {"everything at 999999", 999999, {}, {}},
+        {"just below", 2800001, {{"individual_wapmi", 999998}}, {"individual_wapmi"}},
+        {"tie across operators", 999999, {{"t30", 500}, {"nazisk", 500}}, {"t30", "nazisk"}},
+        {"unpriced field reads 0", 900, {{"t80", 0, false}, {"sms", 700}}, {"sms"}},
+        {"unsupported lower", 900, {{"t250", 10, true, true}, {"t600", 20}}, {"t600"}},
+        {"outside the walk lower", 900, {{"tiprelax", 10}, {"telecom", 5}, {"bronz", 20}}, {"bronz"}},
+    };
+    for (const Case& c : cases) {
+        RunResult r;
+        for (TariffResult& f : r.fields) {
+            f.priced = true;
+            f.price = c.others;
+            f.cheapest = true;  // stale marks of an earlier run go
+        }
+        for (const Field& f : c.fields) {
+            TariffResult& field = r.fields[static_cast<std::size_t>(tariffIndex(f.id))];
+            field.price = f.price;
+            field.priced = f.priced;
+            field.unsupported = f.unsupported;
+        }
+        markCheapest(r);
+        std::vector<std::string_view> marked;
+        for (int i = 0; i < kTariffCount; ++i)
+            if (r.fields[static_cast<std::size_t>(i)].cheapest) marked.push_back(kTariffs[i].id);
+        EXPECT_EQ(marked, std::vector<std::string_view>(c.marked.begin(), c.marked.end())) << c.what;
+    }
+}
+
+TEST(Cheapest, AMillionPeakMinutesMarkNothing) {
+    // Individual's package search starts at 999999 and keeps it; every other tariff costs more.
+    const Profile p = P().calls(TMobile, 1000000);
+    const RunResult r = runPricing(p);
+    EXPECT_EQ(r["individual_wapmi"].price, 999999);
+    for (const TariffResult& f : r.fields) EXPECT_FALSE(f.cheapest) << f.text();
+    const Sweep s = runSweep(p, {}, SweepGroup::All, {100, 100});
+    ASSERT_NE(s.at(100), nullptr);
+    EXPECT_EQ(s.at(100)->cheapest, TariffSet{0});
 }
 
 TEST(Cheapest, FieldsOutsideTheWalkNeverTurnRed) {

@@ -94,6 +94,9 @@ Thelp::Thelp(QWidget *parent) : HelpWindow(tr("Nápověda"), parent) {
   addSection(tr("Nulování"),
              tr("Tlačítko „Nulování“ nastaví všechna zadaná čísla na 0. Jsou-li zaškrtnuté "
                             "předdefinované profily, minuty do sítí zůstanou podle profilu."));
+  addSection(tr("Jazyk"),
+             tr("Program se spouští česky, je-li systém nastaven na češtinu, jinak anglicky. Jazyk zvolíte "
+                "při spuštění: „sazbar --lang cs“ pro češtinu, „sazbar --lang en“ pro angličtinu."));
   finish();
 }
 
@@ -133,6 +136,11 @@ TForm2::TForm2(QWidget *parent) : HelpWindow(tr("Nápověda"), parent) {
           "Tarif, u kterého nelze využívat některou ze zadaných služeb (datové přenosy, WAP, MMS nebo GPRS), "
           "má políčko podbarvené a v podrobnostech je uvedeno, kterou službu nepodporuje. Jeho cenu proto "
           "nelze s ostatními přímo srovnávat."));
+  addSection(tr("Rozpis ceny"),
+             tr("Dvojklikem na políčko s cenou, nebo klávesou Enter, když je políčko vybrané, otevřete "
+                "„Rozpis ceny“: z jakých položek se cena skládá, jaké volby výpočet udělal a v čem se liší "
+                "od jiného tarifu, který vyberete v „Porovnat s“. Rozpis nabízí i nabídka pravého tlačítka "
+                "myši."));
   addSection(tr("Další volby"),
              tr("„Platba inkasem“ počítá s cenami při placení inkasem. „Vypočítat Český Telecom“ "
                             "přidá pro srovnání cenu pevné linky Telefon Standard."));

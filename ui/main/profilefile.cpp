@@ -7,6 +7,8 @@
 
 #include "core/profile_json.h"
 
+#include "core/small_file.h"
+
 namespace sazbar::ui {
 
 namespace {
@@ -128,18 +130,24 @@ bool parseProfileFile(const QByteArray& text, ProfileFile& out, QString& error) 
 }
 
 bool readProfileFile(const QString& path, ProfileFile& out, QString& error) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        error = Texts::tr("Soubor nelze otevřít: %1.").arg(f.errorString());
-        return false;
+    // Never blocks: a FIFO, a device or a huge file is refused, not waited for.
+    const SmallFile f = readSmallFile(QFile::encodeName(path).toStdString(), std::size_t(kMaxProfileBytes));
+    switch (f.status) {
+        case SmallFileStatus::Ok: break;
+        case SmallFileStatus::CannotOpen:
+            error = Texts::tr("Soubor nelze otevřít: %1.").arg(qt_error_string(f.error));
+            return false;
+        case SmallFileStatus::NotRegular:
+            error = Texts::tr("Soubor nelze otevřít: není to obyčejný soubor, ale složka, roura nebo zařízení.");
+            return false;
+        case SmallFileStatus::TooLarge:
+            error = Texts::tr("Soubor je na profil příliš velký (nejvýše %1 bajtů).").arg(kMaxProfileBytes);
+            return false;
+        case SmallFileStatus::CannotRead:
+            error = Texts::tr("Soubor nelze přečíst: %1.").arg(qt_error_string(f.error));
+            return false;
     }
-    // One byte more than allowed tells a file that is too large without reading it all.
-    const QByteArray text = f.read(kMaxProfileBytes + 1);
-    if (f.error() != QFileDevice::NoError) {
-        error = Texts::tr("Soubor nelze přečíst: %1.").arg(f.errorString());
-        return false;
-    }
-    return parseProfileFile(text, out, error);
+    return parseProfileFile(QByteArray::fromStdString(f.bytes), out, error);
 }
 
 bool writeProfileFile(const QString& path, const ProfileFile& p, QString& error) {

@@ -27,7 +27,6 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <fstream>
 
 #include "core/saved_inputs.h"
 #include "core/textnum.h"
@@ -84,7 +83,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     calc->setObjectName(QStringLiteral("Button1"));
     calc->setDefault(true);
     m_calc = calc;
-    auto* reset = new QPushButton(tr("&Nulování"), this);
+    auto* reset = new QPushButton(tr("N&ulování"), this);
     reset->setObjectName(QStringLiteral("Button4"));
     reset->setToolTip(tr("Vynuluje zadané hodnoty"));
     auto* import = new QPushButton(tr("I&mport…"), this);
@@ -725,7 +724,14 @@ void TForm1::importClicked() {
     setBoxes(p);
 }
 
+bool TForm1::mayQuit() {
+    // Only a changed profile file is asked about: the boxes themselves go
+    // into sazbar.dat as ever.
+    return m_profilePath.isEmpty() || maybeSave();
+}
+
 void TForm1::Button3Click() {
+    if (!mayQuit()) return;
     if (m_autosave->isChecked())
         saveInputs();
     else
@@ -736,7 +742,13 @@ void TForm1::Button3Click() {
 
 void TForm1::closeEvent(QCloseEvent* e) {
     // Closing by the title bar always saves; "Konec" has already done its part.
-    if (!m_exiting) saveInputs();
+    if (!m_exiting) {
+        if (!mayQuit()) {
+            e->ignore();
+            return;
+        }
+        saveInputs();
+    }
     m_exiting = true;
     e->accept();
     if (!m_quitSent) {
@@ -746,9 +758,9 @@ void TForm1::closeEvent(QCloseEvent* e) {
 }
 
 void TForm1::loadInputs() {
-    std::ifstream in(kSavedInputsFile, std::ios::binary);
-    if (!in) return;
-    const sazbar::BoxTexts texts = sazbar::withoutNegativeCounts(sazbar::readSavedInputs(in));
+    sazbar::BoxTexts read;
+    if (!sazbar::loadSavedInputs(kSavedInputsFile, read)) return;
+    const sazbar::BoxTexts texts = sazbar::withoutNegativeCounts(read);
     for (int n = 1; n <= sazbar::kBoxCount; ++n) box(n)->setText(toQString(texts[static_cast<std::size_t>(n - 1)]));
 }
 

@@ -110,6 +110,8 @@ private:
     void cleanFocusedBox();
     // Asks "Uložit změny?" when the situation is changed; false to stop.
     bool maybeSave();
+    // The same before the program ends, when a profile file is open.
+    bool mayQuit();
     void openClicked();
     bool saveClicked();
     bool saveAsClicked();

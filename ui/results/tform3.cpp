@@ -46,6 +46,15 @@ QString tooltipFor(const QString& hint) {
     return QStringLiteral("<p style=\"white-space:pre\">") + html + QStringLiteral("</p>");
 }
 
+// Every price's tooltip ends by saying how to open its breakdown.
+QString withBreakdownLine(const QString& tooltip) {
+    const QString line = Tform3::tr("Dvojklik nebo Enter: rozpis ceny");
+    if (tooltip.isEmpty()) return line;
+    if (tooltip.endsWith(QLatin1String("</p>")))
+        return tooltip.chopped(4) + QStringLiteral("<br>") + line.toHtmlEscaped() + QStringLiteral("</p>");
+    return tooltip + QLatin1Char('\n') + line;
+}
+
 QLabel* label(const QString& text, QWidget* parent, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* l = new QLabel(text, parent);
     l->setAlignment(align);
@@ -229,6 +238,7 @@ QLineEdit* Tform3::makeField(std::string_view id, QWidget* parent) {
     // The operator too: several operators have a tariff of the same name.
     f->setAccessibleName(QStringLiteral("%1, %2").arg(fromView(sazbar::kTariffs[i].name), fromView(sazbar::operatorName(sazbar::kTariffs[i].op))));
     f->setProperty("hint", QString());
+    f->setToolTip(withBreakdownLine(QString()));
     // A field that can serve the profile lets the window show through.
     QPalette pal = f->palette();
     pal.setColor(QPalette::Text, Qt::black);
@@ -449,7 +459,7 @@ void Tform3::showResult() {
         const QString hint = QString::fromStdString(r.hint.str());
         if (f->property("hint").toString() != hint) {
             f->setProperty("hint", hint);
-            f->setToolTip(tooltipFor(shownHint(r.hint.str())));
+            f->setToolTip(withBreakdownLine(tooltipFor(shownHint(r.hint.str()))));
         }
         const QString description = describe(r);
         if (f->accessibleDescription() != description) f->setAccessibleDescription(description);

@@ -13,12 +13,16 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -203,10 +207,17 @@ TEST_F(ProfileFiles, DamagedAndHostileFilesChangeNothing) {
         EXPECT_EQ(s.main->windowTitle(), title);
         EXPECT_EQ(s.main->profilePath(), QFileInfo(good).absoluteFilePath());
     }
-    // Nothing to read at all.
-    for (const QString& missing : {path(QStringLiteral("není.sazbar.json")), dir.path()}) {
+    // Nothing to read at all, or nothing that ends: refused at once, never
+    // waited for (the alarm ends a test that hangs).
+    const QString fifo = path(QStringLiteral("roura.sazbar.json"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = path(QStringLiteral("nuly.sazbar.json"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    for (const QString& missing : {path(QStringLiteral("není.sazbar.json")), dir.path(), fifo, zero}) {
         BoxAnswer answer(QMessageBox::Ok);
+        alarm(20);
         EXPECT_FALSE(s.main->openProfile(missing));
+        alarm(0);
         ASSERT_EQ(answer.texts.size(), 1);
         EXPECT_TRUE(answer.texts[0].contains(QStringLiteral("nelze"))) << answer.texts[0].toStdString();
         EXPECT_EQ(s.shown(), before);
@@ -321,6 +332,51 @@ TEST_F(ProfileFiles, AFileDroppedOnTheWindowOrABoxOpens) {
             << target->objectName().toStdString();
         EXPECT_EQ(dropped.box(20)->text(), QStringLiteral("61"));
     }
+}
+
+TEST_F(ProfileFiles, EndingWithAChangedProfileAsksFirst) {
+    const QString file = path(QStringLiteral("mesic1.sazbar.json"));
+    const QString dat = QStringLiteral("sazbar.dat");
+    const struct {
+        QMessageBox::StandardButton answer;
+        bool ends;
+        const char* inFile;  // Edit1 as the profile file keeps it afterwards
+    } answers[] = {{QMessageBox::Cancel, false, "1"}, {QMessageBox::Discard, true, "1"}, {QMessageBox::Save, true, "77"}};
+    for (const bool titleBar : {false, true}) {
+        for (const auto& a : answers) {
+            SCOPED_TRACE(std::to_string(titleBar) + " " + std::to_string(a.answer));
+            QFile::remove(dat);
+            Situation s;
+            s.main->show();
+            s.box(1)->setText(QStringLiteral("1"));
+            ASSERT_TRUE(s.main->saveProfile(file));
+            s.box(1)->setText(QStringLiteral("77"));
+            ASSERT_TRUE(s.main->isWindowModified());
+            QSignalSpy quit(s.main.get(), &TForm1::quitRequested);
+            BoxAnswer answer(a.answer);
+            if (titleBar)
+                EXPECT_EQ(s.main->close(), a.ends);
+            else
+                s.main->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+            ASSERT_EQ(answer.texts.size(), 1);
+            EXPECT_TRUE(answer.texts[0].contains(QStringLiteral("Uložit změny?")));
+            EXPECT_EQ(quit.count(), a.ends ? 1 : 0);
+            EXPECT_EQ(s.main->isVisible(), !a.ends);
+            // The boxes reach sazbar.dat as ever, whatever happens to the profile.
+            EXPECT_EQ(QFile::exists(dat), a.ends);
+            sazbar::ui::ProfileFile kept;
+            QString error;
+            ASSERT_TRUE(sazbar::ui::readProfileFile(file, kept, error));
+            EXPECT_EQ(kept.profile.matrix[0][0], QByteArray(a.inFile).toInt());
+        }
+    }
+    // Unchanged, it ends without a question.
+    Situation s;
+    ASSERT_TRUE(s.main->openProfile(file));
+    BoxAnswer answer(QMessageBox::Cancel);
+    EXPECT_TRUE(s.main->close());
+    EXPECT_TRUE(answer.texts.isEmpty());
+    QFile::remove(dat);
 }
 
 }  // namespace

@@ -1,0 +1,229 @@
+// The XML backups of Android backup apps (<calls>, <smses>), read as a
+// stream with expat under a memory budget.
+#include <expat.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "import/reader_common.h"
+
+namespace sazbar::import::detail {
+
+namespace {
+
+// Allocations of one parser, counted, so that no input can make it hold more
+// than kMaxXmlMemory.
+struct Budget {
+    std::size_t used = 0;
+};
+thread_local Budget* tBudget = nullptr;
+
+void* budgetMalloc(std::size_t size) {
+    if (!tBudget || tBudget->used + size > kMaxXmlMemory) return nullptr;
+    auto* p = static_cast<std::size_t*>(std::malloc(size + sizeof(std::max_align_t)));
+    if (!p) return nullptr;
+    *p = size;
+    tBudget->used += size;
+    return reinterpret_cast<char*>(p) + sizeof(std::max_align_t);
+}
+void budgetFree(void* ptr) {
+    if (!ptr) return;
+    auto* p = reinterpret_cast<std::size_t*>(static_cast<char*>(ptr) - sizeof(std::max_align_t));
+    tBudget->used -= *p;
+    std::free(p);
+}
+void* budgetRealloc(void* ptr, std::size_t size) {
+    if (!ptr) return budgetMalloc(size);
+    auto* p = reinterpret_cast<std::size_t*>(static_cast<char*>(ptr) - sizeof(std::max_align_t));
+    const std::size_t old = *p;
+    if (size > old && tBudget->used + (size - old) > kMaxXmlMemory) return nullptr;
+    auto* q = static_cast<std::size_t*>(std::realloc(p, size + sizeof(std::max_align_t)));
+    if (!q) return nullptr;
+    tBudget->used = tBudget->used - old + size;
+    *q = size;
+    return reinterpret_cast<char*>(q) + sizeof(std::max_align_t);
+}
+
+class XmlReader {
+public:
+    XmlReader(Importer& importer) : importer_(importer) {
+        previous_ = tBudget;
+        tBudget = &budget_;
+        static const XML_Memory_Handling_Suite kSuite = {budgetMalloc, budgetRealloc, budgetFree};
+        parser_ = XML_ParserCreate_MM("UTF-8", &kSuite, nullptr);
+        if (!parser_) return;
+        XML_SetUserData(parser_, this);
+        XML_SetElementHandler(parser_, &XmlReader::start, &XmlReader::end);
+        // Android backups have no document type. Declaring one (and with it
+        // entities, internal or external) is refused before any is expanded.
+        XML_SetStartDoctypeDeclHandler(parser_, &XmlReader::doctype);
+        XML_SetEntityDeclHandler(parser_, &XmlReader::entity);
+        XML_SetParamEntityParsing(parser_, XML_PARAM_ENTITY_PARSING_NEVER);
+    }
+    ~XmlReader() {
+        if (parser_) XML_ParserFree(parser_);
+        tBudget = previous_;
+    }
+    XmlReader(const XmlReader&) = delete;
+    XmlReader& operator=(const XmlReader&) = delete;
+
+    ReadOutcome run(std::string_view first, Source& src) {
+        ReadOutcome out{false, LogFormat::Unknown, {}};
+        if (!parser_) {
+            out.refusal = "cannot read: out of memory";
+            return out;
+        }
+        bool done = !parse(first, false);
+        std::unique_ptr<char[]> buf(new char[kChunk]);
+        while (!done) {
+            const std::size_t got = src.read(buf.get(), kChunk);
+            done = !parse({buf.get(), got}, got == 0) || got == 0;
+        }
+        out.format = format_;
+        if (!refusal_.empty()) {
+            out.refusal = refusal_;
+            return out;
+        }
+        if (error_ != XML_ERROR_NONE) {
+            const std::string what = error_ == XML_ERROR_NO_MEMORY
+                                         ? "an element larger than " + std::to_string(kMaxXmlMemory >> 20) + " MiB"
+                                         : std::string("XML error: ") + XML_ErrorString(error_);
+            if (format_ == LogFormat::Unknown) {
+                out.refusal = "not a call log: no <calls> or <smses> backup (line " + std::to_string(errorLine_) +
+                              ": " + what + ")";
+                return out;
+            }
+            importer_.refuse(errorLine_, error_ == XML_ERROR_NO_MEMORY ? IssueKind::XmlTooLarge : IssueKind::XmlError, what + "; the rest of the file was not read");
+        }
+        if (format_ == LogFormat::Unknown) {
+            out.refusal = "not a call log: no <calls> or <smses> backup";
+            return out;
+        }
+        out.ok = true;
+        return out;
+    }
+
+private:
+    // False once the parse has ended (error, refusal or the end of the text).
+    bool parse(std::string_view bytes, bool last) {
+        if (XML_Parse(parser_, bytes.data(), static_cast<int>(bytes.size()), last) == XML_STATUS_ERROR) {
+            if (refusal_.empty()) {
+                error_ = XML_GetErrorCode(parser_);
+                errorLine_ = static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_));
+            }
+            return false;
+        }
+        return !last;
+    }
+
+    std::int64_t line() const { return static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_)); }
+
+    void stop(std::string refusal) {
+        refusal_ = std::move(refusal);
+        XML_StopParser(parser_, XML_FALSE);
+    }
+
+    static void doctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*, int) {
+        static_cast<XmlReader*>(self)->stop("not a call log: document type declarations are not accepted");
+    }
+    static void entity(void* self, const XML_Char*, int, const XML_Char*, int, const XML_Char*, const XML_Char*,
+                       const XML_Char*, const XML_Char*) {
+        static_cast<XmlReader*>(self)->stop("not a call log: entity declarations are not accepted");
+    }
+    static void end(void* self, const XML_Char*) { --static_cast<XmlReader*>(self)->depth_; }
+    static void start(void* self, const XML_Char* name, const XML_Char** atts) {
+        static_cast<XmlReader*>(self)->element(name, atts);
+    }
+
+    // The attributes an element is read by; empty and not `found` when missing.
+    struct Attributes {
+        std::string_view number, duration, date, type, address, msgBox;
+        bool hasNumber = false, hasDuration = false, hasDate = false, hasType = false, hasAddress = false,
+             hasMsgBox = false;
+    };
+    static Attributes attributes(const XML_Char** atts) {
+        Attributes a;
+        for (; atts[0]; atts += 2) {
+            const std::string_view name = atts[0];
+            const std::string_view value = atts[1];
+            switch (name.empty() ? '\0' : name[0]) {
+                case 'n': if (name == "number") { a.number = value; a.hasNumber = true; } break;
+                case 'd':
+                    if (name == "duration") { a.duration = value; a.hasDuration = true; }
+                    else if (name == "date") { a.date = value; a.hasDate = true; }
+                    break;
+                case 't': if (name == "type") { a.type = value; a.hasType = true; } break;
+                case 'a': if (name == "address") { a.address = value; a.hasAddress = true; } break;
+                case 'm': if (name == "msg_box") { a.msgBox = value; a.hasMsgBox = true; } break;
+                default: break;
+            }
+        }
+        return a;
+    }
+
+    void element(std::string_view name, const XML_Char** atts) {
+        ++depth_;
+        if (depth_ == 1) {
+            if (name == "calls") format_ = LogFormat::AndroidCalls;
+            else if (name == "smses") format_ = LogFormat::AndroidMessages;
+            else stop("not a call log: the backup starts with <" + std::string(name.substr(0, 40)) +
+                      ">, not <calls> or <smses>");
+            return;
+        }
+        if (depth_ != 2) return;
+        const bool call = format_ == LogFormat::AndroidCalls && name == "call";
+        const bool sms = format_ == LogFormat::AndroidMessages && name == "sms";
+        const bool mms = format_ == LogFormat::AndroidMessages && name == "mms";
+        if (!call && !sms && !mms) return;
+        const std::string_view tag = call ? "<call>: " : sms ? "<sms>: " : "<mms>: ";
+
+        Event e;
+        e.kind = call ? Kind::Call : sms ? Kind::Sms : Kind::Mms;
+        const Attributes a = attributes(atts);
+        std::int64_t ms = 0;
+        if (!a.hasDate || !readUnsigned(a.date, ms) || !pragueTime(ms, e.start) || e.start.year < 1990 ||
+            e.start.year > 2100)
+            return refuse(IssueKind::BackupDate, std::string(tag) + "date: expected milliseconds since 1970, from 1990 to 2100");
+        int type = 0;
+        if (!(mms ? a.hasMsgBox : a.hasType) || !readInt(mms ? a.msgBox : a.type, type))
+            return refuse(IssueKind::BackupType, std::string(tag) + (mms ? "msg_box" : "type") + ": expected a number");
+        if (call) {
+            if (!a.hasDuration || !readUnsigned(a.duration, e.seconds) || e.seconds > 31LL * 86400)
+                return refuse(IssueKind::BackupDuration, std::string(tag) + "duration: expected whole seconds, at most 31 days");
+            // 1 incoming, 2 outgoing, 3 missed, 4 voicemail, 5 rejected, 6 blocked.
+            e.direction = type == 2   ? Direction::Outgoing
+                          : type == 1 ? Direction::Incoming
+                          : (type == 3 || type == 5 || type == 6) ? Direction::Missed
+                                                                  : Direction::Other;
+            e.number = a.number;
+        } else {
+            // Message boxes: 1 received, 2 sent, 3 draft, 4 outbox, 5 failed, 6 queued.
+            e.direction = type == 2 ? Direction::Outgoing
+                          : type == 1 ? Direction::Incoming
+                          : (type >= 3 && type <= 6) ? Direction::Unsent
+                                                     : Direction::Other;
+            e.number = a.address;
+        }
+        importer_.add(e);
+    }
+
+    void refuse(IssueKind kind, const std::string& why) { importer_.refuse(line(), kind, why); }
+
+    Importer& importer_;
+    Budget budget_;
+    Budget* previous_ = nullptr;
+    XML_Parser parser_ = nullptr;
+    int depth_ = 0;
+    LogFormat format_ = LogFormat::Unknown;
+    std::string refusal_;
+    XML_Error error_ = XML_ERROR_NONE;
+    std::int64_t errorLine_ = 0;
+};
+}  // namespace
+
+ReadOutcome readXml(std::string_view first, Source& src, Importer& importer) {
+    return XmlReader(importer).run(first, src);
+}
+
+}  // namespace sazbar::import::detail
