@@ -156,7 +156,8 @@ public:
                 if (options_.format == Format::Csv) {
                     appendCsvRow(c.out, number, result_, options_.columns);
                 } else {
-                    appendJson(c.out, result_, fixedLine);
+                    if (options_.columns.empty()) appendJson(c.out, result_, fixedLine);
+                    else appendJsonColumns(c.out, number, result_, options_.columns);
                     c.out += '\n';
                 }
             } else {
@@ -167,7 +168,8 @@ public:
                 if (options_.format == Format::Csv) {
                     appendCsvErrorRow(c.out, number, message, options_.columns);
                 } else {
-                    appendJsonError(c.out, message);
+                    if (options_.columns.empty()) appendJsonError(c.out, message);
+                    else appendJsonColumnsError(c.out, number, message, options_.columns);
                     c.out += '\n';
                 }
             }
@@ -306,7 +308,8 @@ unsigned availableCores() {
 BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& err, std::string_view name,
                       const RunFlags& flags, const BatchOptions& options) {
     BatchOptions o = options;
-    if (o.format == Format::Csv && o.columns.empty()) o.columns = defaultBatchColumns(flags.fixedLine);
+    if (o.format == Format::Csv)
+        o.columns = o.columns.empty() ? defaultBatchColumns(flags.fixedLine) : withPricesExpanded(o.columns, flags.fixedLine);
     LineReader reader(in);
     if (o.format == Format::Csv) {
         std::string header;

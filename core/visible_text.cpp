@@ -96,4 +96,6 @@ std::string shortened(std::string_view text, std::size_t max, bool keepEnd) {
     return std::string(text.substr(0, at)) + "…";
 }
 
+std::string echoed(std::string_view text, bool keepEnd) { return visible(shortened(text, kQuotedChars, keepEnd)); }
+
 }  // namespace sazbar

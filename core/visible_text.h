@@ -23,4 +23,9 @@ std::string visible(std::string_view text);
 // first characters, or with `keepEnd` the last ones.
 std::string shortened(std::string_view text, std::size_t max = kQuotedChars, bool keepEnd = false);
 
+// An argument, a file name or a piece of input as it is quoted in a message:
+// shortened to kQuotedChars characters and made visible. File names keep
+// their end (`keepEnd`), where the name of the file is.
+std::string echoed(std::string_view text, bool keepEnd = false);
+
 }  // namespace sazbar

@@ -1227,6 +1227,51 @@
         <source>Víkend</source>
         <translation>Weekend</translation>
     </message>
+    <message>
+        <source>1 událost</source>
+        <translation>1 event</translation>
+    </message>
+    <message>
+        <source>%1 události</source>
+        <translation>%1 events</translation>
+    </message>
+    <message>
+        <source>%1 událostí</source>
+        <translation>%1 events</translation>
+    </message>
+    <message>
+        <source>datum: rok musí být od %1 do %2</source>
+        <translation>date: the year must be from %1 to %2</translation>
+    </message>
+    <message>
+        <source>bajt NUL: binární data, ne text</source>
+        <translation>a NUL byte: binary data, not text</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>column: Czech name (English name)</comment>
+        <translation>%2 (%1)</translation>
+    </message>
+    <message>
+        <source>V záhlaví výpisu hovorů chybí sloupec %1.</source>
+        <translation>The header of the call log lacks the column %1.</translation>
+    </message>
+    <message>
+        <source>V záhlaví výpisu hovorů chybí sloupce %1.</source>
+        <translation>The header of the call log lacks the columns %1.</translation>
+    </message>
+    <message>
+        <source>Soubor je v kódování, které program nečte; čte zálohy v UTF-8, UTF-16, ISO-8859-1 a US-ASCII.</source>
+        <translation>The file is in an encoding the program does not read; it reads backups in UTF-8, UTF-16, ISO-8859-1 and US-ASCII.</translation>
+    </message>
+    <message>
+        <source>Pozor: %1 (%2) leží %3 od ostatních. Není v datu překlep?</source>
+        <translation>Warning: %3 separate %1 (%2) from the others. Is a date mistyped?</translation>
+    </message>
+    <message>
+        <source>Odmítnutých řádků nebo prvků: %1 (viz „Nezapočteno“).</source>
+        <translation>Refused lines or elements: %1 (see “Not counted”).</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFile</name>
@@ -2114,6 +2159,10 @@ Nothing entered has changed.</translation>
     <message>
         <source>  ◄ nejlevnější</source>
         <translation>  ◄ cheapest</translation>
+    </message>
+    <message>
+        <source>Na grafu jsou tarify u %1 z %2 zlomových bodů; všechny změny uvádí seznam.</source>
+        <translation>The chart names the tariffs at %1 of %2 break-even points; the list gives every change.</translation>
     </message>
 </context>
 <context>
