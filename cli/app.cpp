@@ -12,11 +12,11 @@
 #include "cli/breakdown_report.h"
 #include "cli/import_cmd.h"
 #include "cli/messages.h"
-#include "cli/profile_json.h"
 #include "cli/report.h"
 #include "cli/sweep_cmd.h"
 #include "cli/tariffs_cmd.h"
 #include "core/boxes.h"
+#include "core/profile_json.h"
 #include "core/saved_inputs.h"
 #include "pricing/engine.h"
 
@@ -299,11 +299,11 @@ int runProfile(const Options& o, std::istream& stdinStream, std::ostream& out, s
         if (!file) return report(err, name, reason);
     }
     if (!readAll(file ? *file : stdinStream, text, kMaxProfileFile, reason)) return report(err, name, reason);
-    ProfileInput input;
+    ProfileDocument input;
     ProfileError error;
-    if (!parseProfile(text, input, error))
-        return report(err, name, error.line > 0 ? "line " + std::to_string(error.line) + ": " + error.message
-                                                : error.message);
+    if (!readProfile(text, input, error))
+        return report(err, name, isSyntaxFault(error.fault) ? error.message
+                                                            : "line " + std::to_string(error.line) + ": " + error.message);
     RunFlags flags = o.flags;
     flags.directDebit |= input.directDebit;
     flags.fixedLine |= input.fixedLine;

@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "cli/messages.h"
-#include "cli/profile_json.h"
+#include "core/profile_json.h"
 #include "pricing/engine.h"
 
 namespace sazbar::cli {
@@ -146,7 +146,7 @@ public:
                 problem = "longer than " + std::to_string(kMaxBatchLine) + " bytes";
             } else if (blank(line)) {
                 problem = "empty line";
-            } else if (!parseProfile(line, input_, error_)) {
+            } else if (!reader_.read(line, input_, error_)) {
                 problem = withoutLineOne(std::move(error_.message));
             }
             if (problem.empty()) {
@@ -180,7 +180,8 @@ private:
     std::string_view name_;
     const RunFlags& flags_;
     const BatchOptions& options_;
-    ProfileInput input_;
+    ProfileReader reader_;
+    ProfileDocument input_;
     ProfileError error_;
     RunResult result_;
 };

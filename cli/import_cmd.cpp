@@ -12,6 +12,7 @@
 #include "cli/app.h"
 #include "cli/messages.h"
 #include "cli/report.h"
+#include "core/profile_json.h"
 #include "import/readers.h"
 #include "pricing/engine.h"
 
@@ -210,35 +211,6 @@ void writeSummary(std::ostream& err, const Summary& s, const std::vector<YearMon
 
 }  // namespace
 
-void appendProfileJson(std::string& out, const Profile& p) {
-    auto list = [&](const auto& values) {
-        out += '[';
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (i) out += ", ";
-            out += std::to_string(values[i]);
-        }
-        out += ']';
-    };
-    out += "{\"matrix\": [";
-    for (int b = 0; b < kBands; ++b) {
-        if (b) out += ", ";
-        list(p.matrix[b]);
-    }
-    out += "], \"wap\": ";
-    list(p.wap);
-    out += ", \"gprs_wap_kb\": " + std::to_string(p.gprsWap);
-    out += ", \"gprs_internet_kb\": " + std::to_string(p.gprsNet);
-    out += ", \"international\": [";
-    for (int r = 0; r < kIntlRows; ++r) {
-        const IntlRow& row = p.intl[r];
-        if (r) out += ", ";
-        out += "{\"country\": " + std::to_string(row.country) + ", \"peak\": " + std::to_string(row.peak) +
-               ", \"afternoon\": " + std::to_string(row.afternoon) +
-               ", \"evening_weekend\": " + std::to_string(row.eveningWeekend) + "}";
-    }
-    out += "]}";
-}
-
 bool isImportCommand(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
         if (a == "--") return false;
@@ -314,7 +286,7 @@ int runImport(const std::vector<std::string>& args, std::istream& in, std::ostre
             err << "== " << monthText(m) << " ==\n";
             writeSummary(err, r.summary);
             text.clear();
-            appendProfileJson(text, r.profile);
+            appendProfileJson(text, {r.profile, false, false, {}}, ProfileLayout::Line);
             text += '\n';
             errno = 0;
             out.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -340,7 +312,7 @@ int runImport(const std::vector<std::string>& args, std::istream& in, std::ostre
             case Format::Csv: appendCsv(text, result, o.fixedLine); break;
         }
     } else {
-        appendProfileJson(text, r.profile);
+        appendProfileJson(text, {r.profile, false, false, {}}, ProfileLayout::Line);
         text += '\n';
     }
     return writeOut(out, err, text, status);

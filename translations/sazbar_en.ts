@@ -1635,10 +1635,6 @@ Nothing entered has changed.</translation>
         <translation>The file is too large for a profile (at most %1 bytes).</translation>
     </message>
     <message>
-        <source>Soubor není platný JSON (řádek %1): %2.</source>
-        <translation>The file is not valid JSON (line %1): %2.</translation>
-    </message>
-    <message>
         <source>Soubor neobsahuje profil: čeká se objekt JSON.</source>
         <translation>The file holds no profile: a JSON object is expected.</translation>
     </message>
@@ -1661,6 +1657,58 @@ Nothing entered has changed.</translation>
     <message>
         <source>Soubor nelze uložit: %1.</source>
         <translation>The file cannot be saved: %1.</translation>
+    </message>
+    <message>
+        <source>soubor je prázdný</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>soubor obsahuje nulový bajt, nejde o text</source>
+        <translation>the file holds a NUL byte, it is not text</translation>
+    </message>
+    <message>
+        <source>soubor končí uprostřed čísla</source>
+        <translation>the file ends in the middle of a number</translation>
+    </message>
+    <message>
+        <source>soubor končí uprostřed textu v uvozovkách</source>
+        <translation>the file ends in the middle of a quoted text</translation>
+    </message>
+    <message>
+        <source>soubor končí dřív, než se uzavřou všechny závorky</source>
+        <translation>the file ends before all brackets are closed</translation>
+    </message>
+    <message>
+        <source>chybně zapsané číslo</source>
+        <translation>a wrongly written number</translation>
+    </message>
+    <message>
+        <source>text v uvozovkách obsahuje řídicí znak nebo chybné zpětné lomítko</source>
+        <translation>a quoted text holds a control character or a wrong backslash</translation>
+    </message>
+    <message>
+        <source>znak, který není v kódování UTF-8</source>
+        <translation>a character that is not UTF-8</translation>
+    </message>
+    <message>
+        <source>chybí nebo přebývá čárka, dvojtečka nebo závorka</source>
+        <translation>a comma, colon or bracket is missing or one too many</translation>
+    </message>
+    <message>
+        <source>za koncem profilu následuje další text</source>
+        <translation>more text follows the end of the profile</translation>
+    </message>
+    <message>
+        <source>znak, který do JSON nepatří</source>
+        <translation>a character that does not belong in JSON</translation>
+    </message>
+    <message>
+        <source>Soubor není platný JSON (řádek %1, sloupec %2): %3.</source>
+        <translation>The file is not valid JSON (line %1, column %2): %3.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ je v souboru dvakrát.</source>
+        <translation>The entry “%1” is in the file twice.</translation>
     </message>
     <message>
         <source>Soubor nelze otevřít: není to obyčejný soubor, ale složka, roura nebo zařízení.</source>

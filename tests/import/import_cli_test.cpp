@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "cli/app.h"
-#include "cli/profile_json.h"
+#include "core/profile_json.h"
 
 namespace sazbar::cli {
 namespace {
@@ -38,9 +38,9 @@ TEST(ImportCli, BillAndBackupGiveTheSameProfileAndNoNumbers) {
     ASSERT_EQ(backup.status, 0) << backup.err;
     EXPECT_EQ(bill.out, backup.out);
     EXPECT_EQ(bill.err, backup.err);
-    ProfileInput input;
+    ProfileDocument input;
     ProfileError error;
-    ASSERT_TRUE(parseProfile(bill.out, input, error)) << error.message;
+    ASSERT_TRUE(readProfile(bill.out, input, error)) << error.message;
     EXPECT_GT(totalCallMinutes(input.profile), 0);
     EXPECT_NE(bill.err.find("Unclassified (nezařazeno): 2 events"), std::string::npos) << bill.err;
     EXPECT_NE(bill.err.find("Left out, only four international rows: Rakousko"), std::string::npos);
@@ -109,9 +109,9 @@ TEST(ImportCli, RefusalsLinesMonthsAndUsage) {
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.outLines) << r.out;
         std::istringstream lines(r.out);
         for (std::string line; std::getline(lines, line);) {
-            ProfileInput input;
+            ProfileDocument input;
             ProfileError error;
-            EXPECT_TRUE(parseProfile(line, input, error)) << line;
+            EXPECT_TRUE(readProfile(line, input, error)) << line;
         }
     }
     // The profiles of --by-month are batch input.
