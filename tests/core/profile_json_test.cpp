@@ -312,8 +312,9 @@ TEST(ReadProfile, TheFastWayAgreesWithTheExactOne) {
             else ASSERT_EQ(fullError.message, exactError.message) << text;
         }
         ProfileDocument fast;
-        if (valid.find("\"name\"") == std::string::npos)
+        if (valid.find("\"name\"") == std::string::npos) {
             ASSERT_TRUE(reader.readFast(valid, fast)) << valid;  // plain profiles take the fast way
+        }
     }
     EXPECT_GT(fastTaken, cases / 5);
 }
