@@ -187,7 +187,68 @@ std::string halere(const Money& m, char mark, bool group) {
     return withDecimals(a / 100, 2, a % 100, h < 0, mark, group);
 }
 
+// The number of decimals of m when it has at most `most`, else -1.
+int decimalsUpTo(const Money& m, int most) {
+    i128 fn = m.fracNum(), fd = m.fracDen();
+    int places = 3;
+    if (fn != 0) {
+        const i128 g = gcd128(fn, fd);
+        fd /= g;
+        // fd = 2^a 5^b: max(a, b) more places.
+        int twos = 0, fives = 0;
+        while (fd % 2 == 0) fd /= 2, ++twos;
+        while (fd % 5 == 0) fd /= 5, ++fives;
+        if (fd != 1) return -1;
+        places += twos > fives ? twos : fives;
+    } else {
+        i128 v = m.millis();
+        while (places > 0 && v % 10 == 0) v /= 10, --places;
+    }
+    return places <= most ? places : -1;
+}
+
+Money haleruOf(const Money& m) { return Money::milli(roundedHalere(m) * 10); }
+
 }  // namespace
+
+Money shownAmount(const Money& m, bool* rounded) {
+    const bool exact = decimalsUpTo(m, ShownAmounts::kShownDecimals) >= 0;
+    if (rounded) *rounded = !exact;
+    return exact ? m : haleruOf(m);
+}
+
+ShownAmounts shownAmounts(const Breakdown& b) {
+    ShownAmounts s;
+    s.total = shownAmount(b.total);
+    s.items.resize(b.items.size());
+    s.rounded.assign(b.items.size(), false);
+    Money sum;
+    for (std::size_t i = 0; i < b.items.size(); ++i) {
+        bool r = false;
+        s.items[i] = shownAmount(b.items[i].amount, &r);
+        s.rounded[i] = r;
+        if (r) s.carrier = static_cast<int>(i);
+        sum += s.items[i];
+    }
+    if (b.items.empty() || sum == s.total) {
+        s.carrier = -1;
+        return s;
+    }
+    // The last rounded item carries what the roundings leave; with none
+    // rounded (the items' exact sum never differs then) the last item would.
+    if (s.carrier < 0) s.carrier = static_cast<int>(b.items.size()) - 1;
+    const auto c = static_cast<std::size_t>(s.carrier);
+    s.items[c] = moneyDifference(s.total, moneyDifference(sum, s.items[c]));
+    s.rounded[c] = true;
+    return s;
+}
+
+Money ShownAmounts::kindSum(const Breakdown& b, ItemKind k) const {
+    Money sum;
+    for (std::size_t i = 0; i < b.items.size() && i < items.size(); ++i)
+        if (b.items[i].kind == k) sum += items[i];
+    return sum;
+}
 
 std::string formatHalere(const Money& m) { return halere(m, ',', true); }
 std::string formatCents(const Money& m) { return halere(m, '.', false); }

@@ -3,6 +3,7 @@
 // add up exactly to the price the run shows.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,9 +23,20 @@ std::string_view itemKindId(ItemKind k);
 // "Volání", "Zprávy", ...: the kind's Czech name in the window and the table.
 std::string_view itemKindLabel(ItemKind k);
 
+// A label as a translation key: its text with the numbers the pricing code
+// put in written %1, %2, ... and the numbers apart, so a window can translate
+// the key and put the numbers back. The label itself stays Czech.
+struct LabelKey {
+    static constexpr int kNumbers = 3;
+    std::string pattern;
+    std::array<std::int64_t, kNumbers> numbers{};
+    int count = 0;
+};
+
 struct BreakdownItem {
     ItemKind kind = ItemKind::Fee;
     std::string label;
+    LabelKey key;
     std::int64_t quantity = 0;
     std::string_view unit;  // empty: the item has no quantity
     std::int64_t rate = 0;  // milli per unit
@@ -34,6 +46,7 @@ struct BreakdownItem {
 
 struct ChoiceOption {
     std::string label;
+    LabelKey key;
     Money amount;
     bool taken = false;
 };
@@ -42,6 +55,7 @@ struct ChoiceOption {
 // alternatives it compared and their exact amounts.
 struct BreakdownChoice {
     std::string title;
+    LabelKey key;
     std::vector<ChoiceOption> options;
 };
 
@@ -76,6 +90,26 @@ void priceBreakdown(const Profile& profile, const RunOptions& options, int tarif
 // a - b, exactly when the fraction's denominator fits 64 bits (every
 // breakdown's does), else to the thousandth below.
 Money moneyDifference(const Money& a, const Money& b);
+
+// The amounts of a breakdown as a window shows them, so that what a reader
+// adds up is what the total says. Every amount that is a decimal of at most
+// kShownDecimals places is shown as it is; the others to the haléř, except one
+// of them, the carrier, which shows the shown total less the other shown
+// items. The total is shown exactly when it is such a decimal, else to the
+// haléř. Every shown amount is a decimal of at most kShownDecimals places.
+struct ShownAmounts {
+    static constexpr int kShownDecimals = 4;
+    std::vector<Money> items;  // parallel to Breakdown::items
+    Money total;
+    int carrier = -1;  // the item that carries the rounding, or -1 when none does
+    std::vector<bool> rounded;  // items shown to the haléř (the carrier too)
+
+    Money kindSum(const Breakdown& b, ItemKind k) const;
+};
+ShownAmounts shownAmounts(const Breakdown& b);
+// An amount on its own (a choice's option): as it is when a decimal of at most
+// kShownDecimals places, else to the haléř; `rounded` tells which.
+Money shownAmount(const Money& m, bool* rounded = nullptr);
 
 // Formatting of exact amounts (milli or Money, in crowns).
 // Rounded half away from zero to the haléř, "," as the decimal mark, a space

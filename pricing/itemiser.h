@@ -4,6 +4,7 @@
 // alternatives of every choice it makes, so price and items cannot drift apart.
 #pragma once
 
+#include <cassert>
 #include <charconv>
 #include <cstdint>
 #include <string_view>
@@ -63,7 +64,7 @@ struct Itemiser {
         it.rate = rate;
         it.hasRate = true;
         it.amount = Money::milli(qty * rate);
-        (put(it.label, label), ...);
+        (put(it.label, it.key, label), ...);
     }
     // An amount without quantity; nothing for 0.
     template <class... P>
@@ -76,7 +77,7 @@ struct Itemiser {
         it.rate = 0;
         it.hasRate = false;
         it.amount = amount;
-        (put(it.label, label), ...);
+        (put(it.label, it.key, label), ...);
     }
     template <class... P>
     void choice(const P&... title) {
@@ -84,7 +85,8 @@ struct Itemiser {
         BreakdownChoice& c = bd.choices[choices++];
         c.title.clear();
         c.options.clear();
-        (put(c.title, title), ...);
+        clearKey(c.key);
+        (put(c.title, c.key, title), ...);
     }
     // An alternative of the last choice.
     template <class... P>
@@ -92,7 +94,7 @@ struct Itemiser {
         ChoiceOption& o = bd.choices[choices - 1].options.emplace_back();
         o.amount = amount;
         o.taken = taken;
-        (put(o.label, label), ...);
+        (put(o.label, o.key, label), ...);
     }
     void total(const Money& m) { bd.total = m; }
 
@@ -101,14 +103,28 @@ private:
         if (items == bd.items.size()) bd.items.emplace_back();
         BreakdownItem& it = bd.items[items++];
         it.label.clear();
+        clearKey(it.key);
         return it;
     }
-    static void put(std::string& s, std::string_view part) { s += part; }
-    static void put(std::string& s, const char* part) { s += part; }
-    static void put(std::string& s, Num n) {
+    static void clearKey(LabelKey& k) {
+        k.pattern.clear();
+        k.count = 0;
+    }
+    static void put(std::string& s, LabelKey& k, std::string_view part) {
+        s += part;
+        k.pattern += part;
+    }
+    static void put(std::string& s, LabelKey& k, const char* part) { put(s, k, std::string_view(part)); }
+    static void put(std::string& s, LabelKey& k, Num n) {
         char buf[24];
         const auto r = std::to_chars(buf, buf + sizeof buf, n.v);
         s.append(std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)));
+        assert(k.count < LabelKey::kNumbers);
+        if (k.count < LabelKey::kNumbers) {
+            k.numbers[static_cast<std::size_t>(k.count++)] = n.v;
+            k.pattern += '%';
+            k.pattern += static_cast<char>('0' + k.count);
+        }
     }
 };
 

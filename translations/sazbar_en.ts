@@ -2,6 +2,639 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="cs_CZ">
 <context>
+    <name>BreakdownHint</name>
+    <message>
+        <source>nepodporuje datové přenosy</source>
+        <translation>does not support data transfers</translation>
+    </message>
+    <message>
+        <source>nepodporuje WAP</source>
+        <translation>does not support WAP</translation>
+    </message>
+    <message>
+        <source>nepodporuje MMS</source>
+        <translation>does not support MMS</translation>
+    </message>
+    <message>
+        <source>nepodporuje GPRS</source>
+        <translation>does not support GPRS</translation>
+    </message>
+</context>
+<context>
+    <name>BreakdownKind</name>
+    <message>
+        <source>Volání</source>
+        <translation>Calls</translation>
+    </message>
+    <message>
+        <source>Zprávy</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Zahraničí</source>
+        <translation>Abroad</translation>
+    </message>
+    <message>
+        <source>Poplatky</source>
+        <translation>Fees</translation>
+    </message>
+    <message>
+        <source>Balíčky</source>
+        <translation>Packages</translation>
+    </message>
+    <message>
+        <source>Slevy a volné jednotky</source>
+        <translation>Discounts and free units</translation>
+    </message>
+    <message>
+        <source>Minimální plnění</source>
+        <translation>Minimum spend</translation>
+    </message>
+    <message>
+        <source>Příplatky</source>
+        <translation>Surcharges</translation>
+    </message>
+</context>
+<context>
+    <name>BreakdownLabel</name>
+    <message>
+        <source>Balíček GPRS</source>
+        <translation>GPRS package</translation>
+    </message>
+    <message>
+        <source>Balíček GPRS Basic</source>
+        <translation>GPRS Basic package</translation>
+    </message>
+    <message>
+        <source>Balíček GPRS Email&amp;PDA</source>
+        <translation>GPRS Email&amp;PDA package</translation>
+    </message>
+    <message>
+        <source>Balíček GPRS Internet+</source>
+        <translation>GPRS Internet+ package</translation>
+    </message>
+    <message>
+        <source>Balíček GPRS WAP</source>
+        <translation>GPRS WAP package</translation>
+    </message>
+    <message>
+        <source>Balíček GPRS WAP (%1 kB)</source>
+        <translation>GPRS WAP package (%1 kB)</translation>
+    </message>
+    <message>
+        <source>Balíček GPRS internet</source>
+        <translation>GPRS internet package</translation>
+    </message>
+    <message>
+        <source>Balíček GPRS internet (%1 kB)</source>
+        <translation>GPRS internet package (%1 kB)</translation>
+    </message>
+    <message>
+        <source>Balíček MMS</source>
+        <translation>MMS package</translation>
+    </message>
+    <message>
+        <source>Balíček MMS (%1 MMS)</source>
+        <translation>MMS package (%1 MMS)</translation>
+    </message>
+    <message>
+        <source>Balíček SMS</source>
+        <translation>SMS package</translation>
+    </message>
+    <message>
+        <source>Balíček SMS (%1 SMS)</source>
+        <translation>SMS package (%1 SMS)</translation>
+    </message>
+    <message>
+        <source>Balíček data (CSD)</source>
+        <translation>Data (CSD) package</translation>
+    </message>
+    <message>
+        <source>Balíček data (CSD) (%1 min)</source>
+        <translation>Data (CSD) package (%1 min)</translation>
+    </message>
+    <message>
+        <source>Balíček volných minut (%1 min)</source>
+        <translation>Free minutes package (%1 min)</translation>
+    </message>
+    <message>
+        <source>Balíček volných minut (poplatek a placené volání)</source>
+        <translation>Free minutes package (fee and paid calls)</translation>
+    </message>
+    <message>
+        <source>Bez datového příplatku (Eurotel WAP MMS)</source>
+        <translation>No data add-on (Eurotel WAP MMS)</translation>
+    </message>
+    <message>
+        <source>DATA Nonstop</source>
+        <translation>DATA Nonstop</translation>
+    </message>
+    <message>
+        <source>DATA Nonstop II</source>
+        <translation>DATA Nonstop II</translation>
+    </message>
+    <message>
+        <source>DATA Nonstop II (%1 volných minut navíc): volání a data</source>
+        <translation>DATA Nonstop II (%1 extra free minutes): calls and data</translation>
+    </message>
+    <message>
+        <source>Data (CSD)</source>
+        <translation>Data (CSD)</translation>
+    </message>
+    <message>
+        <source>Data (CSD) nad %1 volných minut</source>
+        <translation>Data (CSD) beyond %1 free minutes</translation>
+    </message>
+    <message>
+        <source>Data (CSD), Večer a Víkend</source>
+        <translation>Data (CSD), evening and weekend</translation>
+    </message>
+    <message>
+        <source>Data (CSD), Špička a Odpoledne</source>
+        <translation>Data (CSD), peak and afternoon</translation>
+    </message>
+    <message>
+        <source>Data, Odpoledne, Večer a Víkend</source>
+        <translation>Data, afternoon, evening and weekend</translation>
+    </message>
+    <message>
+        <source>Data, Špička</source>
+        <translation>Data, peak</translation>
+    </message>
+    <message>
+        <source>Datové balíčky, nebo Příplatek Data NONSTOP</source>
+        <translation>Data packages, or the Data NONSTOP add-on</translation>
+    </message>
+    <message>
+        <source>Datový příplatek</source>
+        <translation>Data add-on</translation>
+    </message>
+    <message>
+        <source>GPRS Basic</source>
+        <translation>GPRS Basic</translation>
+    </message>
+    <message>
+        <source>GPRS Email&amp;PDA</source>
+        <translation>GPRS Email&amp;PDA</translation>
+    </message>
+    <message>
+        <source>GPRS Internet+</source>
+        <translation>GPRS Internet+</translation>
+    </message>
+    <message>
+        <source>GPRS WAP</source>
+        <translation>GPRS WAP</translation>
+    </message>
+    <message>
+        <source>GPRS WAP nad %1 kB</source>
+        <translation>GPRS WAP beyond %1 kB</translation>
+    </message>
+    <message>
+        <source>GPRS internet</source>
+        <translation>GPRS internet</translation>
+    </message>
+    <message>
+        <source>GPRS internet nad %1 kB</source>
+        <translation>GPRS internet beyond %1 kB</translation>
+    </message>
+    <message>
+        <source>GPRS internet nad 20000 kB</source>
+        <translation>GPRS internet beyond 20000 kB</translation>
+    </message>
+    <message>
+        <source>Hlasová schránka</source>
+        <translation>Voice mailbox</translation>
+    </message>
+    <message>
+        <source>MMS</source>
+        <translation>MMS</translation>
+    </message>
+    <message>
+        <source>MMS nad %1 MMS</source>
+        <translation>MMS beyond %1 MMS</translation>
+    </message>
+    <message>
+        <source>MMS nad %1 v příplatku Moje MMS</source>
+        <translation>MMS beyond the %1 of the Moje MMS add-on</translation>
+    </message>
+    <message>
+        <source>MMS nad 3 volné</source>
+        <translation>MMS beyond 3 free</translation>
+    </message>
+    <message>
+        <source>Měsíční poplatek</source>
+        <translation>Monthly fee</translation>
+    </message>
+    <message>
+        <source>Připojení GPRS</source>
+        <translation>GPRS connection</translation>
+    </message>
+    <message>
+        <source>Připojení Nadlouho</source>
+        <translation>Nadlouho connection</translation>
+    </message>
+    <message>
+        <source>Připojení Naskok</source>
+        <translation>Naskok connection</translation>
+    </message>
+    <message>
+        <source>Příplatek DATA Nonstop</source>
+        <translation>DATA Nonstop add-on</translation>
+    </message>
+    <message>
+        <source>Příplatek DATA Nonstop II</source>
+        <translation>DATA Nonstop II add-on</translation>
+    </message>
+    <message>
+        <source>Příplatek Data</source>
+        <translation>Data add-on</translation>
+    </message>
+    <message>
+        <source>Příplatek Data NONSTOP</source>
+        <translation>Data NONSTOP add-on</translation>
+    </message>
+    <message>
+        <source>Příplatek Data Plus</source>
+        <translation>Data Plus add-on</translation>
+    </message>
+    <message>
+        <source>Příplatek Moje MMS</source>
+        <translation>Moje MMS add-on</translation>
+    </message>
+    <message>
+        <source>Příplatek Moje MMS (%1 MMS)</source>
+        <translation>Moje MMS add-on (%1 MMS)</translation>
+    </message>
+    <message>
+        <source>Příplatek Moje SMS</source>
+        <translation>Moje SMS add-on</translation>
+    </message>
+    <message>
+        <source>Příplatek Moje SMS (%1 SMS)</source>
+        <translation>Moje SMS add-on (%1 SMS)</translation>
+    </message>
+    <message>
+        <source>Příplatek Moje volné minuty</source>
+        <translation>Moje volné minuty add-on (free minutes)</translation>
+    </message>
+    <message>
+        <source>Příplatek Moje volné minuty (20 minut navíc): volání</source>
+        <translation>Moje volné minuty add-on (20 extra minutes): calls</translation>
+    </message>
+    <message>
+        <source>Příplatek Můj WAP</source>
+        <translation>Můj WAP add-on</translation>
+    </message>
+    <message>
+        <source>Příplatek Můj WAP (%1 min)</source>
+        <translation>Můj WAP add-on (%1 min)</translation>
+    </message>
+    <message>
+        <source>Příplatek Top SMS</source>
+        <translation>Top SMS add-on</translation>
+    </message>
+    <message>
+        <source>Příplatek Top SMS (%1 SMS)</source>
+        <translation>Top SMS add-on (%1 SMS)</translation>
+    </message>
+    <message>
+        <source>Příplatek Víkend+</source>
+        <translation>Víkend+ add-on</translation>
+    </message>
+    <message>
+        <source>Příplatek Víkend+ (nabízí se od %1 víkendových minut do sítě T-Mobile)</source>
+        <translation>Víkend+ add-on (offered from %1 weekend minutes to T-Mobile)</translation>
+    </message>
+    <message>
+        <source>SMS</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <source>SMS 41. až 800. (%1 SMS)</source>
+        <translation>SMS no. 41 to 800 (%1 SMS)</translation>
+    </message>
+    <message>
+        <source>SMS 801. až 8000. (%1 SMS)</source>
+        <translation>SMS no. 801 to 8000 (%1 SMS)</translation>
+    </message>
+    <message>
+        <source>SMS do ostatních sítí</source>
+        <translation>SMS to other networks</translation>
+    </message>
+    <message>
+        <source>SMS do sítí T-Mobile a Eurotel</source>
+        <translation>SMS to T-Mobile and Eurotel</translation>
+    </message>
+    <message>
+        <source>SMS do sítě Eurotel</source>
+        <translation>SMS to Eurotel</translation>
+    </message>
+    <message>
+        <source>SMS do sítě Oskar</source>
+        <translation>SMS to Oskar</translation>
+    </message>
+    <message>
+        <source>SMS do sítě Oskar při útratě pod 700 Kč</source>
+        <translation>SMS to Oskar when spending under 700 Kč</translation>
+    </message>
+    <message>
+        <source>SMS do sítě T-Mobile</source>
+        <translation>SMS to T-Mobile</translation>
+    </message>
+    <message>
+        <source>SMS do sítě T-Mobile nad 30 volných</source>
+        <translation>SMS to T-Mobile beyond 30 free</translation>
+    </message>
+    <message>
+        <source>SMS nad %1 (Top SMS a volné SMS)</source>
+        <translation>SMS beyond %1 (Top SMS and free SMS)</translation>
+    </message>
+    <message>
+        <source>SMS nad %1 SMS</source>
+        <translation>SMS beyond %1 SMS</translation>
+    </message>
+    <message>
+        <source>SMS nad %1 v Moje SMS</source>
+        <translation>SMS beyond the %1 of Moje SMS</translation>
+    </message>
+    <message>
+        <source>SMS nad %1 volných</source>
+        <translation>SMS beyond %1 free</translation>
+    </message>
+    <message>
+        <source>SMS nad 20 volných (platba inkasem)</source>
+        <translation>SMS beyond 20 free (direct debit)</translation>
+    </message>
+    <message>
+        <source>SMS od 8001. (%1 SMS)</source>
+        <translation>SMS from no. 8001 (%1 SMS)</translation>
+    </message>
+    <message>
+        <source>SMS, prvních 40</source>
+        <translation>SMS, first 40</translation>
+    </message>
+    <message>
+        <source>Volné minuty (%1 z %2)</source>
+        <translation>Free minutes (%1 of %2)</translation>
+    </message>
+    <message>
+        <source>Volné minuty do mobilních sítí (%1 z %2)</source>
+        <translation>Free minutes to mobile networks (%1 of %2)</translation>
+    </message>
+    <message>
+        <source>Volné minuty na pevnou linku (%1 z %2)</source>
+        <translation>Free minutes to fixed lines (%1 of %2)</translation>
+    </message>
+    <message>
+        <source>Volné minuty s Moje volné minuty (%1 z %2)</source>
+        <translation>Free minutes with Moje volné minuty (%1 of %2)</translation>
+    </message>
+    <message>
+        <source>Volání do sítě Eurotel</source>
+        <translation>Calls to Eurotel</translation>
+    </message>
+    <message>
+        <source>Volání do sítě Eurotel, mimo špičku</source>
+        <translation>Calls to Eurotel, off-peak</translation>
+    </message>
+    <message>
+        <source>Volání do sítě Eurotel, Špička</source>
+        <translation>Calls to Eurotel, peak</translation>
+    </message>
+    <message>
+        <source>Volání do sítě Oskar</source>
+        <translation>Calls to Oskar</translation>
+    </message>
+    <message>
+        <source>Volání do sítě Oskar nad %1 minut</source>
+        <translation>Calls to Oskar beyond %1 minutes</translation>
+    </message>
+    <message>
+        <source>Volání do sítě Oskar nad %1 volných minut</source>
+        <translation>Calls to Oskar beyond %1 free minutes</translation>
+    </message>
+    <message>
+        <source>Volání do sítě Oskar při útratě pod 700 Kč</source>
+        <translation>Calls to Oskar when spending under 700 Kč</translation>
+    </message>
+    <message>
+        <source>Volání do sítě Oskar, dalších %1 minut</source>
+        <translation>Calls to Oskar, next %1 minutes</translation>
+    </message>
+    <message>
+        <source>Volání do sítě Oskar, mimo špičku</source>
+        <translation>Calls to Oskar, off-peak</translation>
+    </message>
+    <message>
+        <source>Volání do sítě Oskar, prvních %1 minut</source>
+        <translation>Calls to Oskar, first %1 minutes</translation>
+    </message>
+    <message>
+        <source>Volání do sítě Oskar, Špička</source>
+        <translation>Calls to Oskar, peak</translation>
+    </message>
+    <message>
+        <source>Volání do sítě T-Mobile</source>
+        <translation>Calls to T-Mobile</translation>
+    </message>
+    <message>
+        <source>Volání do sítě T-Mobile, Odpoledne</source>
+        <translation>Calls to T-Mobile, afternoon</translation>
+    </message>
+    <message>
+        <source>Volání do sítě T-Mobile, Večer</source>
+        <translation>Calls to T-Mobile, evening</translation>
+    </message>
+    <message>
+        <source>Volání do sítě T-Mobile, Víkend</source>
+        <translation>Calls to T-Mobile, weekend</translation>
+    </message>
+    <message>
+        <source>Volání do sítě T-Mobile, mimo špičku</source>
+        <translation>Calls to T-Mobile, off-peak</translation>
+    </message>
+    <message>
+        <source>Volání do sítě T-Mobile, Špička</source>
+        <translation>Calls to T-Mobile, peak</translation>
+    </message>
+    <message>
+        <source>Volání do zahraničí, zóna %1</source>
+        <translation>Calls abroad, zone %1</translation>
+    </message>
+    <message>
+        <source>Volání do zahraničí, zóna %1, Večer a Víkend</source>
+        <translation>Calls abroad, zone %1, evening and weekend</translation>
+    </message>
+    <message>
+        <source>Volání do zahraničí, zóna %1, mimo špičku</source>
+        <translation>Calls abroad, zone %1, off-peak</translation>
+    </message>
+    <message>
+        <source>Volání do zahraničí, zóna %1, Špička</source>
+        <translation>Calls abroad, zone %1, peak</translation>
+    </message>
+    <message>
+        <source>Volání do zahraničí, zóna %1, Špička a Odpoledne</source>
+        <translation>Calls abroad, zone %1, peak and afternoon</translation>
+    </message>
+    <message>
+        <source>Volání do zahraničí, zóna 1, Večer a Víkend</source>
+        <translation>Calls abroad, zone 1, evening and weekend</translation>
+    </message>
+    <message>
+        <source>Volání do zahraničí, zóna 1, Špička a Odpoledne</source>
+        <translation>Calls abroad, zone 1, peak and afternoon</translation>
+    </message>
+    <message>
+        <source>Volání do zahraničí, zóna 2, Večer a Víkend</source>
+        <translation>Calls abroad, zone 2, evening and weekend</translation>
+    </message>
+    <message>
+        <source>Volání do zahraničí, zóna 2, Špička a Odpoledne</source>
+        <translation>Calls abroad, zone 2, peak and afternoon</translation>
+    </message>
+    <message>
+        <source>Volání na pevnou linku</source>
+        <translation>Calls to fixed lines</translation>
+    </message>
+    <message>
+        <source>Volání na pevnou linku, Odpoledne</source>
+        <translation>Calls to fixed lines, afternoon</translation>
+    </message>
+    <message>
+        <source>Volání na pevnou linku, Odpoledne, Večer a Víkend</source>
+        <translation>Calls to fixed lines, afternoon, evening and weekend</translation>
+    </message>
+    <message>
+        <source>Volání na pevnou linku, Večer</source>
+        <translation>Calls to fixed lines, evening</translation>
+    </message>
+    <message>
+        <source>Volání na pevnou linku, Večer a Víkend</source>
+        <translation>Calls to fixed lines, evening and weekend</translation>
+    </message>
+    <message>
+        <source>Volání na pevnou linku, Víkend</source>
+        <translation>Calls to fixed lines, weekend</translation>
+    </message>
+    <message>
+        <source>Volání na pevnou linku, mimo špičku</source>
+        <translation>Calls to fixed lines, off-peak</translation>
+    </message>
+    <message>
+        <source>Volání na pevnou linku, Špička</source>
+        <translation>Calls to fixed lines, peak</translation>
+    </message>
+    <message>
+        <source>Volání na pevnou linku, Špička a Odpoledne</source>
+        <translation>Calls to fixed lines, peak and afternoon</translation>
+    </message>
+    <message>
+        <source>Volání přes internet (NetCall), zóna %1</source>
+        <translation>Calls over the internet (NetCall), zone %1</translation>
+    </message>
+    <message>
+        <source>Volání přes internet, zóna %1</source>
+        <translation>Calls over the internet, zone %1</translation>
+    </message>
+    <message>
+        <source>Volání přes internet, zóna 7</source>
+        <translation>Calls over the internet, zone 7</translation>
+    </message>
+    <message>
+        <source>Volání přes internet, zóna 8</source>
+        <translation>Calls over the internet, zone 8</translation>
+    </message>
+    <message>
+        <source>Volání, Večer a Víkend</source>
+        <translation>Calls, evening and weekend</translation>
+    </message>
+    <message>
+        <source>Volání, Špička a Odpoledne</source>
+        <translation>Calls, peak and afternoon</translation>
+    </message>
+    <message>
+        <source>Víkend+: volání do sítě T-Mobile o víkendu za 0,60 Kč</source>
+        <translation>Víkend+: weekend calls to T-Mobile at 0.60 Kč</translation>
+    </message>
+    <message>
+        <source>WAP</source>
+        <translation>WAP</translation>
+    </message>
+    <message>
+        <source>WAP nad %1 v příplatku Můj WAP</source>
+        <translation>WAP beyond the %1 of the Můj WAP add-on</translation>
+    </message>
+    <message>
+        <source>Základní měsíční poplatek</source>
+        <translation>Basic monthly fee</translation>
+    </message>
+    <message>
+        <source>balíček %1 MMS</source>
+        <translation>package of %1 MMS</translation>
+    </message>
+    <message>
+        <source>balíček %1 SMS</source>
+        <translation>package of %1 SMS</translation>
+    </message>
+    <message>
+        <source>balíček %1 kB</source>
+        <translation>package of %1 kB</translation>
+    </message>
+    <message>
+        <source>balíček %1 min</source>
+        <translation>package of %1 min</translation>
+    </message>
+    <message>
+        <source>bez balíčku</source>
+        <translation>no package</translation>
+    </message>
+    <message>
+        <source>bez příplatku</source>
+        <translation>without the add-on</translation>
+    </message>
+    <message>
+        <source>data (CSD)</source>
+        <translation>data (CSD)</translation>
+    </message>
+    <message>
+        <source>data (CSD) nad %1 min</source>
+        <translation>data (CSD) beyond %1 min</translation>
+    </message>
+    <message>
+        <source>nejlevnější datové balíčky</source>
+        <translation>cheapest data packages</translation>
+    </message>
+    <message>
+        <source>s příplatkem Moje MMS</source>
+        <translation>with the Moje MMS add-on</translation>
+    </message>
+    <message>
+        <source>s příplatkem Moje SMS</source>
+        <translation>with the Moje SMS add-on</translation>
+    </message>
+    <message>
+        <source>s příplatkem Moje volné minuty</source>
+        <translation>with the Moje volné minuty add-on</translation>
+    </message>
+    <message>
+        <source>s příplatkem Můj WAP</source>
+        <translation>with the Můj WAP add-on</translation>
+    </message>
+    <message>
+        <source>s příplatkem Top SMS</source>
+        <translation>with the Top SMS add-on</translation>
+    </message>
+    <message>
+        <source>s příplatkem Víkend+</source>
+        <translation>with the Víkend+ add-on</translation>
+    </message>
+</context>
+<context>
     <name>Countries</name>
     <message>
         <source>Slovensko</source>
@@ -1221,14 +1854,6 @@ Nothing entered has changed.</translation>
         <translation>Total</translation>
     </message>
     <message>
-        <source>cena %1 Kč</source>
-        <translation>price %1 Kč</translation>
-    </message>
-    <message>
-        <source>Položky dávají dohromady přesnou cenu před zaokrouhlením dolů na celé koruny.</source>
-        <translation>The items add up to the exact price before it is rounded down to whole crowns.</translation>
-    </message>
-    <message>
         <source>za %1 o %2 více</source>
         <translation>%2 more for %1</translation>
     </message>
@@ -1281,16 +1906,48 @@ Nothing entered has changed.</translation>
         <translation>Rate</translation>
     </message>
     <message>
-        <source>Rozpis ceny: %1, %2 Kč</source>
-        <translation>Price breakdown: %1, %2 Kč</translation>
-    </message>
-    <message>
         <source>Uložit rozpis ceny jako PDF</source>
         <translation>Save the price breakdown as PDF</translation>
     </message>
     <message>
         <source>rozpis.pdf</source>
         <translation>breakdown.pdf</translation>
+    </message>
+    <message>
+        <source>Cena je mimo rozsah výsledkového pole, pole ukazuje %1. Položky se nerozepisují.</source>
+        <translation>The price is beyond the range of the result box, which shows %1. The items are not listed.</translation>
+    </message>
+    <message>
+        <source>Žádná konfigurace tarifu není levnější než %1, pole ukazuje %1. Položky se nerozepisují.</source>
+        <translation>No configuration of the tariff is cheaper than %1; the box shows %1. The items are not listed.</translation>
+    </message>
+    <message>
+        <source>Tarif %1 %2: zadaný měsíc s ním pokrýt nelze.</source>
+        <translation>The tariff %1 %2: it cannot cover the month entered.</translation>
+    </message>
+    <message>
+        <source>Cena zahrnuje jen služby, které tarif nabízí.</source>
+        <translation>The price includes only the services the tariff offers.</translation>
+    </message>
+    <message>
+        <source>Přesně %1</source>
+        <translation>Exactly %1</translation>
+    </message>
+    <message>
+        <source>cena %1</source>
+        <translation>price %1</translation>
+    </message>
+    <message>
+        <source>* Zaokrouhleno na haléře tak, aby položky dávaly dohromady částku Celkem; přesná částka je v bublině.</source>
+        <translation>* Rounded to the haléř so that the items add up to the total; the exact amount is in the tooltip.</translation>
+    </message>
+    <message>
+        <source>Položky dávají dohromady cenu před zaokrouhlením dolů na celé koruny.</source>
+        <translation>The items add up to the price before it is rounded down to whole crowns.</translation>
+    </message>
+    <message>
+        <source>Rozpis ceny: %1, %2</source>
+        <translation>Price breakdown: %1, %2</translation>
     </message>
 </context>
 <context>

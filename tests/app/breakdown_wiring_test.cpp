@@ -7,7 +7,13 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
+#include <QComboBox>
+#include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTreeWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,7 +21,9 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
+#include "bench/varied_profiles.h"
 #include "pricing/breakdown.h"
+#include "tests/pricing/test_profiles.h"
 #include "ui/breakdown/trozpis.h"
 #include "ui/main/tform1.h"
 #include "ui/results/tform3.h"
@@ -104,6 +112,168 @@ TEST(BreakdownProgram, OpensFromAResultFieldAndFollowsTheRuns) {
         EXPECT_FALSE(w.isVisible());
     }
     QDir::setCurrent(previous);
+}
+
+// An amount as the Czech window shows it ("-1 234,5678 Kč *", "+12,50 Kč") in
+// ten-thousandths of a crown; every shown amount has at most four decimals.
+std::int64_t shownValue(QString s) {
+    s.remove(QStringLiteral("Kč")).remove(QChar(0x00a0)).remove(QLatin1Char('*')).remove(QLatin1Char('+'));
+    s = s.trimmed();
+    const QStringList parts = s.split(QLatin1Char(','));
+    bool okWhole = false, okFrac = false;
+    const std::int64_t whole = parts[0].toLongLong(&okWhole);
+    const QString frac = parts.value(1);
+    const std::int64_t f = frac.leftJustified(4, QLatin1Char('0')).toLongLong(&okFrac);
+    EXPECT_TRUE(okWhole && okFrac && parts.size() == 2 && frac.size() >= 2 && frac.size() <= 4) << s.toStdString();
+    return parts[0].startsWith(QLatin1Char('-')) ? whole * 10000 - f : whole * 10000 + f;
+}
+
+// Every kind row is the sum of its item rows as shown, the total row the sum
+// of the kinds; returns the shown total.
+std::int64_t checkSide(const QTableWidget* t, const std::string& what) {
+    std::int64_t kinds = 0, kindShown = 0, items = 0;
+    bool inKind = false;
+    auto closeKind = [&] {
+        if (inKind) {
+            EXPECT_EQ(items, kindShown) << what;
+        }
+        inKind = false;
+    };
+    const int last = t->rowCount() - 1;
+    for (int r = 0; r < last; ++r) {
+        const QString label = t->item(r, 0)->text();
+        if (label.isEmpty()) continue;
+        const std::int64_t v = shownValue(t->item(r, 2)->text());
+        if (label.startsWith(QStringLiteral("  "))) {
+            items += v;
+        } else {
+            closeKind();
+            inKind = true;
+            kindShown = v;
+            kinds += v;
+            items = 0;
+        }
+    }
+    closeKind();
+    const std::int64_t total = shownValue(t->item(last, 2)->text());
+    EXPECT_EQ(kinds, total) << what;
+    return total;
+}
+
+// What a reader adds up from the window is what it says: items to kinds,
+// kinds to the total, and the difference of the shown totals in the
+// comparison's sentence and in the table of differences.
+TEST(BreakdownWindow, ShownAmountsAddUp) {
+    using sazbar::test::P;
+    struct Case {
+        const char* name;
+        sazbar::Profile profile;
+        const char* tariff;
+        const char* compared;
+    };
+    std::vector<Case> cases = {
+        // Free minutes of a share with a long decimal; a share of SMS that never terminates.
+        {"free minutes 50 of 160", P().calls(sazbar::TMobile, 97, 13).calls(sazbar::Eurotel, 50), "t80", "gold"},
+        {"41st SMS", P().sms(40, 1), "smsdata", "t30"},
+        {"SMS tiers", P().sms(400, 433, 7).calls(sazbar::Oskar, 33), "smsdata", "naplno150"},
+        {"exact", P().calls(sazbar::TMobile, 60), "t30", "t80"},
+    };
+    const std::vector<sazbar::Profile> varied = sazbar::bench::variedProfiles(12);
+    for (std::size_t i = 0; i < varied.size(); ++i)
+        cases.push_back({"varied", varied[i], sazbar::kTariffs[(i * 7) % sazbar::kTariffCount].id.data(),
+                         sazbar::kTariffs[(i * 11 + 3) % sazbar::kTariffCount].id.data()});
+    TRozpis w;
+    const auto* left = w.findChild<QTableWidget*>(QStringLiteral("items0"));
+    const auto* right = w.findChild<QTableWidget*>(QStringLiteral("items1"));
+    const auto* diff = w.findChild<QTableWidget*>(QStringLiteral("differences"));
+    const auto* summary = w.findChild<QLabel*>(QStringLiteral("summary"));
+    const QRegularExpression totalSentence(QStringLiteral("Celkem o (.+) (více|méně)\\."));
+    for (const Case& c : cases) {
+        const std::string what = std::string(c.name) + " " + c.tariff + " vs " + c.compared;
+        const sazbar::RunOptions options{true, true};
+        w.showTariff(c.profile, options, sazbar::runPricing(c.profile, options), sazbar::tariffIndex(c.tariff));
+        w.setCompared(sazbar::tariffIndex(c.compared));
+        if (w.breakdown().status != sazbar::BreakdownStatus::Itemised ||
+            w.comparedBreakdown().status != sazbar::BreakdownStatus::Itemised)
+            continue;
+        const std::int64_t difference = checkSide(left, what + " left") - checkSide(right, what + " right");
+        const QRegularExpressionMatch m = totalSentence.match(summary->text());
+        if (difference == 0) {
+            EXPECT_FALSE(m.hasMatch()) << what;
+        } else {
+            ASSERT_TRUE(m.hasMatch()) << what << ": " << summary->text().toStdString();
+            EXPECT_EQ(shownValue(m.captured(1)) * (m.captured(2) == QStringLiteral("více") ? 1 : -1), difference) << what;
+        }
+        for (int r = 0; r < diff->rowCount(); ++r)
+            EXPECT_EQ(shownValue(diff->item(r, 1)->text()) - shownValue(diff->item(r, 2)->text()),
+                      shownValue(diff->item(r, 3)->text()))
+                << what << " row " << r;
+    }
+}
+
+// A tariff that cannot carry the month says so in the hint's words, at the
+// top and in the comparison; the compared tariff keeps its cheapest mark
+// when picked by hand.
+TEST(BreakdownWindow, UnsupportedAndCheapestSaySo) {
+    using sazbar::test::P;
+    const sazbar::Profile p = P().calls(sazbar::TMobile, 100).gprs(0, 300);
+    const sazbar::RunOptions options{false, false};
+    const sazbar::RunResult run = sazbar::runPricing(p, options);
+    int cheapest = -1;
+    for (int i = 0; i < sazbar::kTariffCount && cheapest < 0; ++i)
+        if (run.fields[std::size_t(i)].cheapest) cheapest = i;
+    ASSERT_GE(cheapest, 0);
+    TRozpis w;
+    const auto* warning = w.findChild<QLabel*>(QStringLiteral("warning"));
+    const auto* summary = w.findChild<QLabel*>(QStringLiteral("summary"));
+    const auto* head = w.findChild<QLabel*>(QStringLiteral("head1"));
+    w.showTariff(p, options, run, sazbar::tariffIndex("tipbusiness"));
+    EXPECT_FALSE(warning->isHidden());
+    EXPECT_TRUE(warning->text().contains(QStringLiteral("nepodporuje GPRS"))) << warning->text().toStdString();
+    EXPECT_TRUE(summary->text().contains(QStringLiteral("Tip Business nepodporuje GPRS"))) << summary->text().toStdString();
+    // Another tariff picked, then the cheapest again by hand.
+    w.setCompared(cheapest == 0 ? 1 : 0);
+    w.setCompared(cheapest);
+    EXPECT_TRUE(head->text().endsWith(QStringLiteral("– nejlevnější"))) << head->text().toStdString();
+    // A tariff that carries the month says nothing of it.
+    w.showTariff(p, options, run, sazbar::tariffIndex("t30"));
+    EXPECT_TRUE(warning->isHidden());
+    EXPECT_FALSE(summary->text().contains(QStringLiteral("nepodporuje")));
+}
+
+// Ctrl+C copies the page that has the focus, wherever in the window the
+// focus is: a table, the tab bar after a click, the choice of comparison.
+TEST(BreakdownWindow, CtrlCCopiesWhatHasTheFocus) {
+    using sazbar::test::P;
+    const sazbar::Profile p = P().calls(sazbar::TMobile, 60).sms(40);
+    const sazbar::RunOptions options{false, false};
+    TRozpis w;
+    w.showTariff(p, options, sazbar::runPricing(p, options), sazbar::tariffIndex("t80"));
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("tabs"));
+    auto* combo = w.findChild<QComboBox*>(QStringLiteral("compare"));
+    auto ctrlC = [&](QWidget* target) {
+        QApplication::clipboard()->clear();
+        QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+        return QApplication::clipboard()->text();
+    };
+    for (int tab : {1, 2, 0}) {
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center());
+        ASSERT_EQ(tabs->currentIndex(), tab);
+        const QString copied = ctrlC(QApplication::focusWidget() ? QApplication::focusWidget() : tabs->tabBar());
+        EXPECT_FALSE(copied.isEmpty()) << "tab " << tab;
+        EXPECT_EQ(copied, w.focusedText()) << "tab " << tab;
+    }
+    EXPECT_TRUE(ctrlC(tabs->tabBar()).startsWith(QStringLiteral("Tarif\tDruh\tPoložka")));
+    tabs->setCurrentIndex(1);
+    EXPECT_TRUE(ctrlC(w.findChild<QTableWidget*>(QStringLiteral("differences"))).startsWith(QStringLiteral("Druh\t")));
+    tabs->setCurrentIndex(0);
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(ctrlC(combo), w.tableText());
+    EXPECT_GE(w.compared(), 0);
 }
 
 }  // namespace

@@ -17,13 +17,18 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTranslator>
+#include <QTreeWidget>
 #include <functional>
+#include <set>
 #include <gtest/gtest.h>
 
 #include "app/app.h"
 #include "app/language.h"
 #include "bench/varied_profiles.h"
 #include "pricing/engine.h"
+#include "tests/pricing/test_profiles.h"
+#include "ui/breakdown/labels.h"
 #include "ui/breakdown/trozpis.h"
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
@@ -191,6 +196,55 @@ TEST(Language, EnglishHintsLineByLine) {
                     if (!line.isEmpty()) lines.insert(line);
     EXPECT_GT(lines.size(), 20);
     for (const QString& line : lines) EXPECT_FALSE(sazbar::ui::englishHintLine(line).isNull()) << line.toStdString();
+}
+
+// The breakdown in English: kinds, labels, choices and sentences; an
+// unsupported tariff in the words of its English hint.
+TEST(Language, BreakdownInEnglish) {
+    using sazbar::test::P;
+    App app(24 * 3600 * 1000, Language::English);
+    TRozpis& w = app.breakdownWindow();
+    const sazbar::Profile p = P().calls(sazbar::TMobile, 10, 0, 0, 100).gprs(0, 300);
+    const sazbar::RunOptions options{false, false};
+    w.showTariff(p, options, sazbar::runPricing(p, options), sazbar::tariffIndex("t80"));
+    w.setCompared(sazbar::tariffIndex("tipbusiness"));
+    QStringList texts;
+    const auto* items = w.findChild<QTableWidget*>(QStringLiteral("items0"));
+    for (int r = 0; r < items->rowCount(); ++r) texts << items->item(r, 0)->text().trimmed();
+    const auto* choices = w.findChild<QTreeWidget*>(QStringLiteral("choices"));
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(choices)); *it; ++it) texts << (*it)->text(0).trimmed();
+    for (const char* english : {"Calls", "Monthly fee", "Discounts and free units", "Calls to T-Mobile, weekend",
+                                "Víkend+ add-on", "   without the add-on", "Total"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(english).trimmed()) ||
+                    texts.contains(QString::fromUtf8(english).trimmed() + QStringLiteral(" (chosen)")))
+            << english << " in " << texts.join(QStringLiteral(" | ")).toStdString();
+    const QString summary = w.findChild<QLabel*>(QStringLiteral("summary"))->text();
+    EXPECT_TRUE(summary.contains(QStringLiteral("with T 80 you pay"))) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(sazbar::ui::englishHint(QStringLiteral("nepodporuje GPRS")))) << summary.toStdString();
+    EXPECT_FALSE(summary.contains(QStringLiteral("volání"))) << summary.toStdString();
+}
+
+// Every label the engine writes is in the window's table and has an English text.
+TEST(Language, EveryBreakdownLabelHasItsEnglish) {
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/sazbar_en.qm")));
+    std::set<std::string> keys;
+    sazbar::Breakdown b;
+    for (const sazbar::Profile& p : sazbar::bench::variedProfiles(400))
+        for (const bool debit : {false, true})
+            for (int t = 0; t < sazbar::kTariffCount; ++t) {
+                sazbar::priceBreakdown(p, sazbar::RunOptions{debit, true}, t, b);
+                for (const sazbar::BreakdownItem& it : b.items) keys.insert(it.key.pattern);
+                for (const sazbar::BreakdownChoice& c : b.choices) {
+                    keys.insert(c.key.pattern);
+                    for (const sazbar::ChoiceOption& o : c.options) keys.insert(o.key.pattern);
+                }
+            }
+    EXPECT_GT(keys.size(), 60u);
+    for (const std::string& key : keys) {
+        EXPECT_TRUE(sazbar::ui::knownLabel(key)) << key;
+        EXPECT_FALSE(english.translate("BreakdownLabel", key.c_str()).isEmpty()) << key;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "ui/breakdown/trozpis.h"
 
+#include <algorithm>
+#include <functional>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -14,11 +17,16 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTimer>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "ui/breakdown/labels.h"
 
 namespace {
 
@@ -42,10 +50,28 @@ QChar decimalMark() {
     return mark.size() == 1 ? mark.front() : QLatin1Char(',');
 }
 
-QString amount(const Money& m) {
-    QString s = q(sazbar::formatHalere(m));
-    if (decimalMark() != QLatin1Char(',')) s.replace(QLatin1Char(','), decimalMark());
-    return s + QStringLiteral(" Kč");
+// Digits with "." as a decimal point ("-1234.5", "1163") in the window's
+// form: the language's decimal mark and a no-break space between thousands.
+QString grouped(const std::string& plain) {
+    QString s = QString::fromStdString(plain);
+    const qsizetype dot = s.indexOf(QLatin1Char('.'));
+    if (dot >= 0) s[dot] = decimalMark();
+    const qsizetype first = s.startsWith(QLatin1Char('-')) ? 1 : 0;
+    for (qsizetype i = (dot >= 0 ? dot : s.size()) - 3; i > first; i -= 3) s.insert(i, QChar(0x00a0));
+    return s;
+}
+
+// A shown amount (a decimal, see sazbar::ShownAmounts) in full: "1 163,25 Kč", "-0,238 Kč".
+QString amount(const Money& shown) { return grouped(sazbar::formatExact(shown)) + QStringLiteral(" Kč"); }
+
+// Whole crowns, the price a result field shows: "1 163 Kč".
+QString crowns(std::int64_t v) { return grouped(std::to_string(v)) + QStringLiteral(" Kč"); }
+
+// An amount on its own: exact, or "≈" and the haléř.
+QString looseAmount(const Money& m) {
+    bool rounded = false;
+    const Money shown = sazbar::shownAmount(m, &rounded);
+    return (rounded ? QStringLiteral("≈ ") : QString()) + amount(shown);
 }
 
 QString quantity(const BreakdownItem& it) {
@@ -54,6 +80,25 @@ QString quantity(const BreakdownItem& it) {
     if (it.hasRate)
         s += QStringLiteral(" × ") + q(sazbar::formatRate(it.rate, decimalMark().toLatin1())) + QStringLiteral(" Kč");
     return s;
+}
+
+// The mark of the amount that carries the rounding.
+const QString kRoundingMark = QStringLiteral(" *");
+
+// What a breakdown without items says instead.
+QString statusText(const Breakdown& b) {
+    switch (b.status) {
+        case BreakdownStatus::Itemised: return {};
+        case BreakdownStatus::Saturated:
+            return QCoreApplication::translate("TRozpis", "Cena je mimo rozsah výsledkového pole, pole ukazuje %1. "
+                                                          "Položky se nerozepisují.")
+                .arg(crowns(b.shown));
+        case BreakdownStatus::NoConfiguration:
+            return QCoreApplication::translate("TRozpis", "Žádná konfigurace tarifu není levnější než %1, pole ukazuje "
+                                                          "%1. Položky se nerozepisují.")
+                .arg(crowns(999999));
+    }
+    return {};
 }
 
 // The column headers of the items, in the window and on the printed page.
@@ -80,8 +125,6 @@ std::vector<ItemKind> kindsOf(const Breakdown& a, const Breakdown* b) {
 QTableWidgetItem* cell(const QString& text, bool right = false, bool bold = false) {
     auto* c = new QTableWidgetItem(text);
     c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    // A label cut short on a narrow window shows whole in its tooltip.
-    if (!right && !text.trimmed().isEmpty()) c->setToolTip(text.trimmed());
     if (right) c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (bold) {
         QFont f = c->font();
@@ -98,13 +141,16 @@ QTableWidget* makeTable(const QString& name, const QStringList& headers, QWidget
     t->verticalHeader()->setVisible(false);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
-    t->setWordWrap(false);
+    // Long item names wrap: a reader sees every word of them.
+    t->setWordWrap(true);
+    t->setTextElideMode(Qt::ElideNone);
+    t->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int c = 1; c < headers.size(); ++c) t->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     t->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Compact rows: more items fit a small desktop.
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
-    t->setTextElideMode(Qt::ElideMiddle);
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     return t;
 }
 
@@ -135,6 +181,19 @@ TRozpis::TRozpis(QWidget* parent) : QDialog(parent) {
     top->addWidget(compareLabel);
     top->addWidget(m_compare);
 
+    // A tariff that cannot carry the month says so above everything else, on
+    // the pale background of its result field.
+    m_warning = new QLabel(this);
+    m_warning->setObjectName(QStringLiteral("warning"));
+    m_warning->setWordWrap(true);
+    m_warning->setTextFormat(Qt::PlainText);
+    m_warning->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_warning->setAutoFillBackground(true);
+    m_warning->setBackgroundRole(QPalette::ToolTipBase);
+    m_warning->setForegroundRole(QPalette::ToolTipText);
+    m_warning->setMargin(4);
+    m_warning->hide();
+
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     auto* itemsPage = new QWidget;
@@ -142,33 +201,44 @@ TRozpis::TRozpis(QWidget* parent) : QDialog(parent) {
     sides->setContentsMargins(0, 0, 0, 0);
     const QStringList headers = itemHeaders();
     for (int s = 0; s < 2; ++s) {
-        m_heads[s] = new QLabel(itemsPage);
+        // Each side in a widget of its own: a hidden side leaves no empty half.
+        m_sides[s] = new QWidget(itemsPage);
+        m_heads[s] = new QLabel(m_sides[s]);
         m_heads[s]->setObjectName(QStringLiteral("head%1").arg(s));
+        m_heads[s]->setWordWrap(true);
         QFont bold = m_heads[s]->font();
         bold.setBold(true);
         m_heads[s]->setFont(bold);
-        m_items[s] = makeTable(QStringLiteral("items%1").arg(s), headers, itemsPage);
+        m_items[s] = makeTable(QStringLiteral("items%1").arg(s), headers, m_sides[s]);
         m_items[s]->setAccessibleName(s == 0 ? tr("Položky ceny") : tr("Položky ceny porovnávaného tarifu"));
         m_items[s]->installEventFilter(this);
-        auto* side = new QVBoxLayout;
+        connect(m_items[s]->horizontalHeader(), &QHeaderView::sectionResized, this, &TRozpis::scheduleRowSync);
+        auto* side = new QVBoxLayout(m_sides[s]);
+        side->setContentsMargins(0, 0, 0, 0);
         side->addWidget(m_heads[s]);
         side->addWidget(m_items[s], 1);
-        sides->addLayout(side, 1);
+        sides->addWidget(m_sides[s], 1);
     }
     // The kinds stand on the same rows on both sides: they scroll together.
     for (int s = 0; s < 2; ++s)
         connect(m_items[s]->verticalScrollBar(), &QScrollBar::valueChanged, m_items[1 - s]->verticalScrollBar(),
                 &QScrollBar::setValue);
+    m_note = new QLabel(itemsPage);
+    m_note->setObjectName(QStringLiteral("note"));
+    m_note->setWordWrap(true);
     m_summary = new QLabel(itemsPage);
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setWordWrap(true);
+    m_summary->setTextFormat(Qt::PlainText);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* itemsLayout = new QVBoxLayout(itemsPage);
     itemsLayout->addLayout(sides, 1);
+    itemsLayout->addWidget(m_note);
     itemsLayout->addWidget(m_summary);
     m_tabs->addTab(itemsPage, tr("&Položky"));
 
     m_diff = makeTable(QStringLiteral("differences"), {tr("Druh")}, this);
+    m_diff->setWordWrap(false);  // short kind names, rows level with the header's
     m_diff->setAccessibleName(tr("Rozdíly podle druhu položek"));
     m_diff->installEventFilter(this);
     m_tabs->addTab(m_diff, tr("&Rozdíly podle druhu"));
@@ -180,6 +250,8 @@ TRozpis::TRozpis(QWidget* parent) : QDialog(parent) {
     m_choices->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_choices->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_choices->header()->setStretchLastSection(false);
+    m_choices->setWordWrap(true);
+    m_choices->setTextElideMode(Qt::ElideNone);
     m_choices->setAccessibleName(tr("Volby, které výpočet udělal"));
     m_choices->installEventFilter(this);
     m_tabs->addTab(m_choices, tr("&Volby"));
@@ -203,6 +275,7 @@ TRozpis::TRozpis(QWidget* parent) : QDialog(parent) {
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(top);
+    v->addWidget(m_warning);
     v->addWidget(m_tabs, 1);
     v->addLayout(buttons);
 
@@ -211,6 +284,11 @@ TRozpis::TRozpis(QWidget* parent) : QDialog(parent) {
     connect(pdfButton, &QPushButton::clicked, this, &TRozpis::savePdfAs);
     connect(closeButton, &QPushButton::clicked, this, &TRozpis::close);
     connect(m_compare, &QComboBox::currentIndexChanged, this, &TRozpis::compareChanged);
+    // Ctrl+C wherever the focus is in the window: the tab bar, the choice of
+    // comparison, a button. The tables and the tree take it in eventFilter.
+    auto* copyKey = new QShortcut(QKeySequence::Copy, this);
+    copyKey->setContext(Qt::WindowShortcut);
+    connect(copyKey, &QShortcut::activated, this, &TRozpis::copyFocused);
 
     setMinimumSize(480, 320);
     resize(760, 540);
@@ -232,6 +310,7 @@ void TRozpis::showTariff(const sazbar::Profile& profile, const sazbar::RunOption
 void TRozpis::follow(const sazbar::Profile& profile, const sazbar::RunOptions& options, const sazbar::RunResult& run) {
     m_profile = profile;
     m_options = options;
+    m_run = run;
     m_cheapest = cheapestOf(run);
     if (m_compareCheapest) m_compared = m_cheapest == m_tariff ? -1 : m_cheapest;
     rebuild();
@@ -248,13 +327,37 @@ void TRozpis::compareChanged(int index) {
     setCompared(m_compare->itemData(index).toInt());
 }
 
+// The unsupported-service lines of a tariff's hint, in the window's language
+// ("nepodporuje GPRS, nepodporuje MMS"); empty when the tariff carries the month.
+QString TRozpis::unsupportedLines(int tariff) const {
+    if (tariff < 0) return {};
+    const sazbar::TariffResult& f = m_run.fields[static_cast<std::size_t>(tariff)];
+    if (!f.unsupported) return {};
+    QStringList lines;
+    for (const QString& line : QString::fromStdString(f.hint.str()).split(QStringLiteral("\n\r")))
+        if (const QString shown = sazbar::ui::unsupportedLine(line); !shown.isEmpty()) lines << shown;
+    return lines.join(QStringLiteral(", "));
+}
+
+QString TRozpis::unsupportedSentence(int tariff) const {
+    const QString lines = unsupportedLines(tariff);
+    if (lines.isEmpty()) return {};
+    return tr("Tarif %1 %2: zadaný měsíc s ním pokrýt nelze.")
+        .arg(fromView(sazbar::kTariffs[std::size_t(tariff)].name), lines);
+}
+
 void TRozpis::rebuild() {
     if (m_tariff < 0) return;
     sazbar::priceBreakdown(m_profile, m_options, m_tariff, m_bd[0]);
     if (m_compared >= 0) sazbar::priceBreakdown(m_profile, m_options, m_compared, m_bd[1]);
+    for (std::size_t s = 0; s < 2; ++s) m_shown[s] = sazbar::shownAmounts(m_bd[s]);
     const QString name = tariffName(m_tariff);
     setWindowTitle(tr("Rozpis ceny – %1").arg(fromView(sazbar::kTariffs[std::size_t(m_tariff)].name)));
-    m_title->setText(name + QStringLiteral(": ") + QString::number(m_bd[0].shown) + QStringLiteral(" Kč"));
+    m_title->setText(name + QStringLiteral(": ") + crowns(m_bd[0].shown));
+    const QString warning = unsupportedSentence(m_tariff);
+    m_warning->setText(warning.isEmpty() ? QString()
+                                         : warning + QLatin1Char(' ') + tr("Cena zahrnuje jen služby, které tarif nabízí."));
+    m_warning->setVisible(!warning.isEmpty());
     m_filling = true;
     m_compare->setCurrentIndex(m_compare->findData(m_compared));
     m_filling = false;
@@ -263,21 +366,26 @@ void TRozpis::rebuild() {
     fillChoices();
 }
 
+QString TRozpis::sideHead(int side) const {
+    const int t = side == 0 ? m_tariff : m_compared;
+    if (t < 0) return {};
+    QString head = tariffName(t);
+    if (t == m_cheapest) head = tr("%1 – nejlevnější").arg(head);
+    const QString lines = unsupportedLines(t);
+    if (!lines.isEmpty()) head += QStringLiteral(" – ") + lines;
+    return head;
+}
+
 void TRozpis::fillItems() {
     const bool two = m_compared >= 0;
-    m_items[1]->setVisible(two);
-    m_heads[1]->setVisible(two);
-    for (int s = 0; s < 2; ++s) {
-        const int t = s == 0 ? m_tariff : m_compared;
-        if (t < 0) continue;
-        QString head = tariffName(t);
-        if ((s == 1 && m_compareCheapest) || (s == 0 && t == m_cheapest)) head = tr("%1 – nejlevnější").arg(head);
-        m_heads[s]->setText(head);
-    }
+    m_sides[1]->setVisible(two);
+    for (int s = 0; s < (two ? 2 : 1); ++s) m_heads[s]->setText(sideHead(s));
     const std::vector<ItemKind> kinds = kindsOf(m_bd[0], two ? &m_bd[1] : nullptr);
     const QColor band = palette().color(QPalette::AlternateBase);
+    bool anyRounded = false;
     for (int s = 0; s < (two ? 2 : 1); ++s) {
         const Breakdown& b = m_bd[static_cast<std::size_t>(s)];
+        const sazbar::ShownAmounts& shown = m_shown[static_cast<std::size_t>(s)];
         const Breakdown& other = m_bd[static_cast<std::size_t>(1 - s)];
         QTableWidget* t = m_items[static_cast<std::size_t>(s)];
         t->clearSpans();
@@ -291,7 +399,7 @@ void TRozpis::fillItems() {
             return r;
         };
         if (b.status != BreakdownStatus::Itemised) {
-            const int r = addRow(cell(q(sazbar::breakdownStatusText(b))), cell({}), cell({}));
+            const int r = addRow(cell(statusText(b)), cell({}), cell({}));
             t->setSpan(r, 0, 1, 3);
         }
         for (ItemKind k : kinds) {
@@ -299,33 +407,51 @@ void TRozpis::fillItems() {
             int mine = 0, theirs = 0;
             for (const BreakdownItem& it : b.items) mine += it.kind == k;
             for (const BreakdownItem& it : other.items) theirs += it.kind == k;
-            const int r = addRow(cell(fromView(sazbar::itemKindLabel(k)), false, true), cell({}),
-                                 cell(amount(b.kindSum(k)), true, true));
+            const int r = addRow(cell(sazbar::ui::itemKindName(k), false, true), cell({}),
+                                 cell(amount(shown.kindSum(b, k)), true, true));
             for (int c = 0; c < 3; ++c) t->item(r, c)->setBackground(band);
-            for (const BreakdownItem& it : b.items)
-                if (it.kind == k) addRow(cell(QStringLiteral("  ") + q(it.label)), cell(quantity(it), true), cell(amount(it.amount), true));
+            for (std::size_t i = 0; i < b.items.size(); ++i) {
+                const BreakdownItem& it = b.items[i];
+                if (it.kind != k) continue;
+                const bool carrier = static_cast<int>(i) == shown.carrier;
+                QTableWidgetItem* a = cell(amount(shown.items[i]) + (carrier ? kRoundingMark : QString()), true);
+                if (carrier) a->setToolTip(tr("Přesně %1").arg(looseAmount(it.amount)));
+                addRow(cell(QStringLiteral("  ") + sazbar::ui::breakdownLabel(it.key)), cell(quantity(it), true), a);
+                anyRounded = anyRounded || carrier;
+            }
             // Empty rows keep the next kind level with the other side.
             if (two && other.status == BreakdownStatus::Itemised)
                 for (int n = mine; n < theirs; ++n) addRow(cell({}), cell({}), cell({}));
         }
-        addRow(cell(tr("Celkem"), false, true), cell(tr("cena %1 Kč").arg(b.shown), true, true),
-               cell(amount(b.total), true, true));
+        addRow(cell(tr("Celkem"), false, true), cell(tr("cena %1").arg(crowns(b.shown)), true, true),
+               cell(amount(shown.total), true, true));
     }
+    m_note->setText(anyRounded ? tr("* Zaokrouhleno na haléře tak, aby položky dávaly dohromady částku Celkem; "
+                                    "přesná částka je v bublině.")
+                               : QString());
+    m_note->setVisible(anyRounded);
+    scheduleRowSync();
     // The sentence of the comparison.
+    QStringList sentences;
+    for (int s = 0; s < (two ? 2 : 1); ++s) {
+        const QString u = unsupportedSentence(s == 0 ? m_tariff : m_compared);
+        if (!u.isEmpty()) sentences << u;
+    }
     if (!two || m_bd[0].status != BreakdownStatus::Itemised || m_bd[1].status != BreakdownStatus::Itemised) {
-        m_summary->setText(two ? QString() : tr("Položky dávají dohromady přesnou cenu před zaokrouhlením dolů na celé koruny."));
+        if (!two) sentences << tr("Položky dávají dohromady cenu před zaokrouhlením dolů na celé koruny.");
+        m_summary->setText(sentences.join(QLatin1Char(' ')));
         return;
     }
     QStringList parts;
     for (ItemKind k : kinds) {
-        const Money d = sazbar::moneyDifference(m_bd[0].kindSum(k), m_bd[1].kindSum(k));
+        const Money d = sazbar::moneyDifference(m_shown[0].kindSum(m_bd[0], k), m_shown[1].kindSum(m_bd[1], k));
         if (d == Money()) continue;
         const bool more = d > Money();
-        const QString kind = fromView(sazbar::itemKindLabel(k)).toLower();
+        const QString kind = sazbar::ui::itemKindName(k).toLower();
         parts << (more ? tr("za %1 o %2 více").arg(kind, amount(d))
                        : tr("za %1 o %2 méně").arg(kind, amount(sazbar::moneyDifference(Money(), d))));
     }
-    const Money total = sazbar::moneyDifference(m_bd[0].total, m_bd[1].total);
+    const Money total = sazbar::moneyDifference(m_shown[0].total, m_shown[1].total);
     const QString mine = fromView(sazbar::kTariffs[std::size_t(m_tariff)].name);
     const QString theirs = fromView(sazbar::kTariffs[std::size_t(m_compared)].name);
     QString text = parts.isEmpty() ? tr("S tarifem %1 platíte oproti tarifu %2 stejně.").arg(mine, theirs)
@@ -335,13 +461,40 @@ void TRozpis::fillItems() {
         text += total > Money() ? tr("Celkem o %1 více.").arg(amount(total))
                                 : tr("Celkem o %1 méně.").arg(amount(sazbar::moneyDifference(Money(), total)));
     }
-    m_summary->setText(text);
+    sentences << text;
+    m_summary->setText(sentences.join(QLatin1Char(' ')));
+}
+
+void TRozpis::scheduleRowSync() {
+    if (m_syncPending) return;
+    m_syncPending = true;
+    QTimer::singleShot(0, this, &TRozpis::syncRows);
+}
+
+// Rows as high as their wrapped names need, the same on both sides, so that
+// the kinds stay level.
+void TRozpis::syncRows() {
+    m_syncPending = false;
+    const bool two = m_compared >= 0;
+    for (int s = 0; s < (two ? 2 : 1); ++s) m_items[s]->resizeRowsToContents();
+    if (!two) return;
+    const int rows = std::min(m_items[0]->rowCount(), m_items[1]->rowCount());
+    for (int r = 0; r < rows; ++r) {
+        const int h = std::max(m_items[0]->rowHeight(r), m_items[1]->rowHeight(r));
+        for (QTableWidget* t : m_items)
+            if (t->rowHeight(r) != h) t->setRowHeight(r, h);
+    }
 }
 
 void TRozpis::fillDifferences() {
     const bool two = m_compared >= 0;
-    QStringList headers = {tr("Druh"), fromView(sazbar::kTariffs[std::size_t(m_tariff)].name)};
-    if (two) headers << fromView(sazbar::kTariffs[std::size_t(m_compared)].name) << tr("Rozdíl");
+    auto column = [this](int t) {
+        QString name = fromView(sazbar::kTariffs[std::size_t(t)].name);
+        if (const QString lines = unsupportedLines(t); !lines.isEmpty()) name += QStringLiteral(" – ") + lines;
+        return name;
+    };
+    QStringList headers = {tr("Druh"), column(m_tariff)};
+    if (two) headers << column(m_compared) << tr("Rozdíl");
     m_diff->clear();
     m_diff->setColumnCount(int(headers.size()));
     m_diff->setHorizontalHeaderLabels(headers);
@@ -358,8 +511,9 @@ void TRozpis::fillDifferences() {
         const Money d = sazbar::moneyDifference(a, b);
         m_diff->setItem(r, 3, cell((d > Money() ? QStringLiteral("+") : QString()) + amount(d), true, bold));
     };
-    for (ItemKind k : kinds) row(fromView(sazbar::itemKindLabel(k)), m_bd[0].kindSum(k), m_bd[1].kindSum(k), false);
-    row(tr("Celkem"), m_bd[0].total, two ? m_bd[1].total : Money(), true);
+    for (ItemKind k : kinds)
+        row(sazbar::ui::itemKindName(k), m_shown[0].kindSum(m_bd[0], k), m_shown[1].kindSum(m_bd[1], k), false);
+    row(tr("Celkem"), m_shown[0].total, two ? m_shown[1].total : Money(), true);
 }
 
 void TRozpis::fillChoices() {
@@ -372,11 +526,12 @@ void TRozpis::fillChoices() {
         top->setFont(0, bold);
         if (b.choices.empty()) new QTreeWidgetItem(top, {tr("Cena nezávisí na žádné volbě.")});
         for (const sazbar::BreakdownChoice& c : b.choices) {
-            auto* choice = new QTreeWidgetItem(top, {q(c.title)});
+            auto* choice = new QTreeWidgetItem(top, {sazbar::ui::breakdownLabel(c.key)});
             for (const sazbar::ChoiceOption& o : c.options) {
-                auto* opt = new QTreeWidgetItem(choice, {(o.taken ? QStringLiteral("► ") : QStringLiteral("   ")) + q(o.label) +
+                auto* opt = new QTreeWidgetItem(choice, {(o.taken ? QStringLiteral("► ") : QStringLiteral("   ")) +
+                                                             sazbar::ui::breakdownLabel(o.key) +
                                                              (o.taken ? QLatin1Char(' ') + tr("(zvoleno)") : QString()),
-                                                         amount(o.amount)});
+                                                         looseAmount(o.amount)});
                 opt->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
                 if (o.taken) {
                     opt->setFont(0, bold);
@@ -391,57 +546,107 @@ void TRozpis::fillChoices() {
 QString TRozpis::tableText() const {
     // Amounts with the language's decimal mark and no grouping, as a spreadsheet reads them.
     const QChar mark = decimalMark();
-    auto plain = [mark](const Money& m) { return q(sazbar::formatCents(m)).replace(QLatin1Char('.'), mark); };
+    auto plain = [mark](const Money& m) { return q(sazbar::formatExact(m)).replace(QLatin1Char('.'), mark); };
     const QString total = tr("Celkem");
     QString out = QStringList{tr("Tarif"), tr("Druh"), tr("Položka"), tr("Množství"), tr("Jednotka"), tr("Sazba"), tr("Částka")}
                       .join(QLatin1Char('\t')) +
                   QLatin1Char('\n');
     for (int s = 0; s < (m_compared >= 0 ? 2 : 1); ++s) {
         const Breakdown& b = m_bd[static_cast<std::size_t>(s)];
+        const sazbar::ShownAmounts& shown = m_shown[static_cast<std::size_t>(s)];
         if (b.tariff < 0) continue;
         const QString name = fromView(sazbar::kTariffs[std::size_t(b.tariff)].name);
-        if (b.status != BreakdownStatus::Itemised) out += name + QStringLiteral("\t\t") + q(sazbar::breakdownStatusText(b)) + QStringLiteral("\t\t\t\t\n");
-        for (const BreakdownItem& it : b.items) {
-            out += name + QLatin1Char('\t') + fromView(sazbar::itemKindLabel(it.kind)) + QLatin1Char('\t') + q(it.label) + QLatin1Char('\t');
+        if (b.status != BreakdownStatus::Itemised) out += name + QStringLiteral("\t\t") + statusText(b) + QStringLiteral("\t\t\t\t\n");
+        for (std::size_t i = 0; i < b.items.size(); ++i) {
+            const BreakdownItem& it = b.items[i];
+            out += name + QLatin1Char('\t') + sazbar::ui::itemKindName(it.kind) + QLatin1Char('\t') +
+                   sazbar::ui::breakdownLabel(it.key) + QLatin1Char('\t');
             if (!it.unit.empty()) out += QString::number(it.quantity);
             out += QLatin1Char('\t') + fromView(it.unit) + QLatin1Char('\t');
             if (it.hasRate) out += q(sazbar::formatRate(it.rate, mark.toLatin1()));
-            out += QLatin1Char('\t') + plain(it.amount) + QLatin1Char('\n');
+            out += QLatin1Char('\t') + plain(shown.items[i]) + QLatin1Char('\n');
         }
-        out += name + QStringLiteral("\t\t") + total + QStringLiteral("\t\t\t\t") + plain(b.total) + QLatin1Char('\n');
+        out += name + QStringLiteral("\t\t") + total + QStringLiteral("\t\t\t\t") + plain(shown.total) + QLatin1Char('\n');
     }
     return out;
+}
+
+namespace {
+
+// The rows of a table as tab-separated lines, its header first.
+QString rowsText(const QTableWidget* t) {
+    QStringList lines, cells;
+    for (int c = 0; c < t->columnCount(); ++c)
+        cells << (t->horizontalHeaderItem(c) ? t->horizontalHeaderItem(c)->text() : QString());
+    lines << cells.join(QLatin1Char('\t'));
+    for (int r = 0; r < t->rowCount(); ++r) {
+        cells.clear();
+        for (int c = 0; c < t->columnCount(); ++c) cells << (t->item(r, c) ? t->item(r, c)->text().trimmed() : QString());
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+}  // namespace
+
+QString TRozpis::differencesText() const { return rowsText(m_diff); }
+
+QString TRozpis::choicesText() const {
+    QString out;
+    std::function<void(const QTreeWidgetItem*, int)> walk = [&](const QTreeWidgetItem* it, int depth) {
+        out += QString(depth * 2, QLatin1Char(' ')) + it->text(0).trimmed();
+        if (!it->text(1).isEmpty()) out += QLatin1Char('\t') + it->text(1);
+        out += QLatin1Char('\n');
+        for (int i = 0; i < it->childCount(); ++i) walk(it->child(i), depth + 1);
+    };
+    for (int i = 0; i < m_choices->topLevelItemCount(); ++i) walk(m_choices->topLevelItem(i), 0);
+    return out;
+}
+
+QString TRozpis::focusedText() const {
+    if (const auto* label = qobject_cast<const QLabel*>(focusWidget()); label && label->hasSelectedText())
+        return label->selectedText();
+    const QWidget* page = m_tabs->currentWidget();
+    if (page == m_diff) return differencesText();
+    if (page == m_choices) return choicesText();
+    return tableText();
 }
 
 QString TRozpis::pageHtml() const {
     QString h = QStringLiteral("<html><body style=\"font-family: sans-serif\">");
     for (int s = 0; s < (m_compared >= 0 ? 2 : 1); ++s) {
         const Breakdown& b = m_bd[static_cast<std::size_t>(s)];
+        const sazbar::ShownAmounts& shown = m_shown[static_cast<std::size_t>(s)];
         if (b.tariff < 0) continue;
-        h += QStringLiteral("<h2>") + tr("Rozpis ceny: %1, %2 Kč").arg(tariffName(b.tariff), QString::number(b.shown)).toHtmlEscaped() +
+        h += QStringLiteral("<h2>") + tr("Rozpis ceny: %1, %2").arg(tariffName(b.tariff), crowns(b.shown)).toHtmlEscaped() +
              QStringLiteral("</h2>");
-        if (b.status != BreakdownStatus::Itemised) h += QStringLiteral("<p>") + q(sazbar::breakdownStatusText(b)).toHtmlEscaped() + QStringLiteral("</p>");
+        if (const QString u = unsupportedSentence(b.tariff); !u.isEmpty())
+            h += QStringLiteral("<p><b>") + u.toHtmlEscaped() + QStringLiteral("</b></p>");
+        if (b.status != BreakdownStatus::Itemised) h += QStringLiteral("<p>") + statusText(b).toHtmlEscaped() + QStringLiteral("</p>");
         const QStringList heads = itemHeaders();
         h += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\" border=\"1\" width=\"100%\"><tr><th align=\"left\">") +
              heads[0].toHtmlEscaped() + QStringLiteral("</th><th align=\"right\">") + heads[1].toHtmlEscaped() +
              QStringLiteral("</th><th align=\"right\">") + heads[2].toHtmlEscaped() + QStringLiteral("</th></tr>");
-        for (const BreakdownItem& it : b.items)
-            h += QStringLiteral("<tr><td>") + q(it.label).toHtmlEscaped() + QStringLiteral("</td><td align=\"right\">") +
-                 quantity(it).toHtmlEscaped() + QStringLiteral("</td><td align=\"right\">") + amount(it.amount).toHtmlEscaped() +
-                 QStringLiteral("</td></tr>");
+        for (std::size_t i = 0; i < b.items.size(); ++i) {
+            const BreakdownItem& it = b.items[i];
+            const QString a = amount(shown.items[i]) + (static_cast<int>(i) == shown.carrier ? kRoundingMark : QString());
+            h += QStringLiteral("<tr><td>") + sazbar::ui::breakdownLabel(it.key).toHtmlEscaped() +
+                 QStringLiteral("</td><td align=\"right\">") + quantity(it).toHtmlEscaped() + QStringLiteral("</td><td align=\"right\">") +
+                 a.toHtmlEscaped() + QStringLiteral("</td></tr>");
+        }
         h += QStringLiteral("<tr><td><b>") + tr("Celkem").toHtmlEscaped() + QStringLiteral("</b></td><td></td><td align=\"right\"><b>") +
-             amount(b.total).toHtmlEscaped() +
-             QStringLiteral("</b></td></tr></table>");
+             amount(shown.total).toHtmlEscaped() + QStringLiteral("</b></td></tr></table>");
         for (const sazbar::BreakdownChoice& c : b.choices) {
-            h += QStringLiteral("<p><b>") + q(c.title).toHtmlEscaped() + QStringLiteral("</b>: ");
+            h += QStringLiteral("<p><b>") + sazbar::ui::breakdownLabel(c.key).toHtmlEscaped() + QStringLiteral("</b>: ");
             QStringList opts;
             for (const sazbar::ChoiceOption& o : c.options) {
-                const QString t = (q(o.label) + QStringLiteral(" ") + amount(o.amount)).toHtmlEscaped();
+                const QString t = (sazbar::ui::breakdownLabel(o.key) + QStringLiteral(" ") + looseAmount(o.amount)).toHtmlEscaped();
                 opts << (o.taken ? QStringLiteral("<b>") + t + QLatin1Char(' ') + tr("(zvoleno)").toHtmlEscaped() + QStringLiteral("</b>") : t);
             }
             h += opts.join(QStringLiteral("; ")) + QStringLiteral("</p>");
         }
     }
+    if (!m_note->text().isEmpty()) h += QStringLiteral("<p>") + m_note->text().toHtmlEscaped() + QStringLiteral("</p>");
     if (!m_summary->text().isEmpty()) h += QStringLiteral("<p>") + m_summary->text().toHtmlEscaped() + QStringLiteral("</p>");
     return h + QStringLiteral("</body></html>");
 }
@@ -475,10 +680,18 @@ void TRozpis::savePdfAs() {
 
 void TRozpis::copy() const { QApplication::clipboard()->setText(tableText()); }
 
+void TRozpis::copyFocused() const { QApplication::clipboard()->setText(focusedText()); }
+
 bool TRozpis::eventFilter(QObject* watched, QEvent* e) {
-    // The tables' own Ctrl+C would copy one cell; here it copies the whole breakdown.
-    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy)) {
-        copy();
+    // The tables' and the tree's own Ctrl+C would copy one cell; here it
+    // copies the whole page.
+    if ((e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) &&
+        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy)) {
+        if (e->type() == QEvent::ShortcutOverride) {
+            e->accept();  // delivered as a key press, below
+            return true;
+        }
+        copyFocused();
         return true;
     }
     return QDialog::eventFilter(watched, e);
@@ -486,7 +699,7 @@ bool TRozpis::eventFilter(QObject* watched, QEvent* e) {
 
 void TRozpis::keyPressEvent(QKeyEvent* e) {
     if (e->matches(QKeySequence::Copy)) {
-        copy();
+        copyFocused();
         return;
     }
     QDialog::keyPressEvent(e);

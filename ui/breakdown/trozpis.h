@@ -40,8 +40,12 @@ public:
     const sazbar::Breakdown& breakdown() const { return m_bd[0]; }
     const sazbar::Breakdown& comparedBreakdown() const { return m_bd[1]; }
 
-    // The items (and the compared tariff's) as tab-separated text, what Ctrl+C copies.
+    // The items (and the compared tariff's) as tab-separated text, what
+    // "Kopírovat" and Ctrl+C on the items copy.
     QString tableText() const;
+    // What Ctrl+C copies: the selected text of a label that has the focus,
+    // else the page of the current tab (items, differences or choices).
+    QString focusedText() const;
     // The breakdown as a printable page.
     QString pageHtml() const;
     void printOn(QPrinter& printer) const;
@@ -57,6 +61,14 @@ private:
     void fillDifferences();
     void fillChoices();
     void copy() const;
+    void copyFocused() const;
+    void syncRows();
+    void scheduleRowSync();
+    QString sideHead(int side) const;
+    QString unsupportedLines(int tariff) const;
+    QString unsupportedSentence(int tariff) const;
+    QString differencesText() const;
+    QString choicesText() const;
     void print();
     void savePdfAs();
     void compareChanged(int index);
@@ -69,9 +81,14 @@ private:
     bool m_compareCheapest = true;  // the comparison follows the cheapest tariff
     int m_cheapest = -1;
     std::array<sazbar::Breakdown, 2> m_bd;
+    std::array<sazbar::ShownAmounts, 2> m_shown;
+    sazbar::RunResult m_run;  // the results window's run: its unsupported marks and hints
 
     QLabel* m_title = nullptr;
     QLabel* m_summary = nullptr;
+    QLabel* m_warning = nullptr;  // the tariff cannot carry the month
+    QLabel* m_note = nullptr;     // what the mark of a rounded amount means
+    std::array<QWidget*, 2> m_sides{};
     QComboBox* m_compare = nullptr;
     QTabWidget* m_tabs = nullptr;
     std::array<QTableWidget*, 2> m_items{};
@@ -79,4 +96,5 @@ private:
     QTableWidget* m_diff = nullptr;
     QTreeWidget* m_choices = nullptr;
     bool m_filling = false;
+    bool m_syncPending = false;
 };

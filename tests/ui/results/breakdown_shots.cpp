@@ -1,5 +1,6 @@
 // Pictures of the breakdown window for checking the layout by eye:
-// sazbar_breakdown_shots <output folder> <tag> [cs|en]. Run it under xvfb-run.
+// sazbar_breakdown_shots <output folder> <tag> [cs|en] [result field, "gold" unless given].
+// Run it under xvfb-run.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
     Tform3& results = app.resultsWindow();
     if (!QTest::qWaitForWindowActive(&results, 2000)) qWarning("the results window did not become active");
     QTest::qWait(300);
-    QTest::mouseDClick(results.field(QStringLiteral("gold")), Qt::LeftButton);
+    QTest::mouseDClick(results.field(args.value(4, QStringLiteral("gold"))), Qt::LeftButton);
     TRozpis& w = app.breakdownWindow();
     if (!QTest::qWaitForWindowExposed(&w, 2000)) qWarning("the breakdown window was not shown");
     QTest::qWait(400);
