@@ -64,6 +64,7 @@ bool loadDataTariffs(const std::vector<std::string>& paths, bool builtin, catalo
     for (const catalogue::Problem& p : c.problems) err << "sazbar-cli: " << visible(p.text()) << '\n';
     out.builtin = builtin;
     out.on = on;
+    out.onText = catalogue::formatDate(on);
     out.tariffs.clear();
     out.notValid = 0;
     for (catalogue::DataTariff& t : c.tariffs) {

@@ -15,6 +15,7 @@ namespace sazbar::cli {
 struct DataTariffs {
     bool builtin = true;   // the compiled tariffs are priced too
     catalogue::Day on = 0;  // the revisions valid that day are priced
+    std::string onText;     // `on` as YYYY-MM-DD
     std::vector<catalogue::DataTariff> tariffs;  // valid on `on`, in file order
     std::size_t notValid = 0;                    // revisions left out as not valid on `on`
 };

@@ -9,7 +9,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include "catalogue/reader.h"
 #include "pricing/chart_order.h"
 
 namespace sazbar::cli {
@@ -268,7 +267,7 @@ void appendJson(std::string& out, const RunResult& result, bool fixedLine, const
     w.raw("]");
     if (data) {
         w.raw(", \"tariffs_on\": ");
-        w.string(catalogue::formatDate(data->tariffs->on));
+        w.string(data->tariffs->onText);
         w.raw(", \"tariffs_not_valid\": ");
         w.integer(static_cast<std::int64_t>(data->tariffs->notValid));
     }
@@ -510,7 +509,7 @@ void appendTable(std::string& out, const RunResult& result, bool fixedLine, bool
         }
     }
     out += "\nVynecháno tarifů ze souborů, které ke dni ";
-    out += catalogue::formatDate(data->tariffs->on);
+    out += data->tariffs->onText;
     out += " neplatí: ";
     appendInt(out, data->tariffs->notValid);
     out += '\n';
