@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/app.h"
-#include "cli/profile_json.h"
+#include "core/profile_json.h"
 #include "cli/report.h"
 #include "pricing/engine.h"
 
@@ -59,18 +59,18 @@ BENCHMARK(BM_Batch)->Unit(benchmark::kMillisecond);
 // The parts of one line, to see where the time goes.
 void BM_ParseProfile(benchmark::State& state) {
     const std::string input = variedLines(1);
-    sazbar::cli::ProfileInput p;
-    sazbar::cli::ProfileError e;
-    for (auto _ : state) benchmark::DoNotOptimize(sazbar::cli::parseProfile(input, p, e));
+    sazbar::ProfileDocument p;
+    sazbar::ProfileError e;
+    for (auto _ : state) benchmark::DoNotOptimize(sazbar::readProfile(input, p, e));
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 BENCHMARK(BM_ParseProfile);
 
 void BM_WriteJson(benchmark::State& state) {
     const std::string input = variedLines(1);
-    sazbar::cli::ProfileInput p;
-    sazbar::cli::ProfileError e;
-    sazbar::cli::parseProfile(input, p, e);
+    sazbar::ProfileDocument p;
+    sazbar::ProfileError e;
+    sazbar::readProfile(input, p, e);
     const sazbar::RunResult result = sazbar::runPricing(p.profile);
     std::string out;
     for (auto _ : state) {

@@ -95,6 +95,28 @@ void importLog(benchmark::State& state, bool xml) {
     state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// What --by-month and the import preview do with a log over many months: an
+// importer that keeps each month, then every month's profile in turn. One
+// call a month from January 1900 on, straight into the importer.
+void BM_ImportByMonth(benchmark::State& state) {
+    const auto months = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        sazbar::import::Importer importer;
+        for (int i = 0; i < months; ++i) {
+            sazbar::import::Event e;
+            e.start = {1900 + i / 12, i % 12 + 1, 15, 10, 0, 0};
+            e.number = "222000001";
+            e.seconds = 61;
+            importer.add(e);
+        }
+        std::int64_t counted = 0;
+        for (const auto& m : importer.months())
+            counted += importer.result({.perSecond = false, .month = m}).summary.counted;
+        if (counted != months) state.SkipWithError("months lost");
+    }
+    state.SetItemsProcessed(state.iterations() * months);
+}
+
 void BM_ImportBillCsv1M(benchmark::State& state) { importLog(state, false); }
 void BM_ImportAndroidXml1M(benchmark::State& state) { importLog(state, true); }
 
@@ -102,3 +124,4 @@ void BM_ImportAndroidXml1M(benchmark::State& state) { importLog(state, true); }
 
 BENCHMARK(BM_ImportBillCsv1M)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportAndroidXml1M)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportByMonth)->Arg(1332)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond);

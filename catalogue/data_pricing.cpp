@@ -8,6 +8,7 @@
 #include "core/textnum.h"
 #include "pricing/itemiser.h"
 #include "pricing/marks.h"
+#include "pricing/tariffs.h"
 
 namespace sazbar::catalogue {
 
@@ -575,23 +576,19 @@ void itemiseDataTariff(const DataTariff& t, const Profile& p, const RunOptions& 
 }
 
 void markCheapestTogether(RunResult& compiled, std::span<DataResult> data) {
-    static const auto walked = [] {
-        std::array<bool, kTariffCount> in{};
-        for (std::string_view id : kCheapestWalk) in[static_cast<std::size_t>(tariffIndex(id))] = true;
-        return in;
-    }();
-    std::int32_t minimum = 999999;
+    auto walked = [](int t) { return kTariffs[static_cast<std::size_t>(t)].cheapestMark; };
+    std::int32_t minimum = kNeverCheapest;
     for (int t = 0; t < kTariffCount; ++t) {
         const TariffResult& f = compiled.fields[static_cast<std::size_t>(t)];
-        if (walked[static_cast<std::size_t>(t)] && f.priced && !f.unsupported) minimum = std::min(minimum, f.price);
+        if (walked(t) && f.priced && !f.unsupported) minimum = std::min(minimum, f.price);
     }
     for (const DataResult& d : data)
         if (d.priced && !d.unsupported) minimum = std::min(minimum, d.price);
     for (int t = 0; t < kTariffCount; ++t) {
         TariffResult& f = compiled.fields[static_cast<std::size_t>(t)];
-        f.cheapest = walked[static_cast<std::size_t>(t)] && f.priced && !f.unsupported && f.price == minimum && minimum < 999999;
+        f.cheapest = walked(t) && f.priced && !f.unsupported && f.price == minimum && minimum < kNeverCheapest;
     }
-    for (DataResult& d : data) d.cheapest = d.priced && !d.unsupported && d.price == minimum && minimum < 999999;
+    for (DataResult& d : data) d.cheapest = d.priced && !d.unsupported && d.price == minimum && minimum < kNeverCheapest;
 }
 
 }  // namespace sazbar::catalogue

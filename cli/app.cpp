@@ -14,11 +14,11 @@
 #include "cli/data_tariffs.h"
 #include "cli/import_cmd.h"
 #include "cli/messages.h"
-#include "cli/profile_json.h"
 #include "cli/report.h"
 #include "cli/sweep_cmd.h"
 #include "cli/tariffs_cmd.h"
 #include "core/boxes.h"
+#include "core/profile_json.h"
 #include "core/saved_inputs.h"
 #include "pricing/engine.h"
 
@@ -47,8 +47,9 @@ constexpr std::string_view kUsage =
     "  --internet-calls      international calls over the internet\n"
     "  --batch [FILE|-]      JSON Lines in (lines of at most 1 MiB), one result a line out\n"
     "  --jobs N              threads pricing a batch (default: the number of cores)\n"
-    "  --columns A,B,...     columns of the batch CSV: line, total_call_minutes, cheapest,\n"
-    "                        cheapest_price, error and tariff ids (default: all)\n"
+    "  --columns A,B,...     fields of each batch line: line, total_call_minutes, cheapest,\n"
+    "                        cheapest_price, prices, error and tariff ids (default: all\n"
+    "                        in CSV, the full result in JSON)\n"
     "  --direct-debit        pay by direct debit (\"Platba inkasem\")\n"
     "  --fixed-line          price the fixed line too (\"Vypočítat Český Telecom\")\n"
     "  --format FORMAT       table (default), json or csv; json (default) or csv with --batch\n"
@@ -68,7 +69,7 @@ constexpr std::string_view kUsage =
     "\n"
     "Exit status: 0 done, 2 bad input, unreadable file, failed write or bad usage.\n";
 
-std::string displayName(std::string_view path) { return path == "-" ? "<stdin>" : std::string(path); }
+std::string displayName(std::string_view path) { return path == "-" ? "<stdin>" : echoed(path, true); }
 
 // Opens a file for reading, or gives the reason why not.
 std::unique_ptr<std::ifstream> openInput(const std::string& path, std::string& reason) {
@@ -171,7 +172,7 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
             if (f == "table") o.format = Format::Table;
             else if (f == "json") o.format = Format::Json;
             else if (f == "csv") o.format = Format::Csv;
-            else return "unknown format '" + f + "': use table, json or csv";
+            else return "unknown format '" + echoed(f) + "': use table, json or csv";
             o.formatGiven = true;
         } else if (arg == "--dat") {
             std::string f;
@@ -204,14 +205,14 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
             std::vector<int> columns;
             if (!value(list)) return "--columns needs a list of columns";
             if (!parseBatchColumns(list, columns, bad))
-                return "unknown column '" + bad +
-                       "': use line, total_call_minutes, cheapest, cheapest_price, error or a tariff id";
+                return "unknown column '" + echoed(bad) +
+                       "': use line, total_call_minutes, cheapest, cheapest_price, prices, error or a tariff id";
             o.columns = std::move(columns);
         } else if (arg == "--breakdown") {
             std::string list, bad;
             std::vector<int> tariffs;
             if (!value(list)) return "--breakdown needs tariff ids or all";
-            if (!parseBreakdownList(list, tariffs, bad)) return "unknown tariff '" + bad + "' in --breakdown";
+            if (!parseBreakdownList(list, tariffs, bad)) return "unknown tariff '" + echoed(bad) + "' in --breakdown";
             o.breakdown = std::move(tariffs);
         } else if (arg == "--tariffs") {
             std::string path;
@@ -235,7 +236,7 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
         } else if (std::string problem; parseSweepOption(arg, value, o.sweep, problem)) {
             if (!problem.empty()) return problem;
         } else {
-            return "unknown option '" + args[i] + "'";
+            return "unknown option '" + echoed(args[i]) + "'";
         }
     }
     const int inputs = (o.profile ? 1 : 0) + (o.dat ? 1 : 0) + (o.batch ? 1 : 0);
@@ -247,7 +248,7 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
         o.format = Format::Json;
     }
     if (o.jobs && !o.batch) return "--jobs applies to --batch only";
-    if (o.columns && !(o.batch && o.format == Format::Csv)) return "--columns applies to --batch --format csv only";
+    if (o.columns && !o.batch) return "--columns applies to --batch only";
     if (o.breakdown && o.batch) return "--breakdown applies to one profile, not to --batch";
     if (o.breakdown && o.sweep.group) return "give one of --breakdown and --sweep";
     if (o.tariffs.empty() && (o.noBuiltin || o.on)) return "--no-builtin and --on apply to --tariffs only";
@@ -270,22 +271,36 @@ int reportWrite(std::ostream& err, int error) {
     return report(err, "<stdout>", error > 0 ? std::string("cannot write: ") + std::strerror(error) : "cannot write");
 }
 
+}  // namespace
+
+int checkOut(std::ostream& out, std::ostream& err, int status) {
+    if (out) {
+        errno = 0;
+        out.flush();
+    }
+    return out ? status : reportWrite(err, errno ? errno : -1);
+}
+
+int writeOut(std::ostream& out, std::ostream& err, std::string_view text, int status) {
+    errno = 0;
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return checkOut(out, err, status);
+}
+
+namespace {
+
 int priceAndPrint(const Profile& profile, const RunFlags& flags, const Options& o, std::ostream& out,
                   std::ostream& err) {
     if (o.sweep.group) {
         errno = 0;
         const int status = printSweep(profile, {flags.directDebit, flags.fixedLine}, o.format, o.sweep, out);
-        out.flush();
-        return out ? status : reportWrite(err, errno ? errno : -1);
+        return checkOut(out, err, status);
     }
     RunResult result;
     std::string text;
     if (o.breakdown) {
         appendBreakdowns(text, profile, {flags.directDebit, flags.fixedLine}, *o.breakdown, o.format);
-        errno = 0;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        return out ? kExitOk : reportWrite(err, errno ? errno : -1);
+        return writeOut(out, err, text);
     }
     runPricing(profile, {flags.directDebit, flags.fixedLine}, result);
     DataPart data;
@@ -302,10 +317,7 @@ int priceAndPrint(const Profile& profile, const RunFlags& flags, const Options& 
             break;
         case Format::Csv: appendCsv(text, result, flags.fixedLine, withData); break;
     }
-    errno = 0;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    return out ? kExitOk : reportWrite(err, errno ? errno : -1);
+    return writeOut(out, err, text);
 }
 
 int runProfile(const Options& o, std::istream& stdinStream, std::ostream& out, std::ostream& err) {
@@ -317,11 +329,11 @@ int runProfile(const Options& o, std::istream& stdinStream, std::ostream& out, s
         if (!file) return report(err, name, reason);
     }
     if (!readAll(file ? *file : stdinStream, text, kMaxProfileFile, reason)) return report(err, name, reason);
-    ProfileInput input;
+    ProfileDocument input;
     ProfileError error;
-    if (!parseProfile(text, input, error))
-        return report(err, name, error.line > 0 ? "line " + std::to_string(error.line) + ": " + error.message
-                                                : error.message);
+    if (!readProfile(text, input, error))
+        return report(err, name, isSyntaxFault(error.fault) ? error.message
+                                                            : "line " + std::to_string(error.line) + ": " + error.message);
     RunFlags flags = o.flags;
     flags.directDebit |= input.directDebit;
     flags.fixedLine |= input.fixedLine;
@@ -372,14 +384,8 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (isCheckTariffsCommand(args)) return runCheckTariffs(args, out, err);
     for (const std::string& a : args) {
         if (a == "--") break;
-        if (a == "--help" || a == "-h") {
-            out << kUsage;
-            return kExitOk;
-        }
-        if (a == "--version") {
-            out << kProgram << ' ' << SAZBAR_VERSION << '\n';
-            return kExitOk;
-        }
+        if (a == "--help" || a == "-h") return writeOut(out, err, kUsage);
+        if (a == "--version") return writeOut(out, err, std::string(kProgram) + ' ' + SAZBAR_VERSION + '\n');
     }
     Options o;
     if (const std::string problem = parseArgs(args, o); !problem.empty()) {

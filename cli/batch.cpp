@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "cli/messages.h"
-#include "cli/profile_json.h"
+#include "core/profile_json.h"
 #include "pricing/engine.h"
 
 namespace sazbar::cli {
@@ -146,7 +146,7 @@ public:
                 problem = "longer than " + std::to_string(kMaxBatchLine) + " bytes";
             } else if (blank(line)) {
                 problem = "empty line";
-            } else if (!parseProfile(line, input_, error_)) {
+            } else if (!reader_.read(line, input_, error_)) {
                 problem = withoutLineOne(std::move(error_.message));
             }
             if (problem.empty()) {
@@ -156,7 +156,8 @@ public:
                 if (options_.format == Format::Csv) {
                     appendCsvRow(c.out, number, result_, options_.columns);
                 } else {
-                    appendJson(c.out, result_, fixedLine);
+                    if (options_.columns.empty()) appendJson(c.out, result_, fixedLine);
+                    else appendJsonColumns(c.out, number, result_, options_.columns);
                     c.out += '\n';
                 }
             } else {
@@ -167,7 +168,8 @@ public:
                 if (options_.format == Format::Csv) {
                     appendCsvErrorRow(c.out, number, message, options_.columns);
                 } else {
-                    appendJsonError(c.out, message);
+                    if (options_.columns.empty()) appendJsonError(c.out, message);
+                    else appendJsonColumnsError(c.out, number, message, options_.columns);
                     c.out += '\n';
                 }
             }
@@ -178,7 +180,8 @@ private:
     std::string_view name_;
     const RunFlags& flags_;
     const BatchOptions& options_;
-    ProfileInput input_;
+    ProfileReader reader_;
+    ProfileDocument input_;
     ProfileError error_;
     RunResult result_;
 };
@@ -305,7 +308,8 @@ unsigned availableCores() {
 BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& err, std::string_view name,
                       const RunFlags& flags, const BatchOptions& options) {
     BatchOptions o = options;
-    if (o.format == Format::Csv && o.columns.empty()) o.columns = defaultBatchColumns(flags.fixedLine);
+    if (o.format == Format::Csv)
+        o.columns = o.columns.empty() ? defaultBatchColumns(flags.fixedLine) : withPricesExpanded(o.columns, flags.fixedLine);
     LineReader reader(in);
     if (o.format == Format::Csv) {
         std::string header;

@@ -24,7 +24,7 @@ struct RunFlags {
 
 struct BatchOptions {
     Format format = Format::Json;  // Json or Csv
-    std::vector<int> columns;      // CSV columns (see report.h); empty: the default ones
+    std::vector<int> columns;      // columns (see report.h); empty: all in CSV, the full result in JSON
     unsigned jobs = 1;             // threads that price
 };
 

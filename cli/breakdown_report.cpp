@@ -79,13 +79,7 @@ void appendTableOne(std::string& out, const Breakdown& b) {
 }
 
 void appendJsonOne(std::string& out, const Breakdown& b) {
-    const TariffInfo& t = kTariffs[static_cast<std::size_t>(b.tariff)];
-    out += "{\"id\": ";
-    appendJsonString(out, t.id);
-    out += ", \"operator\": ";
-    appendJsonString(out, operatorName(t.op));
-    out += ", \"name\": ";
-    appendJsonString(out, t.name);
+    appendJsonTariffHead(out, b.tariff);
     out += ", \"price\": ";
     appendInt(out, b.shown);
     out += ", \"status\": ";

@@ -10,7 +10,9 @@
 #include <sstream>
 
 #include "cli/app.h"
+#include "cli/messages.h"
 #include "cli/report.h"
+#include "core/profile_json.h"
 #include "import/readers.h"
 #include "pricing/engine.h"
 
@@ -54,21 +56,51 @@ struct ImportOptionsCli {
     Format format = Format::Table;
 };
 
-std::string displayName(std::string_view path) { return path == "-" ? "<stdin>" : std::string(path); }
+std::string displayName(std::string_view path) { return path == "-" ? "<stdin>" : echoed(path, true); }
 
-bool parseMonth(std::string_view s, YearMonth& m) {
-    if (s.size() != 7 || s[4] != '-') return false;
+// Empty, or what is wrong with the value of --month.
+std::string parseMonth(std::string_view s, YearMonth& m) {
+    if (s.size() != 7 || s[4] != '-') return "--month needs a month as YYYY-MM";
     for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u})
-        if (s[i] < '0' || s[i] > '9') return false;
+        if (s[i] < '0' || s[i] > '9') return "--month needs a month as YYYY-MM";
     m.year = std::stoi(std::string(s.substr(0, 4)));
     m.month = std::stoi(std::string(s.substr(5, 2)));
-    return m.year >= 1900 && m.month >= 1 && m.month <= 12;
+    if (m.month < 1 || m.month > 12) return "--month: the month must be from 01 to 12";
+    if (m.year < kFirstLogYear || m.year > kLastLogYear)
+        return "--month: the year must be from " + std::to_string(kFirstLogYear) + " to " + std::to_string(kLastLogYear);
+    return {};
 }
 
 std::string monthText(const YearMonth& m) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%04d-%02d", m.year, m.month);
     return buf;
+}
+
+// The months as runs ("2026-01 to 2026-04, 2026-07"), no more than a few
+// of them: a log over thousands of months still gives a short line.
+std::string monthRuns(const std::vector<YearMonth>& months) {
+    constexpr std::size_t kShownRuns = 6;
+    std::vector<std::pair<YearMonth, YearMonth>> runs;
+    for (const YearMonth& m : months) {
+        if (!runs.empty() && runs.back().second.key() + 1 == m.key()) runs.back().second = m;
+        else runs.push_back({m, m});
+    }
+    std::string s;
+    const auto add = [&](const std::pair<YearMonth, YearMonth>& run) {
+        if (!s.empty()) s += ", ";
+        s += monthText(run.first);
+        const int more = run.second.key() - run.first.key();
+        if (more > 0) s += (more == 1 ? ", " : " to ") + monthText(run.second);
+    };
+    if (runs.size() <= kShownRuns) {
+        for (const auto& run : runs) add(run);
+        return s;
+    }
+    for (std::size_t i = 0; i + 1 < kShownRuns; ++i) add(runs[i]);
+    s += ", …";
+    add(runs.back());
+    return s + " (" + std::to_string(months.size()) + " months)";
 }
 
 std::string dayText(std::int64_t days) {
@@ -100,7 +132,8 @@ std::string parseImportArgs(const std::vector<std::string>& args, ImportOptionsC
             o.files.push_back(v);
         } else if (arg == "--month") {
             YearMonth m;
-            if (!value(v) || !parseMonth(v, m)) return "--month needs a month as YYYY-MM";
+            if (!value(v)) return "--month needs a month as YYYY-MM";
+            if (std::string problem = parseMonth(v, m); !problem.empty()) return problem;
             o.month = m;
         } else if (arg == "--rules") {
             if (!value(v)) return "--rules needs a file";
@@ -110,7 +143,7 @@ std::string parseImportArgs(const std::vector<std::string>& args, ImportOptionsC
             if (v == "table") o.format = Format::Table;
             else if (v == "json") o.format = Format::Json;
             else if (v == "csv") o.format = Format::Csv;
-            else return "unknown format '" + v + "': use table, json or csv";
+            else return "unknown format '" + echoed(v) + "': use table, json or csv";
         } else if (arg == "--by-month" && flag) {
             o.byMonth = true;
         } else if (arg == "--per-second" && flag) {
@@ -126,7 +159,7 @@ std::string parseImportArgs(const std::vector<std::string>& args, ImportOptionsC
         } else if (arg == "--print-rules" && flag) {
             o.printRules = true;
         } else {
-            return "unknown option for --import: '" + args[i] + "'";
+            return "unknown option for --import: '" + echoed(args[i]) + "'";
         }
     }
     if (o.byMonth && o.month) return "give --month or --by-month, not both";
@@ -135,11 +168,12 @@ std::string parseImportArgs(const std::vector<std::string>& args, ImportOptionsC
 }
 
 int fail(std::ostream& err, const std::string& name, const std::string& message) {
-    err << kProgram << ": " << name << ": " << message << '\n';
+    err << kProgram << ": " << visible(name + ": " + message) << '\n';
     return kExitBadInput;
 }
 
-void writeSummary(std::ostream& err, const Summary& s) {
+// What was counted; `months` (of the whole log) are listed when there are several.
+void writeSummary(std::ostream& err, const Summary& s, const std::vector<YearMonth>& months = {}) {
     std::ostringstream o;
     if (s.events == 0) {
         o << "Nothing was found in the log.\n";
@@ -163,45 +197,19 @@ void writeSummary(std::ostream& err, const Summary& s) {
         o << "Left out, only four international rows: " << kCountryNames[static_cast<std::size_t>(c.country)] << ", "
           << c.minutes << " min\n";
     if (s.clamped) o << "Cut to the largest box value: " << s.clamped << " boxes\n";
+    if (s.stray)
+        o << "Warning: " << s.stray->events << (s.stray->events == 1 ? " event (" : " events (")
+          << dayText(s.stray->firstDay)
+          << (s.stray->lastDay == s.stray->firstDay ? std::string() : " to " + dayText(s.stray->lastDay))
+          << (s.stray->events == 1 ? ") lies " : ") lie ") << s.stray->gapDays
+          << " days from the others: a mistyped year?\n";
     if (s.refused) o << "Refused: " << s.refused << " lines or elements\n";
-    if (s.months.size() > 1 && !s.month) {
-        o << "Months in the log:";
-        for (const YearMonth& m : s.months) o << ' ' << monthText(m);
-        o << " (one alone with --month, each with --by-month)\n";
-    }
+    if (months.size() > 1 && !s.month)
+        o << "Months in the log: " << monthRuns(months) << " (one alone with --month, each with --by-month)\n";
     err << o.str();
 }
 
 }  // namespace
-
-void appendProfileJson(std::string& out, const Profile& p) {
-    auto list = [&](const auto& values) {
-        out += '[';
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (i) out += ", ";
-            out += std::to_string(values[i]);
-        }
-        out += ']';
-    };
-    out += "{\"matrix\": [";
-    for (int b = 0; b < kBands; ++b) {
-        if (b) out += ", ";
-        list(p.matrix[b]);
-    }
-    out += "], \"wap\": ";
-    list(p.wap);
-    out += ", \"gprs_wap_kb\": " + std::to_string(p.gprsWap);
-    out += ", \"gprs_internet_kb\": " + std::to_string(p.gprsNet);
-    out += ", \"international\": [";
-    for (int r = 0; r < kIntlRows; ++r) {
-        const IntlRow& row = p.intl[r];
-        if (r) out += ", ";
-        out += "{\"country\": " + std::to_string(row.country) + ", \"peak\": " + std::to_string(row.peak) +
-               ", \"afternoon\": " + std::to_string(row.afternoon) +
-               ", \"evening_weekend\": " + std::to_string(row.eveningWeekend) + "}";
-    }
-    out += "]}";
-}
 
 bool isImportCommand(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
@@ -213,37 +221,37 @@ bool isImportCommand(const std::vector<std::string>& args) {
 
 int runImport(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     for (const std::string& a : args)
-        if (a == "--help" || a == "-h") {
-            out << kImportUsage;
-            return kExitOk;
-        }
+        if (a == "--help" || a == "-h") return writeOut(out, err, kImportUsage);
     ImportOptionsCli o;
     if (const std::string problem = parseImportArgs(args, o); !problem.empty()) {
         err << kProgram << ": " << problem << " (try 'sazbar-cli --import --help')\n";
         return kExitUsage;
     }
-    if (o.printRules) {
-        out << defaultRulesText();
-        return o.files.empty() ? kExitOk : kExitUsage;
-    }
+    if (o.printRules) return writeOut(out, err, defaultRulesText(), o.files.empty() ? kExitOk : kExitUsage);
 
     Rules rules = defaultRules();
     if (o.rules) {
-        std::ifstream f(*o.rules, std::ios::binary);
+        const std::string name = displayName(*o.rules);
         std::error_code ec;
-        if (!f || std::filesystem::is_directory(*o.rules, ec))
-            return fail(err, *o.rules, std::string("cannot open: ") + std::strerror(errno));
+        if (std::filesystem::is_directory(*o.rules, ec)) return fail(err, name, "cannot read: is a directory");
+        std::ifstream f(*o.rules, std::ios::binary);
+        if (!f) return fail(err, name, std::string("cannot open: ") + std::strerror(errno));
         std::string text;
         char buf[65536];
         while (f.read(buf, sizeof buf) || f.gcount() > 0) {
             text.append(buf, static_cast<std::size_t>(f.gcount()));
-            if (text.size() > kMaxRulesFile) return fail(err, *o.rules, "file too large for rules");
+            if (text.size() > kMaxRulesFile) return fail(err, name, "file too large for rules");
         }
         std::string error;
-        if (!parseRules(text, rules, error)) return fail(err, *o.rules, error);
+        if (!parseRules(text, rules, error)) return fail(err, name, error);
     }
 
-    Importer importer(rules);
+    // Only what will be written is counted: the months apart for --by-month,
+    // otherwise the one month or the whole log in a fixed amount of memory.
+    const ImportScope scope = o.byMonth ? ImportScope{}
+                              : o.month ? ImportScope::oneMonth(*o.month)
+                                        : ImportScope::wholeLog();
+    Importer importer(rules, scope);
     std::size_t shown = 0;
     for (const std::string& path : o.files) {
         const std::string name = displayName(path);
@@ -269,30 +277,29 @@ int runImport(const std::vector<std::string>& args, std::istream& in, std::ostre
             << " more lines or elements refused\n";
 
     const int status = importer.refused() ? kExitBadInput : kExitOk;
+    const std::vector<YearMonth> months = importer.months();
     std::string text;
     if (o.byMonth) {
-        for (const YearMonth& m : importer.months()) {
+        // Each month is written as soon as it is counted.
+        for (const YearMonth& m : months) {
             const ImportResult r = importer.result({.perSecond = o.perSecond, .month = m});
             err << "== " << monthText(m) << " ==\n";
             writeSummary(err, r.summary);
-            appendProfileJson(text, r.profile);
+            text.clear();
+            appendProfileJson(text, {r.profile, false, false, {}}, ProfileLayout::Line);
             text += '\n';
+            errno = 0;
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            if (!out) break;
         }
-        out << text << std::flush;
-        return out ? status : kExitBadInput;
+        return checkOut(out, err, status);
     }
-    if (o.month) {
-        const auto months = importer.months();
-        if (std::find(months.begin(), months.end(), *o.month) == months.end()) {
-            std::string have;
-            for (const YearMonth& m : months) have += (have.empty() ? "" : ", ") + monthText(m);
-            return fail(err, o.files.empty() ? "--month" : displayName(o.files.front()),
-                        "the log has no events in " + monthText(*o.month) +
-                            (have.empty() ? std::string() : " (months: " + have + ")"));
-        }
-    }
+    if (o.month && std::find(months.begin(), months.end(), *o.month) == months.end())
+        return fail(err, o.files.empty() ? "--month" : displayName(o.files.front()),
+                    "the log has no events in " + monthText(*o.month) +
+                        (months.empty() ? std::string() : " (months: " + monthRuns(months) + ")"));
     const ImportResult r = importer.result({.perSecond = o.perSecond, .month = o.month});
-    writeSummary(err, r.summary);
+    writeSummary(err, r.summary, months);
     if (o.price) {
         RunResult result;
         runPricing(r.profile, {o.directDebit, o.fixedLine}, result);
@@ -305,14 +312,10 @@ int runImport(const std::vector<std::string>& args, std::istream& in, std::ostre
             case Format::Csv: appendCsv(text, result, o.fixedLine); break;
         }
     } else {
-        appendProfileJson(text, r.profile);
+        appendProfileJson(text, {r.profile, false, false, {}}, ProfileLayout::Line);
         text += '\n';
     }
-    errno = 0;
-    out << text << std::flush;
-    if (out) return status;
-    err << "sazbar-cli: <stdout>: cannot write" << (errno ? std::string(": ") + std::strerror(errno) : std::string()) << '\n';
-    return kExitBadInput;
+    return writeOut(out, err, text, status);
 }
 
 }  // namespace sazbar::cli

@@ -17,7 +17,4 @@ bool isImportCommand(const std::vector<std::string>& args);
 // The import command; `args` without the program name. Returns the exit status.
 int runImport(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 
-// A profile in the JSON form that parseProfile reads, on one line.
-void appendProfileJson(std::string& out, const Profile& p);
-
 }  // namespace sazbar::cli

@@ -1,22 +1,4 @@
-// Input bytes quoted in messages: made visible and kept short.
+// Input bytes quoted in the command line's messages: see core/visible_text.h.
 #pragma once
 
-#include <cstddef>
-#include <string>
-#include <string_view>
-
-namespace sazbar::cli {
-
-// Longest piece of input quoted in a message, in characters.
-constexpr std::size_t kQuotedChars = 40;
-
-// `text` safe for a terminal line: control characters, invisible Unicode
-// characters (format marks, odd spaces) and bytes that are not UTF-8 are
-// written as \n, \t, \xNN or \u{NNNN}; everything else stays as it is.
-std::string visible(std::string_view text);
-
-// At most `max` characters of UTF-8 text, "…" marking what was cut: the
-// first characters, or with `keepEnd` the last ones.
-std::string shortened(std::string_view text, std::size_t max = kQuotedChars, bool keepEnd = false);
-
-}  // namespace sazbar::cli
+#include "core/visible_text.h"

@@ -29,19 +29,26 @@ const std::array<std::string, kTariffCount>& resultPrefixes() {
     static const auto prefixes = [] {
         std::array<std::string, kTariffCount> p;
         for (int i = 0; i < kTariffCount; ++i) {
-            const TariffInfo& t = kTariffs[static_cast<std::size_t>(i)];
             std::string& s = p[static_cast<std::size_t>(i)];
-            s = "{\"id\": ";
-            appendJsonString(s, t.id);
-            s += ", \"operator\": ";
-            appendJsonString(s, operatorName(t.op));
-            s += ", \"name\": ";
-            appendJsonString(s, t.name);
+            appendJsonTariffHead(s, i);
             s += ", \"price\": ";
         }
         return p;
     }();
     return prefixes;
+}
+
+// "t30": and the like, a JSON key for each tariff.
+const std::array<std::string, kTariffCount>& tariffKeys() {
+    static const auto keys = [] {
+        std::array<std::string, kTariffCount> k;
+        for (std::size_t i = 0; i < k.size(); ++i) {
+            appendJsonString(k[i], kTariffs[i].id);
+            k[i] += ": ";
+        }
+        return k;
+    }();
+    return keys;
 }
 
 // Splits a hint at its line breaks, dropping empty lines.
@@ -182,6 +189,16 @@ void appendJsonString(std::string& out, std::string_view text) {
     w.string(text);
 }
 
+void appendJsonTariffHead(std::string& out, int tariff) {
+    const TariffInfo& t = kTariffs[static_cast<std::size_t>(tariff)];
+    out += "{\"id\": ";
+    appendJsonString(out, t.id);
+    out += ", \"operator\": ";
+    appendJsonString(out, operatorName(t.op));
+    out += ", \"name\": ";
+    appendJsonString(out, t.name);
+}
+
 void appendJson(std::string& out, const RunResult& result, bool fixedLine, const DataPart* data) {
     const bool builtin = !data || data->tariffs->builtin;
     const auto& prefixes = resultPrefixes();
@@ -274,10 +291,19 @@ void appendJson(std::string& out, const RunResult& result, bool fixedLine, const
     w.raw("}");
 }
 
-void appendJsonError(std::string& out, std::string_view message) {
-    // Messages may quote file names or keys holding any bytes.
-    out += "{\"error\": ";
+namespace {
+
+// A message as a JSON string, safe for any bytes in it (it may quote file
+// names or keys holding any bytes).
+void appendJsonMessage(std::string& out, std::string_view message) {
     out += nlohmann::json(std::string(message)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+}  // namespace
+
+void appendJsonError(std::string& out, std::string_view message) {
+    out += "{\"error\": ";
+    appendJsonMessage(out, message);
     out += '}';
 }
 
@@ -332,6 +358,7 @@ constexpr std::pair<std::string_view, int> kNamedColumns[] = {
     {"cheapest", kColumnCheapest},
     {"cheapest_price", kColumnCheapestPrice},
     {"error", kColumnError},
+    {"prices", kColumnPrices},
 };
 
 std::string_view columnName(int column) {
@@ -349,6 +376,19 @@ std::vector<int> defaultBatchColumns(bool fixedLine) {
         if (fixedLine || kTariffs[static_cast<std::size_t>(i)].op != Operator::FixedLine) columns.push_back(i);
     columns.push_back(kColumnError);
     return columns;
+}
+
+std::vector<int> withPricesExpanded(const std::vector<int>& columns, bool fixedLine) {
+    std::vector<int> out;
+    for (int c : columns) {
+        if (c != kColumnPrices) {
+            out.push_back(c);
+            continue;
+        }
+        for (int i = 0; i < kTariffCount; ++i)
+            if (fixedLine || kTariffs[static_cast<std::size_t>(i)].op != Operator::FixedLine) out.push_back(i);
+    }
+    return out;
 }
 
 bool parseBatchColumns(std::string_view list, std::vector<int>& columns, std::string& bad) {
@@ -420,6 +460,79 @@ void appendCsvErrorRow(std::string& out, std::size_t line, std::string_view mess
         else if (columns[i] == kColumnError) appendCsvField(out, message);
     }
     out += "\r\n";
+}
+
+void appendJsonColumns(std::string& out, std::size_t line, const RunResult& result, const std::vector<int>& columns) {
+    const auto& keys = tariffKeys();
+    // Every column at its longest: all tariffs' ids and prices for "prices"
+    // and "cheapest", a key and a number for the others.
+    std::size_t bound = 2;
+    for (int c : columns) bound += c == kColumnPrices || c == kColumnCheapest ? 20 + kTariffCount * 48 : 64;
+    RawWriter w(out, bound);
+    w.raw("{");
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i) w.raw(", ");
+        const int c = columns[i];
+        if (c >= 0) {
+            const TariffResult& f = result.fields[static_cast<std::size_t>(c)];
+            w.raw(keys[static_cast<std::size_t>(c)]);
+            f.priced ? w.integer(f.price) : w.raw("null");
+            continue;
+        }
+        switch (c) {
+            case kColumnLine:
+                w.raw("\"line\": ");
+                w.integer(static_cast<std::int64_t>(line));
+                break;
+            case kColumnTotal:
+                w.raw("\"total_call_minutes\": ");
+                w.integer(result.totalCallMinutes);
+                break;
+            case kColumnCheapest: {
+                w.raw("\"cheapest\": [");
+                bool first = true;
+                for (std::size_t t = 0; t < result.fields.size(); ++t) {
+                    if (!result.fields[t].cheapest) continue;
+                    if (!first) w.raw(", ");
+                    w.string(kTariffs[t].id);
+                    first = false;
+                }
+                w.raw("]");
+                break;
+            }
+            case kColumnCheapestPrice: {
+                w.raw("\"cheapest_price\": ");
+                const auto f = std::find_if(result.fields.begin(), result.fields.end(),
+                                            [](const TariffResult& r) { return r.cheapest; });
+                f == result.fields.end() ? w.raw("null") : w.integer(f->price);
+                break;
+            }
+            case kColumnPrices:
+                w.raw("\"prices\": {");
+                for (std::size_t t = 0; t < result.fields.size(); ++t) {
+                    if (t) w.raw(", ");
+                    w.raw(keys[t]);
+                    result.fields[t].priced ? w.integer(result.fields[t].price) : w.raw("null");
+                }
+                w.raw("}");
+                break;
+            default: w.raw("\"error\": null"); break;
+        }
+    }
+    w.raw("}");
+}
+
+void appendJsonColumnsError(std::string& out, std::size_t line, std::string_view message,
+                            const std::vector<int>& columns) {
+    out += '{';
+    if (std::find(columns.begin(), columns.end(), kColumnLine) != columns.end()) {
+        out += "\"line\": ";
+        appendInt(out, line);
+        out += ", ";
+    }
+    out += "\"error\": ";
+    appendJsonMessage(out, message);
+    out += '}';
 }
 
 namespace {

@@ -16,6 +16,10 @@ enum class Format { Table, Json, Csv };
 // passes through unescaped.
 void appendJsonString(std::string& out, std::string_view text);
 
+// The start of a tariff's JSON object, the same in every output:
+// {"id": "t30", "operator": "T-Mobile", "name": "T 30"
+void appendJsonTariffHead(std::string& out, int tariff);
+
 // One result as a single JSON line (without the line end):
 // {"total_call_minutes": N, "results": [...], "chart": [...]}.
 // `fixedLine` says whether the fixed-line tariff is shown, and so charted.
@@ -33,17 +37,21 @@ void appendJsonError(std::string& out, std::string_view message);
 // `data` adds a record per data tariff after the compiled ones.
 void appendCsv(std::string& out, const RunResult& result, bool fixedLine, const DataPart* data = nullptr);
 
-// Columns of the batch CSV: a tariff's index in kTariffs, or one of these.
+// Columns of batch lines (CSV, or JSON with chosen columns): a tariff's index
+// in kTariffs, or one of these.
 enum BatchColumn : int {
     kColumnLine = -1,           // "line": the input line number
     kColumnTotal = -2,          // "total_call_minutes"
     kColumnCheapest = -3,       // "cheapest": ids of the cheapest tariffs, separated by spaces
     kColumnCheapestPrice = -4,  // "cheapest_price"
     kColumnError = -5,          // "error": why the line was not priced
+    kColumnPrices = -6,         // "prices": every tariff's price (CSV: a column each)
 };
 // line, total_call_minutes, cheapest, cheapest_price, every tariff's price
 // (the fixed line's with `fixedLine`), error.
 std::vector<int> defaultBatchColumns(bool fixedLine);
+// The tariffs "prices" stands for in CSV: all, the fixed line with `fixedLine`.
+std::vector<int> withPricesExpanded(const std::vector<int>& columns, bool fixedLine);
 // Reads "line,cheapest,t30,gold"; false with the unknown name in `bad`.
 bool parseBatchColumns(std::string_view list, std::vector<int>& columns, std::string& bad);
 // One CSV field, quoted (with doubled quotes) when it holds a comma, a quote or a line break.
@@ -53,6 +61,13 @@ std::size_t displayWidth(std::string_view s);
 void appendCsvHeader(std::string& out, const std::vector<int>& columns);
 void appendCsvRow(std::string& out, std::size_t line, const RunResult& result, const std::vector<int>& columns);
 void appendCsvErrorRow(std::string& out, std::size_t line, std::string_view message, const std::vector<int>& columns);
+// A batch result as a JSON line of the chosen columns (without the line end):
+// {"line": 7, "cheapest": ["t30"], "prices": {"t30": 1163, ...}}; a tariff
+// not priced is null, and so is "error".
+void appendJsonColumns(std::string& out, std::size_t line, const RunResult& result, const std::vector<int>& columns);
+// A line that was not priced: its "line" when chosen, and always "error".
+void appendJsonColumnsError(std::string& out, std::size_t line, std::string_view message,
+                            const std::vector<int>& columns);
 
 // The results grouped by operator; `hints` adds every tariff's hint lines.
 // `data` adds the data tariffs, grouped by operator after the compiled ones,

@@ -43,10 +43,9 @@ int runCheckTariffs(const std::vector<std::string>& args, std::ostream& out, std
         } else if (a == "--no-builtin") {
             options.builtinPriced = false;
         } else if (a == "--help" || a == "-h") {
-            out << kHelp;
-            return kExitOk;
+            return writeOut(out, err, kHelp);
         } else {
-            err << "sazbar-cli: unknown option '" << visible(a) << "' for --check-tariffs (try 'sazbar-cli --check-tariffs --help')\n";
+            err << "sazbar-cli: unknown option '" << echoed(a) << "' for --check-tariffs (try 'sazbar-cli --check-tariffs --help')\n";
             return kExitUsage;
         }
     }
@@ -57,11 +56,11 @@ int runCheckTariffs(const std::vector<std::string>& args, std::ostream& out, std
     const catalogue::Catalogue c = catalogue::loadTariffFiles(files, options);
     for (const catalogue::Problem& p : c.problems) err << "sazbar-cli: " << visible(p.text()) << '\n';
     const std::size_t errors = c.errorCount(), warnings = c.problems.size() - errors;
-    out << files.size() << (files.size() == 1 ? " file, " : " files, ") << c.tariffs.size()
-        << (c.tariffs.size() == 1 ? " tariff" : " tariffs") << " usable; " << errors
-        << (errors == 1 ? " error, " : " errors, ") << warnings << (warnings == 1 ? " warning\n" : " warnings\n");
-    out.flush();
-    return errors ? kExitBadInput : kExitOk;
+    const std::string summary =
+        std::to_string(files.size()) + (files.size() == 1 ? " file, " : " files, ") + std::to_string(c.tariffs.size()) +
+        (c.tariffs.size() == 1 ? " tariff" : " tariffs") + " usable; " + std::to_string(errors) +
+        (errors == 1 ? " error, " : " errors, ") + std::to_string(warnings) + (warnings == 1 ? " warning\n" : " warnings\n");
+    return writeOut(out, err, summary, errors ? kExitBadInput : kExitOk);
 }
 
 }  // namespace sazbar::cli

@@ -17,6 +17,14 @@ BoxSlot boxSlot(int n) {
     return {BoxSlot::GprsNet, 0, 0};
 }
 
+int boxNumber(const BoxSlot& slot) {
+    for (int n = 1; n <= kBoxCount; ++n) {
+        const BoxSlot s = boxSlot(n);
+        if (s.kind == slot.kind && s.band == slot.band && s.row == slot.row) return n;
+    }
+    return 0;
+}
+
 bool isDomesticBox(int n) { return (n >= 1 && n <= 32) || n == 45 || n == 46; }
 
 bool isCallMinutesBox(int n) {
@@ -30,6 +38,27 @@ BoxTexts withoutNegativeCounts(BoxTexts boxes) {
         // assign(count, char) rather than = "0": GCC 12 warns falsely
         // (-Wrestrict) on the inlined copy of a literal here.
         if (textToInt(text) < 0) text.assign(1, '0');
+    return boxes;
+}
+
+BoxTexts boxesFromProfile(const Profile& p) {
+    BoxTexts boxes;
+    for (int n = 1; n <= kBoxCount; ++n) {
+        const BoxSlot s = boxSlot(n);
+        std::int32_t v = 0;
+        switch (s.kind) {
+            case BoxSlot::Matrix: v = p.matrix[s.band][s.row]; break;
+            case BoxSlot::Wap: v = p.wap[s.band]; break;
+            case BoxSlot::Intl: {
+                const IntlRow& r = p.intl[s.row];
+                v = s.band == 0 ? r.peak : s.band == 1 ? r.afternoon : r.eveningWeekend;
+                break;
+            }
+            case BoxSlot::GprsWap: v = p.gprsWap; break;
+            case BoxSlot::GprsNet: v = p.gprsNet; break;
+        }
+        boxes[static_cast<std::size_t>(n - 1)] = intToText(v);
+    }
     return boxes;
 }
 

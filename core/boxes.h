@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "core/profile.h"
@@ -22,11 +23,18 @@ struct BoxSlot {
 // Slot of box number n (1..46).
 BoxSlot boxSlot(int n);
 
+// Box number (1..46) of a slot, the inverse of boxSlot(); 0 for a slot no box has.
+int boxNumber(const BoxSlot& slot);
+
 // True for the 34 boxes of the domestic page: Edit1..Edit32, Edit45, Edit46.
 bool isDomesticBox(int n);
 
 // True for the 20 boxes summed into the total call minutes.
 bool isCallMinutesBox(int n);
+
+// 31 days x 24 hours x 60 minutes: more call minutes than a month has. The
+// calculation refuses a total of this many or more.
+constexpr std::int64_t kMonthMinutes = 44640;
 
 // The boxes with every negative number replaced by "0", as leaving a box
 // cleans it up. A saved negative count can only come from a box saved before
@@ -34,6 +42,9 @@ bool isCallMinutesBox(int n);
 BoxTexts withoutNegativeCounts(BoxTexts boxes);
 
 // Reads every box with the text-to-integer rule into a profile.
+// The box texts of a profile, each count in canonical decimal form.
+BoxTexts boxesFromProfile(const Profile& p);
+
 Profile profileFromBoxes(const BoxTexts& boxes, const std::array<int, kIntlRows>& countries = {0, 1, 2, 3},
                          bool internetCalls = false);
 

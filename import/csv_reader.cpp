@@ -83,19 +83,28 @@ bool splitFields(std::string_view line, char sep, std::vector<std::string>& fiel
     }
 }
 
-// "d. m. yyyy" (blanks optional) or "yyyy-mm-dd".
-bool readDate(std::string_view s, LocalTime& t) {
+enum class DateRead : std::uint8_t { Ok, Bad, OutOfRange };
+
+// "d. m. yyyy" (blanks optional) or "yyyy-mm-dd"; a real date outside
+// kFirstLogYear..kLastLogYear is OutOfRange.
+DateRead readDate(std::string_view s, LocalTime& t) {
     s = trim(s);
-    if (s.size() == 10 && s[4] == '-' && s[7] == '-')
-        return readInt(s.substr(0, 4), t.year) && readInt(s.substr(5, 2), t.month) &&
-               readInt(s.substr(8, 2), t.day) && validDate(t.year, t.month, t.day);
-    const auto d1 = s.find('.');
-    if (d1 == std::string_view::npos) return false;
-    const auto d2 = s.find('.', d1 + 1);
-    if (d2 == std::string_view::npos) return false;
-    const std::string_view y = trim(s.substr(d2 + 1));
-    return readInt(trim(s.substr(0, d1)), t.day) && readInt(trim(s.substr(d1 + 1, d2 - d1 - 1)), t.month) &&
-           y.size() == 4 && readInt(y, t.year) && validDate(t.year, t.month, t.day);
+    bool ok;
+    if (s.size() == 10 && s[4] == '-' && s[7] == '-') {
+        ok = readInt(s.substr(0, 4), t.year) && readInt(s.substr(5, 2), t.month) && readInt(s.substr(8, 2), t.day);
+    } else {
+        const auto d1 = s.find('.');
+        const auto d2 = d1 == std::string_view::npos ? d1 : s.find('.', d1 + 1);
+        if (d2 == std::string_view::npos) return DateRead::Bad;
+        const std::string_view y = trim(s.substr(d2 + 1));
+        ok = readInt(trim(s.substr(0, d1)), t.day) && readInt(trim(s.substr(d1 + 1, d2 - d1 - 1)), t.month) &&
+             y.size() == 4 && readInt(y, t.year);
+    }
+    // Month and day are checked against a leap year in range (2000), so that
+    // a 29. 2. of any year outside still reads as out of range.
+    if (!ok || !validDate(2000, t.month, t.day)) return DateRead::Bad;
+    if (t.year < kFirstLogYear || t.year > kLastLogYear) return DateRead::OutOfRange;
+    return validDate(t.year, t.month, t.day) ? DateRead::Ok : DateRead::Bad;
 }
 
 // "H:MM" or "H:MM:SS".
@@ -159,18 +168,26 @@ public:
     CsvReader(Importer& importer) : importer_(importer) {}
 
     // One line without its line end; false when the header makes the file
-    // no call log (`refusal` set).
-    bool line(std::string_view text, bool tooLong, std::string& refusal) {
+    // no call log (`out.refusal` set).
+    bool line(std::string_view text, bool tooLong, ReadOutcome& out) {
         ++number_;
-        if (number_ == 1) return header(text, refusal);
+        if (number_ == 1) return header(text, out);
         if (tooLong) return refuse(IssueKind::TooLong, "longer than " + std::to_string(kMaxCsvLine) + " bytes");
+        // A NUL is no text: binary data in the middle of a log costs its line.
+        if (text.find('\0') != std::string_view::npos) return refuse(IssueKind::Binary, "a NUL byte: binary data, not text");
         if (trim(text).empty()) return true;
         if (!splitFields(text, sep_, fields_)) return refuse(IssueKind::Quote, "a quote is not closed");
         if (fields_.size() != columns_)
             return refuse(IssueKind::FieldCount, "expected " + std::to_string(columns_) + " fields, got " + std::to_string(fields_.size()));
         Event e;
         auto field = [&](Column c) -> std::string_view { return fields_[index_[c]]; };
-        if (!readDate(field(ColDate), e.start)) return refuse(IssueKind::Date, "date: expected d. m. yyyy or yyyy-mm-dd");
+        switch (readDate(field(ColDate), e.start)) {
+            case DateRead::Ok: break;
+            case DateRead::Bad: return refuse(IssueKind::Date, "date: expected d. m. yyyy or yyyy-mm-dd");
+            case DateRead::OutOfRange:
+                return refuse(IssueKind::DateRange, "date: the year must be from " + std::to_string(kFirstLogYear) +
+                                                        " to " + std::to_string(kLastLogYear));
+        }
         if (!readTime(field(ColTime), e.start)) return refuse(IssueKind::Time, "time: expected H:MM or H:MM:SS");
         if (!readDirection(lower(trim(field(ColDirection))), e.direction)) return refuse(IssueKind::Direction, "direction: expected out, in or missed");
         if (!readKind(lower(trim(field(ColType))), e.kind)) return refuse(IssueKind::Type, "type: expected call, sms, mms, data or wap");
@@ -184,7 +201,7 @@ public:
     }
 
 private:
-    bool header(std::string_view text, std::string& refusal) {
+    bool header(std::string_view text, ReadOutcome& out) {
         if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
         sep_ = text.find(';') != std::string_view::npos ? ';' : ',';
         index_.fill(kNone);
@@ -195,12 +212,22 @@ private:
             if (c >= 0 && index_[c] == kNone) index_[c] = i;
         }
         columns_ = names.size();
-        if (!ok || std::count(index_.begin(), index_.end(), kNone) != 0) {
-            refusal = "not a call log: the first line is not the header of an itemised bill "
-                      "(date, time, direction, number, duration, type, volume_kb)";
+        const auto missing = std::count(index_.begin(), index_.end(), kNone);
+        if (missing == 0) return true;
+        // Two known names make it a header with columns missing; fewer, some other text.
+        if (!ok || missing > kColumns - 2) {
+            out.refusal = "not a call log: the first line is not the header of an itemised bill "
+                          "(date, time, direction, number, duration, type, volume_kb)";
             return false;
         }
-        return true;
+        out.refusal = missing == 1 ? "not a call log: the header lacks the column" : "not a call log: the header lacks the columns";
+        for (int c = 0; c < kColumns; ++c)
+            if (index_[c] == kNone) {
+                out.refusal += std::string(out.missingColumns.empty() ? " " : ", ") +
+                               std::string(kCsvColumns[c].english) + " (" + std::string(kCsvColumns[c].czech) + ")";
+                out.missingColumns.push_back(kCsvColumns[c].english);
+            }
+        return false;
     }
 
     bool refuse(IssueKind kind, const std::string& why) {
@@ -220,22 +247,30 @@ private:
 }  // namespace
 
 ReadOutcome readCsv(std::string_view first, Source& src, Importer& importer) {
-    ReadOutcome out{true, LogFormat::Csv, {}};
+    ReadOutcome out;
+    out.format = LogFormat::Csv;
     CsvReader reader(importer);
     std::string line;
     bool tooLong = false;
+    bool afterCr = false;  // a CR ended the last line: a LF right after it belongs to it
     auto emit = [&]() {
-        std::string_view l = line;
-        if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
-        const bool ok = reader.line(tooLong ? std::string_view{} : l, tooLong, out.refusal);
+        const bool ok = reader.line(tooLong ? std::string_view{} : std::string_view(line), tooLong, out);
         line.clear();
         tooLong = false;
         return ok;
     };
+    // Lines end with LF, CR LF or CR alone.
     auto feed = [&](std::string_view chunk) {
         while (!chunk.empty()) {
-            const auto nl = chunk.find('\n');
-            const std::string_view part = chunk.substr(0, nl);
+            if (afterCr) {
+                afterCr = false;
+                if (chunk.front() == '\n') {
+                    chunk.remove_prefix(1);
+                    continue;
+                }
+            }
+            const auto end = chunk.find_first_of("\r\n");
+            const std::string_view part = chunk.substr(0, end);
             if (!tooLong) {
                 if (line.size() + part.size() > kMaxCsvLine) {
                     tooLong = true;
@@ -244,8 +279,9 @@ ReadOutcome readCsv(std::string_view first, Source& src, Importer& importer) {
                     line.append(part);
                 }
             }
-            if (nl == std::string_view::npos) return true;
-            chunk.remove_prefix(nl + 1);
+            if (end == std::string_view::npos) return true;
+            afterCr = chunk[end] == '\r';
+            chunk.remove_prefix(end + 1);
             if (!emit()) return false;
         }
         return true;

@@ -39,16 +39,26 @@ void Importer::add(const Event& e) {
     const std::int64_t day = daysFromCivil(e.start.year, e.start.month, e.start.day);
     const int key = YearMonth{e.start.year, e.start.month}.key();
     if (key != lastMonthKey_) {
-        auto [it, inserted] = months_.try_emplace(key);
-        if (inserted) it->second.firstDay = it->second.lastDay = day;
-        lastMonth_ = &it->second;  // std::map keeps its elements in place
+        lastSpan_ = &spans_[key];  // std::map keeps its elements in place
         lastMonthKey_ = key;
+        lastMonth_ = nullptr;
+        lastKept_ = false;
+        if (scope_.kind == ImportScope::EachMonth)
+            lastMonth_ = &months_[key];  // std::map keeps its elements in place
+        else
+            lastKept_ = scope_.kind == ImportScope::WholeLog || key == scope_.month.key();
     }
-    Month& m = *lastMonth_;
+    ++events_;
+    lastSpan_->firstDay = std::min(lastSpan_->firstDay, day);
+    lastSpan_->lastDay = std::max(lastSpan_->lastDay, day);
+    ++lastSpan_->events;
+    // kept_ is found anew each time: a moved importer has its own.
+    Month* const target = lastKept_ ? &kept_ : lastMonth_;
+    if (!target) return;
+    Month& m = *target;
     m.firstDay = std::min(m.firstDay, day);
     m.lastDay = std::max(m.lastDay, day);
     ++m.events;
-    ++events_;
 
     const bool message = e.kind == Kind::Sms || e.kind == Kind::Mms;
     auto skip = [&](Skip s) { ++m.skipped[static_cast<int>(s)]; };
@@ -109,32 +119,65 @@ void Importer::add(const Event& e) {
     ++m.counted;
 }
 
+std::optional<Stray> Importer::stray() const {
+    // The widest gap between two months that hold events splits the log.
+    std::int64_t gap = 0, before = 0, seen = 0;
+    const Span* left = nullptr;  // the month before the widest gap
+    const Span* right = nullptr;
+    const Span* previous = nullptr;
+    for (const auto& [key, m] : spans_) {
+        if (previous && m.firstDay - previous->lastDay > gap) {
+            gap = m.firstDay - previous->lastDay;
+            left = previous;
+            right = &m;
+            before = seen;
+        }
+        seen += m.events;
+        previous = &m;
+    }
+    if (gap <= kStrayGapDays) return std::nullopt;
+    const std::int64_t after = seen - before;
+    if (before <= after) return Stray{before, spans_.begin()->second.firstDay, left->lastDay, gap};
+    return Stray{after, right->firstDay, spans_.rbegin()->second.lastDay, gap};
+}
+
 std::vector<YearMonth> Importer::months() const {
     std::vector<YearMonth> out;
-    for (const auto& [key, m] : months_) out.push_back({key / 12, key % 12 + 1});
+    out.reserve(spans_.size());
+    for (const auto& [key, span] : spans_) out.push_back({key / 12, key % 12 + 1});
     return out;
 }
 
 ImportResult Importer::result(const ImportOptions& options) const {
     ImportResult r;
     Summary& s = r.summary;
-    s.months = months();
     s.month = options.month;
     s.refused = refused_;
     s.issues = issues_;
 
-    Month total;
-    bool first = true;
-    for (const auto& [key, m] : months_) {
-        if (options.month && key != options.month->key()) continue;
-        if (first) {
-            total.firstDay = m.firstDay;
-            total.lastDay = m.lastDay;
-            first = false;
-        }
-        total.add(m);
+    // One month is looked up, never searched for: asking for every month in
+    // turn stays linear in the months.
+    Month sum;
+    const Month* counts = &kept_;
+    switch (scope_.kind) {
+        case ImportScope::EachMonth:
+            if (options.month) {
+                const auto it = months_.find(options.month->key());
+                counts = it == months_.end() ? &sum : &it->second;
+            } else {
+                for (const auto& [key, m] : months_) sum.add(m);
+                counts = &sum;
+            }
+            break;
+        case ImportScope::WholeLog:
+            if (options.month) counts = &sum;
+            break;
+        case ImportScope::OneMonth:
+            if (!options.month || options.month->key() != scope_.month.key()) counts = &sum;
+            break;
     }
-    if (first) return r;  // nothing in the log, or not that month
+    const Month& total = *counts;
+    if (total.events == 0) return r;  // nothing in the log, or not that month
 
     s.firstDay = total.firstDay;
     s.lastDay = total.lastDay;
@@ -149,6 +192,7 @@ ImportResult Importer::result(const ImportOptions& options) const {
         s.scaled = days != kMonthDays;
     }
     s.days = days;
+    if (!options.month) s.stray = stray();
 
     const bool perSecond = options.perSecond;
     auto box = [&](std::int64_t v) -> std::int32_t {

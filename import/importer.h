@@ -50,7 +50,7 @@ constexpr int kNoBoxKinds = 2;
 
 // What is wrong with a refused line or element.
 enum class IssueKind : std::uint8_t {
-    TooLong, Quote, FieldCount, Date, Time, Direction, Type, Duration, Volume,  // CSV
+    TooLong, Quote, FieldCount, Date, Time, Direction, Type, Duration, Volume, DateRange, Binary,  // CSV
     BackupDate, BackupType, BackupDuration, XmlError, XmlTooLarge,               // XML
 };
 
@@ -64,6 +64,18 @@ struct YearMonth {
     int year = 0, month = 0;
     auto operator<=>(const YearMonth&) const = default;
     int key() const { return year * 12 + month - 1; }
+};
+
+// What an importer keeps counts of: each month apart, so that any month or
+// the whole log can be asked for afterwards (memory grows with the months of
+// the log), or only the whole log, or only one month (a fixed, small amount
+// of memory however many months the log spans).
+struct ImportScope {
+    enum Kind : std::uint8_t { EachMonth, WholeLog, OneMonth } kind = EachMonth;
+    YearMonth month{};  // with OneMonth
+
+    static ImportScope wholeLog() { return {WholeLog, {}}; }
+    static ImportScope oneMonth(YearMonth m) { return {OneMonth, m}; }
 };
 
 struct ImportOptions {
@@ -83,13 +95,19 @@ struct CountryMinutes {
     std::int64_t minutes = 0;
 };
 
+// Events that lie far from all the others (a mistyped year, most likely).
+struct Stray {
+    std::int64_t events = 0;
+    std::int64_t firstDay = 0, lastDay = 0;  // of these events
+    std::int64_t gapDays = 0;                // between them and the others
+};
+
 struct Summary {
     // The days of the log (or of the chosen month) that the counts cover.
     std::int64_t firstDay = 0, lastDay = 0;  // days since 1970-01-01
     std::int64_t days = 0;
     bool scaled = false;  // counts multiplied by 30 / days
     std::optional<YearMonth> month;
-    std::vector<YearMonth> months;  // every calendar month of the log
 
     std::int64_t events = 0;   // events read
     std::int64_t counted = 0;  // outgoing and chargeable: in a box, unclassified or without a box
@@ -100,6 +118,9 @@ struct Summary {
     std::int64_t refused = 0;   // lines or elements refused
     std::vector<Issue> issues;  // the first kMaxIssues of them
     std::int64_t clamped = 0;   // boxes cut to the 32-bit range
+    // The whole log only: when its events fall into two groups more than
+    // kStrayGapDays apart, the smaller group (the period still spans both).
+    std::optional<Stray> stray;
 };
 
 struct ImportResult {
@@ -111,8 +132,9 @@ class Importer {
 public:
     static constexpr std::size_t kMaxIssues = 100;
     static constexpr int kMonthDays = 30;
+    static constexpr std::int64_t kStrayGapDays = 366;
 
-    explicit Importer(const Rules& rules = defaultRules()) : rules_(rules) {}
+    explicit Importer(const Rules& rules = defaultRules(), ImportScope scope = {}) : rules_(rules), scope_(scope) {}
     // Moving keeps the months in place (and the pointer to the last one valid).
     Importer(Importer&&) = default;
     Importer(const Importer&) = delete;
@@ -120,14 +142,16 @@ public:
     void add(const Event& e);
     void refuse(std::int64_t line, IssueKind kind, std::string message);
 
-    // The months of the log, in order.
+    // The months of the log, in order; known in every scope.
     std::vector<YearMonth> months() const;
-    bool empty() const { return months_.empty(); }
+    bool empty() const { return events_ == 0; }
     std::int64_t events() const { return events_; }
     std::int64_t refused() const { return refused_; }
     const std::vector<Issue>& issues() const { return issues_; }
 
     // The profile and its account; `options.month` must be one of months().
+    // Counts the scope did not keep (another month, or the whole log of a
+    // one-month importer) come out empty, as a month not in the log.
     ImportResult result(const ImportOptions& options = {}) const;
 
 private:
@@ -146,7 +170,8 @@ private:
         std::int64_t value(bool perSecond) const { return perSecond ? (seconds + 59) / 60 : minutes; }
     };
     struct Month {
-        std::int64_t firstDay = 0, lastDay = 0;
+        std::int64_t firstDay = std::numeric_limits<std::int64_t>::max();
+        std::int64_t lastDay = std::numeric_limits<std::int64_t>::min();
         std::int64_t events = 0, counted = 0;
         std::array<std::array<Tally, kRows>, kBands> matrix{};
         std::array<Tally, kBands> wap{};
@@ -158,14 +183,28 @@ private:
         std::array<std::int64_t, kNoBoxKinds> noBox{};
         void add(const Month& o);
     };
+    // When each month of the log lies, and how many events it holds: kept in
+    // every scope (the readers' year window bounds it to 1332 months).
+    struct Span {
+        std::int64_t firstDay = std::numeric_limits<std::int64_t>::max();
+        std::int64_t lastDay = std::numeric_limits<std::int64_t>::min();
+        std::int64_t events = 0;
+    };
+    std::optional<Stray> stray() const;
+
     const Rules& rules_;
-    std::map<int, Month> months_;  // by YearMonth::key()
+    ImportScope scope_;
+    std::map<int, Month> months_;  // by YearMonth::key(), with EachMonth
+    Month kept_;                   // the whole log or the one month
+    std::map<int, Span> spans_;  // by YearMonth::key(), in every scope
     std::int64_t events_ = 0;
     std::int64_t refused_ = 0;
     // Logs come in date order: the day before is mostly the day again.
     std::int64_t lastDay_ = std::numeric_limits<std::int64_t>::min();
     bool lastOff_ = false;
-    Month* lastMonth_ = nullptr;
+    Month* lastMonth_ = nullptr;  // in months_; nullptr for kept_ or for a month not kept
+    Span* lastSpan_ = nullptr;    // in spans_
+    bool lastKept_ = false;
     int lastMonthKey_ = -1;
     std::vector<Issue> issues_;
 };

@@ -7,6 +7,7 @@
 #include <istream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "import/importer.h"
 
@@ -20,7 +21,24 @@ struct ReadOutcome {
     bool ok = false;
     LogFormat format = LogFormat::Unknown;
     std::string refusal;
+    // A CSV header that names some columns but not all: the missing ones
+    // (English names, as in kCsvColumns), also listed in `refusal`.
+    std::vector<std::string_view> missingColumns;
 };
+
+// The columns of the itemised bill, by their English and their Czech name.
+struct CsvColumnName {
+    std::string_view english, czech;
+};
+inline constexpr CsvColumnName kCsvColumns[] = {
+    {"date", "datum"},     {"time", "čas"},  {"direction", "směr"},    {"number", "číslo"},
+    {"duration", "trvání"}, {"type", "typ"}, {"volume_kb", "objem_kb"},
+};
+
+// Years an event of a log may fall in; a date outside is a typo, refused with
+// its line, not a log stretched over centuries.
+constexpr int kFirstLogYear = 1990;
+constexpr int kLastLogYear = 2100;
 
 // Longest CSV line read; a longer one is refused.
 constexpr std::size_t kMaxCsvLine = 64 * 1024;

@@ -45,13 +45,108 @@ void* budgetRealloc(void* ptr, std::size_t size) {
     return reinterpret_cast<char*>(q) + sizeof(std::max_align_t);
 }
 
+// Android backup apps write a character beyond U+FFFF (an emoji) as two
+// character references to its UTF-16 surrogates ("&#55357;&#56846;"), which
+// XML forbids and expat refuses. Between the file and expat, this turns such a
+// pair into one reference to the character, and a surrogate without its pair
+// into U+FFFD. A reference has no line end, so line numbers stay; the output
+// is never longer than the input, and at most one reference is held.
+class SurrogateRefs {
+public:
+    // Appends `in`, mended, to `out`.
+    void feed(std::string_view in, std::string& out) {
+        std::size_t i = 0;
+        while (i < in.size()) {
+            if (pending_.empty()) {
+                if (high_ && in[i] != '&') lone(out);
+                const std::size_t amp = std::min(in.find('&', i), in.size());
+                out.append(in.substr(i, amp - i));
+                if (amp == in.size()) return;
+                pending_ = '&';
+                i = amp + 1;
+            } else if (step(in[i], out)) {
+                ++i;
+            }  // else the byte starts over in plain text
+        }
+    }
+    // True when `in` passes unchanged: nothing held, no reference in it and
+    // none begun at its end.
+    bool passes(std::string_view in) const {
+        return pending_.empty() && !high_ && (in.empty() || in.back() != '&') &&
+               in.find("&#") == std::string_view::npos;
+    }
+    // At the end of the file.
+    void finish(std::string& out) {
+        if (high_) lone(out);
+        out += pending_;
+        pending_.clear();
+    }
+
+private:
+    static constexpr std::size_t kMaxRef = 12;  // "&#x" and up to 9 digits
+
+    // One byte after "&..."; false when it ends a text that is no reference
+    // (given out as it was), the byte itself not taken.
+    bool step(char c, std::string& out) {
+        const bool hex = pending_.size() > 2 && (pending_[2] == 'x' || pending_[2] == 'X');
+        const bool digit = (c >= '0' && c <= '9') ||
+                           (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+        if (pending_.size() == 1) {
+            if (c == '#') return pending_ += c, true;
+        } else if (pending_.size() == 2 && (c == 'x' || c == 'X' || digit)) {
+            return pending_ += c, true;
+        } else if (pending_.size() > 2 && digit && pending_.size() < kMaxRef) {
+            return pending_ += c, true;
+        } else if (pending_.size() > 2 && c == ';' && !(hex && pending_.size() == 3)) {
+            reference(out);
+            return true;
+        }
+        if (high_) lone(out);
+        out += pending_;
+        pending_.clear();
+        return false;
+    }
+
+    // A whole reference "&#...", its ';' just read.
+    void reference(std::string& out) {
+        const bool hex = pending_[2] == 'x' || pending_[2] == 'X';
+        const std::uint64_t v = std::strtoull(pending_.c_str() + (hex ? 3 : 2), nullptr, hex ? 16 : 10);
+        if (v >= 0xD800 && v <= 0xDBFF) {
+            if (high_) lone(out);
+            high_ = static_cast<std::uint32_t>(v);
+        } else if (v >= 0xDC00 && v <= 0xDFFF) {
+            if (high_) {
+                out += "&#" + std::to_string(0x10000 + ((high_ - 0xD800) << 10) + (v - 0xDC00)) + ';';
+                high_ = 0;
+            } else {
+                out += "&#65533;";
+            }
+        } else {
+            if (high_) lone(out);
+            out += pending_;
+            out += ';';
+        }
+        pending_.clear();
+    }
+
+    void lone(std::string& out) {
+        out += "&#65533;";
+        high_ = 0;
+    }
+
+    std::string pending_;     // "&", "&#", "&#x", then digits
+    std::uint32_t high_ = 0;  // a high surrogate waiting for its low one
+};
+
 class XmlReader {
 public:
     XmlReader(Importer& importer) : importer_(importer) {
         previous_ = tBudget;
         tBudget = &budget_;
         static const XML_Memory_Handling_Suite kSuite = {budgetMalloc, budgetRealloc, budgetFree};
-        parser_ = XML_ParserCreate_MM("UTF-8", &kSuite, nullptr);
+        // No encoding given: the file's declaration is honoured (expat reads
+        // UTF-8, UTF-16, ISO-8859-1 and US-ASCII); none declared is UTF-8.
+        parser_ = XML_ParserCreate_MM(nullptr, &kSuite, nullptr);
         if (!parser_) return;
         XML_SetUserData(parser_, this);
         XML_SetElementHandler(parser_, &XmlReader::start, &XmlReader::end);
@@ -60,6 +155,7 @@ public:
         XML_SetStartDoctypeDeclHandler(parser_, &XmlReader::doctype);
         XML_SetEntityDeclHandler(parser_, &XmlReader::entity);
         XML_SetParamEntityParsing(parser_, XML_PARAM_ENTITY_PARSING_NEVER);
+        XML_SetUnknownEncodingHandler(parser_, &XmlReader::unknownEncoding, this);
     }
     ~XmlReader() {
         if (parser_) XML_ParserFree(parser_);
@@ -69,7 +165,7 @@ public:
     XmlReader& operator=(const XmlReader&) = delete;
 
     ReadOutcome run(std::string_view first, Source& src) {
-        ReadOutcome out{false, LogFormat::Unknown, {}};
+        ReadOutcome out;
         if (!parser_) {
             out.refusal = "cannot read: out of memory";
             return out;
@@ -107,6 +203,12 @@ public:
 private:
     // False once the parse has ended (error, refusal or the end of the text).
     bool parse(std::string_view bytes, bool last) {
+        if (!refs_.passes(bytes)) {
+            mended_.clear();
+            refs_.feed(bytes, mended_);
+            if (last) refs_.finish(mended_);
+            bytes = mended_;
+        }
         if (XML_Parse(parser_, bytes.data(), static_cast<int>(bytes.size()), last) == XML_STATUS_ERROR) {
             if (refusal_.empty()) {
                 error_ = XML_GetErrorCode(parser_);
@@ -124,6 +226,12 @@ private:
         XML_StopParser(parser_, XML_FALSE);
     }
 
+    static int unknownEncoding(void* self, const XML_Char* name, XML_Encoding*) {
+        static_cast<XmlReader*>(self)->refusal_ =
+            "not a call log: the encoding " + std::string(std::string_view(name).substr(0, 40)) +
+            " is not read (only UTF-8, UTF-16, ISO-8859-1 and US-ASCII)";
+        return XML_STATUS_ERROR;
+    }
     static void doctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*, int) {
         static_cast<XmlReader*>(self)->stop("not a call log: document type declarations are not accepted");
     }
@@ -182,9 +290,11 @@ private:
         e.kind = call ? Kind::Call : sms ? Kind::Sms : Kind::Mms;
         const Attributes a = attributes(atts);
         std::int64_t ms = 0;
-        if (!a.hasDate || !readUnsigned(a.date, ms) || !pragueTime(ms, e.start) || e.start.year < 1990 ||
-            e.start.year > 2100)
-            return refuse(IssueKind::BackupDate, std::string(tag) + "date: expected milliseconds since 1970, from 1990 to 2100");
+        if (!a.hasDate || !readUnsigned(a.date, ms) || !pragueTime(ms, e.start) || e.start.year < kFirstLogYear ||
+            e.start.year > kLastLogYear)
+            return refuse(IssueKind::BackupDate, std::string(tag) + "date: expected milliseconds since 1970, from " +
+                                                     std::to_string(kFirstLogYear) + " to " +
+                                                     std::to_string(kLastLogYear));
         int type = 0;
         if (!(mms ? a.hasMsgBox : a.hasType) || !readInt(mms ? a.msgBox : a.type, type))
             return refuse(IssueKind::BackupType, std::string(tag) + (mms ? "msg_box" : "type") + ": expected a number");
@@ -217,6 +327,8 @@ private:
     int depth_ = 0;
     LogFormat format_ = LogFormat::Unknown;
     std::string refusal_;
+    SurrogateRefs refs_;
+    std::string mended_;  // the bytes given to expat
     XML_Error error_ = XML_ERROR_NONE;
     std::int64_t errorLine_ = 0;
 };

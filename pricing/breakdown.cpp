@@ -87,14 +87,11 @@ void priceBreakdown(const Profile& profile, const RunOptions& options, int tarif
     TariffResult field;
     field.hint.clear();
     Itemiser k{out, u};
-    if (tariffIndex < kFirstEurotel) {
-        itemiseTMobile(u, tariffIndex - kFirstTMobile, field, k);
-    } else if (tariffIndex < kFirstOskar) {
-        itemiseEurotel(u, tariffIndex - kFirstEurotel, field, k);
-    } else if (tariffIndex < kTelecomIndex) {
-        itemiseOskar(u, options, tariffIndex - kFirstOskar, field, k);
-    } else {
-        itemiseFixedLine(u, field, k);
+    switch (kTariffs[static_cast<std::size_t>(tariffIndex)].op) {
+        case Operator::TMobile: itemiseTMobile(u, tariffIndex, field, k); break;
+        case Operator::Eurotel: itemiseEurotel(u, tariffIndex, field, k); break;
+        case Operator::Oskar: itemiseOskar(u, options, tariffIndex, field, k); break;
+        case Operator::FixedLine: itemiseFixedLine(u, field, k); break;
     }
     k.finish();
     out.shown = field.price;

@@ -13,60 +13,45 @@
 namespace sazbar {
 
 namespace {
-constexpr std::uint32_t kBlue = 0x0000FF, kGreen = 0x008000, kRed = 0xFF0000, kYellow = 0xFFFF00;
+
+constexpr std::uint32_t colourOf(Operator op) {
+    switch (op) {
+        case Operator::TMobile: return 0x0000FF;
+        case Operator::Eurotel: return 0x008000;
+        case Operator::Oskar: return 0xFF0000;
+        case Operator::FixedLine: return 0xFFFF00;
+    }
+    return 0;
 }
 
-const std::array<ChartRecord, kChartRecords> kChartTable = {{
-    {"T-Mobile T 30", "t30", kBlue},
-    {"T-Mobile T 80 ", "t80", kBlue},
-    {"T-Mobile T 250 ", "t250", kBlue},
-    {"T-Mobile T 600 ", "t600", kBlue},
-    {"T-Mobile T 30 + hit", "hit30", kBlue},
-    {"T-Mobile T 80 + hit", "hit80", kBlue},
-    {"T-Mobile T 250 + hit", "hit250", kBlue},
-    {"T-Mobile T 600 + hit", "hit600", kBlue},
-    {"T-Mobile Tarif 20+20", "tarif20p20", kBlue},
-    {"T-Mobile Tarif Twist Standard", "twist_standard", kBlue},
-    {"T-Mobile Twist SMS", "twist_sms", kBlue},
-    {"T-Mobile Twist Extra", "twist_extra", kBlue},
-    {"T-Mobile Twist Home", "twist_home", kBlue},
-    {"T-Mobile Student", "student", kBlue},
-    {"T-Mobile Internet", "internet", kBlue},
-    {"T-Mobile Internet + hit", "internethit", kBlue},
-    {"Eurotel SMS", "sms", kGreen},
-    {"Eurotel Bronz", "bronz", kGreen},
-    {"Eurotel Silver", "silver", kGreen},
-    {"Eurotel Gold", "gold", kGreen},
-    {"Eurotel Platinum", "platinum", kGreen},
-    {"Eurotel Diamant", "diamant", kGreen},
-    {"Eurotel SMS + max", "sms_max", kGreen},
-    {"Eurotel Bronz + max", "bronz_max", kGreen},
-    {"Eurotel Silver + max", "silver_max", kGreen},
-    {"Eurotel Gold + max", "gold_max", kGreen},
-    {"Eurotel Platinum + max", "platinum_max", kGreen},
-    {"Eurotel Diamant + max", "diamant_max", kGreen},
-    {"Eurotel Start", "start", kGreen},
-    {"Eurotel Quatro GO", "quatrogo", kGreen},
-    {"Eurotel Original GO", "originalgo", kGreen},
-    {"Eurotel Fun GO", "fungo", kGreen},
-    {"Eurotel Tip Business", "tipbusiness", kGreen},
-    {"Eurotel Tip Relax", "tiprelax", kGreen},
-    {"Eurotel Tip AKord", "tipakord", kGreen},
-    {"Eurotel SMS/Data", "smsdata", kGreen},
-    {"Eurotel Individual", "individual_wapmi", kGreen},
-    {"Eurotel Pohoda", "pohoda", kGreen},
-    {"Oskar 50 Naplno", "naplno50", kRed},
-    {"Oskar 150 Naplno", "naplno150", kRed},
-    {"Oskar 300 Naplno", "naplno300", kRed},
-    {"Oskar 500 Naplno", "naplno500", kRed},
-    {"Oskar Rozjezd Naplno", "naplnorozjezd", kRed},
-    {"Oskar Odepiš", "odepis", kRed},
-    {"Oskar Mezi námí", "mezinami", kRed},
-    {"Oskar Oskarta", "oskarta", kRed},
-    {"Oskar Na zisk", "nazisk", kRed},
-    {"Oskar Na jistotu", "najistotu", kRed},
-    {"Český telecom", "telecom", kYellow},
-}};
+// The list's chart slots are a permutation of 0..48.
+constexpr bool slotsArePlaces() {
+    std::array<int, kChartRecords> seen{};
+    for (const TariffInfo& t : kTariffs) {
+        if (t.chartSlot < 0 || t.chartSlot >= kChartRecords) return false;
+        ++seen[static_cast<std::size_t>(t.chartSlot)];
+    }
+    for (int n : seen)
+        if (n != 1) return false;
+    return true;
+}
+static_assert(kChartRecords == kTariffCount && slotsArePlaces());
+
+// The index in kTariffs of each chart record.
+constexpr std::array<int, kChartRecords> kFieldOf = [] {
+    std::array<int, kChartRecords> field{};
+    for (int t = 0; t < kTariffCount; ++t) field[static_cast<std::size_t>(kTariffs[static_cast<std::size_t>(t)].chartSlot)] = t;
+    return field;
+}();
+
+}  // namespace
+
+const std::array<ChartRecord, kChartRecords> kChartTable = [] {
+    std::array<ChartRecord, kChartRecords> table{};
+    for (const TariffInfo& t : kTariffs)
+        table[static_cast<std::size_t>(t.chartSlot)] = ChartRecord{t.chartName, t.id, colourOf(t.op)};
+    return table;
+}();
 
 namespace {
 
@@ -440,17 +425,12 @@ ChartOrder chartOrder(const std::array<ChartInput, kChartRecords>& input) {
 }
 
 std::array<ChartInput, kChartRecords> chartInput(const RunResult& result, bool fixedLineShown) {
-    static const auto fieldOf = [] {
-        std::array<int, kChartRecords> idx{};
-        for (int n = 0; n < kChartRecords; ++n) idx[n] = tariffIndex(kChartTable[n].id);
-        return idx;
-    }();
     std::array<ChartInput, kChartRecords> in;
     for (int n = 0; n < kChartRecords; ++n) {
-        const TariffResult& f = result.fields[static_cast<std::size_t>(fieldOf[n])];
+        const TariffResult& f = result.fields[static_cast<std::size_t>(kFieldOf[static_cast<std::size_t>(n)])];
         in[n] = ChartInput{.price = f.shownValue(), .hidden = f.unsupported};
     }
-    if (!fixedLineShown) in[kChartRecords - 1].hidden = true;
+    if (!fixedLineShown) in[static_cast<std::size_t>(kTariffs[kTelecomIndex].chartSlot)].hidden = true;
     return in;
 }
 

@@ -9,29 +9,11 @@
 
 #include "core/profile.h"
 #include "pricing/hint.h"
+#include "pricing/tariffs.h"
 
 namespace sazbar {
 
-enum class Operator : std::uint8_t { TMobile, Eurotel, Oskar, FixedLine };
 std::string_view operatorName(Operator op);
-
-struct TariffInfo {
-    std::string_view id;    // result field name
-    Operator op;
-    std::string_view name;  // name on the results window
-};
-
-constexpr int kTariffCount = 49;
-// Every tariff, in the order of the pricing run.
-extern const std::array<TariffInfo, kTariffCount> kTariffs;
-// Index of a result field in kTariffs, or -1.
-int tariffIndex(std::string_view id);
-
-// First index of each operator's block in kTariffs.
-constexpr int kFirstTMobile = 0;
-constexpr int kFirstEurotel = 16;
-constexpr int kFirstOskar = 38;
-constexpr int kTelecomIndex = 48;
 
 // Hint lines are separated by line feed then carriage return.
 inline constexpr std::string_view kLineBreak = "\n\r";

@@ -1,11 +1,11 @@
 // Eurotel tariffs: the fourteen standard members, Individual
 // (pricing/eurotel_individual.cpp), SMS/Data, the GO and the Tip tariffs.
-// Each tariff is one row of constants driving its rule; amounts
-// are exact thousandths of a crown.
+// Each tariff is one row of its rule's price list below, named by its id;
+// change a tariff there and nowhere else. Amounts are exact thousandths of a
+// crown (_kc).
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cassert>
 #include <string_view>
 
 #include "pricing/eurotel_individual.h"
@@ -20,31 +20,46 @@ namespace {
 // The standard members.
 
 struct StandardMember {
-    std::int64_t fee;
-    std::int64_t included;  // F; 0 = none (paid fraction exactly 1)
-    std::int64_t rateOther;  // fixed line, T-Mobile, Oskar; international base
-    std::int64_t rateEurotel;
-    std::int64_t freeSms;
-    std::int64_t smsRate;
+    std::string_view id;
+    std::int64_t fee;          // a month
+    std::int64_t included;     // minutes spread over all calls; 0 = none
+    std::int64_t rateOther;    // calls to the fixed line, T-Mobile, Oskar, all bands; also the international base
+    std::int64_t rateEurotel;  // calls to Eurotel
+    std::int64_t voiceMail;    // per minute
+    std::int64_t freeSms;      // SMS included
+    std::int64_t smsRate;      // per SMS beyond them
+    std::int64_t mms;          // per MMS
 };
 
-// sms, sms_max, bronz, bronz_max, silver, silver_max, gold, gold_max,
-// platinum, platinum_max, diamant, diamant_max, start, pohoda.
 constexpr std::array<StandardMember, 14> kStandard = {{
-    {214.2_kc, 0, 7.97_kc, 5.12_kc, 150, 2.26_kc},
-    {214.2_kc, 0, 6.19_kc, 3.69_kc, 150, 1.19_kc},
-    {214.2_kc, 30, 7.97_kc, 5.12_kc, 0, 2.26_kc},
-    {214.2_kc, 30, 6.19_kc, 3.69_kc, 0, 1.19_kc},
-    {660.45_kc, 100, 6.66_kc, 4.52_kc, 0, 2.26_kc},
-    {660.45_kc, 100, 5.24_kc, 3.21_kc, 0, 1.19_kc},
-    {1059.1_kc, 200, 5.83_kc, 3.93_kc, 0, 2.26_kc},
-    {1059.1_kc, 200, 4.76_kc, 2.98_kc, 0, 1.19_kc},
-    {1892.1_kc, 400, 5.36_kc, 3.45_kc, 0, 2.26_kc},
-    {1892.1_kc, 400, 4.52_kc, 2.62_kc, 0, 1.19_kc},
-    {3689_kc, 1000, 4.64_kc, 3.21_kc, 0, 2.26_kc},
-    {3689_kc, 1000, 4.05_kc, 1.19_kc, 0, 1.19_kc},
-    {47.6_kc, 0, 7.14_kc, 5.36_kc, 0, 1.19_kc},
-    {178.5_kc, 40, 5.95_kc, 4.17_kc, 100, 1.43_kc},
+    {.id = "sms", .fee = 214.2_kc, .included = 0, .rateOther = 7.97_kc, .rateEurotel = 5.12_kc,
+     .voiceMail = 2.38_kc, .freeSms = 150, .smsRate = 2.26_kc, .mms = 9.28_kc},
+    {.id = "sms_max", .fee = 214.2_kc, .included = 0, .rateOther = 6.19_kc, .rateEurotel = 3.69_kc,
+     .voiceMail = 2.38_kc, .freeSms = 150, .smsRate = 1.19_kc, .mms = 9.28_kc},
+    {.id = "bronz", .fee = 214.2_kc, .included = 30, .rateOther = 7.97_kc, .rateEurotel = 5.12_kc,
+     .voiceMail = 2.38_kc, .freeSms = 0, .smsRate = 2.26_kc, .mms = 9.28_kc},
+    {.id = "bronz_max", .fee = 214.2_kc, .included = 30, .rateOther = 6.19_kc, .rateEurotel = 3.69_kc,
+     .voiceMail = 2.38_kc, .freeSms = 0, .smsRate = 1.19_kc, .mms = 9.28_kc},
+    {.id = "silver", .fee = 660.45_kc, .included = 100, .rateOther = 6.66_kc, .rateEurotel = 4.52_kc,
+     .voiceMail = 2.38_kc, .freeSms = 0, .smsRate = 2.26_kc, .mms = 9.28_kc},
+    {.id = "silver_max", .fee = 660.45_kc, .included = 100, .rateOther = 5.24_kc, .rateEurotel = 3.21_kc,
+     .voiceMail = 2.38_kc, .freeSms = 0, .smsRate = 1.19_kc, .mms = 9.28_kc},
+    {.id = "gold", .fee = 1059.1_kc, .included = 200, .rateOther = 5.83_kc, .rateEurotel = 3.93_kc,
+     .voiceMail = 2.38_kc, .freeSms = 0, .smsRate = 2.26_kc, .mms = 9.28_kc},
+    {.id = "gold_max", .fee = 1059.1_kc, .included = 200, .rateOther = 4.76_kc, .rateEurotel = 2.98_kc,
+     .voiceMail = 2.38_kc, .freeSms = 0, .smsRate = 1.19_kc, .mms = 9.28_kc},
+    {.id = "platinum", .fee = 1892.1_kc, .included = 400, .rateOther = 5.36_kc, .rateEurotel = 3.45_kc,
+     .voiceMail = 2.38_kc, .freeSms = 0, .smsRate = 2.26_kc, .mms = 9.28_kc},
+    {.id = "platinum_max", .fee = 1892.1_kc, .included = 400, .rateOther = 4.52_kc, .rateEurotel = 2.62_kc,
+     .voiceMail = 2.38_kc, .freeSms = 0, .smsRate = 1.19_kc, .mms = 9.28_kc},
+    {.id = "diamant", .fee = 3689_kc, .included = 1000, .rateOther = 4.64_kc, .rateEurotel = 3.21_kc,
+     .voiceMail = 2.38_kc, .freeSms = 0, .smsRate = 2.26_kc, .mms = 9.28_kc},
+    {.id = "diamant_max", .fee = 3689_kc, .included = 1000, .rateOther = 4.05_kc, .rateEurotel = 1.19_kc,
+     .voiceMail = 2.38_kc, .freeSms = 0, .smsRate = 1.19_kc, .mms = 9.28_kc},
+    {.id = "start", .fee = 47.6_kc, .included = 0, .rateOther = 7.14_kc, .rateEurotel = 5.36_kc,
+     .voiceMail = 2.38_kc, .freeSms = 0, .smsRate = 1.19_kc, .mms = 9.28_kc},
+    {.id = "pohoda", .fee = 178.5_kc, .included = 40, .rateOther = 5.95_kc, .rateEurotel = 4.17_kc,
+     .voiceMail = 2.38_kc, .freeSms = 100, .smsRate = 1.43_kc, .mms = 9.28_kc},
 }};
 
 constexpr std::int64_t kNonstopIIMinutes = 60;
@@ -122,8 +137,8 @@ DataOptions dataOptions(const EurotelSums& s) {
 template <class K>
 void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOptions& d, TariffResult& out, K& k) {
     // Steps 1-2: calls (one rate for all bands) and the voice mailbox.
-    const std::int64_t calls = (s.fixed + s.tm + s.osk) * t.rateOther + s.et * t.rateEurotel + s.vm * 2.38_kc;
-    eurotelCallItems(k, s, t.rateOther, t.rateEurotel, 2.38_kc);
+    const std::int64_t calls = (s.fixed + s.tm + s.osk) * t.rateOther + s.et * t.rateEurotel + s.vm * t.voiceMail;
+    eurotelCallItems(k, s, t.rateOther, t.rateEurotel, t.voiceMail);
     // Step 3: fractions.
     const std::int64_t T = s.T;
     Share paid = kWholeShare;
@@ -189,8 +204,8 @@ void priceStandard(const EurotelSums& s, const StandardMember& t, const DataOpti
         }
     }
     // Steps 11-12: MMS and international calls.
-    rest += s.mms * 9.28_kc;
-    k.item(ItemKind::Message, s.mms, "MMS", 9.28_kc, "MMS");
+    rest += s.mms * t.mms;
+    k.item(ItemKind::Message, s.mms, "MMS", t.mms, "MMS");
     rest += eurotelIntlCost(s, t.rateOther);
     eurotelIntlItems(k, s, t.rateOther);
     finishPrice(k, out, calls, chosen, rest);
@@ -218,28 +233,51 @@ void tipIntlItems(K& k, const EurotelSums& s, std::int64_t peakBase, std::int64_
     zoneCallItems(k, s, kTipNetCallRates, peakBase, kEtTipSurcharge, offBase, kEtTipSurcharge);
 }
 
+// SMS/Data: calls by time of day, SMS in tiers whose Eurotel rate falls with the count.
+struct SmsDataTariff {
+    std::string_view id;
+    std::int64_t callsDay;     // every network, peak and afternoon (per minute); also the international base
+    std::int64_t callsNight;   // evening and weekend
+    std::int64_t voiceMail;    // per minute
+    std::int64_t fee;          // a month
+    std::int64_t dataDay, dataNight;  // per data minute, as for calls
+    std::int64_t sms;          // per SMS up to 40 SMS, and to T-Mobile and Oskar beyond
+    std::int64_t first40;      // the first 40 SMS when more are sent
+    std::array<std::int64_t, 3> smsEurotel;  // per SMS to Eurotel: the 41st to 800th, to 8000th, beyond
+    std::int64_t wap;          // per minute
+    std::int64_t mms;
+    std::int64_t gprsWap, gprsNet;  // per kB
+};
+
+constexpr std::array<SmsDataTariff, 1> kSmsData = {{
+    {.id = "smsdata", .callsDay = 18.3_kc, .callsNight = 6.1_kc, .voiceMail = 2.44_kc, .fee = 205_kc,
+     .dataDay = 2.1_kc, .dataNight = 2.44_kc, .sms = 1.83_kc, .first40 = 63.6_kc,
+     .smsEurotel = {1.34_kc, 1.1_kc, 0.92_kc}, .wap = 3.29_kc, .mms = 9.5_kc, .gprsWap = 0.49_kc,
+     .gprsNet = 0.037_kc},
+}};
+
 template <class K>
-void priceSmsData(const EurotelSums& s, TariffResult& out, K& k) {
-    std::int64_t c = s.day * 18.3_kc + s.night * 6.1_kc;
-    k.item(ItemKind::Call, s.day, "min", 18.3_kc, "Volání, Špička a Odpoledne");
-    k.item(ItemKind::Call, s.night, "min", 6.1_kc, "Volání, Večer a Víkend");
-    c += s.vm * 2.44_kc + 205_kc;
-    k.item(ItemKind::Call, s.vm, "min", 2.44_kc, "Hlasová schránka");
-    k.lump(ItemKind::Fee, milliMoney(205_kc), "Měsíční poplatek");
-    c += s.dataDay * 2.1_kc + s.dataNight * 2.44_kc;
-    k.item(ItemKind::Data, s.dataDay, "min", 2.1_kc, "Data (CSD), Špička a Odpoledne");
-    k.item(ItemKind::Data, s.dataNight, "min", 2.44_kc, "Data (CSD), Večer a Víkend");
+void priceSmsData(const EurotelSums& s, const SmsDataTariff& t, TariffResult& out, K& k) {
+    std::int64_t c = s.day * t.callsDay + s.night * t.callsNight;
+    k.item(ItemKind::Call, s.day, "min", t.callsDay, "Volání, Špička a Odpoledne");
+    k.item(ItemKind::Call, s.night, "min", t.callsNight, "Volání, Večer a Víkend");
+    c += s.vm * t.voiceMail + t.fee;
+    k.item(ItemKind::Call, s.vm, "min", t.voiceMail, "Hlasová schránka");
+    k.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
+    c += s.dataDay * t.dataDay + s.dataNight * t.dataNight;
+    k.item(ItemKind::Data, s.dataDay, "min", t.dataDay, "Data (CSD), Špička a Odpoledne");
+    k.item(ItemKind::Data, s.dataNight, "min", t.dataNight, "Data (CSD), Večer a Víkend");
     // SMS: e = E / S and o = O / S are exact; the terms that carry them are
     // summed into one numerator over S (128 bits: it is a product of counts).
     Money sms;
     const std::int64_t E = s.smsEt, O = s.smsTm + s.smsOsk, S = E + O;
     if (S > 0 && S <= 40) {
-        c += S * 1.83_kc;
-        k.item(ItemKind::Message, S, "SMS", 1.83_kc, "SMS");
+        c += S * t.sms;
+        k.item(ItemKind::Message, S, "SMS", t.sms, "SMS");
     } else if (S > 40) {
-        const i128 tier1 = E * 1.34_kc + O * 1.83_kc;  // S x the per-message rate of each tier
-        const i128 tier2 = E * 1.1_kc + O * 1.83_kc;
-        const i128 tier3 = E * 0.92_kc + O * 1.83_kc;
+        const i128 tier1 = E * t.smsEurotel[0] + O * t.sms;  // S x the per-message rate of each tier
+        const i128 tier2 = E * t.smsEurotel[1] + O * t.sms;
+        const i128 tier3 = E * t.smsEurotel[2] + O * t.sms;
         i128 num;
         if (S <= 800) {
             num = (S - 40) * tier1;
@@ -248,12 +286,12 @@ void priceSmsData(const EurotelSums& s, TariffResult& out, K& k) {
         } else {
             num = 760 * tier1 + 7200 * tier2 + (S - 8000) * tier3;
         }
-        c += 63.6_kc;
+        c += t.first40;
         sms = Money::scaled(num, Share{1, S});
         if constexpr (K::on) {
             // The tiers apart: each is its count at the Eurotel and other
             // networks' rates in the proportion of the SMS sent to each.
-            k.lump(ItemKind::Message, milliMoney(63.6_kc), "SMS, prvních 40");
+            k.lump(ItemKind::Message, milliMoney(t.first40), "SMS, prvních 40");
             const i128 n1 = (S <= 800 ? S : 800) - 40, n2 = S <= 800 ? 0 : (S <= 8000 ? S : 8000) - 800,
                        n3 = S <= 8000 ? 0 : S - 8000;
             k.lump(ItemKind::Message, Money::scaled(n1 * tier1, Share{1, S}), "SMS 41. až 800. (", Num{static_cast<std::int64_t>(n1)}, " SMS)");
@@ -261,29 +299,46 @@ void priceSmsData(const EurotelSums& s, TariffResult& out, K& k) {
             k.lump(ItemKind::Message, Money::scaled(n3 * tier3, Share{1, S}), "SMS od 8001. (", Num{static_cast<std::int64_t>(n3)}, " SMS)");
         }
     }
-    c += s.wap * 3.29_kc + s.mms * 9.5_kc;
-    k.item(ItemKind::Data, s.wap, "min", 3.29_kc, "WAP");
-    k.item(ItemKind::Message, s.mms, "MMS", 9.5_kc, "MMS");
-    c += s.gprsWap * 0.49_kc + s.gprsNet * 0.037_kc;
-    k.item(ItemKind::Data, s.gprsWap, "kB", 0.49_kc, "GPRS WAP");
-    k.item(ItemKind::Data, s.gprsNet, "kB", 0.037_kc, "GPRS internet");
-    c += s.internetCalls ? tipNetCall(s) : tipIntl(s, 18.3_kc, 6.1_kc);
-    tipIntlItems(k, s, 18.3_kc, 6.1_kc);
+    c += s.wap * t.wap + s.mms * t.mms;
+    k.item(ItemKind::Data, s.wap, "min", t.wap, "WAP");
+    k.item(ItemKind::Message, s.mms, "MMS", t.mms, "MMS");
+    c += s.gprsWap * t.gprsWap + s.gprsNet * t.gprsNet;
+    k.item(ItemKind::Data, s.gprsWap, "kB", t.gprsWap, "GPRS WAP");
+    k.item(ItemKind::Data, s.gprsNet, "kB", t.gprsNet, "GPRS internet");
+    c += s.internetCalls ? tipNetCall(s) : tipIntl(s, t.callsDay, t.callsNight);
+    tipIntlItems(k, s, t.callsDay, t.callsNight);
     finishPrice(k, out, sms + c);
 }
 
-struct GoTariff {
-    std::array<std::int64_t, 4> peak;   // fixed line, T-Mobile, Eurotel, Oskar
-    std::array<std::int64_t, 4> other;  // afternoon, evening, weekend
-    std::int64_t sms;
-    std::int64_t voiceMail;
+// International calls of the GO tariffs (per minute).
+struct GoIntl {
+    std::array<std::int64_t, 4> zones;    // GO zones 1..4
+    std::array<std::int64_t, 3> netCall;  // NetCall zones 1..3, with "Volání přes internet"
 };
 
-// originalgo, quatrogo, fungo.
+constexpr GoIntl kGoIntl{.zones = {18.2_kc, 29.6_kc, 59_kc, 112.2_kc}, .netCall = {9.4_kc, 15.4_kc, 22.6_kc}};
+
+// GO prepaid: calls by network, peak and the other bands apart.
+struct GoTariff {
+    std::string_view id;
+    std::array<std::int64_t, 4> peak;   // per minute to the fixed line, T-Mobile, Eurotel, Oskar
+    std::array<std::int64_t, 4> other;  // the same, afternoon, evening and weekend
+    std::int64_t sms, mms;              // per message
+    std::int64_t voiceMail, wap, data;  // per minute
+    std::int64_t gprsWap, gprsNet;      // per kB
+    const GoIntl* intl;
+};
+
 constexpr std::array<GoTariff, 3> kGo = {{
-    {{7.5_kc, 7.5_kc, 7.5_kc, 7.5_kc}, {7.5_kc, 7.5_kc, 7.5_kc, 7.5_kc}, 3.7_kc, 2.8_kc},
-    {{11.1_kc, 11.1_kc, 7.8_kc, 11.1_kc}, {3_kc, 9_kc, 3_kc, 9_kc}, 3.7_kc, 3_kc},
-    {{7.5_kc, 7.5_kc, 7.5_kc, 7.5_kc}, {7.5_kc, 7.5_kc, 7.5_kc, 7.5_kc}, 2_kc, 2.8_kc},
+    {.id = "originalgo", .peak = {7.5_kc, 7.5_kc, 7.5_kc, 7.5_kc}, .other = {7.5_kc, 7.5_kc, 7.5_kc, 7.5_kc},
+     .sms = 3.7_kc, .mms = 9.5_kc, .voiceMail = 2.8_kc, .wap = 2.95_kc, .data = 6.4_kc, .gprsWap = 0.25_kc,
+     .gprsNet = 0.06_kc, .intl = &kGoIntl},
+    {.id = "quatrogo", .peak = {11.1_kc, 11.1_kc, 7.8_kc, 11.1_kc}, .other = {3_kc, 9_kc, 3_kc, 9_kc},
+     .sms = 3.7_kc, .mms = 9.5_kc, .voiceMail = 3_kc, .wap = 2.95_kc, .data = 6.4_kc, .gprsWap = 0.25_kc,
+     .gprsNet = 0.06_kc, .intl = &kGoIntl},
+    {.id = "fungo", .peak = {7.5_kc, 7.5_kc, 7.5_kc, 7.5_kc}, .other = {7.5_kc, 7.5_kc, 7.5_kc, 7.5_kc},
+     .sms = 2_kc, .mms = 9.5_kc, .voiceMail = 2.8_kc, .wap = 2.95_kc, .data = 6.4_kc, .gprsWap = 0.25_kc,
+     .gprsNet = 0.06_kc, .intl = &kGoIntl},
 }};
 
 template <class K>
@@ -294,41 +349,43 @@ void priceGo(const EurotelSums& s, const GoTariff& t, TariffResult& out, K& k) {
         k.item(ItemKind::Call, s.peakBy[n], "min", t.peak[n], kNetworkLabel[n], ", Špička");
         k.item(ItemKind::Call, s.otherBy[n], "min", t.other[n], kNetworkLabel[n], ", mimo špičku");
     }
-    c += s.sms * t.sms + s.mms * 9.5_kc + s.wap * 2.95_kc + s.vm * t.voiceMail + s.data * 6.4_kc;
+    c += s.sms * t.sms + s.mms * t.mms + s.wap * t.wap + s.vm * t.voiceMail + s.data * t.data;
     k.item(ItemKind::Message, s.sms, "SMS", t.sms, "SMS");
-    k.item(ItemKind::Message, s.mms, "MMS", 9.5_kc, "MMS");
-    k.item(ItemKind::Data, s.wap, "min", 2.95_kc, "WAP");
+    k.item(ItemKind::Message, s.mms, "MMS", t.mms, "MMS");
+    k.item(ItemKind::Data, s.wap, "min", t.wap, "WAP");
     k.item(ItemKind::Call, s.vm, "min", t.voiceMail, "Hlasová schránka");
-    k.item(ItemKind::Data, s.data, "min", 6.4_kc, "Data (CSD)");
-    c += s.gprsWap * 0.25_kc + s.gprsNet * 0.06_kc;
-    k.item(ItemKind::Data, s.gprsWap, "kB", 0.25_kc, "GPRS WAP");
-    k.item(ItemKind::Data, s.gprsNet, "kB", 0.06_kc, "GPRS internet");
-    static constexpr std::int64_t kGoZones[4] = {18.2_kc, 29.6_kc, 59_kc, 112.2_kc};
-    static constexpr std::int64_t kGoNetCall[3] = {9.4_kc, 15.4_kc, 22.6_kc};
+    k.item(ItemKind::Data, s.data, "min", t.data, "Data (CSD)");
+    c += s.gprsWap * t.gprsWap + s.gprsNet * t.gprsNet;
+    k.item(ItemKind::Data, s.gprsWap, "kB", t.gprsWap, "GPRS WAP");
+    k.item(ItemKind::Data, s.gprsNet, "kB", t.gprsNet, "GPRS internet");
+    const auto& zones = t.intl->zones;
+    const auto& netCall = t.intl->netCall;
     if (!s.internetCalls) {
-        c += s.go[0] * kGoZones[0] + s.go[1] * kGoZones[1] + s.go[2] * kGoZones[2] + s.go[3] * kGoZones[3];
+        c += s.go[0] * zones[0] + s.go[1] * zones[1] + s.go[2] * zones[2] + s.go[3] * zones[3];
         for (int z = 0; z < 4; ++z)
-            k.item(ItemKind::International, s.go[z], "min", kGoZones[z], "Volání do zahraničí, zóna ", Num{z + 1});
+            k.item(ItemKind::International, s.go[z], "min", zones[static_cast<std::size_t>(z)],
+                   "Volání do zahraničí, zóna ", Num{z + 1});
     } else {
-        c += s.netCall[0] * kGoNetCall[0] + s.netCall[1] * kGoNetCall[1] + s.netCall[2] * kGoNetCall[2];
-        netCallItems(k, s, kGoNetCall);
+        c += s.netCall[0] * netCall[0] + s.netCall[1] * netCall[1] + s.netCall[2] * netCall[2];
+        netCallItems(k, s, netCall);
     }
     finishPrice(k, out, Money::milli(c));
 }
 
+// Tip: calls and SMS only, by time of day.
 struct TipTariff {
-    std::int64_t fee;
-    std::int64_t included;  // 0 = none: no fraction, no fee
-    std::int64_t peakRate;  // peak and afternoon
-    std::int64_t offRate;   // evening and weekend
-    std::int64_t sms;
+    std::string_view id;
+    std::int64_t fee;       // a month
+    std::int64_t included;  // minutes spread over all calls; 0 = none
+    std::int64_t peakRate;  // every network, peak and afternoon (per minute); also the international peak base
+    std::int64_t offRate;   // evening and weekend; also the international off-peak base
+    std::int64_t sms;       // per SMS
 };
 
-// tipbusiness, tiprelax, tipakord.
 constexpr std::array<TipTariff, 3> kTip = {{
-    {470.05_kc, 80, 5_kc, 1.19_kc, 2.02_kc},
-    {0, 0, 6.43_kc, 3.57_kc, 2.02_kc},
-    {172.55_kc, 20, 5.36_kc, 5.36_kc, 2.02_kc},
+    {.id = "tipbusiness", .fee = 470.05_kc, .included = 80, .peakRate = 5_kc, .offRate = 1.19_kc, .sms = 2.02_kc},
+    {.id = "tiprelax", .fee = 0, .included = 0, .peakRate = 6.43_kc, .offRate = 3.57_kc, .sms = 2.02_kc},
+    {.id = "tipakord", .fee = 172.55_kc, .included = 20, .peakRate = 5.36_kc, .offRate = 5.36_kc, .sms = 2.02_kc},
 }};
 
 template <class K>
@@ -346,22 +403,45 @@ void priceTip(const EurotelSums& s, const TipTariff& t, TariffResult& out, K& k)
     finishPrice(k, out, calls, t.included > 0 ? paidShare(s.T, t.included) : kWholeShare, rest);
 }
 
-// One Eurotel tariff by its index in the block.
+static_assert(rowsAgreeWithList(Operator::Eurotel, kStandard, std::array{kIndividual}, kSmsData, kGo, kTip));
+
+// The rule and the row of every Eurotel tariff, found by its id.
+enum class Rule : std::uint8_t { Standard, Individual, SmsData, Go, Tip };
+struct Route {
+    Rule rule;
+    std::uint8_t row;
+};
+
+constexpr std::array<Route, kTariffCount> kRoutes = [] {
+    std::array<Route, kTariffCount> routes{};
+    for (int t : kTariffsOf<Operator::Eurotel>) {
+        const std::string_view id = kTariffs[static_cast<std::size_t>(t)].id;
+        Route& r = routes[static_cast<std::size_t>(t)];
+        const auto at = [](int row) { return static_cast<std::uint8_t>(row); };
+        if (rowOf(kStandard, id) >= 0) r = {Rule::Standard, at(rowOf(kStandard, id))};
+        if (kIndividual.id == id) r = {Rule::Individual, 0};
+        if (rowOf(kSmsData, id) >= 0) r = {Rule::SmsData, at(rowOf(kSmsData, id))};
+        if (rowOf(kGo, id) >= 0) r = {Rule::Go, at(rowOf(kGo, id))};
+        if (rowOf(kTip, id) >= 0) r = {Rule::Tip, at(rowOf(kTip, id))};
+    }
+    return routes;
+}();
+
+// One Eurotel tariff (index into kTariffs).
 template <class K>
-void priceOne(const EurotelSums& s, const DataOptions& data, int i, TariffResult& out, K& k) {
-    const auto n = static_cast<std::size_t>(i);
-    if (i < 14) {
-        priceStandard(s, kStandard[n], data, out, k);
-    } else if (i == 14) {
-        const IndividualChoice individual = chooseIndividual(s, k);
-        writeIndividualHint(individual.config, out.hint);
-        finishPrice(k, out, individual.price);
-    } else if (i == 15) {
-        priceSmsData(s, out, k);
-    } else if (i < 19) {
-        priceGo(s, kGo[n - 16], out, k);
-    } else {
-        priceTip(s, kTip[n - 19], out, k);
+void priceOne(const EurotelSums& s, const DataOptions& data, int tariff, TariffResult& out, K& k) {
+    const Route r = kRoutes[static_cast<std::size_t>(tariff)];
+    switch (r.rule) {
+        case Rule::Standard: priceStandard(s, kStandard[r.row], data, out, k); return;
+        case Rule::Individual: {
+            const IndividualChoice individual = chooseIndividual(s, k);
+            writeIndividualHint(individual.config, out.hint);
+            finishPrice(k, out, individual.price);
+            return;
+        }
+        case Rule::SmsData: priceSmsData(s, kSmsData[r.row], out, k); return;
+        case Rule::Go: priceGo(s, kGo[r.row], out, k); return;
+        case Rule::Tip: priceTip(s, kTip[r.row], out, k); return;
     }
 }
 
@@ -415,27 +495,23 @@ EurotelSums eurotelSums(const Usage& u) {
     return s;
 }
 
-void priceEurotel(const Usage& u, std::span<TariffResult> out) {
-    // Run order: the fourteen standard members, individual_wapmi, smsdata,
-    // originalgo, quatrogo, fungo, tipbusiness, tiprelax, tipakord.
-    assert(out.size() == 22);
+void priceEurotel(const Usage& u, Fields fields) {
     const EurotelSums s = eurotelSums(u);
     const DataOptions data = dataOptions(s);
     NoItems none;
-    for (std::size_t i = 0; i < kStandard.size(); ++i) priceStandard(s, kStandard[i], data, out[i], none);
-
-    const IndividualChoice individual = chooseIndividual(s);
-    writeIndividualHint(individual.config, out[14].hint);
-    writePrice(out[14], individual.price);
-
-    priceSmsData(s, out[15], none);
-    for (std::size_t i = 0; i < kGo.size(); ++i) priceGo(s, kGo[i], out[16 + i], none);
-    for (std::size_t i = 0; i < kTip.size(); ++i) priceTip(s, kTip[i], out[19 + i], none);
+    forEachRow<kStandard>(fields, [&](const StandardMember& t, TariffResult& out) { priceStandard(s, t, data, out, none); });
+    TariffResult& individual = fields[static_cast<std::size_t>(tariffIndex(kIndividual.id))];
+    const IndividualChoice choice = chooseIndividual(s);
+    writeIndividualHint(choice.config, individual.hint);
+    writePrice(individual, choice.price);
+    forEachRow<kSmsData>(fields, [&](const SmsDataTariff& t, TariffResult& out) { priceSmsData(s, t, out, none); });
+    forEachRow<kGo>(fields, [&](const GoTariff& t, TariffResult& out) { priceGo(s, t, out, none); });
+    forEachRow<kTip>(fields, [&](const TipTariff& t, TariffResult& out) { priceTip(s, t, out, none); });
 }
 
-void itemiseEurotel(const Usage& u, int index, TariffResult& out, Itemiser& k) {
+void itemiseEurotel(const Usage& u, int tariff, TariffResult& out, Itemiser& k) {
     const EurotelSums s = eurotelSums(u);
-    priceOne(s, dataOptions(s), index, out, k);
+    priceOne(s, dataOptions(s), tariff, out, k);
 }
 
 }  // namespace sazbar

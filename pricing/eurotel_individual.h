@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/money.h"
 #include "core/profile.h"
@@ -23,6 +24,7 @@ struct IndividualPackage {
 // The whole Individual price list; change the tariff here and nowhere else.
 // Amounts are thousandths of a crown (_kc), quantities are minutes, messages or kB.
 struct IndividualPriceList {
+    std::string_view id;
     std::int64_t baseFee;
     // Calls beyond the free minutes, one rate for all bands.
     std::int64_t rateOther;    // fixed line, T-Mobile and Oskar; also the international base
@@ -46,6 +48,7 @@ struct IndividualPriceList {
 };
 
 inline constexpr IndividualPriceList kIndividual{
+    .id = "individual_wapmi",
     .baseFee = 150_kc,
     .rateOther = 6.5_kc,
     .rateEurotel = 4.5_kc,

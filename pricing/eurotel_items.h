@@ -15,8 +15,9 @@ inline constexpr std::int64_t kEtPeakSurcharge[6] = {12.58_kc, 20.56_kc, 30.48_k
 inline constexpr std::int64_t kEtOffSurcharge[6] = {12.27_kc, 20.05_kc, 29.73_kc, 37.15_kc, 49.53_kc, 74.3_kc};
 inline constexpr std::int64_t kEtTipSurcharge[6] = {12.58_kc, 20.56_kc, 30.48_kc, 38.09_kc, 50.78_kc, 76.18_kc};
 
-template <class S>
-void netCallItems(S& k, const EurotelSums& s, const std::int64_t (&rates)[3]) {
+// Rates: three per-minute rates, NetCall zones 1..3.
+template <class S, class Rates>
+void netCallItems(S& k, const EurotelSums& s, const Rates& rates) {
     for (int z = 0; z < 3; ++z)
         k.item(ItemKind::International, s.netCall[z], "min", rates[z], "Volání přes internet (NetCall), zóna ", Num{z + 1});
 }

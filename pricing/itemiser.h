@@ -170,10 +170,10 @@ void finishPrice(S& s, TariffResult& out, const Money& part, const Money& other)
     }
 }
 
-// Pricing of one tariff with items; index within the operator's block.
-void itemiseTMobile(const Usage& u, int index, TariffResult& out, Itemiser& s);
-void itemiseEurotel(const Usage& u, int index, TariffResult& out, Itemiser& s);
-void itemiseOskar(const Usage& u, const RunOptions& options, int index, TariffResult& out, Itemiser& s);
+// Pricing of one tariff (index into kTariffs) with items.
+void itemiseTMobile(const Usage& u, int tariff, TariffResult& out, Itemiser& s);
+void itemiseEurotel(const Usage& u, int tariff, TariffResult& out, Itemiser& s);
+void itemiseOskar(const Usage& u, const RunOptions& options, int tariff, TariffResult& out, Itemiser& s);
 void itemiseFixedLine(const Usage& u, TariffResult& out, Itemiser& s);
 
 }  // namespace sazbar

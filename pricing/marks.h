@@ -10,20 +10,18 @@
 
 namespace sazbar {
 
-// Fields walked by the cheapest mark, in walking order.
-extern const std::array<std::string_view, 44> kCheapestWalk;
-
-// Tariffs that cannot carry data, WAP, MMS or GPRS get the unsupported flag
-// and a hint line in front of their hint; `telecom` too for WAP, MMS, GPRS
-// and internet calls. Only those four fields ever carry the flag: it is set
-// or cleared on them alone.
+// A tariff that cannot carry a service the profile uses (its `cannotCarry`
+// in kTariffs) gets the unsupported flag and, for data, WAP, MMS and GPRS, a
+// hint line in front of its hint. The flag is set or cleared only on tariffs
+// that lack some service.
 void markUnsupported(const Profile& profile, RunResult& result);
 
 // Prices of this many crowns or more are never marked cheapest.
 constexpr std::int32_t kNeverCheapest = 999999;
 
-// Every walked, priced, supported field whose price equals the lowest price
-// below kNeverCheapest is marked cheapest; when no such price exists, none is.
+// Every field that takes part in the mark (`cheapestMark` in kTariffs), is
+// priced and supported, and whose price equals the lowest such price below
+// kNeverCheapest is marked cheapest; when no price is below it, none is.
 void markCheapest(RunResult& result);
 
 }  // namespace sazbar

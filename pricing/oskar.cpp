@@ -1,6 +1,7 @@
 // Oskar tariffs: the "naplno" tariffs with optional add-ons (N), free Oskar
 // minutes (M), prepaid Oskarta (K) and tiered Oskar minutes (J). Each tariff
-// is one row of constants driving its rule.
+// is one row of its rule's price list below, named by its id; change a tariff
+// there and nowhere else.
 // Amounts are 64-bit thousandths of a crown: every count is a 32-bit integer,
 // so a sum of counts times a rate (below 10^6) stays far inside 64 bits; only
 // the paid share of calls multiplies two usage values, inside Money.
@@ -13,19 +14,21 @@ namespace sazbar {
 
 namespace {
 
+// Rule N: one rate for every call, included minutes spread over all calls,
+// optional add-ons.
 struct NaplnoTariff {
-    std::int64_t included;  // 0: "Rozjezd naplno", every minute paid
+    std::string_view id;
+    std::int64_t included;  // minutes; 0: every minute paid
     std::int64_t rate;      // every call minute, every network and band
-    std::int64_t fee;
+    std::int64_t fee;       // a month
 };
 
-// naplno50, naplno150, naplno300, naplno500, naplnorozjezd.
 constexpr std::array<NaplnoTariff, 5> kNaplno = {{
-    {50, 5.36_kc, 297.5_kc},
-    {150, 4.76_kc, 714_kc},
-    {300, 4.17_kc, 1190_kc},
-    {500, 3.96_kc, 1904_kc},
-    {0, 5.95_kc, 59.5_kc},
+    {.id = "naplno50", .included = 50, .rate = 5.36_kc, .fee = 297.5_kc},
+    {.id = "naplno150", .included = 150, .rate = 4.76_kc, .fee = 714_kc},
+    {.id = "naplno300", .included = 300, .rate = 4.17_kc, .fee = 1190_kc},
+    {.id = "naplno500", .included = 500, .rate = 3.96_kc, .fee = 1904_kc},
+    {.id = "naplnorozjezd", .included = 0, .rate = 5.95_kc, .fee = 59.5_kc},
 }};
 
 // Per-zone international rates (zones 1..8): peak and afternoon cells, and the
@@ -44,40 +47,67 @@ constexpr ZoneRates kStandardZones = {{
     both(11.31_kc), both(11.31_kc), both(11.31_kc), both(8.33_kc),
 }};
 
+// Rule M: free minutes to Oskar, the rest per use.
 struct FreeOskarTariff {
-    std::int64_t freeOskar;  // free Oskar minutes A
-    std::int64_t rate;       // fixed line, T-Mobile, Eurotel
-    std::int64_t oskar;      // Oskar minutes beyond A
-    std::int64_t data;
-    std::int64_t smsTm, smsEt, smsOsk;
-    std::int64_t fee;
-    ZoneRates zones;
+    std::string_view id;
+    std::int64_t freeOskar;              // free minutes to Oskar
+    std::int64_t rate;                   // calls to the fixed line, T-Mobile, Eurotel (per minute)
+    std::int64_t oskar;                  // calls to Oskar beyond the free minutes
+    std::int64_t data;                   // per data minute
+    std::int64_t smsTm, smsEt, smsOsk;   // per SMS to T-Mobile, Eurotel, Oskar
+    std::int64_t fee;                    // a month
+    ZoneRates zones;                     // zones 1..8
 };
 
-// mezinami, odepis.
 constexpr std::array<FreeOskarTariff, 2> kFreeOskar = {{
-    {300, 5.95_kc, 3.57_kc, 3.57_kc, 1.79_kc, 1.79_kc, 0.6_kc, 654.5_kc,
-     {{both(11.31_kc), both(11.31_kc), both(0), {8.33_kc, 7.14_kc},
-       {8.33_kc, 7.14_kc}, {6.54_kc, 4.16_kc}, both(11.31_kc), both(8.33_kc)}}},
-    {40, 11.9_kc, 7.14_kc, 11.9_kc, 1.79_kc, 1.83_kc, 0.42_kc, 11.9_kc,
-     {{both(11.31_kc), both(11.31_kc), both(0), {10.59_kc, 4.17_kc},
-       both(11.31_kc), both(11.31_kc), both(11.31_kc), both(8.33_kc)}}},
+    {.id = "mezinami", .freeOskar = 300, .rate = 5.95_kc, .oskar = 3.57_kc, .data = 3.57_kc, .smsTm = 1.79_kc,
+     .smsEt = 1.79_kc, .smsOsk = 0.6_kc, .fee = 654.5_kc,
+     .zones = {{both(11.31_kc), both(11.31_kc), both(0), {8.33_kc, 7.14_kc}, {8.33_kc, 7.14_kc},
+                {6.54_kc, 4.16_kc}, both(11.31_kc), both(8.33_kc)}}},
+    {.id = "odepis", .freeOskar = 40, .rate = 11.9_kc, .oskar = 7.14_kc, .data = 11.9_kc, .smsTm = 1.79_kc,
+     .smsEt = 1.83_kc, .smsOsk = 0.42_kc, .fee = 11.9_kc,
+     .zones = {{both(11.31_kc), both(11.31_kc), both(0), {10.59_kc, 4.17_kc}, both(11.31_kc), both(11.31_kc),
+                both(11.31_kc), both(8.33_kc)}}},
 }};
 
-struct TieredTariff {
-    std::int64_t rate;  // fixed line, T-Mobile, Eurotel, and data
-    std::int64_t tier1, rate1;
-    std::int64_t tier2, rate2;
-    std::int64_t rate3;
-    std::int64_t fee;
+// Rule K, prepaid Oskarta: per use; below a monthly spend the Oskar minutes and SMS cost more.
+struct OskartaTariff {
+    std::string_view id;
+    std::int64_t rate;          // calls to the fixed line, T-Mobile, Eurotel (per minute)
+    std::int64_t oskar;         // calls to Oskar
+    std::int64_t smsOther;      // per SMS to T-Mobile and Eurotel
+    std::int64_t smsOsk;        // per SMS to Oskar
+    std::int64_t data;          // per data minute
+    std::int64_t gprsWap, gprsNet;  // per kB
+    std::int64_t lowSpend;      // below this monthly spend ...
+    std::int64_t lowSpendExtra; // ... each Oskar minute and SMS costs this much more
 };
 
-// najistotu, nazisk.
-constexpr std::array<TieredTariff, 2> kTiered = {{
-    {4.76_kc, 35, 4.76_kc, 40, 3.57_kc, 2.38_kc, 119_kc},
-    {3.57_kc, 125, 3.57_kc, 125, 2.38_kc, 1.19_kc, 297.5_kc},
+constexpr std::array<OskartaTariff, 1> kOskarta = {{
+    {.id = "oskarta", .rate = 7.14_kc, .oskar = 2.38_kc, .smsOther = 2.44_kc, .smsOsk = 1.19_kc, .data = 7.14_kc,
+     .gprsWap = 0.6_kc, .gprsNet = 0.068_kc, .lowSpend = 700_kc, .lowSpendExtra = 1.19_kc},
 }};
 
+// Rule J: Oskar minutes in three tiers.
+struct TieredTariff {
+    std::string_view id;
+    std::int64_t rate;          // calls to the fixed line, T-Mobile, Eurotel, and data (per minute)
+    std::int64_t tier1, rate1;  // the first tier1 minutes to Oskar at rate1
+    std::int64_t tier2, rate2;  // the next tier2 at rate2
+    std::int64_t rate3;         // the rest
+    std::int64_t fee;           // a month
+};
+
+constexpr std::array<TieredTariff, 2> kTiered = {{
+    {.id = "najistotu", .rate = 4.76_kc, .tier1 = 35, .rate1 = 4.76_kc, .tier2 = 40, .rate2 = 3.57_kc,
+     .rate3 = 2.38_kc, .fee = 119_kc},
+    {.id = "nazisk", .rate = 3.57_kc, .tier1 = 125, .rate1 = 3.57_kc, .tier2 = 125, .rate2 = 2.38_kc,
+     .rate3 = 1.19_kc, .fee = 297.5_kc},
+}};
+
+static_assert(rowsAgreeWithList(Operator::Oskar, kNaplno, kFreeOskar, kOskarta, kTiered));
+
+// Shared by every Oskar tariff (per MMS, per WAP minute, each add-on a month).
 constexpr std::int64_t kMms = 11.31_kc;
 constexpr std::int64_t kWap = 1.79_kc;
 constexpr std::int64_t kAddOn = 95.2_kc;  // Moje volné minuty, Moje SMS
@@ -294,26 +324,25 @@ void priceFreeOskar(const Usage& u, const Quantities& q, const FreeOskarTariff& 
 }
 
 template <class S>
-void priceOskarta(const Quantities& q, TariffResult& out, S& s) {
-    std::int64_t c = q.domestic * 7.14_kc + q.osk * 2.38_kc + (q.smsTm + q.smsEt) * 2.44_kc + q.smsOsk * 1.19_kc +
-             q.mms * kMms + q.data * 7.14_kc + q.wap * kWap;
-    domesticItems(s, 7.14_kc);
-    s.item(ItemKind::Call, q.osk, "min", 2.38_kc, kNetworkLabel[Oskar]);
-    s.item(ItemKind::Message, q.smsTm + q.smsEt, "SMS", 2.44_kc, "SMS do sítí T-Mobile a Eurotel");
-    s.item(ItemKind::Message, q.smsOsk, "SMS", 1.19_kc, "SMS do sítě Oskar");
+void priceOskarta(const Quantities& q, const OskartaTariff& t, TariffResult& out, S& s) {
+    std::int64_t c = q.domestic * t.rate + q.osk * t.oskar + (q.smsTm + q.smsEt) * t.smsOther + q.smsOsk * t.smsOsk +
+                     q.mms * kMms + q.data * t.data + q.wap * kWap;
+    domesticItems(s, t.rate);
+    s.item(ItemKind::Call, q.osk, "min", t.oskar, kNetworkLabel[Oskar]);
+    s.item(ItemKind::Message, q.smsTm + q.smsEt, "SMS", t.smsOther, "SMS do sítí T-Mobile a Eurotel");
+    s.item(ItemKind::Message, q.smsOsk, "SMS", t.smsOsk, "SMS do sítě Oskar");
     s.item(ItemKind::Message, q.mms, "MMS", kMms, "MMS");
-    s.item(ItemKind::Data, q.data, "min", 7.14_kc, "Data (CSD)");
+    s.item(ItemKind::Data, q.data, "min", t.data, "Data (CSD)");
     s.item(ItemKind::Data, q.wap, "min", kWap, "WAP");
-    c += q.gprsWap * 0.6_kc + q.gprsNet * 0.068_kc;
-    s.item(ItemKind::Data, q.gprsWap, "kB", 0.6_kc, "GPRS WAP");
-    s.item(ItemKind::Data, q.gprsNet, "kB", 0.068_kc, "GPRS internet");
+    c += q.gprsWap * t.gprsWap + q.gprsNet * t.gprsNet;
+    s.item(ItemKind::Data, q.gprsWap, "kB", t.gprsWap, "GPRS WAP");
+    s.item(ItemKind::Data, q.gprsNet, "kB", t.gprsNet, "GPRS internet");
     c += q.standardIntl;
     standardIntlItems(s);
-    // Below a monthly spend of 700 the Oskar minutes and SMS cost 1.19 more.
-    if (c < 700_kc) {
-        c += (q.osk + q.smsOsk) * 1.19_kc;
-        s.item(ItemKind::Minimum, q.osk, "min", 1.19_kc, "Volání do sítě Oskar při útratě pod 700 Kč");
-        s.item(ItemKind::Minimum, q.smsOsk, "SMS", 1.19_kc, "SMS do sítě Oskar při útratě pod 700 Kč");
+    if (c < t.lowSpend) {
+        c += (q.osk + q.smsOsk) * t.lowSpendExtra;
+        s.item(ItemKind::Minimum, q.osk, "min", t.lowSpendExtra, "Volání do sítě Oskar při útratě pod 700 Kč");
+        s.item(ItemKind::Minimum, q.smsOsk, "SMS", t.lowSpendExtra, "SMS do sítě Oskar při útratě pod 700 Kč");
     }
     finishPrice(s, out, Money::milli(c));
 }
@@ -353,36 +382,54 @@ void priceTiered(const Quantities& q, const TieredTariff& t, TariffResult& out, 
     finishPrice(s, out, Money::milli(c));
 }
 
+// The rule and the row of every Oskar tariff, found by its id.
+enum class Rule : std::uint8_t { Naplno, FreeOskar, Oskarta, Tiered };
+struct Route {
+    Rule rule;
+    std::uint8_t row;
+};
+
+constexpr std::array<Route, kTariffCount> kRoutes = [] {
+    std::array<Route, kTariffCount> routes{};
+    for (int t : kTariffsOf<Operator::Oskar>) {
+        const std::string_view id = kTariffs[static_cast<std::size_t>(t)].id;
+        Route& r = routes[static_cast<std::size_t>(t)];
+        const auto at = [](int row) { return static_cast<std::uint8_t>(row); };
+        if (rowOf(kNaplno, id) >= 0) r = {Rule::Naplno, at(rowOf(kNaplno, id))};
+        if (rowOf(kFreeOskar, id) >= 0) r = {Rule::FreeOskar, at(rowOf(kFreeOskar, id))};
+        if (rowOf(kOskarta, id) >= 0) r = {Rule::Oskarta, at(rowOf(kOskarta, id))};
+        if (rowOf(kTiered, id) >= 0) r = {Rule::Tiered, at(rowOf(kTiered, id))};
+    }
+    return routes;
+}();
+
+// One Oskar tariff (index into kTariffs).
 template <class S>
-void priceOne(const Usage& u, const Quantities& q, const RunOptions& options, int i, TariffResult& out, S& s) {
-    const auto n = static_cast<std::size_t>(i);
-    if (i < 5) {
-        priceNaplno(q, u.totalCallMinutes, kNaplno[n], options.directDebit, out, s);
-    } else if (i < 7) {
-        priceFreeOskar(u, q, kFreeOskar[n - 5], out, s);
-    } else if (i == 7) {
-        priceOskarta(q, out, s);
-    } else {
-        priceTiered(q, kTiered[n - 8], out, s);
+void priceOne(const Usage& u, const Quantities& q, const RunOptions& options, int tariff, TariffResult& out, S& s) {
+    const Route r = kRoutes[static_cast<std::size_t>(tariff)];
+    switch (r.rule) {
+        case Rule::Naplno: priceNaplno(q, u.totalCallMinutes, kNaplno[r.row], options.directDebit, out, s); return;
+        case Rule::FreeOskar: priceFreeOskar(u, q, kFreeOskar[r.row], out, s); return;
+        case Rule::Oskarta: priceOskarta(q, kOskarta[r.row], out, s); return;
+        case Rule::Tiered: priceTiered(q, kTiered[r.row], out, s); return;
     }
 }
 
 }  // namespace
 
-void priceOskar(const Usage& u, const RunOptions& options, std::span<TariffResult> out) {
+void priceOskar(const Usage& u, const RunOptions& options, Fields fields) {
     const Quantities q = quantities(u);
     NoItems none;
-    // Run order: the five naplno tariffs, mezinami, odepis, oskarta, najistotu, nazisk.
-    for (int i = 0; i < 5; ++i) priceNaplno(q, u.totalCallMinutes, kNaplno[i], options.directDebit, out[i], none);
-    priceFreeOskar(u, q, kFreeOskar[0], out[5], none);
-    priceFreeOskar(u, q, kFreeOskar[1], out[6], none);
-    priceOskarta(q, out[7], none);
-    priceTiered(q, kTiered[0], out[8], none);
-    priceTiered(q, kTiered[1], out[9], none);
+    forEachRow<kNaplno>(fields, [&](const NaplnoTariff& t, TariffResult& out) {
+        priceNaplno(q, u.totalCallMinutes, t, options.directDebit, out, none);
+    });
+    forEachRow<kFreeOskar>(fields, [&](const FreeOskarTariff& t, TariffResult& out) { priceFreeOskar(u, q, t, out, none); });
+    forEachRow<kOskarta>(fields, [&](const OskartaTariff& t, TariffResult& out) { priceOskarta(q, t, out, none); });
+    forEachRow<kTiered>(fields, [&](const TieredTariff& t, TariffResult& out) { priceTiered(q, t, out, none); });
 }
 
-void itemiseOskar(const Usage& u, const RunOptions& options, int index, TariffResult& out, Itemiser& s) {
-    priceOne(u, quantities(u), options, index, out, s);
+void itemiseOskar(const Usage& u, const RunOptions& options, int tariff, TariffResult& out, Itemiser& s) {
+    priceOne(u, quantities(u), options, tariff, out, s);
 }
 
 }  // namespace sazbar

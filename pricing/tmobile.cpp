@@ -1,5 +1,6 @@
 // T-Mobile tariffs: allowance tariffs (A), Tarif 20+20 (B), Twist prepaid (C)
-// and Internet (D). Each tariff is one row of constants driving its rule.
+// and Internet (D). Each tariff is one row of its rule's price list below,
+// named by its id; change a tariff there and nowhere else.
 // Amounts are 64-bit thousandths of a crown: every count is a 32-bit integer,
 // so a sum of counts times a rate (below 10^6) stays far inside 64 bits; only
 // the paid share of calls multiplies two usage values, inside Money.
@@ -29,46 +30,120 @@ constexpr IntlSet kSetT{{17_kc, 24.9_kc, 28.3_kc, 37.4_kc, 40.8_kc, 84_kc}, {11.
 
 enum class Messaging { PerMessage, Student };
 
+// Rule A: calls within the included minutes are spread over all calls; the
+// rest is per minute, message, kB, as listed.
 struct AllowanceTariff {
-    std::int64_t included;
-    Rates4 fixed;
-    Rates4 tm;  // the weekend rate is the one the Víkend+ step compares
-    std::int64_t et, osk, vm, fee;
-    std::int64_t vikendThreshold;
-    std::int64_t freeData;
-    std::int64_t data, sms, mms, wap;
+    std::string_view id;
+    std::int64_t included;      // minutes
+    Rates4 fixed;               // calls to the fixed line, by band (per minute)
+    Rates4 tm;                  // calls to T-Mobile, by band; the weekend one is what Víkend+ replaces
+    std::int64_t et, osk;       // calls to Eurotel, Oskar (per minute)
+    std::int64_t voiceMail;     // per minute
+    std::int64_t fee;           // a month
+    std::int64_t vikendFrom;    // Víkend+ is offered from this many weekend minutes to T-Mobile
+    std::int64_t freeData;      // data minutes included
+    std::int64_t data;          // per data minute beyond them
+    std::int64_t sms, mms;      // per message
+    std::int64_t wap;           // per WAP minute
     const IntlSet* intl;
-    Messaging messaging;
+    Messaging messaging;        // Student: 30 SMS to T-Mobile and 3 MMS free
 };
 
-// t30, t80, t250, t600, hit30, hit80, hit250, hit600 in run order; student last.
 constexpr std::array<AllowanceTariff, 9> kAllowance = {{
-    {30, all4(7.14_kc), all4(4.76_kc), 7.14_kc, 7.14_kc, 1.19_kc, 226.1_kc, 31, 0, 2.38_kc, 2.02_kc, 9.8_kc, 2.38_kc, &kSetA, Messaging::PerMessage},
-    {80, all4(5.36_kc), all4(4.17_kc), 5.36_kc, 5.36_kc, 1.19_kc, 535.5_kc, 81, 0, 2.38_kc, 2.02_kc, 9.8_kc, 2.38_kc, &kSetA, Messaging::PerMessage},
-    {250, all4(4.17_kc), all4(4.17_kc), 4.17_kc, 4.17_kc, 1.19_kc, 1178.1_kc, 251, 0, 2.38_kc, 2.02_kc, 9.8_kc, 2.38_kc, &kSetB, Messaging::PerMessage},
-    {600, all4(3.57_kc), all4(3.57_kc), 3.57_kc, 3.57_kc, 1.19_kc, 2130.1_kc, 501, 100, 2.38_kc, 2.02_kc, 9.8_kc, 2.38_kc, &kSetB, Messaging::PerMessage},
-    {30, all4(5.71_kc), all4(3.81_kc), 5.71_kc, 5.71_kc, 1.19_kc, 226.1_kc, 31, 0, 2.38_kc, 1.19_kc, 9.8_kc, 2.38_kc, &kSetA, Messaging::PerMessage},
-    {80, all4(4.28_kc), all4(3.33_kc), 4.28_kc, 4.28_kc, 1.19_kc, 535.5_kc, 81, 0, 2.38_kc, 1.19_kc, 9.8_kc, 2.38_kc, &kSetA, Messaging::PerMessage},
-    {250, all4(3.33_kc), all4(3.33_kc), 3.33_kc, 3.33_kc, 1.19_kc, 1178.1_kc, 251, 0, 2.38_kc, 1.19_kc, 9.8_kc, 2.38_kc, &kSetB, Messaging::PerMessage},
-    {500, all4(2.86_kc), all4(2.86_kc), 2.86_kc, 2.86_kc, 1.22_kc, 1904_kc, 501, 100, 2.38_kc, 1.19_kc, 9.8_kc, 2.38_kc, &kSetB, Messaging::PerMessage},
-    {50, {4.17_kc, 4.17_kc, 2.26_kc, 2.26_kc}, {4.17_kc, 4.17_kc, 2.26_kc, 2.26_kc}, 5.36_kc, 5.36_kc, 1.19_kc, 226_kc, 51, 0, 4.3_kc, 1.19_kc, 10_kc, 2.4_kc, &kSetA, Messaging::Student},
+    {.id = "t30", .included = 30, .fixed = all4(7.14_kc), .tm = all4(4.76_kc), .et = 7.14_kc, .osk = 7.14_kc,
+     .voiceMail = 1.19_kc, .fee = 226.1_kc, .vikendFrom = 31, .freeData = 0, .data = 2.38_kc, .sms = 2.02_kc,
+     .mms = 9.8_kc, .wap = 2.38_kc, .intl = &kSetA, .messaging = Messaging::PerMessage},
+    {.id = "t80", .included = 80, .fixed = all4(5.36_kc), .tm = all4(4.17_kc), .et = 5.36_kc, .osk = 5.36_kc,
+     .voiceMail = 1.19_kc, .fee = 535.5_kc, .vikendFrom = 81, .freeData = 0, .data = 2.38_kc, .sms = 2.02_kc,
+     .mms = 9.8_kc, .wap = 2.38_kc, .intl = &kSetA, .messaging = Messaging::PerMessage},
+    {.id = "t250", .included = 250, .fixed = all4(4.17_kc), .tm = all4(4.17_kc), .et = 4.17_kc, .osk = 4.17_kc,
+     .voiceMail = 1.19_kc, .fee = 1178.1_kc, .vikendFrom = 251, .freeData = 0, .data = 2.38_kc, .sms = 2.02_kc,
+     .mms = 9.8_kc, .wap = 2.38_kc, .intl = &kSetB, .messaging = Messaging::PerMessage},
+    {.id = "t600", .included = 600, .fixed = all4(3.57_kc), .tm = all4(3.57_kc), .et = 3.57_kc, .osk = 3.57_kc,
+     .voiceMail = 1.19_kc, .fee = 2130.1_kc, .vikendFrom = 501, .freeData = 100, .data = 2.38_kc, .sms = 2.02_kc,
+     .mms = 9.8_kc, .wap = 2.38_kc, .intl = &kSetB, .messaging = Messaging::PerMessage},
+    {.id = "hit30", .included = 30, .fixed = all4(5.71_kc), .tm = all4(3.81_kc), .et = 5.71_kc, .osk = 5.71_kc,
+     .voiceMail = 1.19_kc, .fee = 226.1_kc, .vikendFrom = 31, .freeData = 0, .data = 2.38_kc, .sms = 1.19_kc,
+     .mms = 9.8_kc, .wap = 2.38_kc, .intl = &kSetA, .messaging = Messaging::PerMessage},
+    {.id = "hit80", .included = 80, .fixed = all4(4.28_kc), .tm = all4(3.33_kc), .et = 4.28_kc, .osk = 4.28_kc,
+     .voiceMail = 1.19_kc, .fee = 535.5_kc, .vikendFrom = 81, .freeData = 0, .data = 2.38_kc, .sms = 1.19_kc,
+     .mms = 9.8_kc, .wap = 2.38_kc, .intl = &kSetA, .messaging = Messaging::PerMessage},
+    {.id = "hit250", .included = 250, .fixed = all4(3.33_kc), .tm = all4(3.33_kc), .et = 3.33_kc, .osk = 3.33_kc,
+     .voiceMail = 1.19_kc, .fee = 1178.1_kc, .vikendFrom = 251, .freeData = 0, .data = 2.38_kc, .sms = 1.19_kc,
+     .mms = 9.8_kc, .wap = 2.38_kc, .intl = &kSetB, .messaging = Messaging::PerMessage},
+    {.id = "hit600", .included = 500, .fixed = all4(2.86_kc), .tm = all4(2.86_kc), .et = 2.86_kc, .osk = 2.86_kc,
+     .voiceMail = 1.22_kc, .fee = 1904_kc, .vikendFrom = 501, .freeData = 100, .data = 2.38_kc, .sms = 1.19_kc,
+     .mms = 9.8_kc, .wap = 2.38_kc, .intl = &kSetB, .messaging = Messaging::PerMessage},
+    {.id = "student", .included = 50, .fixed = {4.17_kc, 4.17_kc, 2.26_kc, 2.26_kc},
+     .tm = {4.17_kc, 4.17_kc, 2.26_kc, 2.26_kc}, .et = 5.36_kc, .osk = 5.36_kc, .voiceMail = 1.19_kc, .fee = 226_kc,
+     .vikendFrom = 51, .freeData = 0, .data = 4.3_kc, .sms = 1.19_kc, .mms = 10_kc, .wap = 2.4_kc, .intl = &kSetA,
+     .messaging = Messaging::Student},
 }};
 
+// Rule B: free minutes to the fixed line and to mobiles, each spread over its own calls.
+struct Tarif20Tariff {
+    std::string_view id;
+    std::int64_t freeFixed, freeMobile;  // minutes
+    std::int64_t fixedDay;    // calls to the fixed line, peak and afternoon (per minute)
+    std::int64_t fixedNight;  // the same, evening and weekend
+    std::int64_t tm;          // calls to T-Mobile
+    std::int64_t otherMobile; // calls to Eurotel and Oskar
+    std::int64_t voiceMail, fee, data, sms, mms, wap;
+    const IntlSet* intl;
+};
+
+constexpr std::array<Tarif20Tariff, 1> kTarif20 = {{
+    {.id = "tarif20p20", .freeFixed = 20, .freeMobile = 20, .fixedDay = 2.98_kc, .fixedNight = 1.55_kc,
+     .tm = 4.16_kc, .otherMobile = 5.36_kc, .voiceMail = 1.19_kc, .fee = 297.5_kc, .data = 4.2_kc, .sms = 2.02_kc,
+     .mms = 9.8_kc, .wap = 2.38_kc, .intl = &kSetA},
+}};
+
+// Rule C, prepaid Twist: everything per use; GPRS per kB without packages.
 struct TwistTariff {
-    Rates4 fixed, tm;
-    std::int64_t et, osk, sms;
-    std::int64_t addedWhenWritten;
-    bool homeZones;  // internet calls through the Twist Home scheme
+    std::string_view id;
+    Rates4 fixed, tm;            // calls to the fixed line and to T-Mobile, by band (per minute)
+    std::int64_t et, osk;        // calls to Eurotel, Oskar
+    std::int64_t sms, mms;       // per message
+    std::int64_t wap, voiceMail, data;  // per minute
+    std::int64_t gprsWap, gprsNet;      // per kB
+    std::int64_t fee;            // added to the price as a monthly fee
+    bool homeZones;              // internet calls through the Twist Home scheme
 };
 
 constexpr std::array<TwistTariff, 4> kTwist = {{
-    {all4(7.9_kc), {5.7_kc, 5.7_kc, 3.4_kc, 3.4_kc}, 7.9_kc, 7.9_kc, 3.4_kc, 0, false},
-    {all4(7.5_kc), all4(7.5_kc), 7.5_kc, 7.5_kc, 2_kc, 0, false},
-    {{4.5_kc, 4.5_kc, 3_kc, 3_kc}, {4.5_kc, 4.5_kc, 3_kc, 3_kc}, 6.5_kc, 6.5_kc, 2_kc, 69_kc, false},
-    {all4(5.5_kc), all4(5.5_kc), 5.5_kc, 5.5_kc, 3.4_kc, 0, true},
+    {.id = "twist_standard", .fixed = all4(7.9_kc), .tm = {5.7_kc, 5.7_kc, 3.4_kc, 3.4_kc}, .et = 7.9_kc,
+     .osk = 7.9_kc, .sms = 3.4_kc, .mms = 10_kc, .wap = 3.2_kc, .voiceMail = 2.3_kc, .data = 5.7_kc,
+     .gprsWap = 0.6_kc, .gprsNet = 0.07_kc, .fee = 0, .homeZones = false},
+    {.id = "twist_sms", .fixed = all4(7.5_kc), .tm = all4(7.5_kc), .et = 7.5_kc, .osk = 7.5_kc, .sms = 2_kc,
+     .mms = 10_kc, .wap = 3.2_kc, .voiceMail = 2.3_kc, .data = 5.7_kc, .gprsWap = 0.6_kc, .gprsNet = 0.07_kc,
+     .fee = 0, .homeZones = false},
+    {.id = "twist_extra", .fixed = {4.5_kc, 4.5_kc, 3_kc, 3_kc}, .tm = {4.5_kc, 4.5_kc, 3_kc, 3_kc}, .et = 6.5_kc,
+     .osk = 6.5_kc, .sms = 2_kc, .mms = 10_kc, .wap = 3.2_kc, .voiceMail = 2.3_kc, .data = 5.7_kc,
+     .gprsWap = 0.6_kc, .gprsNet = 0.07_kc, .fee = 69_kc, .homeZones = false},
+    {.id = "twist_home", .fixed = all4(5.5_kc), .tm = all4(5.5_kc), .et = 5.5_kc, .osk = 5.5_kc, .sms = 3.4_kc,
+     .mms = 10_kc, .wap = 3.2_kc, .voiceMail = 2.3_kc, .data = 5.7_kc, .gprsWap = 0.6_kc, .gprsNet = 0.07_kc,
+     .fee = 0, .homeZones = true},
 }};
 
-constexpr std::array<std::int64_t, 2> kInternetFees = {831.8_kc, 772_kc};
+// Rule D: one rate for every call, a monthly fee.
+struct InternetTariff {
+    std::string_view id;
+    std::int64_t calls;  // per minute, every network and band
+    std::int64_t sms, mms, wap, voiceMail, data, fee;
+};
+
+constexpr std::array<InternetTariff, 2> kInternet = {{
+    {.id = "internet", .calls = 7.14_kc, .sms = 2.02_kc, .mms = 10_kc, .wap = 2.38_kc, .voiceMail = 2.3_kc,
+     .data = 3.57_kc, .fee = 831.8_kc},
+    {.id = "internethit", .calls = 7.14_kc, .sms = 2.02_kc, .mms = 10_kc, .wap = 2.38_kc, .voiceMail = 2.3_kc,
+     .data = 3.57_kc, .fee = 772_kc},
+}};
+
+static_assert(rowsAgreeWithList(Operator::TMobile, kAllowance, kTarif20, kTwist, kInternet));
+
+// Víkend+ (rule A): weekend minutes to T-Mobile at this rate for this fee a month.
+constexpr std::int64_t kVikendRate = 0.6_kc;
+constexpr std::int64_t kVikendFee = 34.5_kc;
 
 // Per-band cost of one matrix row.
 template <class S>
@@ -149,30 +224,30 @@ template <class S>
 void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, TariffResult& out, S& s) {
     const Share share = paidShare(u.totalCallMinutes, t.included);
     std::int64_t calls = bandCost(u, FixedLine, t.fixed, s) + bandCost(u, TMobile, t.tm, s);
-    // S2: Víkend+ reprices the weekend T-Mobile minutes at 0.60 for 34.50 a month.
+    // S2: Víkend+ reprices the weekend T-Mobile minutes.
     const std::int64_t weekend = u.cell(Weekend, TMobile);
     const std::int64_t r = t.tm[Weekend];
     std::int64_t surcharge = 0;
-    const bool vikend = (weekend * r > weekend * 0.6_kc + 34.5_kc) & (weekend >= t.vikendThreshold);
+    const bool vikend = (weekend * r > weekend * kVikendRate + kVikendFee) & (weekend >= t.vikendFrom);
     if (vikend) {
-        calls += weekend * (0.6_kc - r);
-        surcharge = 34.5_kc;
-        s.item(ItemKind::Discount, weekend, "min", 0.6_kc - r, "Víkend+: volání do sítě T-Mobile o víkendu za 0,60 Kč");
+        calls += weekend * (kVikendRate - r);
+        surcharge = kVikendFee;
+        s.item(ItemKind::Discount, weekend, "min", kVikendRate - r, "Víkend+: volání do sítě T-Mobile o víkendu za 0,60 Kč");
     }
     if constexpr (S::on) {
-        if (weekend >= t.vikendThreshold) {
+        if (weekend >= t.vikendFrom) {
             s.choice("Příplatek Víkend+");
         } else {
-            s.choice("Příplatek Víkend+ (nabízí se od ", Num{t.vikendThreshold}, " víkendových minut do sítě T-Mobile)");
+            s.choice("Příplatek Víkend+ (nabízí se od ", Num{t.vikendFrom}, " víkendových minut do sítě T-Mobile)");
         }
         s.option(milliMoney(weekend * r), !vikend, "bez příplatku");
-        s.option(milliMoney(weekend * 0.6_kc + 34.5_kc), vikend, "s příplatkem Víkend+");
+        s.option(milliMoney(weekend * kVikendRate + kVikendFee), vikend, "s příplatkem Víkend+");
     }
-    const std::int64_t et = u.row(Eurotel) * t.et, osk = u.row(Oskar) * t.osk, vm = u.row(VoiceMail) * t.vm;
+    const std::int64_t et = u.row(Eurotel) * t.et, osk = u.row(Oskar) * t.osk, vm = u.row(VoiceMail) * t.voiceMail;
     calls += et + osk + vm;
     s.item(ItemKind::Call, u.row(Eurotel), "min", t.et, kNetworkLabel[Eurotel]);
     s.item(ItemKind::Call, u.row(Oskar), "min", t.osk, kNetworkLabel[Oskar]);
-    s.item(ItemKind::Call, u.row(VoiceMail), "min", t.vm, "Hlasová schránka");
+    s.item(ItemKind::Call, u.row(VoiceMail), "min", t.voiceMail, "Hlasová schránka");
     freeMinutes(s, calls, share, t.included, u.totalCallMinutes, "Volné minuty");
     std::int64_t rest = t.fee + surcharge;
     s.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
@@ -211,38 +286,39 @@ void priceAllowance(const Usage& u, const Shared& sh, const AllowanceTariff& t, 
 }
 
 template <class S>
-void priceTarif20(const Usage& u, const Shared& sh, TariffResult& out, S& s) {
+void priceTarif20(const Usage& u, const Shared& sh, const Tarif20Tariff& t, TariffResult& out, S& s) {
     const std::int64_t fixed = u.row(FixedLine);
     const std::int64_t mobile = u.row(TMobile) + u.row(Eurotel) + u.row(Oskar);
-    const Share fixedShare = paidShare(static_cast<std::int64_t>(fixed), 20);
-    const Share mobileShare = paidShare(static_cast<std::int64_t>(mobile), 20);
+    const Share fixedShare = paidShare(static_cast<std::int64_t>(fixed), t.freeFixed);
+    const Share mobileShare = paidShare(static_cast<std::int64_t>(mobile), t.freeMobile);
     const std::int64_t fixedDay = u.cell(Peak, FixedLine) + u.cell(Afternoon, FixedLine);
     const std::int64_t fixedNight = u.cell(Evening, FixedLine) + u.cell(Weekend, FixedLine);
-    s.item(ItemKind::Call, fixedDay, "min", 2.98_kc, "Volání na pevnou linku, Špička a Odpoledne");
-    s.item(ItemKind::Call, fixedNight, "min", 1.55_kc, "Volání na pevnou linku, Večer a Víkend");
-    freeMinutes(s, fixedDay * 2.98_kc + fixedNight * 1.55_kc, fixedShare, 20, static_cast<std::int64_t>(fixed),
-                "Volné minuty na pevnou linku");
-    const Money price = Money::scaled(fixedDay * 2.98_kc + fixedNight * 1.55_kc, fixedShare);
-    const std::int64_t mobileCost = u.row(TMobile) * 4.16_kc + (u.row(Eurotel) + u.row(Oskar)) * 5.36_kc;
-    s.item(ItemKind::Call, u.row(TMobile), "min", 4.16_kc, kNetworkLabel[TMobile]);
-    s.item(ItemKind::Call, u.row(Eurotel), "min", 5.36_kc, kNetworkLabel[Eurotel]);
-    s.item(ItemKind::Call, u.row(Oskar), "min", 5.36_kc, kNetworkLabel[Oskar]);
-    freeMinutes(s, mobileCost, mobileShare, 20, static_cast<std::int64_t>(mobile), "Volné minuty do mobilních sítí");
+    s.item(ItemKind::Call, fixedDay, "min", t.fixedDay, "Volání na pevnou linku, Špička a Odpoledne");
+    s.item(ItemKind::Call, fixedNight, "min", t.fixedNight, "Volání na pevnou linku, Večer a Víkend");
+    const std::int64_t fixedCost = fixedDay * t.fixedDay + fixedNight * t.fixedNight;
+    freeMinutes(s, fixedCost, fixedShare, t.freeFixed, static_cast<std::int64_t>(fixed), "Volné minuty na pevnou linku");
+    const Money price = Money::scaled(fixedCost, fixedShare);
+    const std::int64_t mobileCost = u.row(TMobile) * t.tm + (u.row(Eurotel) + u.row(Oskar)) * t.otherMobile;
+    s.item(ItemKind::Call, u.row(TMobile), "min", t.tm, kNetworkLabel[TMobile]);
+    s.item(ItemKind::Call, u.row(Eurotel), "min", t.otherMobile, kNetworkLabel[Eurotel]);
+    s.item(ItemKind::Call, u.row(Oskar), "min", t.otherMobile, kNetworkLabel[Oskar]);
+    freeMinutes(s, mobileCost, mobileShare, t.freeMobile, static_cast<std::int64_t>(mobile),
+                "Volné minuty do mobilních sítí");
     const Money mobilePrice = Money::scaled(mobileCost, mobileShare);
-    std::int64_t rest = u.row(VoiceMail) * 1.19_kc + 297.5_kc;
-    s.item(ItemKind::Call, u.row(VoiceMail), "min", 1.19_kc, "Hlasová schránka");
-    s.lump(ItemKind::Fee, milliMoney(297.5_kc), "Měsíční poplatek");
-    rest += u.row(Data) * 4.2_kc + u.sms() * 2.02_kc + u.mms() * 9.8_kc + u.wap() * 2.38_kc;
-    s.item(ItemKind::Data, u.row(Data), "min", 4.2_kc, "Data (CSD)");
-    messageItems(u, 2.02_kc, s);
-    s.item(ItemKind::Message, u.mms(), "MMS", 9.8_kc, "MMS");
-    s.item(ItemKind::Data, u.wap(), "min", 2.38_kc, "WAP");
+    std::int64_t rest = u.row(VoiceMail) * t.voiceMail + t.fee;
+    s.item(ItemKind::Call, u.row(VoiceMail), "min", t.voiceMail, "Hlasová schránka");
+    s.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
+    rest += u.row(Data) * t.data + u.sms() * t.sms + u.mms() * t.mms + u.wap() * t.wap;
+    s.item(ItemKind::Data, u.row(Data), "min", t.data, "Data (CSD)");
+    messageItems(u, t.sms, s);
+    s.item(ItemKind::Message, u.mms(), "MMS", t.mms, "MMS");
+    s.item(ItemKind::Data, u.wap(), "min", t.wap, "WAP");
     rest += sh.gprsCost;
     itemsOfShared(s, [&] { gprsPackage(u, s); });
     s.lump(ItemKind::Package, milliMoney(sh.gprsCost), "Balíček ", sh.gprsName);
     out.hint.assign(sh.gprsName);
-    rest += sh.intlA;
-    itemsOfShared(s, [&] { intlCost(u, kSetA, s); });
+    rest += t.intl == &kSetA ? sh.intlA : sh.intlB;
+    itemsOfShared(s, [&] { intlCost(u, *t.intl, s); });
     finishPrice(s, out, price, mobilePrice + rest);
 }
 
@@ -269,38 +345,38 @@ void priceTwist(const Usage& u, const Shared& sh, const TwistTariff& t, TariffRe
                      u.row(Oskar) * t.osk;
     s.item(ItemKind::Call, u.row(Eurotel), "min", t.et, kNetworkLabel[Eurotel]);
     s.item(ItemKind::Call, u.row(Oskar), "min", t.osk, kNetworkLabel[Oskar]);
-    c += u.sms() * t.sms + u.mms() * 10_kc + u.wap() * 3.2_kc + u.row(VoiceMail) * 2.3_kc + u.row(Data) * 5.7_kc;
+    c += u.sms() * t.sms + u.mms() * t.mms + u.wap() * t.wap + u.row(VoiceMail) * t.voiceMail + u.row(Data) * t.data;
     messageItems(u, t.sms, s);
-    s.item(ItemKind::Message, u.mms(), "MMS", 10_kc, "MMS");
-    s.item(ItemKind::Data, u.wap(), "min", 3.2_kc, "WAP");
-    s.item(ItemKind::Call, u.row(VoiceMail), "min", 2.3_kc, "Hlasová schránka");
-    s.item(ItemKind::Data, u.row(Data), "min", 5.7_kc, "Data (CSD)");
-    c += u.gprsWap() * 0.6_kc + u.gprsNet() * 0.07_kc;
-    s.item(ItemKind::Data, u.gprsWap(), "kB", 0.6_kc, "GPRS WAP");
-    s.item(ItemKind::Data, u.gprsNet(), "kB", 0.07_kc, "GPRS internet");
+    s.item(ItemKind::Message, u.mms(), "MMS", t.mms, "MMS");
+    s.item(ItemKind::Data, u.wap(), "min", t.wap, "WAP");
+    s.item(ItemKind::Call, u.row(VoiceMail), "min", t.voiceMail, "Hlasová schránka");
+    s.item(ItemKind::Data, u.row(Data), "min", t.data, "Data (CSD)");
+    c += u.gprsWap() * t.gprsWap + u.gprsNet() * t.gprsNet;
+    s.item(ItemKind::Data, u.gprsWap(), "kB", t.gprsWap, "GPRS WAP");
+    s.item(ItemKind::Data, u.gprsNet(), "kB", t.gprsNet, "GPRS internet");
     c += t.homeZones ? sh.intlTwistHome : sh.intlT;
     itemsOfShared(s, [&] { prepaidIntl(u, t.homeZones, s); });
-    c += t.addedWhenWritten;
-    s.lump(ItemKind::Fee, milliMoney(t.addedWhenWritten), "Měsíční poplatek");
+    c += t.fee;
+    s.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
     finishPrice(s, out, Money::milli(c));
 }
 
 template <class S>
-void priceInternet(const Usage& u, const Shared& sh, std::int64_t fee, TariffResult& out, S& s) {
+void priceInternet(const Usage& u, const Shared& sh, const InternetTariff& t, TariffResult& out, S& s) {
     const std::int64_t calls = u.row(FixedLine) + u.row(TMobile) + u.row(Eurotel) + u.row(Oskar);
-    std::int64_t c = calls * 7.14_kc;
+    std::int64_t c = calls * t.calls;
     for (int n = FixedLine; n <= Oskar; ++n)
-        s.item(ItemKind::Call, u.row(static_cast<Row>(n)), "min", 7.14_kc, kNetworkLabel[n]);
-    c += u.sms() * 2.02_kc + u.mms() * 10_kc + u.wap() * 2.38_kc + u.row(VoiceMail) * 2.3_kc + u.row(Data) * 3.57_kc;
-    messageItems(u, 2.02_kc, s);
-    s.item(ItemKind::Message, u.mms(), "MMS", 10_kc, "MMS");
-    s.item(ItemKind::Data, u.wap(), "min", 2.38_kc, "WAP");
-    s.item(ItemKind::Call, u.row(VoiceMail), "min", 2.3_kc, "Hlasová schránka");
-    s.item(ItemKind::Data, u.row(Data), "min", 3.57_kc, "Data (CSD)");
+        s.item(ItemKind::Call, u.row(static_cast<Row>(n)), "min", t.calls, kNetworkLabel[n]);
+    c += u.sms() * t.sms + u.mms() * t.mms + u.wap() * t.wap + u.row(VoiceMail) * t.voiceMail + u.row(Data) * t.data;
+    messageItems(u, t.sms, s);
+    s.item(ItemKind::Message, u.mms(), "MMS", t.mms, "MMS");
+    s.item(ItemKind::Data, u.wap(), "min", t.wap, "WAP");
+    s.item(ItemKind::Call, u.row(VoiceMail), "min", t.voiceMail, "Hlasová schránka");
+    s.item(ItemKind::Data, u.row(Data), "min", t.data, "Data (CSD)");
     c += sh.intlT;
     itemsOfShared(s, [&] { prepaidIntl(u, false, s); });
-    c += fee;
-    s.lump(ItemKind::Fee, milliMoney(fee), "Měsíční poplatek");
+    c += t.fee;
+    s.lump(ItemKind::Fee, milliMoney(t.fee), "Měsíční poplatek");
     finishPrice(s, out, Money::milli(c));
 }
 
@@ -311,76 +387,51 @@ Shared shared(const Usage& u) {
                   prepaidIntl(u, false, none), prepaidIntl(u, true, none)};
 }
 
-// One T-Mobile tariff by its index in the block.
-template <class S>
-void priceOne(const Usage& u, const Shared& sh, int i, TariffResult& out, S& s) {
-    if (i < 8) {
-        priceAllowance(u, sh, kAllowance[static_cast<std::size_t>(i)], out, s);
-    } else if (i == 8) {
-        priceTarif20(u, sh, out, s);
-    } else if (i < 13) {
-        priceTwist(u, sh, kTwist[static_cast<std::size_t>(i - 9)], out, s);
-    } else if (i == 13) {
-        priceAllowance(u, sh, kAllowance[8], out, s);
-    } else {
-        priceInternet(u, sh, kInternetFees[static_cast<std::size_t>(i - 14)], out, s);
-    }
-}
+// The rule and the row of every T-Mobile tariff, found by its id.
+enum class Rule : std::uint8_t { Allowance, Tarif20, Twist, Internet };
+struct Route {
+    Rule rule;
+    std::uint8_t row;
+};
 
+constexpr std::array<Route, kTariffCount> kRoutes = [] {
+    std::array<Route, kTariffCount> routes{};
+    for (int t : kTariffsOf<Operator::TMobile>) {
+        const std::string_view id = kTariffs[static_cast<std::size_t>(t)].id;
+        const auto at = [](int row) { return static_cast<std::uint8_t>(row); };
+        if (rowOf(kAllowance, id) >= 0) routes[static_cast<std::size_t>(t)] = {Rule::Allowance, at(rowOf(kAllowance, id))};
+        if (rowOf(kTarif20, id) >= 0) routes[static_cast<std::size_t>(t)] = {Rule::Tarif20, at(rowOf(kTarif20, id))};
+        if (rowOf(kTwist, id) >= 0) routes[static_cast<std::size_t>(t)] = {Rule::Twist, at(rowOf(kTwist, id))};
+        if (rowOf(kInternet, id) >= 0) routes[static_cast<std::size_t>(t)] = {Rule::Internet, at(rowOf(kInternet, id))};
+    }
+    return routes;
+}();
+
+// One T-Mobile tariff (index into kTariffs).
 template <class S>
-void priceFixed(const Usage& u, TariffResult& out, S& s) {
-    const std::int64_t peak = u.cell(Peak, FixedLine);
-    const std::int64_t offPeak = u.cell(Afternoon, FixedLine) + u.cell(Evening, FixedLine) + u.cell(Weekend, FixedLine);
-    std::int64_t c = peak * 1.57_kc + offPeak * 0.79_kc;
-    s.item(ItemKind::Call, peak, "min", 1.57_kc, "Volání na pevnou linku, Špička");
-    s.item(ItemKind::Call, offPeak, "min", 0.79_kc, "Volání na pevnou linku, Odpoledne, Večer a Víkend");
-    c += (u.row(TMobile) + u.row(Eurotel) + u.row(Oskar)) * 6.5_kc;
-    for (int n = TMobile; n <= Oskar; ++n)
-        s.item(ItemKind::Call, u.row(static_cast<Row>(n)), "min", 6.5_kc, kNetworkLabel[n]);
-    const std::int64_t dataPeak = u.cell(Peak, Data);
-    const std::int64_t dataOff = u.cell(Afternoon, Data) + u.cell(Evening, Data) + u.cell(Weekend, Data);
-    c += dataPeak * 1.58_kc + dataOff * 0.9_kc;
-    s.item(ItemKind::Data, dataPeak, "min", 1.58_kc, "Data, Špička");
-    s.item(ItemKind::Data, dataOff, "min", 0.9_kc, "Data, Odpoledne, Večer a Víkend");
-    const std::int64_t z1day = u.zoneBand(FixedZones, 1, 0) + u.zoneBand(FixedZones, 1, 1);
-    const std::int64_t z2day = u.zoneBand(FixedZones, 2, 0) + u.zoneBand(FixedZones, 2, 1);
-    c += z1day * 9.06_kc + u.zoneBand(FixedZones, 1, 2) * 7.82_kc;
-    c += z2day * 10.31_kc + u.zoneBand(FixedZones, 2, 2) * 9.06_kc;
-    s.item(ItemKind::International, z1day, "min", 9.06_kc, "Volání do zahraničí, zóna 1, Špička a Odpoledne");
-    s.item(ItemKind::International, u.zoneBand(FixedZones, 1, 2), "min", 7.82_kc,
-           "Volání do zahraničí, zóna 1, Večer a Víkend");
-    s.item(ItemKind::International, z2day, "min", 10.31_kc, "Volání do zahraničí, zóna 2, Špička a Odpoledne");
-    s.item(ItemKind::International, u.zoneBand(FixedZones, 2, 2), "min", 9.06_kc,
-           "Volání do zahraničí, zóna 2, Večer a Víkend");
-    c += 329_kc;
-    s.lump(ItemKind::Fee, milliMoney(329_kc), "Měsíční poplatek");
-    finishPrice(s, out, Money::milli(c));
+void priceOne(const Usage& u, const Shared& sh, int tariff, TariffResult& out, S& s) {
+    const Route r = kRoutes[static_cast<std::size_t>(tariff)];
+    switch (r.rule) {
+        case Rule::Allowance: priceAllowance(u, sh, kAllowance[r.row], out, s); return;
+        case Rule::Tarif20: priceTarif20(u, sh, kTarif20[r.row], out, s); return;
+        case Rule::Twist: priceTwist(u, sh, kTwist[r.row], out, s); return;
+        case Rule::Internet: priceInternet(u, sh, kInternet[r.row], out, s); return;
+    }
 }
 
 }  // namespace
 
-void priceTMobile(const Usage& u, std::span<TariffResult> out) {
-    // Run order: t30..t600, hit30..hit600, tarif20p20, four Twists, student,
-    // internet, internethit.
+void priceTMobile(const Usage& u, Fields fields) {
     const Shared sh = shared(u);
     NoItems none;
-    for (int i = 0; i < 8; ++i) priceAllowance(u, sh, kAllowance[static_cast<std::size_t>(i)], out[static_cast<std::size_t>(i)], none);
-    priceTarif20(u, sh, out[8], none);
-    for (int i = 0; i < 4; ++i) priceTwist(u, sh, kTwist[static_cast<std::size_t>(i)], out[static_cast<std::size_t>(9 + i)], none);
-    priceAllowance(u, sh, kAllowance[8], out[13], none);
-    priceInternet(u, sh, kInternetFees[0], out[14], none);
-    priceInternet(u, sh, kInternetFees[1], out[15], none);
+    forEachRow<kAllowance>(fields, [&](const AllowanceTariff& t, TariffResult& out) { priceAllowance(u, sh, t, out, none); });
+    forEachRow<kTarif20>(fields, [&](const Tarif20Tariff& t, TariffResult& out) { priceTarif20(u, sh, t, out, none); });
+    forEachRow<kTwist>(fields, [&](const TwistTariff& t, TariffResult& out) { priceTwist(u, sh, t, out, none); });
+    forEachRow<kInternet>(fields, [&](const InternetTariff& t, TariffResult& out) { priceInternet(u, sh, t, out, none); });
 }
 
-void itemiseTMobile(const Usage& u, int index, TariffResult& out, Itemiser& s) {
-    priceOne(u, shared(u), index, out, s);
+void itemiseTMobile(const Usage& u, int tariff, TariffResult& out, Itemiser& s) {
+    priceOne(u, shared(u), tariff, out, s);
 }
-
-void priceFixedLine(const Usage& u, TariffResult& out) {
-    NoItems none;
-    priceFixed(u, out, none);
-}
-
-void itemiseFixedLine(const Usage& u, TariffResult& out, Itemiser& s) { priceFixed(u, out, s); }
 
 }  // namespace sazbar

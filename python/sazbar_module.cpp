@@ -8,15 +8,17 @@
 #include <pybind11/pybind11.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
 #include <type_traits>
 
-#include "cli/profile_json.h"
 #include "cli/report.h"
 #include "core/profile.h"
+#include "core/profile_json.h"
+#include "core/visible_text.h"
 #include "pricing/engine.h"
 
 namespace py = pybind11;
@@ -59,40 +61,179 @@ const std::array<std::string, kColumns>& columns() {
     return names;
 }
 
-// Turns anything integral (NumPy integers too) into a Python int for json.dumps.
-py::object asJsonInteger(py::handle value) {
-    if (!PyIndex_Check(value.ptr()) || PyBool_Check(value.ptr()))
-        throw py::type_error(std::string("Object of type ") + Py_TYPE(value.ptr())->tp_name + " is not JSON serializable");
-    return py::reinterpret_steal<py::object>(PyNumber_Index(value.ptr()));
-}
+// A Python value as the JSON text the profile reader takes: what json.dumps
+// writes (ASCII, ", " and ": "), with two additions, integers of other types
+// (NumPy's, anything with __index__) and sequences other than lists and
+// tuples (a NumPy array) as arrays. A value without a JSON form is refused
+// with its path, "matrix[1][2]", and the Python error behind it as the cause.
+// Writing stops a byte past the reader's limit, which then refuses the text.
+class JsonText {
+public:
+    JsonText(std::string& out, const std::string& what) : out_(out), what_(what) {}
+
+    void value(py::handle v, const std::string& path, int depth) {
+        if (out_.size() > kMaxProfileText) return;
+        PyObject* o = v.ptr();
+        if (o == Py_None) {
+            out_ += "null";
+        } else if (PyBool_Check(o)) {
+            out_ += o == Py_True ? "true" : "false";
+        } else if (PyLong_Check(o)) {
+            integer(o);
+        } else if (PyFloat_Check(o)) {
+            const double d = PyFloat_AS_DOUBLE(o);
+            if (!std::isfinite(d)) refuse(path, py::repr(v).cast<std::string>() + " has no JSON form");
+            char* text = PyOS_double_to_string(d, 'r', 0, Py_DTSF_ADD_DOT_0, nullptr);
+            if (!text) throw py::error_already_set();
+            out_ += text;
+            PyMem_Free(text);
+        } else if (PyUnicode_Check(o)) {
+            string(o);
+        } else if (PyDict_Check(o)) {
+            object(v, path, depth);
+        } else if (PyIndex_Check(o) && !PySequence_Check(o)) {
+            const py::object exact = py::reinterpret_steal<py::object>(PyNumber_Index(o));
+            if (!exact) refuseFrom(path, typeName(o) + " could not be read as an integer");
+            integer(exact.ptr());
+        } else if (PySequence_Check(o) && !PyBytes_Check(o) && !PyByteArray_Check(o)) {
+            array(v, path, depth);
+        } else {
+            refuse(path, typeName(o) + " has no JSON form");
+        }
+    }
+
+private:
+    static std::string typeName(PyObject* o) { return Py_TYPE(o)->tp_name; }
+    // A str for a message; what is not UTF-8 (a lone surrogate) as an escape.
+    static std::string utf8(PyObject* s) {
+        const py::object bytes =
+            py::reinterpret_steal<py::object>(PyUnicode_AsEncodedString(s, "utf-8", "backslashreplace"));
+        if (!bytes) {
+            PyErr_Clear();
+            return "?";
+        }
+        return std::string(PyBytes_AS_STRING(bytes.ptr()), static_cast<std::size_t>(PyBytes_GET_SIZE(bytes.ptr())));
+    }
+
+    [[noreturn]] void refuse(const std::string& path, const std::string& problem) const {
+        throw py::value_error(message(path, problem));
+    }
+    // Raised from the Python error that is being handled, which stays its cause.
+    [[noreturn]] void refuseFrom(const std::string& path, const std::string& problem) const {
+        std::string text = message(path, problem);
+        PyObject *type = nullptr, *value = nullptr, *trace = nullptr;
+        PyErr_Fetch(&type, &value, &trace);
+        PyErr_NormalizeException(&type, &value, &trace);
+        if (PyObject* said = value ? PyObject_Str(value) : nullptr) {
+            text += ": " + utf8(said);
+            Py_DECREF(said);
+        }
+        PyErr_Clear();
+        PyErr_Restore(type, value, trace);
+        py::raise_from(PyExc_ValueError, text.c_str());
+        throw py::error_already_set();
+    }
+    std::string message(const std::string& path, const std::string& problem) const {
+        return what_ + ": " + (path.empty() ? std::string() : path + ": ") + problem;
+    }
+    [[noreturn]] void tooDeep(const std::string& path) const { refuse(path, "nested too deeply for a profile"); }
+
+    void integer(PyObject* o) {
+        int overflow = 0;
+        const long long v = PyLong_AsLongLongAndOverflow(o, &overflow);
+        if (v == -1 && PyErr_Occurred()) throw py::error_already_set();
+        // Beyond 64 bits only its sign matters to the reader: out of range.
+        if (overflow) out_ += overflow < 0 ? "-99999999999999999999" : "99999999999999999999";
+        else out_ += std::to_string(v);
+    }
+
+    void string(PyObject* o) {
+        constexpr char kHex[] = "0123456789abcdef";
+        auto unit = [&](unsigned u) {
+            out_ += "\\u";
+            for (int shift = 12; shift >= 0; shift -= 4) out_ += kHex[(u >> shift) & 15];
+        };
+        if (PyUnicode_READY(o) < 0) throw py::error_already_set();
+        const Py_ssize_t n = PyUnicode_GET_LENGTH(o);
+        const int kind = PyUnicode_KIND(o);
+        const void* data = PyUnicode_DATA(o);
+        out_ += '"';
+        for (Py_ssize_t i = 0; i < n && out_.size() <= kMaxProfileText; ++i) {
+            const Py_UCS4 c = PyUnicode_READ(kind, data, i);
+            switch (c) {
+                case '"': out_ += "\\\""; break;
+                case '\\': out_ += "\\\\"; break;
+                case '\b': out_ += "\\b"; break;
+                case '\f': out_ += "\\f"; break;
+                case '\n': out_ += "\\n"; break;
+                case '\r': out_ += "\\r"; break;
+                case '\t': out_ += "\\t"; break;
+                default:
+                    if (c >= 0x20 && c < 0x7F) out_ += static_cast<char>(c);
+                    else if (c < 0x10000) unit(c);
+                    else {
+                        unit(0xD800 + ((c - 0x10000) >> 10));
+                        unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+                    }
+            }
+        }
+        out_ += '"';
+    }
+
+    void object(py::handle v, const std::string& path, int depth) {
+        if (depth >= kMaxDepth) tooDeep(path);
+        // A copy of the items: an __index__ called on the way may change the dict.
+        const py::list items = py::reinterpret_steal<py::list>(PyDict_Items(v.ptr()));
+        if (!items) throw py::error_already_set();
+        out_ += '{';
+        bool first = true;
+        for (py::handle item : items) {
+            const py::handle key = PyTuple_GET_ITEM(item.ptr(), 0);
+            if (!PyUnicode_Check(key.ptr())) refuse(path, "keys must be str, not " + typeName(key.ptr()));
+            if (!first) out_ += ", ";
+            first = false;
+            string(key.ptr());
+            out_ += ": ";
+            const std::string name = visible(shortened(utf8(key.ptr())));
+            value(PyTuple_GET_ITEM(item.ptr(), 1), path.empty() ? name : path + "." + name, depth + 1);
+        }
+        out_ += '}';
+    }
+
+    void array(py::handle v, const std::string& path, int depth) {
+        if (depth >= kMaxDepth) tooDeep(path);
+        const py::object items = py::reinterpret_steal<py::object>(PySequence_Fast(v.ptr(), "not a sequence"));
+        if (!items) refuseFrom(path, typeName(v.ptr()) + " could not be read as a sequence");
+        out_ += '[';
+        for (Py_ssize_t i = 0; i < PySequence_Fast_GET_SIZE(items.ptr()); ++i) {
+            if (i) out_ += ", ";
+            const py::object item = py::reinterpret_borrow<py::object>(PySequence_Fast_GET_ITEM(items.ptr(), i));
+            value(item, path + "[" + std::to_string(i) + "]", depth + 1);
+        }
+        out_ += ']';
+    }
+
+    // A profile is three levels deep; far more is a mistake or a cycle.
+    static constexpr int kMaxDepth = 32;
+    std::string& out_;
+    const std::string& what_;
+};
 
 // Prices one profile (a dict, or its JSON text) as a line of --batch does;
 // errors name `what`.
 py::object priceOne(py::handle profile, bool directDebit, bool fixedLine, const std::string& what) {
     std::string text;
-    if (py::isinstance<py::str>(profile)) {
-        text = profile.cast<std::string>();
-    } else {
-        try {
-            // Kept for the life of the process: a static py::object would be
-            // released after the interpreter is gone.
-            static const py::handle dumps = py::module_::import("json").attr("dumps").cast<py::object>().release();
-            text = dumps(profile, py::arg("allow_nan") = false, py::arg("default") = py::cpp_function(asJsonInteger))
-                       .cast<std::string>();
-        } catch (py::error_already_set& e) {
-            if (!e.matches(PyExc_TypeError) && !e.matches(PyExc_ValueError) && !e.matches(PyExc_RecursionError)) throw;
-            throw py::value_error(what + ": " + py::str(e.value()).cast<std::string>());
-        }
-    }
-    cli::ProfileInput input;
-    cli::ProfileError error;
-    if (!cli::parseProfile(text, input, error)) {
+    if (py::isinstance<py::str>(profile)) text = profile.cast<std::string>();
+    else JsonText(text, what).value(profile, "", 0);
+    ProfileDocument input;
+    ProfileError error;
+    if (!readProfile(text, input, error)) {
         std::string message = std::move(error.message);
         if (text.find('\n') == std::string::npos) {
             // As for a batch line: in one line of text, "line 1, " says nothing.
             const std::string_view from = "at line 1, column ";
             if (const auto at = message.find(from); at != std::string::npos) message.replace(at, from.size(), "at column ");
-        } else if (error.line > 0) {
+        } else if (!isSyntaxFault(error.fault)) {
             message = "line " + std::to_string(error.line) + ": " + message;
         }
         throw py::value_error(what + ": " + message);
@@ -306,7 +447,11 @@ Returns the dict of one `sazbar-cli --batch` result line: total_call_minutes,
 results (every tariff's id, operator, name, price, text, hint, unsupported,
 cheapest) and chart. direct_debit and fixed_line apply on top of the profile's
 own keys, as the command line's --direct-debit and --fixed-line do.
-Raises ValueError naming the field for a profile sazbar-cli refuses.)");
+Lists, tuples and other sequences (a NumPy array) are JSON arrays; integers
+of any type with __index__ (NumPy's) are JSON numbers. Raises ValueError naming
+the field for a profile sazbar-cli refuses, a value without a JSON form or one
+whose conversion fails (that error chained as the cause), and for more than
+1 MiB of JSON, as sazbar-cli does.)");
     m.def("price_many", &priceMany, py::arg("profiles"), py::arg("direct_debit") = false, py::arg("fixed_line") = false,
           R"(Prices every profile of an iterable as price() does; a list of dicts.
 A bad profile raises ValueError naming its position, "profile 3: ...".)");

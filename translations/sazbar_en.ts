@@ -2,6 +2,139 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="cs_CZ">
 <context>
+    <name>BoxGrid</name>
+    <message>
+        <source>Špička</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>Odpoledne</source>
+        <translation>Afternoon</translation>
+    </message>
+    <message>
+        <source>Večer</source>
+        <translation>Evening</translation>
+    </message>
+    <message>
+        <source>Víkend</source>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>Pevná linka</source>
+        <translation>Fixed line</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>SMS a MMS</source>
+        <translation>SMS and MMS</translation>
+    </message>
+    <message>
+        <source>ks</source>
+        <translation>pcs</translation>
+    </message>
+    <message>
+        <source>Hlasová schránka</source>
+        <translation>Voice mailbox</translation>
+    </message>
+    <message>
+        <source>Datové přenosy</source>
+        <translation>Data transfers</translation>
+    </message>
+    <message>
+        <source>SMS do T-Mobile</source>
+        <translation>SMS to T-Mobile</translation>
+    </message>
+    <message>
+        <source>SMS do Eurotelu</source>
+        <translation>SMS to Eurotel</translation>
+    </message>
+    <message>
+        <source>SMS do Oskara</source>
+        <translation>SMS to Oskar</translation>
+    </message>
+    <message>
+        <source>GPRS internet</source>
+        <translation>GPRS internet</translation>
+    </message>
+    <message>
+        <source>Celkem za měsíc, minut</source>
+        <translation>Total a month, minutes</translation>
+    </message>
+    <message>
+        <source>Celkem za měsíc</source>
+        <translation>Total per month</translation>
+    </message>
+    <message>
+        <source>minut</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Země</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Večer +
+víkend</source>
+        <translation>Evening +
+weekend</translation>
+    </message>
+    <message>
+        <source>Země %1</source>
+        <translation>Country %1</translation>
+    </message>
+    <message>
+        <source>Volání přes internet</source>
+        <translation>Calls over the internet</translation>
+    </message>
+    <message>
+        <source>MMS</source>
+        <translation>MMS</translation>
+    </message>
+    <message>
+        <source>%1, kusy</source>
+        <translation>%1, count</translation>
+    </message>
+    <message>
+        <source>T - Mobile</source>
+        <translation>T - Mobile</translation>
+    </message>
+    <message>
+        <source>Eurotel</source>
+        <translation>Eurotel</translation>
+    </message>
+    <message>
+        <source>Oskar</source>
+        <translation>Oskar</translation>
+    </message>
+    <message>
+        <source>%1, %2, minuty</source>
+        <translation>%1, %2, minutes</translation>
+    </message>
+    <message>
+        <source>WAP, %1, minuty</source>
+        <translation>WAP, %1, minutes</translation>
+    </message>
+    <message>
+        <source>Večer a víkend</source>
+        <translation>Evening and weekend</translation>
+    </message>
+    <message>
+        <source>Země %1, %2, minuty</source>
+        <translation>Country %1, %2, minutes</translation>
+    </message>
+    <message>
+        <source>GPRS WAP, kB</source>
+        <translation>GPRS WAP, kB</translation>
+    </message>
+    <message>
+        <source>GPRS internet, kB</source>
+        <translation>GPRS internet, kB</translation>
+    </message>
+</context>
+<context>
     <name>BreakdownHint</name>
     <message>
         <source>nepodporuje datové přenosy</source>
@@ -1227,6 +1360,189 @@
         <source>Víkend</source>
         <translation>Weekend</translation>
     </message>
+    <message>
+        <source>1 událost</source>
+        <translation>1 event</translation>
+    </message>
+    <message>
+        <source>%1 události</source>
+        <translation>%1 events</translation>
+    </message>
+    <message>
+        <source>%1 událostí</source>
+        <translation>%1 events</translation>
+    </message>
+    <message>
+        <source>datum: rok musí být od %1 do %2</source>
+        <translation>date: the year must be from %1 to %2</translation>
+    </message>
+    <message>
+        <source>bajt NUL: binární data, ne text</source>
+        <translation>a NUL byte: binary data, not text</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>column: Czech name (English name)</comment>
+        <translation>%2 (%1)</translation>
+    </message>
+    <message>
+        <source>V záhlaví výpisu hovorů chybí sloupec %1.</source>
+        <translation>The header of the call log lacks the column %1.</translation>
+    </message>
+    <message>
+        <source>V záhlaví výpisu hovorů chybí sloupce %1.</source>
+        <translation>The header of the call log lacks the columns %1.</translation>
+    </message>
+    <message>
+        <source>Soubor je v kódování, které program nečte; čte zálohy v UTF-8, UTF-16, ISO-8859-1 a US-ASCII.</source>
+        <translation>The file is in an encoding the program does not read; it reads backups in UTF-8, UTF-16, ISO-8859-1 and US-ASCII.</translation>
+    </message>
+    <message>
+        <source>Pozor: %1 (%2) leží %3 od ostatních. Není v datu překlep?</source>
+        <translation>Warning: %3 separate %1 (%2) from the others. Is a date mistyped?</translation>
+    </message>
+    <message>
+        <source>Odmítnutých řádků nebo prvků: %1 (viz „Nezapočteno“).</source>
+        <translation>Refused lines or elements: %1 (see “Not counted”).</translation>
+    </message>
+</context>
+<context>
+    <name>PredefinedPanel</name>
+    <message>
+        <source>&amp;Předdefinované profily</source>
+        <translation>&amp;Predefined profiles</translation>
+    </message>
+    <message>
+        <source>Volám:</source>
+        <translation>I call:</translation>
+    </message>
+    <message>
+        <source>Vyberte jak často voláte</source>
+        <translation>Choose how often you call</translation>
+    </message>
+    <message>
+        <source>Málo</source>
+        <translation>Little</translation>
+    </message>
+    <message>
+        <source>Středně</source>
+        <translation>Moderately</translation>
+    </message>
+    <message>
+        <source>Hodně</source>
+        <translation>A lot</translation>
+    </message>
+    <message>
+        <source>Převážně volám na:</source>
+        <translation>I mostly call to:</translation>
+    </message>
+    <message>
+        <source>Pevnou linku</source>
+        <translation>Fixed line</translation>
+    </message>
+    <message>
+        <source>Převážně volám:</source>
+        <translation>When I mostly call:</translation>
+    </message>
+    <message>
+        <source>Ve špičce</source>
+        <translation>Peak hours</translation>
+    </message>
+    <message>
+        <source>Odpoledne</source>
+        <translation>Afternoon</translation>
+    </message>
+    <message>
+        <source>Večer</source>
+        <translation>Evening</translation>
+    </message>
+    <message>
+        <source>O víkendu</source>
+        <translation>Weekend</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDocument</name>
+    <message>
+        <source>Pro&amp;fil</source>
+        <translation>Pro&amp;file</translation>
+    </message>
+    <message>
+        <source>Uloží nebo otevře celé zadání jako soubor profilu</source>
+        <translation>Saves or opens everything entered as a profile file</translation>
+    </message>
+    <message>
+        <source>&amp;Otevřít profil…</source>
+        <translation>&amp;Open profile…</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit profil…</source>
+        <translation>&amp;Save profile…</translation>
+    </message>
+    <message>
+        <source>Uložit profil &amp;jako…</source>
+        <translation>Save profile &amp;as…</translation>
+    </message>
+    <message>
+        <source>&amp;Naposledy otevřené</source>
+        <translation>&amp;Recently opened</translation>
+    </message>
+    <message>
+        <source>%1[*] – Sazbar 2000</source>
+        <translation>%1[*] – Sazbar 2000</translation>
+    </message>
+    <message>
+        <source>Otevřít profil</source>
+        <translation>Open profile</translation>
+    </message>
+    <message>
+        <source>Profil „%1“ nelze otevřít.
+
+%2
+
+Zadání zůstává beze změny.</source>
+        <translation>The profile “%1” cannot be opened.
+
+%2
+
+Nothing entered has changed.</translation>
+    </message>
+    <message>
+        <source>Uložit profil</source>
+        <translation>Save profile</translation>
+    </message>
+    <message>
+        <source>Profil „%1“ nelze uložit.
+
+%2</source>
+        <translation>The profile “%1” cannot be saved.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Zadané hodnoty se změnily.</source>
+        <translation>The values entered have changed.</translation>
+    </message>
+    <message>
+        <source>Profil „%1“ se změnil.</source>
+        <translation>The profile “%1” has changed.</translation>
+    </message>
+    <message>
+        <source>Uložit změny?</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>Profily Sazbaru (*.sazbar.json);;Soubory JSON (*.json);;Všechny soubory (*)</source>
+        <translation>Sazbar profiles (*.sazbar.json);;JSON files (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>profil</source>
+        <translation>profile</translation>
+    </message>
+    <message>
+        <source>Profily Sazbaru (*.sazbar.json)</source>
+        <translation>Sazbar profiles (*.sazbar.json)</translation>
+    </message>
 </context>
 <context>
     <name>ProfileFile</name>
@@ -1319,10 +1635,6 @@
         <translation>The file is too large for a profile (at most %1 bytes).</translation>
     </message>
     <message>
-        <source>Soubor není platný JSON (řádek %1): %2.</source>
-        <translation>The file is not valid JSON (line %1): %2.</translation>
-    </message>
-    <message>
         <source>Soubor neobsahuje profil: čeká se objekt JSON.</source>
         <translation>The file holds no profile: a JSON object is expected.</translation>
     </message>
@@ -1345,6 +1657,58 @@
     <message>
         <source>Soubor nelze uložit: %1.</source>
         <translation>The file cannot be saved: %1.</translation>
+    </message>
+    <message>
+        <source>soubor je prázdný</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>soubor obsahuje nulový bajt, nejde o text</source>
+        <translation>the file holds a NUL byte, it is not text</translation>
+    </message>
+    <message>
+        <source>soubor končí uprostřed čísla</source>
+        <translation>the file ends in the middle of a number</translation>
+    </message>
+    <message>
+        <source>soubor končí uprostřed textu v uvozovkách</source>
+        <translation>the file ends in the middle of a quoted text</translation>
+    </message>
+    <message>
+        <source>soubor končí dřív, než se uzavřou všechny závorky</source>
+        <translation>the file ends before all brackets are closed</translation>
+    </message>
+    <message>
+        <source>chybně zapsané číslo</source>
+        <translation>a wrongly written number</translation>
+    </message>
+    <message>
+        <source>text v uvozovkách obsahuje řídicí znak nebo chybné zpětné lomítko</source>
+        <translation>a quoted text holds a control character or a wrong backslash</translation>
+    </message>
+    <message>
+        <source>znak, který není v kódování UTF-8</source>
+        <translation>a character that is not UTF-8</translation>
+    </message>
+    <message>
+        <source>chybí nebo přebývá čárka, dvojtečka nebo závorka</source>
+        <translation>a comma, colon or bracket is missing or one too many</translation>
+    </message>
+    <message>
+        <source>za koncem profilu následuje další text</source>
+        <translation>more text follows the end of the profile</translation>
+    </message>
+    <message>
+        <source>znak, který do JSON nepatří</source>
+        <translation>a character that does not belong in JSON</translation>
+    </message>
+    <message>
+        <source>Soubor není platný JSON (řádek %1, sloupec %2): %3.</source>
+        <translation>The file is not valid JSON (line %1, column %2): %3.</translation>
+    </message>
+    <message>
+        <source>Položka „%1“ je v souboru dvakrát.</source>
+        <translation>The entry “%1” is in the file twice.</translation>
     </message>
     <message>
         <source>Soubor nelze otevřít: není to obyčejný soubor, ale složka, roura nebo zařízení.</source>
@@ -1396,260 +1760,6 @@
     <message>
         <source>&amp;Konec</source>
         <translation>E&amp;xit</translation>
-    </message>
-    <message>
-        <source>Špička</source>
-        <translation>Peak</translation>
-    </message>
-    <message>
-        <source>Odpoledne</source>
-        <translation>Afternoon</translation>
-    </message>
-    <message>
-        <source>Večer</source>
-        <translation>Evening</translation>
-    </message>
-    <message>
-        <source>Víkend</source>
-        <translation>Weekend</translation>
-    </message>
-    <message>
-        <source>Pevná linka</source>
-        <translation>Fixed line</translation>
-    </message>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>SMS a MMS</source>
-        <translation>SMS and MMS</translation>
-    </message>
-    <message>
-        <source>ks</source>
-        <translation>pcs</translation>
-    </message>
-    <message>
-        <source>Hlasová schránka</source>
-        <translation>Voice mailbox</translation>
-    </message>
-    <message>
-        <source>Datové přenosy</source>
-        <translation>Data transfers</translation>
-    </message>
-    <message>
-        <source>SMS do T-Mobile</source>
-        <translation>SMS to T-Mobile</translation>
-    </message>
-    <message>
-        <source>SMS do Eurotelu</source>
-        <translation>SMS to Eurotel</translation>
-    </message>
-    <message>
-        <source>SMS do Oskara</source>
-        <translation>SMS to Oskar</translation>
-    </message>
-    <message>
-        <source>GPRS internet</source>
-        <translation>GPRS internet</translation>
-    </message>
-    <message>
-        <source>Celkem za měsíc</source>
-        <translation>Total per month</translation>
-    </message>
-    <message>
-        <source>minut</source>
-        <translation>minutes</translation>
-    </message>
-    <message>
-        <source>&amp;Předdefinované profily</source>
-        <translation>&amp;Predefined profiles</translation>
-    </message>
-    <message>
-        <source>Volám:</source>
-        <translation>I call:</translation>
-    </message>
-    <message>
-        <source>Vyberte jak často voláte</source>
-        <translation>Choose how often you call</translation>
-    </message>
-    <message>
-        <source>Málo</source>
-        <translation>Little</translation>
-    </message>
-    <message>
-        <source>Středně</source>
-        <translation>Moderately</translation>
-    </message>
-    <message>
-        <source>Hodně</source>
-        <translation>A lot</translation>
-    </message>
-    <message>
-        <source>Převážně volám na:</source>
-        <translation>I mostly call to:</translation>
-    </message>
-    <message>
-        <source>Pevnou linku</source>
-        <translation>Fixed line</translation>
-    </message>
-    <message>
-        <source>Převážně volám:</source>
-        <translation>When I mostly call:</translation>
-    </message>
-    <message>
-        <source>Ve špičce</source>
-        <translation>Peak hours</translation>
-    </message>
-    <message>
-        <source>O víkendu</source>
-        <translation>Weekend</translation>
-    </message>
-    <message>
-        <source>Země</source>
-        <translation>Country</translation>
-    </message>
-    <message>
-        <source>Večer +
-víkend</source>
-        <translation>Evening +
-weekend</translation>
-    </message>
-    <message>
-        <source>Volání přes internet</source>
-        <translation>Calls over the internet</translation>
-    </message>
-    <message>
-        <source>Pro&amp;fil</source>
-        <translation>Pro&amp;file</translation>
-    </message>
-    <message>
-        <source>Uloží nebo otevře celé zadání jako soubor profilu</source>
-        <translation>Saves or opens everything entered as a profile file</translation>
-    </message>
-    <message>
-        <source>&amp;Otevřít profil…</source>
-        <translation>&amp;Open profile…</translation>
-    </message>
-    <message>
-        <source>&amp;Uložit profil…</source>
-        <translation>&amp;Save profile…</translation>
-    </message>
-    <message>
-        <source>Uložit profil &amp;jako…</source>
-        <translation>Save profile &amp;as…</translation>
-    </message>
-    <message>
-        <source>&amp;Naposledy otevřené</source>
-        <translation>&amp;Recently opened</translation>
-    </message>
-    <message>
-        <source>%1[*] – Sazbar 2000</source>
-        <translation>%1[*] – Sazbar 2000</translation>
-    </message>
-    <message>
-        <source>Otevřít profil</source>
-        <translation>Open profile</translation>
-    </message>
-    <message>
-        <source>Profil „%1“ nelze otevřít.
-
-%2
-
-Zadání zůstává beze změny.</source>
-        <translation>The profile “%1” cannot be opened.
-
-%2
-
-Nothing entered has changed.</translation>
-    </message>
-    <message>
-        <source>Uložit profil</source>
-        <translation>Save profile</translation>
-    </message>
-    <message>
-        <source>Profil „%1“ nelze uložit.
-
-%2</source>
-        <translation>The profile “%1” cannot be saved.
-
-%2</translation>
-    </message>
-    <message>
-        <source>Zadané hodnoty se změnily.</source>
-        <translation>The values entered have changed.</translation>
-    </message>
-    <message>
-        <source>Profil „%1“ se změnil.</source>
-        <translation>The profile “%1” has changed.</translation>
-    </message>
-    <message>
-        <source>Uložit změny?</source>
-        <translation>Save the changes?</translation>
-    </message>
-    <message>
-        <source>Profily Sazbaru (*.sazbar.json);;Soubory JSON (*.json);;Všechny soubory (*)</source>
-        <translation>Sazbar profiles (*.sazbar.json);;JSON files (*.json);;All files (*)</translation>
-    </message>
-    <message>
-        <source>profil</source>
-        <translation>profile</translation>
-    </message>
-    <message>
-        <source>Profily Sazbaru (*.sazbar.json)</source>
-        <translation>Sazbar profiles (*.sazbar.json)</translation>
-    </message>
-    <message>
-        <source>MMS</source>
-        <translation>MMS</translation>
-    </message>
-    <message>
-        <source>%1, kusy</source>
-        <translation>%1, count</translation>
-    </message>
-    <message>
-        <source>T - Mobile</source>
-        <translation>T - Mobile</translation>
-    </message>
-    <message>
-        <source>Eurotel</source>
-        <translation>Eurotel</translation>
-    </message>
-    <message>
-        <source>Oskar</source>
-        <translation>Oskar</translation>
-    </message>
-    <message>
-        <source>%1, %2, minuty</source>
-        <translation>%1, %2, minutes</translation>
-    </message>
-    <message>
-        <source>WAP, %1, minuty</source>
-        <translation>WAP, %1, minutes</translation>
-    </message>
-    <message>
-        <source>Večer a víkend</source>
-        <translation>Evening and weekend</translation>
-    </message>
-    <message>
-        <source>Země %1, %2, minuty</source>
-        <translation>Country %1, %2, minutes</translation>
-    </message>
-    <message>
-        <source>GPRS WAP, kB</source>
-        <translation>GPRS WAP, kB</translation>
-    </message>
-    <message>
-        <source>GPRS internet, kB</source>
-        <translation>GPRS internet, kB</translation>
-    </message>
-    <message>
-        <source>Celkem za měsíc, minut</source>
-        <translation>Total a month, minutes</translation>
-    </message>
-    <message>
-        <source>Země %1</source>
-        <translation>Country %1</translation>
     </message>
     <message>
         <source>N&amp;ulování</source>
@@ -2066,6 +2176,10 @@ Nothing entered has changed.</translation>
     <message>
         <source>  ◄ nejlevnější</source>
         <translation>  ◄ cheapest</translation>
+    </message>
+    <message>
+        <source>Na grafu jsou tarify u %1 z %2 zlomových bodů; všechny změny uvádí seznam.</source>
+        <translation>The chart names the tariffs at %1 of %2 break-even points; the list gives every change.</translation>
     </message>
 </context>
 <context>

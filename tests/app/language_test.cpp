@@ -33,6 +33,7 @@
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
 #include "ui/main/countries.h"
+#include "ui/main/profilefile.h"
 #include "ui/main/tform1.h"
 #include "ui/print/tform4.h"
 #include "ui/results/hints.h"
@@ -85,6 +86,16 @@ TEST(Language, WindowsAndQtDialogsFollowTheChosenLanguage) {
                     t->item(last, 2)->text().remove(QRegularExpression(QStringLiteral("[\\d\\s\\x{00a0}]")));
          },
          "Celkem ,Kč", "Total .Kč"},
+        // A profile file cut short: what is wrong, where.
+        {"profile file",
+         [](App&) {
+             sazbar::ui::ProfileFile f;
+             QString error;
+             sazbar::ui::parseProfileFile("{\"wap\": [1, 2", f, error);
+             return error;
+         },
+         "Soubor není platný JSON (řádek 1, sloupec 14): soubor končí uprostřed čísla.",
+         "The file is not valid JSON (line 1, column 14): the file ends in the middle of a number."},
         // Qt's own texts: the buttons of a message box.
         {"message box yes",
          [](App&) {

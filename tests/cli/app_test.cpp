@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -39,8 +42,8 @@ std::vector<std::string> lines(const std::string& text) {
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("sazbar_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        // Short enough to be named in full in messages; one per test process.
+        dir_ = fs::temp_directory_path() / ("sazbar_cli_" + std::to_string(getpid()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -94,7 +97,7 @@ TEST(Cli, VersionHelpAndUsageErrors) {
         {"--jobs", "2", "a.json"},
         {"--batch", "--jobs", "0"},
         {"--batch", "--format", "csv", "--columns", "line,nothing"},
-        {"--batch", "--columns", "line"},
+        {"--columns", "line", "a.json"},
         {"--hints=yes", "a.json"},
     };
     for (const auto& args : bad) {
@@ -103,6 +106,36 @@ TEST(Cli, VersionHelpAndUsageErrors) {
         EXPECT_TRUE(o.out.empty());
         EXPECT_EQ(lines(o.err).size(), 1u) << o.err;
         EXPECT_NE(o.err.find("(try 'sazbar-cli --help')"), std::string::npos) << o.err;
+    }
+}
+
+// An argument or file name quoted in a message is cut and made visible: the
+// message stays one short line whatever was typed.
+TEST(Cli, EchoedArgumentsAreCutAndEscaped) {
+    const std::string nasty = "a\nb\x1b[31m", typed = nasty + std::string(100000, 'x') + nasty;
+    const std::string bill = std::string(SAZBAR_EXAMPLES) + "/bill.csv";
+    const std::vector<std::string> cases[] = {
+        {"--breakdown", typed, "-"},
+        {"--format", typed, "-"},
+        {"--batch", "--columns", typed},
+        {"--x" + typed, "-"},
+        {typed},
+        {"--dat", typed},
+        {"--batch", typed},
+        {"--import", typed},
+        {"--import", bill, "--rules", typed},
+        {"--import", bill, "--format", typed},
+        {"--import", bill, "--x" + typed},
+        {"--check-tariffs", "--x" + typed},
+    };
+    for (const auto& args : cases) {
+        const Outcome o = run(args, "{}");
+        SCOPED_TRACE(o.err.substr(0, 200));
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(lines(o.err).size(), 1u);
+        EXPECT_LT(o.err.size(), 200u);
+        EXPECT_NE(o.err.find("a\\nb\\x1b[31m"), std::string::npos);
+        EXPECT_EQ(std::count_if(o.err.begin(), o.err.end(), [](char c) { return c >= 0 && c < 0x20; }), 1);
     }
 }
 
@@ -406,6 +439,44 @@ TEST_F(CliTest, CsvShowsTheFixedLineWhenAskedFor) {
     const RunResult empty = runPricing(Profile{}, {false, true});
     EXPECT_EQ(picked.out.substr(0, picked.out.find("\r\n", picked.out.find("\r\n") + 2)),
               "line,telecom,cheapest\r\n1," + empty.fields[kTelecomIndex].text() + "," + cheapestOf(empty));
+}
+
+// JSON lines of chosen columns say what the full line says, in the order asked.
+TEST(Batch, JsonColumnsAgreeWithTheFullLine) {
+    using nlohmann::ordered_json;
+    const std::string input = "{\"matrix\": [[10, 200, 30, 0, 0, 0, 0], [0, 0, 0, 50, 0, 0, 0], [0, 0, 0, 0, 0, 0, 0], [0, 0, 0, 0, 0, 0, 0]]}\n"
+                              "{\"x\": 1}\n{\"gprs_internet_kb\": 50000}\n{}\n";
+    const std::vector<std::string> flags = {"--batch", "-", "--fixed-line"};
+    std::vector<std::string> picking = flags;
+    picking.insert(picking.end(), {"--columns", "line,cheapest,cheapest_price,prices,t30,error"});
+    const auto full = lines(run(flags, input).out), picked = lines(run(picking, input).out);
+    ASSERT_EQ(picked.size(), 4u);
+    for (std::size_t i = 0; i < picked.size(); ++i) {
+        SCOPED_TRACE(picked[i]);
+        const auto a = ordered_json::parse(full[i]), b = ordered_json::parse(picked[i]);
+        EXPECT_EQ(b["line"], i + 1);
+        if (a.contains("error")) {
+            EXPECT_EQ(b, ordered_json({{"line", i + 1}, {"error", a["error"]}}));
+            continue;
+        }
+        ordered_json cheapest = ordered_json::array(), prices = ordered_json::object(), cheapestPrice;
+        for (const auto& r : a["results"]) {
+            prices[r["id"].get<std::string>()] = r["price"];
+            if (!r["cheapest"]) continue;
+            if (cheapest.empty()) cheapestPrice = r["price"];
+            cheapest.push_back(r["id"]);
+        }
+        EXPECT_EQ(b, ordered_json({{"line", i + 1},
+                                   {"cheapest", cheapest},
+                                   {"cheapest_price", cheapestPrice},
+                                   {"prices", prices},
+                                   {"t30", prices["t30"]},
+                                   {"error", nullptr}}));
+    }
+    // In CSV, "prices" stands for the price columns of the default.
+    const std::string csvHeader = run({"--batch", "-", "--format", "csv"}, "").out;
+    EXPECT_EQ(run({"--batch", "-", "--format", "csv", "--columns", "line,prices,error"}, "").out,
+              "line," + csvHeader.substr(csvHeader.find("cheapest_price,") + 15));
 }
 
 TEST(Batch, SkipsLinesTooLongToHold) {

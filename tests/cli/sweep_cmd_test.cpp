@@ -8,7 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/app.h"
-#include "cli/profile_json.h"
+#include "core/profile_json.h"
 
 namespace sazbar::cli {
 namespace {
@@ -31,9 +31,9 @@ Profile exampleProfile() {
     std::ifstream f(kExample);
     std::stringstream text;
     text << f.rdbuf();
-    ProfileInput input;
+    ProfileDocument input;
     ProfileError error;
-    EXPECT_TRUE(parseProfile(text.str(), input, error));
+    EXPECT_TRUE(readProfile(text.str(), input, error));
     return input.profile;
 }
 

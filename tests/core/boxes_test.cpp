@@ -25,6 +25,10 @@ TEST(Boxes, EveryBoxFillsItsOwnValue) {
     EXPECT_EQ(p.gprsWap, 45);
     EXPECT_EQ(p.gprsNet, 46);
     EXPECT_TRUE(p.internetCalls);
+    // Back to the same texts, and every slot to its own box.
+    EXPECT_EQ(boxesFromProfile(p), boxes);
+    for (int n = 1; n <= kBoxCount; ++n) EXPECT_EQ(boxNumber(boxSlot(n)), n);
+    EXPECT_EQ(boxNumber({BoxSlot::Matrix, kBands, 0}), 0);
 }
 
 TEST(Boxes, DomesticAndCallMinuteBoxes) {

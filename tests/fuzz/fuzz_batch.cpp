@@ -13,7 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/app.h"
-#include "cli/profile_json.h"
+#include "core/profile_json.h"
 
 namespace {
 
@@ -56,10 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < inLines.size(); ++i) {
         std::string_view line = inLines[i];
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        sazbar::cli::ProfileInput profile;
-        sazbar::cli::ProfileError error;
+        sazbar::ProfileDocument profile;
+        sazbar::ProfileError error;
         const bool good = line.find_first_not_of(" \t\r\n") != std::string_view::npos &&
-                          sazbar::cli::parseProfile(line, profile, error);
+                          sazbar::readProfile(line, profile, error);
         // Result lines come from the report writer, tested on its own; only
         // the error lines, which carry the input's bytes, are parsed here.
         if (good) {

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "cli/app.h"
-#include "cli/profile_json.h"
+#include "core/profile_json.h"
 
 namespace sazbar::cli {
 namespace {
@@ -38,9 +38,9 @@ TEST(ImportCli, BillAndBackupGiveTheSameProfileAndNoNumbers) {
     ASSERT_EQ(backup.status, 0) << backup.err;
     EXPECT_EQ(bill.out, backup.out);
     EXPECT_EQ(bill.err, backup.err);
-    ProfileInput input;
+    ProfileDocument input;
     ProfileError error;
-    ASSERT_TRUE(parseProfile(bill.out, input, error)) << error.message;
+    ASSERT_TRUE(readProfile(bill.out, input, error)) << error.message;
     EXPECT_GT(totalCallMinutes(input.profile), 0);
     EXPECT_NE(bill.err.find("Unclassified (nezařazeno): 2 events"), std::string::npos) << bill.err;
     EXPECT_NE(bill.err.find("Left out, only four international rows: Rakousko"), std::string::npos);
@@ -76,6 +76,9 @@ TEST(ImportCli, RefusalsLinesMonthsAndUsage) {
                                                 "1. 4. 2026,25:00,out,222000001,60,call,\n" +
                                                 "3. 5. 2026,10:00,out,222000001,60,call,\n");
     const std::string notLog = temp("letter.txt", "Dear customer,\nhello\n");
+    const std::string stray = temp("stray.csv", header + "1. 4. 2026,10:00,out,222000001,60,call,\n" +
+                                                    "2. 4. 2026,10:00,out,222000001,60,call,\n" +
+                                                    "1. 4. 2099,10:00,out,222000001,60,call,\n");
     const struct {
         std::vector<std::string> args;
         int status;
@@ -90,6 +93,11 @@ TEST(ImportCli, RefusalsLinesMonthsAndUsage) {
         {{"--import", bad, "--by-month"}, 2, "== 2026-05 ==", 2},
         {{"--import", bad, "--by-month", "--month", "2026-04"}, 2, "give --month or --by-month, not both", 0},
         {{"--import", bad, "--month", "May"}, 2, "--month needs a month as YYYY-MM", 0},
+        {{"--import", bad, "--month", "1899-12"}, 2, "--month: the year must be from 1990 to 2100", 0},
+        {{"--import", bad, "--month", "2026-13"}, 2, "--month: the month must be from 01 to 12", 0},
+        {{"--import", bad, "--rules", std::filesystem::temp_directory_path().string()}, 2,
+         ": cannot read: is a directory", 0},
+        {{"--import", stray}, 0, "Warning: 1 event (1. 4. 2099) lies 26662 days from the others: a mistyped year?", 1},
         {{"--import", bad, "--frobnicate"}, 2, "unknown option for --import: '--frobnicate'", 0},
         {{"--import", "-"}, 2, "<stdin>: not a call log: the file is empty", 0},
         {{"--import", bad, "--rules", notLog}, 2, "letter.txt: line 1: unknown rule 'Dear'", 0},
@@ -101,9 +109,9 @@ TEST(ImportCli, RefusalsLinesMonthsAndUsage) {
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.outLines) << r.out;
         std::istringstream lines(r.out);
         for (std::string line; std::getline(lines, line);) {
-            ProfileInput input;
+            ProfileDocument input;
             ProfileError error;
-            EXPECT_TRUE(parseProfile(line, input, error)) << line;
+            EXPECT_TRUE(readProfile(line, input, error)) << line;
         }
     }
     // The profiles of --by-month are batch input.
@@ -116,6 +124,40 @@ TEST(ImportCli, RefusalsLinesMonthsAndUsage) {
     EXPECT_EQ(rules.status, 0);
     EXPECT_NE(rules.out.find("weekday 16:00 Odpoledne"), std::string::npos);
     EXPECT_NE(run({"--help"}).out.find("--import FILE"), std::string::npos);
+}
+
+// A log over hundreds of months: the summary names them on a short line,
+// --by-month writes each month as --month does.
+TEST(ImportCli, ManyMonthsKeepMessagesShort) {
+    std::string csv = "date,time,direction,number,duration,type,volume_kb\n";
+    for (int y = 1990; y <= 2100; ++y)
+        for (int m = 1; m <= 12; m += 2) csv += "3. " + std::to_string(m) + ". " + std::to_string(y) + ",10:00,out,222000001," +
+                   std::to_string(60 * (y % 7 + m)) + ",call,\n";
+    const std::string log = temp("months.csv", csv);
+    const CliRun whole = run({"--import", log});
+    EXPECT_EQ(whole.status, 0) << whole.err;
+    EXPECT_NE(whole.err.find("Months in the log: 1990-01, 1990-03, 1990-05, 1990-07, 1990-09, …, 2100-11 (666 months)"),
+              std::string::npos) << whole.err;
+    const CliRun missing = run({"--import", log, "--month", "2026-02"});
+    EXPECT_NE(missing.err.find("(months: 1990-01, 1990-03, 1990-05, 1990-07, 1990-09, …, 2100-11 (666 months))"),
+              std::string::npos) << missing.err;
+    for (const CliRun* r : {&whole, &missing}) {
+        std::istringstream lines(r->err);
+        for (std::string line; std::getline(lines, line);) EXPECT_LT(line.size(), 160u) << line;
+    }
+    const CliRun each = run({"--import", log, "--by-month"});
+    EXPECT_EQ(each.status, 0);
+    std::vector<std::string> profiles;
+    std::istringstream lines(each.out);
+    for (std::string line; std::getline(lines, line);) profiles.push_back(line + '\n');
+    ASSERT_EQ(profiles.size(), 666u);
+    EXPECT_EQ(profiles[6], run({"--import", log, "--month", "1991-01"}).out);
+    EXPECT_EQ(profiles.back(), run({"--import", log, "--month", "2100-11"}).out);
+    const std::string runs = temp("runs.csv", "date,time,direction,number,duration,type,volume_kb\n"
+                                              "3. 1. 2026,10:00,out,222000001,60,call,\n3. 2. 2026,10:00,out,222000001,60,call,\n"
+                                              "3. 3. 2026,10:00,out,222000001,60,call,\n3. 5. 2026,10:00,out,222000001,60,call,\n");
+    EXPECT_NE(run({"--import", runs}).err.find("Months in the log: 2026-01 to 2026-03, 2026-05 (one alone"),
+              std::string::npos);
 }
 
 }  // namespace

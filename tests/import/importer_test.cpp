@@ -2,7 +2,10 @@
 // the four international rows and the period.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "import/importer.h"
 #include "import/readers.h"
@@ -158,6 +161,71 @@ TEST(Importer, PeriodIsScaledToThirtyDaysOrOneCalendarMonth) {
     EXPECT_EQ(two.result({.perSecond = false, .month = YearMonth{2026, 6}}).summary.events, 0);  // not in the log: nothing
 }
 
+TEST(Importer, EventsFarFromTheRestAreNamed) {
+    const std::string april = "1. 4. 2026,10:00,out,222000001,60,call,\n2. 4. 2026,10:00,in,222000001,60,call,\n";
+    const struct {
+        std::string rows;
+        std::int64_t events;  // of the stray group; 0: none
+        const char* first;    // its first day
+        std::int64_t gap;
+    } cases[] = {
+        {april + "1. 4. 2099,10:00,out,222000001,60,call,\n", 1, "2099-04-01", 26662},
+        {"1. 4. 1995,10:00,out,222000001,60,call,\n" + april, 1, "1995-04-01", 11323},
+        {april + "30. 4. 2027,10:00,out,222000001,60,call,\n", 1, "2027-04-30", 393},
+        {april + "30. 4. 2027,10:00,out,222000001,60,call,\n2. 6. 2027,10:00,out,222000001,60,call,\n", 2,
+         "2026-04-01", 393},                                              // a tie: the earlier group
+        {april + "2. 4. 2027,10:00,out,222000001,60,call,\n", 0, "", 0},  // a year: no stray
+        {april + "1. 12. 2026,10:00,out,222000001,60,call,\n1. 8. 2027,10:00,out,222000001,60,call,\n", 0, "", 0},
+    };
+    for (const auto& c : cases) {
+        const Importer importer = readCsv(c.rows);
+        const Summary s = importer.result().summary;
+        ASSERT_EQ(s.stray.has_value(), c.events > 0) << c.rows;
+        EXPECT_FALSE(importer.result({.perSecond = false, .month = importer.months()[0]}).summary.stray);
+        if (!s.stray) continue;
+        EXPECT_EQ(s.stray->events, c.events) << c.rows;
+        int y, m, d;
+        civilFromDays(s.stray->firstDay, y, m, d);
+        char day[16];
+        std::snprintf(day, sizeof day, "%04d-%02d-%02d", y, m, d);
+        EXPECT_STREQ(day, c.first) << c.rows;
+        EXPECT_EQ(s.stray->gapDays, c.gap) << c.rows;
+    }
+}
+
+// An importer that keeps only the whole log or one month counts them as one
+// that keeps every month, and knows every month of the log all the same.
+TEST(Importer, ScopesKeepOnlyWhatIsAskedForAndCountTheSame) {
+    const std::string rows = "28. 2. 2026,10:00,out,222000001,660,call,\n1. 4. 2026,10:00,out,+49 30 1,60,call,\n"
+                             "3. 4. 2026,20:00,out,603000001,,sms,\n15. 1. 2026,9:00,out,1188,30,call,\n";
+    const Importer each = readCsv(rows);
+    const YearMonth april{2026, 4};
+    const struct {
+        ImportScope scope;
+        std::optional<YearMonth> kept, notKept;
+    } cases[] = {
+        {ImportScope::wholeLog(), std::nullopt, april},
+        {ImportScope::oneMonth(april), april, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        Importer importer(defaultRules(), c.scope);
+        ASSERT_TRUE(readLog(std::string(kHeader) + rows, importer).ok);
+        EXPECT_EQ(importer.months(), each.months());
+        EXPECT_EQ(importer.events(), each.events());
+        for (bool perSecond : {false, true}) {
+            const ImportResult got = importer.result({perSecond, c.kept}), want = each.result({perSecond, c.kept});
+            EXPECT_EQ(got.profile.matrix, want.profile.matrix);
+            EXPECT_EQ(got.profile.intl[0].country, want.profile.intl[0].country);
+            EXPECT_EQ(got.profile.intl[0].peak, want.profile.intl[0].peak);
+            EXPECT_EQ(got.summary.days, want.summary.days);
+            EXPECT_EQ(got.summary.counted, want.summary.counted);
+            EXPECT_EQ(got.summary.unclassified.size(), want.summary.unclassified.size());
+        }
+        EXPECT_EQ(importer.result({false, c.notKept}).summary.events, 0);
+    }
+    EXPECT_EQ(each.months(), (std::vector<YearMonth>{{2026, 1}, {2026, 2}, {2026, 4}}));
+}
+
 TEST(Importer, MalformedRowsAreRefusedByLineAndTheRestCounted) {
     const struct {
         const char* row;
@@ -166,6 +234,9 @@ TEST(Importer, MalformedRowsAreRefusedByLineAndTheRestCounted) {
         {"32. 1. 2026,10:00,out,222000001,60,call,", "date: "},
         {"2026-02-29,10:00,out,222000001,60,call,", "date: "},
         {"1. 1. 26,10:00,out,222000001,60,call,", "date: "},
+        {"1.4.2999,10:00,out,222000001,60,call,", "date: the year must be from 1990 to 2100"},
+        {"1989-12-31,10:00,out,222000001,60,call,", "date: the year must be from 1990 to 2100"},
+        {"29. 2. 2104,10:00,out,222000001,60,call,", "date: the year must be from 1990 to 2100"},
         {"1. 1. 2026,24:00,out,222000001,60,call,", "time: "},
         {"1. 1. 2026,10:5,out,222000001,60,call,", "time: "},
         {"1. 1. 2026,10:00,sideways,222000001,60,call,", "direction: "},

@@ -72,6 +72,9 @@ std::string individualHint(int minutes, int sms, int mms, int wapKb, int csd, in
 }
 
 // ---------------------------------------------------------------------------
+// The figures in this file are worked by hand from the Eurotel price list (the
+// rows of pricing/eurotel.cpp and kIndividual in pricing/eurotel_individual.h).
+
 // All-zero profile: every field's price and hint.
 
 TEST(EurotelAllZero, PricesAndHintsOfAllFields) {
@@ -100,7 +103,7 @@ TEST(EurotelAllZero, PricesAndHintsOfAllFields) {
         EXPECT_EQ(r[z.id].hint, "") << z.id;
     }
     // Every Eurotel field is written.
-    for (int i = kFirstEurotel; i < kFirstOskar; ++i) EXPECT_TRUE(r.fields[static_cast<std::size_t>(i)].priced) << i;
+    for (int i : kTariffsOf<Operator::Eurotel>) EXPECT_TRUE(r.fields[static_cast<std::size_t>(i)].priced) << i;
 }
 
 TEST(EurotelAllZero, HintLiteralsAreExact) {
@@ -726,7 +729,7 @@ TEST(EurotelRuns, RepeatedRunsGiveIdenticalHints) {
         const RunResult first = r;
         runPricing(p, {}, r);
         runPricing(p, {}, r);
-        for (int i = kFirstEurotel; i < kFirstOskar; ++i) {
+        for (int i : kTariffsOf<Operator::Eurotel>) {
             const auto idx = static_cast<std::size_t>(i);
             EXPECT_EQ(r.fields[idx].hint, first.fields[idx].hint) << kTariffs[idx].id;
             EXPECT_EQ(r.fields[idx].text(), first.fields[idx].text()) << kTariffs[idx].id;

@@ -42,6 +42,9 @@ void expectCases(std::initializer_list<Case> cases, bool directDebit = false) {
     }
 }
 
+// The figures below are worked by hand from the Oskar price list (the rows of
+// pricing/oskar.cpp: kNaplno, kFreeOskar, kOskarta, kTiered, and the add-ons).
+
 TEST(Oskar, AllZeroProfileCostsTheFees) {
     const std::string n = naplnoHint({kNaskok});
     expectCases({{"naplno50", P(), 297, n},     {"naplno150", P(), 714, n},     {"naplno300", P(), 1190, n},
@@ -121,7 +124,7 @@ TEST(OskarNaplno, HintListsEveryAddOnInStepOrder) {
 TEST(OskarNaplno, VoiceMailboxIsFreeButUsesIncludedMinutes) {
     const RunResult empty = runPricing(Profile{});
     const RunResult mailbox = runPricing(P().calls(VoiceMail, 100, 20, 20, 20));
-    for (int i = kFirstOskar; i < kTelecomIndex; ++i) EXPECT_EQ(mailbox.fields[i].price, empty.fields[i].price) << i;
+    for (int i : kTariffsOf<Operator::Oskar>) EXPECT_EQ(mailbox.fields[i].price, empty.fields[i].price) << i;
     // 50 paid minutes alone are included; with 50 mailbox minutes half of them are paid.
     expectCases({{"naplno50", P().calls(FixedLine, 50), 297, naplnoHint({kNaskok})},
                  {"naplno50", P().calls(FixedLine, 50).calls(VoiceMail, 50), 431, naplnoHint({kNaskok})}});
@@ -135,7 +138,7 @@ TEST(Oskar, DirectDebitChangesOnlyTheNaplnoSmsStep) {
         const RunResult off = runPricing(rich, {.directDebit = false});
         const RunResult on = runPricing(rich, {.directDebit = true});
         for (int i = 0; i < kTariffCount; ++i) {
-            const bool naplno = i >= kFirstOskar && i < kFirstOskar + 5;
+            const bool naplno = kTariffs[i].id.starts_with("naplno");
             EXPECT_EQ(off.fields[i].hint, on.fields[i].hint) << kTariffs[i].id;
             if (sms > 0 && naplno) {
                 // 50 * 1.19 = 59.5 against 30 * 1.19 = 35.7: 23.8 less.
@@ -258,7 +261,7 @@ TEST(Oskar, RepeatedRunsKeepTheSameHints) {
     runPricing(p, {}, r);
     const RunResult first = r;
     runPricing(p, {}, r);
-    for (int i = kFirstOskar; i < kTelecomIndex; ++i) {
+    for (int i : kTariffsOf<Operator::Oskar>) {
         EXPECT_EQ(r.fields[i].hint, first.fields[i].hint) << kTariffs[i].id;
         EXPECT_EQ(r.fields[i].text(), first.fields[i].text()) << kTariffs[i].id;
     }

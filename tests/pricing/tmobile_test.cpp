@@ -14,6 +14,9 @@ struct PriceCase {
     std::int32_t price;
 };
 
+// The figures below are worked by hand from the T-Mobile price list (the rows of
+// pricing/tmobile.cpp: kAllowance, kTarif20, kTwist, kInternet).
+
 TEST(TMobile, AllZeroProfileCostsTheFees) {
     const RunResult r = runPricing(Profile{});
     const PriceCase cases[] = {

@@ -130,15 +130,54 @@ def test_bad_profiles_are_refused_as_the_cli_refuses_them(profile):
     assert str(raised.value) == "profile: " + problem
 
 
-@pytest.mark.parametrize("profile,message", [
-    ({"wap": {1, 2}}, "profile: Object of type set is not JSON serializable"),
-    ({"gprs_wap_kb": float("nan")}, "profile: Out of range float values"),
-    ({(1, 2): 3}, "profile: keys must be"),
-    ([], "profile: expected a JSON object"),
+class Failing:
+    """An integer whose conversion fails."""
+
+    def __index__(self):
+        raise RuntimeError("no count here")
+
+
+@pytest.mark.parametrize("profile,message,cause", [
+    ({"wap": {1, 2}}, "profile: wap: set has no JSON form", None),
+    ({"international": [{"peak": float("nan")}]}, "profile: international[0].peak: nan has no JSON form", None),
+    ({"wap": [0, Failing(), 0, 0]}, "profile: wap[1]: Failing could not be read as an integer: no count here",
+     RuntimeError),
+    ({"matrix": np.zeros((4, 7))}, "profile: matrix[0][0]: expected an integer", None),
+    ({"matrix": [[0] * 7] * 3 + [np.zeros(7)]}, "profile: matrix[3][0]: expected an integer", None),
+    ({(1, 2): 3}, "profile: keys must be str, not tuple", None),
+    ([], "profile: expected a JSON object", None),
 ])
-def test_profiles_without_a_json_form_are_refused(profile, message):
-    with pytest.raises(ValueError, match=re.escape(message)):
+def test_values_without_a_json_form_are_named(profile, message, cause):
+    with pytest.raises(ValueError) as raised:
         sazbar.price(profile)
+    assert str(raised.value) == message
+    assert type(raised.value.__cause__) is cause or (cause is None and raised.value.__cause__ is None)
+
+
+def test_a_cycle_is_refused():
+    cycle = [0]
+    cycle[0] = cycle
+    with pytest.raises(ValueError, match=r"^profile: matrix\[0\]\[0\].*: nested too deeply for a profile$"):
+        sazbar.price({"matrix": cycle})
+
+
+def test_numpy_values_price_as_their_lists():
+    matrix = np.arange(28, dtype=np.int16).reshape(4, 7)
+    assert sazbar.price({"matrix": matrix, "wap": (np.uint8(1), 0, 0, 0)}) == \
+        sazbar.price({"matrix": matrix.tolist(), "wap": [1, 0, 0, 0]})
+
+
+def test_the_size_limit_is_the_command_lines():
+    # A profile of exactly 1 MiB of JSON is priced, a byte more is refused, by both.
+    fits = {"name": "x" * ((1 << 20) - len(json.dumps({"name": ""})))}
+    over = {"name": fits["name"] + "\u00e1"}
+    assert len(json.dumps(fits)) == 1 << 20
+    cli = batch([fits, over])
+    assert "error" not in cli[0] and cli[1]["error"] == "<stdin>: line 2: longer than 1048576 bytes"
+    assert sazbar.price(fits) == cli[0]
+    for profile in (over, json.dumps(over), {"name": "x" * 10_000_000}):
+        with pytest.raises(ValueError, match=r"^profile: larger than 1048576 bytes"):
+            sazbar.price(profile)
 
 
 def test_price_many_names_the_bad_profile():

@@ -465,6 +465,16 @@ void TRozpis::fillItems() {
     m_summary->setText(sentences.join(QLatin1Char(' ')));
 }
 
+// QDialog's destructor hides the tables, which resizes their sections: by then
+// this is no longer a TRozpis, so nothing of the tables may reach it.
+TRozpis::~TRozpis() {
+    for (QTableWidget* t : m_items) {
+        if (!t) continue;
+        t->horizontalHeader()->disconnect(this);
+        t->removeEventFilter(this);
+    }
+}
+
 void TRozpis::scheduleRowSync() {
     if (m_syncPending) return;
     m_syncPending = true;

@@ -24,6 +24,7 @@ class TRozpis : public QDialog {
 
 public:
     explicit TRozpis(QWidget* parent = nullptr);
+    ~TRozpis() override;
 
     // Opens the breakdown of `tariff` (index into kTariffs) for a run of the
     // results window, compared with the run's cheapest tariff.

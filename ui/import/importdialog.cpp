@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimeEdit>
@@ -57,6 +59,12 @@ QString dayText(std::int64_t days) {
 QString daysText(std::int64_t n) {
     if (n == 1) return QCoreApplication::translate("ImportDialog", "1 den");
     return (n >= 2 && n <= 4 ? QCoreApplication::translate("ImportDialog", "%1 dny") : QCoreApplication::translate("ImportDialog", "%1 dní")).arg(n);
+}
+
+QString eventsText(std::int64_t n) {
+    if (n == 1) return QCoreApplication::translate("ImportDialog", "1 událost");
+    return (n >= 2 && n <= 4 ? QCoreApplication::translate("ImportDialog", "%1 události")
+                             : QCoreApplication::translate("ImportDialog", "%1 událostí")).arg(n);
 }
 
 QString formatText(LogFormat f) {
@@ -105,6 +113,9 @@ QString issueText(const Issue& i) {
         case IssueKind::Type: return QCoreApplication::translate("ImportDialog", "typ: čekáno call, sms, mms, data nebo wap");
         case IssueKind::Duration: return QCoreApplication::translate("ImportDialog", "trvání: čekány celé sekundy, nejvýš 31 dní");
         case IssueKind::Volume: return QCoreApplication::translate("ImportDialog", "objem: čekány kilobajty");
+        case IssueKind::DateRange:
+            return QCoreApplication::translate("ImportDialog", "datum: rok musí být od %1 do %2").arg(kFirstLogYear).arg(kLastLogYear);
+        case IssueKind::Binary: return QCoreApplication::translate("ImportDialog", "bajt NUL: binární data, ne text");
         case IssueKind::BackupDate: return QCoreApplication::translate("ImportDialog", "chybí platné datum (date)");
         case IssueKind::BackupType: return QCoreApplication::translate("ImportDialog", "chybí platný typ (type, msg_box)");
         case IssueKind::BackupDuration: return QCoreApplication::translate("ImportDialog", "chybí platná délka hovoru (duration)");
@@ -116,7 +127,20 @@ QString issueText(const Issue& i) {
     return u8(i.message);
 }
 
-QString refusalText(const std::string& refusal) {
+QString refusalText(const ReadOutcome& out) {
+    const std::string& refusal = out.refusal;
+    if (!out.missingColumns.empty()) {
+        // The column's name in the interface's language, the other one beside it.
+        QStringList names;
+        for (const std::string_view missing : out.missingColumns)
+            for (const CsvColumnName& c : kCsvColumns)
+                if (c.english == missing)
+                    names << QCoreApplication::translate("ImportDialog", "%1 (%2)", "column: Czech name (English name)")
+                                 .arg(u8(c.czech), u8(c.english));
+        return (names.size() == 1 ? QCoreApplication::translate("ImportDialog", "V záhlaví výpisu hovorů chybí sloupec %1.")
+                                  : QCoreApplication::translate("ImportDialog", "V záhlaví výpisu hovorů chybí sloupce %1."))
+            .arg(names.join(QStringLiteral(", ")));
+    }
     // The readers' refusals, in the window's language.
     static const std::pair<const char*, const char*> kTexts[] = {
         {"not a call log: the file is empty", QT_TRANSLATE_NOOP("ImportDialog", "Soubor je prázdný.")},
@@ -127,6 +151,9 @@ QString refusalText(const std::string& refusal) {
         {"not a call log: document type",
          QT_TRANSLATE_NOOP("ImportDialog", "Soubor obsahuje deklaraci typu dokumentu (DOCTYPE); taková XML se "
                                            "z bezpečnostních důvodů nečtou.")},
+        {"not a call log: the encoding",
+         QT_TRANSLATE_NOOP("ImportDialog", "Soubor je v kódování, které program nečte; čte zálohy v UTF-8, UTF-16, "
+                                           "ISO-8859-1 a US-ASCII.")},
         {"not a call log: entity",
          QT_TRANSLATE_NOOP("ImportDialog", "Soubor deklaruje entity; taková XML se z bezpečnostních důvodů nečtou.")},
         {"not a call log",
@@ -176,7 +203,6 @@ ImportDialog::ImportDialog(const QStringList& files, QWidget* parent)
     : QDialog(parent), m_files(files), m_rules(defaultRules()) {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(tr("Import výpisu hovorů"));
-    resize(800, 600);
 
     m_period = new QLabel(this);
     m_period->setObjectName(QStringLiteral("period"));
@@ -227,7 +253,12 @@ ImportDialog::ImportDialog(const QStringList& files, QWidget* parent)
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("pages"));
-    m_pages->addTab(buildBoxesPage(), tr("&Hodnoty do políček"));
+    // The page of boxes scrolls when the screen is too low for it.
+    auto* boxesScroll = new QScrollArea(this);
+    boxesScroll->setWidget(buildBoxesPage());
+    boxesScroll->setWidgetResizable(true);
+    boxesScroll->setFrameShape(QFrame::NoFrame);
+    m_pages->addTab(boxesScroll, tr("&Hodnoty do políček"));
     m_account = new QPlainTextEdit(this);
     m_account->setObjectName(QStringLiteral("account"));
     m_account->setReadOnly(true);
@@ -254,6 +285,16 @@ ImportDialog::ImportDialog(const QStringList& files, QWidget* parent)
     connect(m_seconds, &QRadioButton::toggled, this, &ImportDialog::update);
     for (QTimeEdit* e : m_bandStarts) connect(e, &QTimeEdit::editingFinished, this, &ImportDialog::bandsChanged);
     m_month->setFocus();
+    fitScreen();
+}
+
+// 800 x 600 where there is room; on a smaller desktop no larger than the
+// screen with its frame, so that the buttons stay in view.
+void ImportDialog::fitScreen() {
+    QSize want(800, 600);
+    if (const QScreen* s = screen())
+        want = want.boundedTo(s->availableGeometry().size() - QSize(kFrameAllowance, 3 * kFrameAllowance));
+    resize(want.expandedTo(minimumSizeHint()));
 }
 
 ImportDialog::~ImportDialog() = default;
@@ -320,7 +361,7 @@ void ImportDialog::read() {
         }
         const ReadOutcome out = readLog(in, *m_importer);
         if (!out.ok) {
-            m_error = tr("Soubor %1 nelze importovat: %2").arg(name, refusalText(out.refusal));
+            m_error = tr("Soubor %1 nelze importovat: %2").arg(name, refusalText(out));
             break;
         }
         formats << QStringLiteral("%1 (%2)").arg(name, formatText(out.format));
@@ -374,7 +415,16 @@ void ImportDialog::update() {
         else if (s.scaled) period += tr(", %1 přepočteno na 30 dní").arg(daysText(s.days));
         else period += tr(", 30 dní");
         period += tr(". Událostí: %1, z toho odchozích zpoplatněných: %2.").arg(s.events).arg(s.counted);
+        if (s.stray) {
+            const QString days = s.stray->firstDay == s.stray->lastDay
+                                     ? dayText(s.stray->firstDay)
+                                     : QStringLiteral("%1 – %2").arg(dayText(s.stray->firstDay), dayText(s.stray->lastDay));
+            period += QLatin1Char('\n') + tr("Pozor: %1 (%2) leží %3 od ostatních. Není v datu překlep?")
+                                              .arg(eventsText(s.stray->events), days, daysText(s.stray->gapDays));
+        }
     }
+    // Refused lines are listed on the second page; their count shows here.
+    if (s.refused) period += QLatin1Char('\n') + tr("Odmítnutých řádků nebo prvků: %1 (viz „Nezapočteno“).").arg(s.refused);
     m_period->setText(m_formats + QStringLiteral("\n") + period);
     fillBoxes();
     fillAccount();

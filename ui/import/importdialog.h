@@ -32,6 +32,9 @@ public:
     // profile to use, when the user chose "Použít".
     static bool ask(QWidget* parent, sazbar::Profile& profile);
 
+    // Room left around the dialog for the window frame and title bar.
+    static constexpr int kFrameAllowance = 10;
+
     // Empty, or why a file could not be imported.
     QString error() const { return m_error; }
     // The profile of the current settings.
@@ -39,6 +42,7 @@ public:
     const sazbar::import::Summary& summary() const { return m_result.summary; }
 
 private:
+    void fitScreen();
     void read();
     void update();
     void bandsChanged();

@@ -1,7 +1,8 @@
 #include "ui/print/tform4.h"
 
-#include <QShortcut>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFrame>
@@ -13,7 +14,10 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
+#include <QTabBar>
+#include <QToolButton>
 #include <algorithm>
 #include <vector>
 
@@ -24,11 +28,11 @@ namespace {
 
 using sazbar::print::kCaptures;
 
-// Controls that must not appear in the pictures, by window.
-const char* const kMainControls[] = {"Button1", "Button2", "Button3", "Button4", "Button5", "autosave"};
-const char* const kResultsControls[] = {"Button1", "Button2", "Button3", "Button4", "Button5", "CheckBox1"};
-const char* const kChartControls[] = {"Button1", "Button2", "Button3", "CheckBox1"};
-const char* const kWhatIfControls[] = {"Button1"};
+// Besides every button, the check boxes that set the program up rather than
+// describe the month stay out of the pictures.
+const QStringList kMainControls{QStringLiteral("autosave")};
+const QStringList kResultsControls{QStringLiteral("CheckBox1")};
+const QStringList kChartControls{QStringLiteral("CheckBox1")};
 
 // A window's palette as it was before the capture changed it.
 struct SavedPalette {
@@ -61,12 +65,25 @@ struct HiddenControl {
     bool retained;
 };
 
-template <std::size_t N>
-void hideControls(QWidget* w, const char* const (&names)[N], std::vector<HiddenControl>& hidden) {
+// A button of the window's own, not one that a line edit, spin box, combo box
+// or tab bar makes for itself.
+bool ownButton(const QAbstractButton* b) {
+    if (qobject_cast<const QPushButton*>(b)) return true;
+    const QWidget* parent = b->parentWidget();
+    return qobject_cast<const QToolButton*>(b) && !qobject_cast<const QLineEdit*>(parent) &&
+           !qobject_cast<const QAbstractSpinBox*>(parent) && !qobject_cast<const QComboBox*>(parent) &&
+           !qobject_cast<const QTabBar*>(parent);
+}
+
+// Buttons are what the user does, not what a window shows: all of them leave
+// the picture, those of features added later too, with the named controls.
+void hideControls(QWidget* w, const QStringList& names, std::vector<HiddenControl>& hidden) {
     if (!w) return;
-    for (const char* name : names) {
-        QWidget* c = w->findChild<QWidget*>(QString::fromLatin1(name));
-        if (!c || c->isHidden()) continue;
+    std::vector<QWidget*> controls;
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (ownButton(b) || names.contains(b->objectName())) controls.push_back(b);
+    for (QWidget* c : controls) {
+        if (c->isHidden()) continue;
         QSizePolicy sp = c->sizePolicy();
         hidden.push_back({c, sp.retainSizeWhenHidden()});
         sp.setRetainSizeWhenHidden(true);
@@ -257,14 +274,14 @@ void TForm4::updatepic() {
     if (whatIf_) whatIf_->recalc();
 
     std::vector<SetAside> focus;
-    for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data())})
+    for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data()), whatIf})
         focus.push_back(setFocusAside(w));
 
     std::vector<HiddenControl> hidden;
     hideControls(main_, kMainControls, hidden);
     hideControls(results_, kResultsControls, hidden);
     hideControls(chart_, kChartControls, hidden);
-    hideControls(whatIf, kWhatIfControls, hidden);
+    hideControls(whatIf, {}, hidden);
 
     captures_[sazbar::print::Input] = grabClientArea(main_);
     captures_[sazbar::print::Results] = grabClientArea(results_);

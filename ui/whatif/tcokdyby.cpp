@@ -20,7 +20,9 @@
 #include <cmath>
 #include <limits>
 
+#include "core/boxes.h"
 #include "qcustomplot.h"
+#include "ui/whatif/labelplacement.h"
 
 using namespace sazbar;
 
@@ -52,24 +54,21 @@ QString span(std::int32_t from, std::int32_t to) {
     return from == to ? QStringLiteral("%1 %").arg(from) : QStringLiteral("%1–%2 %").arg(from).arg(to);
 }
 
-// Operator colours as on the price chart; the fixed line's yellow darkened so
-// that a line of it shows on white.
-QColor operatorColour(Operator op) {
-    switch (op) {
-        case Operator::TMobile: return QColor(0x00, 0x00, 0xFF);
-        case Operator::Eurotel: return QColor(0x00, 0x80, 0x00);
-        case Operator::Oskar: return QColor(0xFF, 0x00, 0x00);
-        case Operator::FixedLine: break;
-    }
-    return QColor(0xC8, 0xA0, 0x00);
-}
+// Shades of each operator's colour on the price chart, each step of them far
+// from the one before (the fixed line's yellow darkened so that a line of it
+// shows on white). Pure colour, dark, light, and a neighbouring hue.
+constexpr std::array<std::array<QRgb, 4>, 4> kShades{{
+    {0x0000FF, 0x000080, 0x4DA6FF, 0x7B3FE4},  // T-Mobile, blue
+    {0x008000, 0x004000, 0x47C247, 0x00A08C},  // Eurotel, green
+    {0xFF0000, 0x8B0000, 0xFF8080, 0xD2691E},  // Oskar, red
+    {0xC8A000, 0x7A6000, 0xE6C84D, 0xB07800},  // the fixed line, yellow
+}};
 
-constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
-
-constexpr int kLabelLevels = 3;
-
-// More call minutes than a month has: the main window refuses such a profile.
-constexpr std::int64_t kMinutesInMonth = 44640;
+// The break-even labels stand in a row above the chart, their leaders fanning
+// out below them to the chart's top; the room inside a label's frame either
+// side of its text.
+constexpr int kFanHeight = 22;
+constexpr int kLabelPadding = 3;
 
 }  // namespace
 
@@ -162,6 +161,7 @@ Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
     marks_ = plot_->addGraph();
     marks_->setName(tr("zlomový bod"));
     marks_->setLineStyle(QCPGraph::lsNone);
+    marks_->setPen(QPen(Qt::black));
     marks_->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Qt::black, 1.5), QBrush(Qt::white), 8));
 
     hoverLine_ = new QCPItemStraightLine(plot_);
@@ -183,6 +183,10 @@ Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     heading->setFont(headingFont);
+    unlabelled_ = new QLabel(this);
+    unlabelled_->setObjectName(QStringLiteral("unlabelled"));
+    unlabelled_->setWordWrap(true);
+    unlabelled_->hide();
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("cheapest"));
     list_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -195,8 +199,10 @@ Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
     QFont small = note_->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     note_->setFont(small);
+    unlabelled_->setFont(small);
     auto* side = new QVBoxLayout;
     side->addWidget(heading);
+    side->addWidget(unlabelled_);
     side->addWidget(list_, 1);
     side->addWidget(note_);
     auto* sideBox = new QWidget(this);
@@ -233,6 +239,18 @@ Tcokdyby::Tcokdyby(QWidget* parent) : QWidget(parent) {
 }
 
 Tcokdyby::~Tcokdyby() = default;
+
+QPen Tcokdyby::linePen(Operator op, int nth) {
+    // Solid and dashed take turns; so do the shades, each met once solid and
+    // once dashed in eight lines.
+    static constexpr int kShadeOf[8] = {0, 1, 2, 3, 1, 0, 3, 2};
+    nth = std::max(0, nth) % 8;
+    const QRgb colour = kShades[static_cast<std::size_t>(op)][static_cast<std::size_t>(kShadeOf[nth])];
+    const bool dashed = nth % 2 == 1;
+    QPen pen(QColor::fromRgb(colour), 2.0, dashed ? Qt::DashLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
 
 void Tcokdyby::setProfileSource(std::function<Profile()> source) {
     profileSource_ = std::move(source);
@@ -362,6 +380,7 @@ void Tcokdyby::redraw() {
     for (const BreakEvenLabel& l : labels_) {
         plot_->removeItem(l.text);
         plot_->removeItem(l.leader);
+        plot_->removeItem(l.drop);
     }
     labels_.clear();
     hover_->setVisible(false);
@@ -379,7 +398,7 @@ void Tcokdyby::redraw() {
         const int k = perOperator[static_cast<std::size_t>(info.op)]++;
         QCPGraph* g = plot_->addGraph();
         g->setName(shortName(t));
-        g->setPen(QPen(operatorColour(info.op), k < 5 ? 2.0 : 3.0, kStyles[k % 5]));
+        g->setPen(linePen(info.op, k));
         QVector<double> values(n);
         for (int i = 0; i < n; ++i) {
             const SweepPoint& pt = sweep_.points[static_cast<std::size_t>(i)];
@@ -418,32 +437,42 @@ void Tcokdyby::redraw() {
         mx << b.at;
         my << price;
         auto* text = new QCPItemText(plot_);
-        text->setText(QStringLiteral("%1 %\n%2 → %3").arg(b.at).arg(shortNames(b.before), shortNames(b.after)));
         text->setFont(labelFont);
-        text->setPadding(QMargins(3, 1, 3, 1));
-        text->setBrush(QColor(255, 255, 255, 225));
+        text->setPadding(QMargins(kLabelPadding, 1, kLabelPadding, 1));
+        text->setBrush(QColor(255, 255, 255, 235));
         text->setPen(QPen(QColor(150, 150, 150)));
-        text->position->setTypeX(QCPItemPosition::ptPlotCoords);
-        text->position->setTypeY(QCPItemPosition::ptAbsolute);
-        text->setPositionAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        text->position->setType(QCPItemPosition::ptAbsolute);
+        text->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
         text->setClipToAxisRect(false);
+        text->setVisible(false);
+        // From the label to the chart's top over the point, then down to it.
         auto* leader = new QCPItemLine(plot_);
         leader->setClipToAxisRect(false);
-        leader->setPen(QPen(QColor(130, 130, 130), 1, Qt::DotLine));
-        leader->start->setParentAnchor(text->bottom);
-        leader->end->setCoords(b.at, price);
+        leader->setPen(QPen(QColor(110, 110, 110), 1));
+        leader->start->setType(QCPItemPosition::ptAbsolute);
+        leader->end->setType(QCPItemPosition::ptAbsolute);
+        leader->setVisible(false);
+        auto* drop = new QCPItemLine(plot_);
+        drop->setPen(QPen(QColor(110, 110, 110), 1, Qt::DotLine));
+        drop->start->setTypeX(QCPItemPosition::ptPlotCoords);
+        drop->start->setTypeY(QCPItemPosition::ptAxisRectRatio);
+        drop->start->setCoords(b.at, 0);
+        drop->end->setCoords(b.at, price);
+        drop->setVisible(false);
         const CheapestSpan& spanBefore = sweep_.spans[i];
         const CheapestSpan& spanAfter = sweep_.spans[i + 1];
-        labels_.push_back({text, leader, double(b.at),
+        labels_.push_back({text, leader, drop,
+                           QStringLiteral("%1 %\n%2 → %3").arg(b.at).arg(shortNames(b.before), shortNames(b.after)),
+                           QStringLiteral("%1 %").arg(b.at), double(b.at),
                            (spanBefore.to - spanBefore.from) + (spanAfter.to - spanAfter.from)});
     }
     marks_->setData(mx, my, true);
     breakEvenMarks_ = static_cast<int>(mx.size());
-    // The labels stand in rows above the chart, clear of the lines.
-    const QFontMetricsF fm(labelFont);
+    // The labels stand above the chart, clear of the lines.
+    const QFontMetrics fm(labelFont);
     labelHeight_ = 2 * fm.height() + 4;
     plot_->axisRect()->setAutoMargins(QCP::msLeft | QCP::msRight | QCP::msBottom);
-    plot_->axisRect()->setMargins(QMargins(0, static_cast<int>(kLabelLevels * (labelHeight_ + 2) + 8), 0, 0));
+    plot_->axisRect()->setMargins(QMargins(0, static_cast<int>(labelHeight_ + kFanHeight + 6), 0, 0));
     plot_->legend->setWrap(std::max(2, plot_->width() / 130));
     // The legend: the lines, then the marks.
     for (int i = 0; i < plot_->graphCount(); ++i)
@@ -452,61 +481,76 @@ void Tcokdyby::redraw() {
     plot_->replot();
 }
 
-// Each label, the most telling first, takes the highest row above the chart
-// where it overlaps no other: centred on its point, or else ending or starting there. A label
-// with no room is left out; the list names every change all the same.
+// The labels stand in a row above the chart, in the order of their points:
+// as many as the row holds with the factor, the most telling with the tariffs
+// too (see labelplacement.h). Where the chart cannot name every change, the
+// list beside it, which does, says so.
 void Tcokdyby::placeLabels() {
     const QRect area = plot_->axisRect()->rect();
     if (area.height() <= 0) return;
-    struct Fit {
-        Qt::Alignment align;
-        double from;  // left edge relative to the point, in label widths
-        QCPItemAnchor* const QCPItemText::*anchor;
+    auto widthOf = [](const QCPItemText* item, const QString& text) {
+        const QFontMetrics fm(item->font());
+        return fm.boundingRect(0, 0, 0, 0, Qt::TextDontClip | Qt::AlignHCenter, text).width() + 2 * kLabelPadding + 2.0;
     };
-    static constexpr Fit kFits[] = {{Qt::AlignHCenter, -0.5, &QCPItemText::bottom},
-                                    {Qt::AlignRight, -1.0, &QCPItemText::bottomRight},
-                                    {Qt::AlignLeft, 0.0, &QCPItemText::bottomLeft}};
-    std::array<std::vector<std::pair<double, double>>, kLabelLevels> taken;
-    // The changes between long-lasting cheapest tariffs get their rows first.
-    std::vector<BreakEvenLabel*> order;
-    for (BreakEvenLabel& l : labels_) order.push_back(&l);
-    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) { return a->weight > b->weight; });
-    for (BreakEvenLabel* label : order) {
-        BreakEvenLabel& l = *label;
-        const QFontMetricsF fm(l.text->font());
-        double w = 0;
-        for (const QString& line : l.text->text().split(QLatin1Char('\n'))) w = std::max(w, fm.horizontalAdvance(line));
-        w += 10;
+    std::vector<whatif::LabelRequest> requests;
+    std::vector<BreakEvenLabel*> onChart;
+    for (BreakEvenLabel& l : labels_) {
+        l.isFull = false;
+        l.text->setVisible(false);
+        l.leader->setVisible(false);
+        l.drop->setVisible(false);
         const double x = plot_->xAxis->coordToPixel(l.percent);
-        const bool onChart = x >= area.left() - 1 && x <= area.right() + 1;
-        int level = -1;
-        const Fit* fit = nullptr;
-        for (int i = 0; i < kLabelLevels && onChart && !fit; ++i) {
-            for (const Fit& f : kFits) {
-                const double left = x + f.from * w, right = left + w;
-                if (left < 0 || right > plot_->width()) continue;
-                const auto& row = taken[static_cast<std::size_t>(i)];
-                if (std::none_of(row.begin(), row.end(), [&](const auto& r) { return left < r.second && r.first < right; })) {
-                    level = i;
-                    fit = &f;
-                    taken[static_cast<std::size_t>(i)].emplace_back(left - 3, right + 3);
-                    break;
-                }
-            }
-        }
-        l.text->setVisible(fit != nullptr);
-        l.leader->setVisible(fit != nullptr);
-        if (!fit) continue;
-        l.text->setPositionAlignment(fit->align | Qt::AlignTop);
-        l.text->position->setCoords(l.percent, 4 + level * (labelHeight_ + 2));
-        l.leader->start->setParentAnchor(l.text->*(fit->anchor));
+        if (x < area.left() - 0.5 || x > area.right() + 0.5) continue;
+        requests.push_back({x, widthOf(l.text, l.full), widthOf(l.text, l.brief), l.weight});
+        onChart.push_back(&l);
+    }
+    whatif::LabelRoom room;
+    room.left = 2;
+    room.right = plot_->width() - 2;
+    const std::vector<whatif::LabelPlace> places = whatif::placeLabels(requests, room);
+    const double bottom = area.top() - kFanHeight;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const whatif::LabelPlace& p = places[i];
+        BreakEvenLabel& l = *onChart[i];
+        if (p.form == whatif::LabelForm::None) continue;
+        l.isFull = p.form == whatif::LabelForm::Full;
+        l.text->setText(l.isFull ? l.full : l.brief);
+        l.text->position->setCoords(p.left, bottom);
+        l.leader->start->setCoords(p.leaderX, bottom);
+        l.leader->end->setCoords(requests[i].anchor, area.top());
+        l.text->setVisible(true);
+        l.leader->setVisible(true);
+        l.drop->setVisible(true);
+    }
+    const int marks = static_cast<int>(labels_.size());
+    const int full = breakEvenFullLabels();
+    unlabelled_->setVisible(full < marks);
+    if (full < marks) {
+        const QString text =
+            tr("Na grafu jsou tarify u %1 z %2 zlomových bodů; všechny změny uvádí seznam.").arg(full).arg(marks);
+        if (unlabelled_->text() != text) unlabelled_->setText(text);
     }
 }
 
 int Tcokdyby::breakEvenLabels() const {
-    return static_cast<int>(std::count_if(labels_.begin(), labels_.end(), [](const BreakEvenLabel& l) {
-        return l.text->visible();
-    }));
+    return static_cast<int>(
+        std::count_if(labels_.begin(), labels_.end(), [](const BreakEvenLabel& l) { return l.text->visible(); }));
+}
+
+int Tcokdyby::breakEvenFullLabels() const {
+    return static_cast<int>(std::count_if(labels_.begin(), labels_.end(),
+                                          [](const BreakEvenLabel& l) { return l.text->visible() && l.isFull; }));
+}
+
+std::vector<Tcokdyby::ShownLabel> Tcokdyby::shownLabels() const {
+    std::vector<ShownLabel> out;
+    for (const BreakEvenLabel& l : labels_) {
+        if (!l.text->visible()) continue;
+        const QRectF box(l.text->topLeft->pixelPosition(), l.text->bottomRight->pixelPosition());
+        out.push_back({l.text->text(), box, l.leader->start->pixelPosition().x(), l.leader->end->pixelPosition().x()});
+    }
+    std::sort(out.begin(), out.end(), [](const ShownLabel& a, const ShownLabel& b) { return a.pointX < b.pointX; });
+    return out;
 }
 
 void Tcokdyby::fillList() {
@@ -521,12 +565,12 @@ void Tcokdyby::fillList() {
         }
     }
     bool overMonth = false;
-    for (const SweepPoint& pt : sweep_.points) overMonth |= pt.totalCallMinutes >= kMinutesInMonth;
+    for (const SweepPoint& pt : sweep_.points) overMonth |= pt.totalCallMinutes >= sazbar::kMonthMinutes;
     if (overMonth) {
         auto* item = new QListWidgetItem(
             tr("Od %1 % je volání víc, než má měsíc minut.")
                 .arg(std::find_if(sweep_.points.begin(), sweep_.points.end(),
-                                  [](const SweepPoint& p) { return p.totalCallMinutes >= kMinutesInMonth; })
+                                  [](const SweepPoint& p) { return p.totalCallMinutes >= sazbar::kMonthMinutes; })
                          ->percent),
             list_);
         item->setForeground(QColor(120, 120, 120));

@@ -2,7 +2,10 @@
 // change when the month's use grows or shrinks.
 #pragma once
 
+#include <QPen>
 #include <QPointer>
+#include <QRectF>
+#include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -55,13 +58,30 @@ public:
     void setChosen(const std::vector<int>& tariffs);
     const std::vector<int>& chosen() const { return chosen_; }
 
+    // The pen of the nth line (0, 1, ...) of an operator's tariffs: a shade of
+    // the operator's colour from the price chart and a dash style, no two
+    // lines of the chart alike.
+    static QPen linePen(sazbar::Operator op, int nth);
+
     const sazbar::Sweep& sweep() const { return sweep_; }
     const std::vector<int>& lines() const { return lines_; }
     // The texts of the list "Nejlevnější tarif", one per span.
     QStringList cheapestTexts() const;
-    // Break-even points marked, and those of them with a label on the chart.
+    // Break-even points marked, those of them with a label on the chart, and
+    // those whose label names the tariffs too.
     int breakEvenMarks() const { return breakEvenMarks_; }
     int breakEvenLabels() const;
+    int breakEvenFullLabels() const;
+    // The break-even labels shown, in the order of their points: their text
+    // and box in the chart's pixels, where their leader leaves the box and
+    // the x of their point.
+    struct ShownLabel {
+        QString text;
+        QRectF box;
+        double leaderX = 0;
+        double pointX = 0;
+    };
+    std::vector<ShownLabel> shownLabels() const;
     // The prices at a factor, as hovering the chart shows them ("" when none).
     void hoverAt(double percent);
     QString hoverText() const;
@@ -93,9 +113,13 @@ private:
 
     struct BreakEvenLabel {
         QCPItemText* text = nullptr;
-        QCPItemLine* leader = nullptr;
+        QCPItemLine* leader = nullptr;  // from the label to the chart's top
+        QCPItemLine* drop = nullptr;    // from there down to the point
+        QString full;   // the factor and the tariffs before and after
+        QString brief;  // the factor alone
         double percent = 0;
         std::int32_t weight = 0;  // how long the tariffs either side stay cheapest
+        bool isFull = false;
     };
     std::vector<BreakEvenLabel> labels_;
     int breakEvenMarks_ = 0;
@@ -112,6 +136,7 @@ private:
     QToolButton* tariffs_ = nullptr;
     QMenu* tariffMenu_ = nullptr;
     QListWidget* list_ = nullptr;
+    QLabel* unlabelled_ = nullptr;  // says when the chart cannot name every change
     QLabel* note_ = nullptr;
     QPushButton* Button1 = nullptr;  // "Zavřít"
 };

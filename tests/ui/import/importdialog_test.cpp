@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -38,7 +39,15 @@ QString text(QTableWidget* t, int r, int c) { return t->item(r, c) ? t->item(r, 
 TEST(ImportDialog, ShowsTheBoxesTheAccountAndFollowsTheSettings) {
     ImportDialog d({kBill});
     ASSERT_TRUE(d.error().isEmpty()) << d.error().toStdString();
-    EXPECT_EQ(d.size(), QSize(800, 600));
+    // On the 800 x 600 test screen: inside it with a frame, the buttons in view.
+    d.show();
+    const QRect area = d.screen()->availableGeometry();
+    EXPECT_LE(d.height() + 3 * ImportDialog::kFrameAllowance, area.height());
+    EXPECT_LE(d.width() + ImportDialog::kFrameAllowance, area.width());
+    for (const char* name : {"use", "cancel"}) {
+        auto* b = d.findChild<QPushButton*>(QString::fromLatin1(name));
+        EXPECT_TRUE(d.rect().contains(QRect(b->mapTo(&d, QPoint(0, 0)), b->size()))) << name;
+    }
     auto* boxes = d.findChild<QTableWidget*>(QStringLiteral("boxes"));
     auto* intl = d.findChild<QTableWidget*>(QStringLiteral("international"));
     ASSERT_TRUE(boxes && intl);
@@ -109,11 +118,21 @@ TEST(ImportDialog, SeveralMonthsArePricedEachAndTogether) {
     EXPECT_EQ(d.profile().matrix[Peak][TMobile], 0);
 }
 
-TEST(ImportDialog, RefusesWhatIsNotACallLog) {
+TEST(ImportDialog, RefusesWhatIsNotACallLogAndCountsRefusedLines) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("letter.txt"));
     std::ofstream(path.toStdString()) << "Dear customer,\n";
     EXPECT_TRUE(ImportDialog({path}).error().contains(QStringLiteral("není záhlaví výpisu hovorů")));
+    const QString lacking = dir.filePath(QStringLiteral("lacking.csv"));
+    std::ofstream(lacking.toStdString()) << "datum;čas;směr;číslo;trvání;typ\n";
+    EXPECT_EQ(ImportDialog({lacking}).error(),
+              QStringLiteral("Soubor lacking.csv nelze importovat: V záhlaví výpisu hovorů chybí sloupec objem_kb (volume_kb)."));
+    // Refused lines are counted on the first page too.
+    const QString refused = dir.filePath(QStringLiteral("refused.csv"));
+    std::ofstream(refused.toStdString()) << "date;time;direction;number;duration;type;volume_kb\n"
+                                            "1. 4. 2026;10:00;out;222000001;60;call;\n1. 4. 2999;10:00;out;222000001;60;call;\n";
+    ImportDialog withRefused({refused});
+    EXPECT_TRUE(withRefused.findChild<QLabel*>(QStringLiteral("period"))->text().contains(QStringLiteral("Odmítnutých řádků nebo prvků: 1")));
     EXPECT_TRUE(ImportDialog({dir.filePath(QStringLiteral("none.csv"))}).error().contains(QStringLiteral("nelze otevřít")));
 }
 

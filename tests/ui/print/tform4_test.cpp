@@ -1,6 +1,7 @@
 // The print window against stand-in main and results windows and a real chart.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -12,11 +13,14 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 
 #include "../chart/fake_results.h"
 #include "ui/chart/tgraf.h"
 #include "ui/print/tform4.h"
+#include "ui/whatif/tcokdyby.h"
 
 namespace {
 
@@ -47,7 +51,21 @@ public:
         autosave->setObjectName(QStringLiteral("autosave"));
         paintLoud(autosave);
         grid->addWidget(autosave, 6, 1);
+        // Buttons of features the window gained later, named or not.
+        auto* import = new QPushButton(QStringLiteral("Import…"), this);
+        import->setObjectName(QStringLiteral("importButton"));
+        paintLoud(import);
+        grid->addWidget(import, 7, 1);
+        auto* profile = new QToolButton(this);
+        profile->setText(QStringLiteral("Profil"));
+        paintLoud(profile);
+        grid->addWidget(profile, 8, 1);
+        // What the month is made of stays in the picture.
+        internet = new QCheckBox(QStringLiteral("Volání přes internet"), this);
+        internet->setObjectName(QStringLiteral("internet"));
+        grid->addWidget(internet, 8, 0);
     }
+    QCheckBox* internet = nullptr;
     // Controls that must stay out of the pictures fill themselves magenta.
     static void paintLoud(QWidget* w) {
         w->setAutoFillBackground(true);
@@ -124,13 +142,46 @@ TEST_F(PrintTest, AControlHiddenBeforeTheCaptureStaysHidden) {
     EXPECT_FALSE(results.findChild<QWidget*>(QStringLiteral("Button3"))->isHidden());
 }
 
-TEST_F(PrintTest, ControlsWithTheSameNamesElsewhereAreLeftAlone) {
-    auto* other = new QPushButton(QStringLiteral("Jiné"), &results);
-    other->setObjectName(QStringLiteral("Button5"));  // not one of the results window's buttons
+TEST_F(PrintTest, WhatDescribesTheMonthStaysInThePicture) {
+    const QColor kCyan(0, 255, 255);
+    auto* other = new QPushButton(QStringLiteral("Jiné"), &results);  // a button the results window may gain
+    FakeMain::paintLoud(other);
+    QPalette p = main.internet->palette();
+    p.setColor(QPalette::Base, kCyan);  // inside the box
+    main.internet->setPalette(p);
     form.updatepic();
-    const QImage& cap = form.captures()[Results];
-    EXPECT_EQ(cap.size(), QSize(721, 474));
+    EXPECT_EQ(countColour(form.captures()[Results], kMagenta), 0);
+    EXPECT_GT(countColour(form.captures()[Input], kCyan), 0) << "the check box of the month went out of the picture";
     EXPECT_FALSE(other->isHidden());
+}
+
+TEST_F(PrintTest, TheWhatIfPictureShowsNoButtonsAndNoSelection) {
+    Tcokdyby whatIf;
+    whatIf.setProfileSource([] {
+        sazbar::Profile p;
+        p.matrix[sazbar::Peak][sazbar::Oskar] = 100;
+        return p;
+    });
+    for (QAbstractButton* b : whatIf.findChildren<QAbstractButton*>()) FakeMain::paintLoud(b);
+    whatIf.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&whatIf));
+    // The user has just typed the range: "Až do" has the focus, its value selected.
+    auto* to = whatIf.findChild<QSpinBox*>(QStringLiteral("to"));
+    to->setFocus();
+    to->selectAll();
+    ASSERT_TRUE(to->findChild<QLineEdit*>()->hasSelectedText());
+    form.setWhatIfWindow(&whatIf);
+    box(5)->setChecked(true);
+
+    form.updatepic();
+    const QImage& cap = form.whatIfCapture();
+    ASSERT_FALSE(cap.isNull());
+    EXPECT_EQ(countColour(cap, kMagenta), 0) << "a button in the picture";
+    const QColor highlight = whatIf.palette().color(QPalette::Active, QPalette::Highlight);
+    EXPECT_EQ(countColour(cap.copy(to->geometry()), highlight), 0) << "the value of \"Až do\" selected in the picture";
+    EXPECT_TRUE(to->hasFocus());
+    EXPECT_TRUE(to->findChild<QLineEdit*>()->hasSelectedText());
+    for (QAbstractButton* b : whatIf.findChildren<QAbstractButton*>()) EXPECT_FALSE(b->isHidden());
 }
 
 TEST_F(PrintTest, WhiteBackgroundIsUsedForTheCaptureOnly) {

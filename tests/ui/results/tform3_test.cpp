@@ -69,17 +69,15 @@ protected:
     // the walked, supported fields whose shown value is the lowest.
     void expectCheapestShown() {
         int minimum = 999999;
-        for (std::string_view f : sazbar::kCheapestWalk) {
-            QLineEdit* e = w.field(id(f));
-            if (unsupported(e)) continue;
+        for (const auto& t : sazbar::kTariffs) {
+            QLineEdit* e = w.field(id(t.id));
+            if (!t.cheapestMark || unsupported(e)) continue;
             minimum = std::min(minimum, int(sazbar::textToInt(e->text().toStdString())));
         }
         for (const auto& t : sazbar::kTariffs) {
             QLineEdit* e = w.field(id(t.id));
-            const bool walked = std::find(sazbar::kCheapestWalk.begin(), sazbar::kCheapestWalk.end(), t.id) !=
-                                sazbar::kCheapestWalk.end();
-            const bool expected =
-                walked && !unsupported(e) && sazbar::textToInt(e->text().toStdString()) == minimum;
+            const bool expected = t.cheapestMark && !unsupported(e) && minimum < 999999 &&
+                                  sazbar::textToInt(e->text().toStdString()) == minimum;
             EXPECT_EQ(red(e), expected) << t.id << " = " << e->text().toStdString() << ", minimum " << minimum;
             if (!red(e)) {
                 EXPECT_EQ(e->palette().color(QPalette::Text), QColor(Qt::black)) << t.id;

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -132,6 +133,59 @@ TEST_F(WhatIfTest, HoveringShowsThePricesAtTheFactor) {
     EXPECT_TRUE(text.contains(QStringLiteral("◄ nejlevnější")));
     w.hoverAt(-5);
     EXPECT_TRUE(w.hoverText().startsWith(QStringLiteral("0 %\n")));
+}
+
+TEST(WhatIfLines, NoTwoLinesAreDrawnAlike) {
+    // Eight lines of one operator, and lines of different operators.
+    std::vector<std::pair<QColor, Qt::PenStyle>> seen;
+    for (Operator op : {Operator::TMobile, Operator::Eurotel, Operator::Oskar, Operator::FixedLine})
+        for (int k = 0; k < Tcokdyby::kMaxLines; ++k) {
+            const QPen pen = Tcokdyby::linePen(op, k);
+            const std::pair look{pen.color(), pen.style()};
+            EXPECT_EQ(std::count(seen.begin(), seen.end(), look), 0) << int(op) << " line " << k;
+            seen.push_back(look);
+        }
+    // Two neighbouring lines differ in both shade and dash.
+    for (int k = 0; k + 1 < Tcokdyby::kMaxLines; ++k) {
+        EXPECT_NE(Tcokdyby::linePen(Operator::Oskar, k).color(), Tcokdyby::linePen(Operator::Oskar, k + 1).color());
+        EXPECT_NE(Tcokdyby::linePen(Operator::Oskar, k).style(), Tcokdyby::linePen(Operator::Oskar, k + 1).style());
+    }
+}
+
+TEST_F(WhatIfTest, SixOskarTariffsOverATenfoldRangeStayReadable) {
+    std::vector<int> oskar;
+    for (int t = 0; t < kTariffCount && oskar.size() < 6; ++t)
+        if (kTariffs[std::size_t(t)].op == Operator::Oskar) oskar.push_back(t);
+    w.setChosen(oskar);
+    for (const int to : {300, 1000}) {
+        w.setMaxFactor(to);
+        w.plot()->replot();
+        std::vector<std::pair<QColor, Qt::PenStyle>> looks;
+        for (int i = 0; i < w.plot()->graphCount(); ++i) {
+            const QCPGraph* g = w.plot()->graph(i);
+            if (g->lineStyle() != QCPGraph::lsNone) looks.emplace_back(g->pen().color(), g->pen().style());
+        }
+        std::sort(looks.begin(), looks.end(), [](const auto& a, const auto& b) {
+            return std::pair(a.first.rgb(), int(a.second)) < std::pair(b.first.rgb(), int(b.second));
+        });
+        EXPECT_EQ(std::adjacent_find(looks.begin(), looks.end()), looks.end()) << "two lines alike at " << to << " %";
+
+        const auto labels = w.shownLabels();
+        ASSERT_GT(labels.size(), 0u) << to;
+        for (std::size_t i = 1; i < labels.size(); ++i) {
+            const auto& a = labels[i - 1];
+            const auto& b = labels[i];
+            const std::string pair = a.text.toStdString() + " | " + b.text.toStdString();
+            EXPECT_LT(a.box.right(), b.box.left()) << pair << ": out of order or overlapping";
+            EXPECT_LT(a.leaderX, b.leaderX) << pair << ": leaders cross";
+        }
+        for (const auto& a : labels)
+            EXPECT_TRUE(a.box.left() < a.leaderX && a.leaderX < a.box.right()) << a.text.toStdString();
+        // Where the chart cannot name every change in full, the list says it has them all.
+        const auto* note = w.findChild<QLabel*>(QStringLiteral("unlabelled"));
+        EXPECT_EQ(note->isVisibleTo(&w), w.breakEvenFullLabels() < w.breakEvenMarks()) << to;
+        EXPECT_EQ(w.cheapestTexts().size(), static_cast<qsizetype>(w.sweep().spans.size()));
+    }
 }
 
 }  // namespace

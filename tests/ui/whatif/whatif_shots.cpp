@@ -1,6 +1,7 @@
 // Pictures of the "Co kdyby" window in the real program, opened from the
-// results window, for checking it by eye: whatif_shots <output folder> <tag>.
-// Run it under xvfb-run.
+// results window, for checking it by eye:
+// whatif_shots <output folder> <tag> [cs|en].
+// Run it under Xvfb with a window manager.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -8,8 +9,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <limits>
 
 #include "app/app.h"
+#include "core/boxes.h"
 #include "qcustomplot.h"
 #include "ui/chart/tgraf.h"
 #include "ui/main/tform1.h"
@@ -33,7 +36,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(out);
     QDir::setCurrent(QDir::tempPath());
 
-    App app;
+    // The splash never times out: no update check comes between.
+    App app(std::numeric_limits<int>::max(), args.value(3) == QLatin1String("en") ? sazbar::Language::English : sazbar::Language::Czech);
     TForm1& main = app.mainWindow();
     app.startWithoutSplash();
     QTest::qWait(300);
@@ -72,6 +76,40 @@ int main(int argc, char** argv) {
         save(w.grab(), out, tag + QStringLiteral("_whatif_large"));
         w.resize(saved);
     }
+
+    // A month of calls and messages to Oskar alone, and six Oskar tariffs
+    // besides the cheapest ones, over three and ten times the month.
+    for (int n = 1; n <= sazbar::kBoxCount; ++n) {
+        const sazbar::BoxSlot slot = sazbar::boxSlot(n);
+        const bool oskarCalls = slot.kind == sazbar::BoxSlot::Matrix && slot.row == sazbar::Oskar &&
+                                slot.band <= sazbar::Afternoon;
+        const bool oskarSms = slot.kind == sazbar::BoxSlot::Matrix && slot.row == sazbar::Messages &&
+                              slot.band == sazbar::kSmsToOskar;
+        main.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n))
+            ->setText(oskarCalls ? QStringLiteral("60") : oskarSms ? QStringLiteral("30") : QStringLiteral("0"));
+    }
+    std::vector<int> oskar;
+    for (int t = 0; t < sazbar::kTariffCount && oskar.size() < 6; ++t)
+        if (sazbar::kTariffs[std::size_t(t)].op == sazbar::Operator::Oskar) oskar.push_back(t);
+    w.setGroup(sazbar::SweepGroup::Calls);
+    w.setChosen(oskar);
+    for (int to : {300, 1000}) {
+        w.setMaxFactor(to);
+        QTest::qWait(200);
+        qInfo("six Oskar lines to %d %%: lines %zu, break-even points %d, labelled %d, in full %d", to,
+              w.lines().size(), w.breakEvenMarks(), w.breakEvenLabels(), w.breakEvenFullLabels());
+        save(w.grab(), out, tag + QStringLiteral("_oskar%1").arg(to));
+        if (QScreen* s = QGuiApplication::primaryScreen()) {
+            const QSize saved = w.size();
+            w.resize(s->availableGeometry().size() - QSize(20, 40));
+            QTest::qWait(300);
+            save(w.grab(), out, tag + QStringLiteral("_oskar%1_large").arg(to));
+            w.resize(saved);
+            QTest::qWait(100);
+        }
+    }
+    w.setChosen({});
+    w.setMaxFactor(300);
 
     results.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     QTest::qWait(400);

@@ -1,14 +1,10 @@
-#include "cli/messages.h"
+#include "core/visible_text.h"
 
 #include <cstdint>
 
-namespace sazbar::cli {
+namespace sazbar {
 
-namespace {
-
-// Length of the UTF-8 sequence at `s` and its code point; 0 when the bytes
-// are not a valid, shortest-form sequence.
-std::size_t decode(std::string_view s, char32_t& cp) {
+std::size_t utf8Sequence(std::string_view s, char32_t& cp) {
     const auto b0 = static_cast<unsigned char>(s[0]);
     if (b0 < 0x80) {
         cp = b0;
@@ -30,6 +26,8 @@ std::size_t decode(std::string_view s, char32_t& cp) {
     return n;
 }
 
+namespace {
+
 // Characters that show nothing, or look like a plain space, on a terminal.
 bool invisible(char32_t cp) {
     return cp < 0x20 || (cp >= 0x7F && cp <= 0xA0) || cp == 0xAD || cp == 0x34F || cp == 0x61C ||
@@ -48,7 +46,7 @@ std::string visible(std::string_view text) {
     out.reserve(text.size());
     while (!text.empty()) {
         char32_t cp = 0;
-        const std::size_t n = decode(text, cp);
+        const std::size_t n = utf8Sequence(text, cp);
         if (n == 0) {
             const auto b = static_cast<unsigned char>(text[0]);
             out += "\\x";
@@ -98,4 +96,6 @@ std::string shortened(std::string_view text, std::size_t max, bool keepEnd) {
     return std::string(text.substr(0, at)) + "…";
 }
 
-}  // namespace sazbar::cli
+std::string echoed(std::string_view text, bool keepEnd) { return visible(shortened(text, kQuotedChars, keepEnd)); }
+
+}  // namespace sazbar
