@@ -164,6 +164,60 @@ void forCovered(const Allowance& a, F&& f) {
     }
 }
 
+i128 chargeOf(const Charges& ch, Cell c) {
+    return c.s == International ? ch.intl[static_cast<std::size_t>(c.b)] : ch.cell[c.s][static_cast<std::size_t>(c.b)];
+}
+std::int64_t quantityOf(const Month& m, Cell c) {
+    return c.s == International ? m.intl[static_cast<std::size_t>(c.b)] : m.q[c.s][static_cast<std::size_t>(c.b)];
+}
+Amount rateOf(const Charges& ch, const Effective& e, Cell c) {
+    const Amount r = c.s == International ? ch.intlRate[static_cast<std::size_t>(c.b)] : e.rate[c.s][static_cast<std::size_t>(c.b)];
+    return r == kNoRate ? 0 : r;
+}
+
+// Units (or crowns) of an allowance that is not spread in proportion, taken
+// from the cells it covers one after another: calls cut(cell, amount taken off
+// its charge) and returns the units left.
+template <class F>
+i128 takeUnits(const Allowance& a, std::int64_t amount, const Month& m, const Charges& ch, const Effective& e, F&& cut) {
+    std::vector<Cell> cells;
+    forCovered(a, [&](Cell c) { cells.push_back(c); });
+    if (a.consume == Consume::MostExpensiveFirst)
+        std::stable_sort(cells.begin(), cells.end(), [&](Cell x, Cell y) { return rateOf(ch, e, x) > rateOf(ch, e, y); });
+    i128 left = amount;
+    for (Cell c : cells) {
+        if (left <= 0) break;
+        i128 take;
+        if (a.unit == Unit::Crowns) {
+            take = std::clamp<i128>(chargeOf(ch, c), 0, left);
+            left -= take;
+        } else {
+            const i128 units = std::clamp<i128>(quantityOf(m, c), 0, left);
+            left -= units;
+            take = units * rateOf(ch, e, c);
+        }
+        cut(c, take);
+    }
+    return left;
+}
+
+// What one allowance alone takes off the charges it covers.
+Money cutOf(const Allowance& a, const Month& m, const Charges& ch, const Effective& e) {
+    if (a.consume == Consume::Proportional && a.unit != Unit::Crowns) {
+        std::int64_t covered = 0;
+        i128 cost = 0;
+        forCovered(a, [&](Cell c) {
+            covered += quantityOf(m, c);
+            cost += chargeOf(ch, c);
+        });
+        const Share share = paidShare(covered, a.amount);
+        return moneyDifference(toMoney(cost), Money::scaled(cost, Share{share.num, share.den * 10}));
+    }
+    i128 total = 0;
+    takeUnits(a, a.amount, m, ch, e, [&](Cell, i128 take) { total += take; });
+    return toMoney(total);
+}
+
 constexpr std::string_view kIntlBandLabel[kIntlBands] = {"špička", "odpoledne", "večer a víkend"};
 
 struct ServiceLabel {
@@ -242,12 +296,7 @@ public:
         intlPoolOf.fill(-1);
         std::vector<Share> shares(pools.size(), kWholeShare);
 
-        auto charge = [&](Cell c) -> i128 { return c.s == International ? ch.intl[static_cast<std::size_t>(c.b)] : ch.cell[c.s][static_cast<std::size_t>(c.b)]; };
-        auto quantity = [&](Cell c) -> std::int64_t { return c.s == International ? m_.intl[static_cast<std::size_t>(c.b)] : m_.q[c.s][static_cast<std::size_t>(c.b)]; };
-        auto rateOf = [&](Cell c) -> Amount {
-            const Amount r = c.s == International ? ch.intlRate[static_cast<std::size_t>(c.b)] : e.rate[c.s][static_cast<std::size_t>(c.b)];
-            return r == kNoRate ? 0 : r;
-        };
+        auto charge = [&](Cell c) { return chargeOf(ch, c); };
         Money pooled;
         i128 rest = 0;  // charges outside proportional pools, less their cuts
         for (std::size_t s = 0; s < kBandServices; ++s)
@@ -261,7 +310,7 @@ public:
                 std::int64_t covered = 0;
                 i128 cost = 0;
                 forCovered(a, [&](Cell c) {
-                    covered += quantity(c);
+                    covered += quantityOf(m_, c);
                     cost += charge(c);
                     if (c.s == International) intlPoolOf[static_cast<std::size_t>(c.b)] = static_cast<int>(p);
                     else poolOf[c.s][static_cast<std::size_t>(c.b)] = static_cast<int>(p);
@@ -279,25 +328,11 @@ public:
                 continue;
             }
             // Units (or crowns) taken from the cells one after another.
-            std::vector<Cell> cells;
-            forCovered(a, [&](Cell c) { cells.push_back(c); });
-            if (a.consume == Consume::MostExpensiveFirst)
-                std::stable_sort(cells.begin(), cells.end(), [&](Cell x, Cell y) { return rateOf(x) > rateOf(y); });
-            i128 left = amount, total = 0;
-            for (Cell c : cells) {
-                if (left <= 0) break;
-                i128 take;
-                if (a.unit == Unit::Crowns) {
-                    take = std::clamp<i128>(charge(c), 0, left);
-                    left -= take;
-                } else {
-                    const i128 units = std::clamp<i128>(quantity(c), 0, left);
-                    left -= units;
-                    take = units * rateOf(c);
-                }
+            i128 total = 0;
+            const i128 left = takeUnits(a, amount, m_, ch, e, [&](Cell c, i128 take) {
                 (c.s == International ? intlCut[static_cast<std::size_t>(c.b)] : cut[c.s][static_cast<std::size_t>(c.b)]) += take;
                 total += take;
-            }
+            });
             rest -= total;
             if constexpr (S::on) {
                 if (a.unit == Unit::Crowns) s.lump(ItemKind::Discount, toMoney(-total), "Kredit \"", a.id, "\"");
@@ -370,7 +405,8 @@ public:
                     std::any_of(r.intl.zone.begin(), r.intl.zone.end(), [](const auto& z) { return z[0] != kNoRate || z[1] != kNoRate || z[2] != kNoRate; });
         }
         Combination c{option};
-        const Charges ch = chargesOf(m_, effective(c));
+        const Effective e = effective(c);
+        const Charges ch = chargesOf(m_, e);
         i128 sum = option >= 0 ? t_.addons[static_cast<std::size_t>(option)].fee : 0;
         for (std::size_t s = 0; s < kBandServices; ++s) {
             if (!(services & (1u << s))) continue;
@@ -381,7 +417,16 @@ public:
             if (ch.missing & (1u << International)) return std::nullopt;
             for (i128 v : ch.intl) sum += v;
         }
-        return toMoney(sum);
+        // The option's own allowances on those services, each on its own.
+        Money cost = toMoney(sum);
+        if (option < 0) return cost;
+        for (const Allowance& a : t_.addons[static_cast<std::size_t>(option)].allowances) {
+            const bool inGroup = std::all_of(a.covers.begin(), a.covers.end(), [&](Service s) {
+                return s == International ? intl : (services & (1u << s)) != 0;
+            });
+            if (inGroup) cost = moneyDifference(cost, cutOf(a, m_, ch, e));
+        }
+        return cost;
     }
 
 private:
@@ -442,6 +487,15 @@ std::vector<std::vector<int>> optionsOf(const DataTariff& t, const Month& m) {
     return opts;
 }
 
+// Whether every add-on of a combination that requires another has it.
+bool allowed(const DataTariff& t, const Combination& combo) {
+    for (int a : combo) {
+        const int need = a < 0 ? -1 : t.addons[static_cast<std::size_t>(a)].required;
+        if (need >= 0 && std::find(combo.begin(), combo.end(), need) == combo.end()) return false;
+    }
+    return true;
+}
+
 struct Choice {
     Combination combo;
     Priced priced;
@@ -470,8 +524,9 @@ Choice search(const DataTariff& t, const Pricer& pricer, std::vector<std::vector
     NoItems none;
     for (;;) {
         for (std::size_t g = 0; g < opts.size(); ++g) combo[g] = opts[g][at[g]];
-        const Priced p = pricer.price(combo, none);
-        if ((!needSupport || p.missing == 0) && (!best.found || p.total < best.priced.total)) {
+        const bool ok = allowed(t, combo);
+        const Priced p = ok ? pricer.price(combo, none) : Priced{};
+        if (ok && (!needSupport || p.missing == 0) && (!best.found || p.total < best.priced.total)) {
             best = {combo, p, true};
         }
         std::size_t g = opts.size();
@@ -527,6 +582,7 @@ void priceWith(const DataTariff& t, const Month& m, DataResult& out, S& s) {
             for (int o : all[g]) {
                 Combination c = best.combo;
                 c[g] = o;
+                if (group.compare == Compare::Price && !allowed(t, c)) continue;
                 const std::optional<Money> amount =
                     group.compare == Compare::OwnCost ? pricer.ownCost(group, o) : std::optional<Money>(pricer.price(c, none).total);
                 if (!amount) continue;

@@ -779,6 +779,7 @@ void readTariff(Ctx& c, const json& j, const std::string& path, DataTariff& t) {
 
     std::vector<std::string> addonPaths;
     std::vector<bool> grouped;
+    std::vector<std::string> requiredIds;  // "" where an add-on requires none
     if (const json* v = o.get("addons")) {
         if (!v->is_array()) {
             c.wrongType(o.at("addons"), *v, "an array of add-ons");
@@ -787,7 +788,7 @@ void readTariff(Ctx& c, const json& j, const std::string& path, DataTariff& t) {
         } else {
             for (std::size_t i = 0; i < v->size(); ++i) {
                 const std::string ap = element(o.at("addons"), i);
-                Obj a(c, (*v)[i], ap, {"id", "name", "group", "hint", "fee", "rates", "allowances", "offered"},
+                Obj a(c, (*v)[i], ap, {"id", "name", "group", "requires", "hint", "fee", "rates", "allowances", "offered"},
                       "an add-on object");
                 if (!a.ok) continue;
                 Addon addon;
@@ -798,6 +799,9 @@ void readTariff(Ctx& c, const json& j, const std::string& path, DataTariff& t) {
                 if (const json* x = a.get("rates")) readRates(c, *x, a.at("rates"), addon.rates);
                 if (const json* x = a.get("allowances")) readAllowances(c, *x, a.at("allowances"), addon.allowances);
                 if (const json* x = a.get("offered")) readOffer(c, *x, a.at("offered"), addon.offer);
+                std::string required;
+                if (const json* x = a.get("requires")) readId(c, *x, a.at("requires"), required);
+                requiredIds.push_back(required);
                 grouped.push_back(a.get("group") != nullptr);
                 if (const json* x = a.get("group")) {
                     std::string gid;
@@ -833,6 +837,29 @@ void readTariff(Ctx& c, const json& j, const std::string& path, DataTariff& t) {
             t.groups.push_back(std::move(g));
         }
         if (a.group >= 0) t.groups[static_cast<std::size_t>(a.group)].addons.push_back(static_cast<int>(i));
+    }
+    // A required add-on: another of the tariff, in another group; the add-on
+    // that requires it sits in a group that may take none and is compared by price.
+    for (std::size_t i = 0; i < t.addons.size() && i < requiredIds.size(); ++i) {
+        if (requiredIds[i].empty()) continue;
+        Addon& a = t.addons[i];
+        const std::string at = addonPaths[i] + ".requires";
+        for (std::size_t k = 0; k < t.addons.size(); ++k)
+            if (t.addons[k].id == requiredIds[i]) a.required = static_cast<int>(k);
+        if (a.required < 0) {
+            c.error(at, "no add-on " + inQuotes(requiredIds[i]) + " in this tariff");
+        } else if (a.group < 0) {
+            continue;
+        } else if (t.addons[static_cast<std::size_t>(a.required)].group == a.group) {
+            c.error(at, inQuotes(requiredIds[i]) + " is in the same group, so the two are never taken together; expected "
+                        "an add-on of another group");
+            a.required = -1;
+        } else {
+            const AddonGroup& g = t.groups[static_cast<std::size_t>(a.group)];
+            if (g.without == Without::Never || g.compare == Compare::OwnCost)
+                c.error(at, "an add-on that requires another belongs in a group that may take none and compares by "
+                            "price (not \"without\": \"never\", not \"compare\": \"own_cost\")");
+        }
     }
     std::size_t combinations = 1;
     for (std::size_t g = 0; g < t.groups.size() && g < groupPaths.size(); ++g) {

@@ -93,6 +93,7 @@ struct Offer {
 struct Addon {
     std::string id, name, hint;
     int group = -1;  // index into DataTariff::groups
+    int required = -1;  // offered only with this add-on (index into DataTariff::addons) taken
     Amount fee = 0;
     Rates rates;
     std::vector<Allowance> allowances;

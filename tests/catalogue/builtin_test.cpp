@@ -32,17 +32,21 @@ std::vector<Profile> thresholdMonths() {
          {20, 30, 40, 50, 70, 80, 100, 150, 170, 200, 250, 300, 320, 500, 520, 600}},
         {[](P& m, int n) { m.calls(FixedLine, n / 3, n / 3).calls(VoiceMail, 0, 0, n - 2 * (n / 3)); }, {20, 30, 50, 80}},
         {[](P& m, int n) { m.calls(Eurotel, n, 0, 0, 5).calls(Oskar, 0, 15); }, {20, 40, 150, 300, 500}},
+        // the same beside heavy GPRS: Data Plus cheapest (Nonstop II not weighed), DATA Nonstop cheapest (weighed)
+        {[](P& m, int n) { m.calls(FixedLine, n).gprs(0, 30000); }, {60, 90, 130, 160, 260, 460, 1060}},
+        {[](P& m, int n) { m.calls(TMobile, n / 2, n - n / 2).gprs(0, 158834); }, {60, 90, 160, 260, 460, 1060}},
         // Víkend+ offered from 31, 51, 81, 251 or 501 weekend minutes to T-Mobile
         {[](P& m, int n) { m.calls(TMobile, 3, 0, 0, n); }, {8, 10, 12, 16, 21, 31, 51, 81, 251, 501}},
-        // free data minutes; SMS and MMS included or in add-ons; Moje SMS at 80 SMS, Moje MMS at 10, Můj WAP at 30 and 40
-        {[](P& m, int n) { m.calls(Data, n / 2, 0, n - n / 2); }, {100}},
-        {[](P& m, int n) { m.sms(n); }, {30, 80, 100, 120, 150, 350}},
+        // data minutes: free, Data against none; SMS and MMS included or in add-ons; Moje SMS at 80 SMS,
+        // Top SMS at 79, 125 or 150 beyond the free ones, Moje MMS at 10, Můj WAP at 30 and 40
+        {[](P& m, int n) { m.calls(Data, n / 2, 0, n - n / 2); }, {65, 100, 217}},
+        {[](P& m, int n) { m.sms(n); }, {30, 79, 80, 100, 120, 125, 150, 225, 229, 300, 350}},
         {[](P& m, int n) { m.sms(n / 3, n / 3, n - 2 * (n / 3)); }, {40, 80, 100, 120, 200}},
         {[](P& m, int n) { m.mms(n); }, {3, 10}},
         {[](P& m, int n) { m.wap(n, 0, 0, 0); }, {30, 40}},
-        // GPRS packages' volumes and break-even volumes, Nadlouho's bands, Naskok against Nadlouho
+        // GPRS packages' volumes and break-even volumes, Nadlouho's bands, Naskok against Nadlouho, Eurotel's data options
         {[](P& m, int n) { m.gprs(n, 0); }, {197, 496, 1000, 1394}},
-        {[](P& m, int n) { m.gprs(0, n); }, {3386, 3967, 10000, 20000, 40000, 70000}},
+        {[](P& m, int n) { m.gprs(0, n); }, {1149, 3386, 3967, 10000, 20000, 40000, 70000, 158833}},
         {[](P& m, int n) { m.gprs(n, 10000 - n); }, {1, 500}},
         // Oskar minutes: free minutes and tiers
         {[](P& m, int n) { m.calls(Oskar, n - n / 4, 0, 0, n / 4); }, {35, 40, 75, 125, 250, 300}},
@@ -68,7 +72,7 @@ TEST(BuiltinCatalogue, PricesAndMarksAsTheCompiledTariffs) {
         std::size_t tariffs;
         std::map<std::string, std::string_view> compiledId;  // where the ids differ
     } files[] = {
-        {"builtin-tariffs.json", 32, {}},
+        {"builtin-tariffs.json", 46, {}},
         {"tariffs/example.json", 3, {{"example-t30", "t30"}, {"example-naplno50", "naplno50"}, {"example-telefon-standard", "telecom"}}},
     };
     std::vector<Profile> months = thresholdMonths();

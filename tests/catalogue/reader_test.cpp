@@ -152,6 +152,16 @@ const Fault kFaults[] = {
     {"internet calls as a word", [](json& f) { tariff(f)["rates"]["international"]["internet_calls"] = "none"; },
      "tariffs[0].rates.international.internet_calls", "or \"unsupported\""},
     {"cheapest mark as text", [](json& f) { tariff(f)["cheapest_mark"] = "no"; }, "tariffs[0].cheapest_mark", "true or false"},
+    {"unknown required add-on", [](json& f) { tariff(f)["addons"][0]["requires"] = "sms200"; }, "tariffs[0].addons[0].requires",
+     "no add-on \"sms200\""},
+    {"required from the same group", [](json& f) { tariff(f)["addons"][0]["requires"] = "sms100"; },
+     "tariffs[0].addons[0].requires", "same group"},
+    {"requires in a group that must take one",
+     [](json& f) {
+         tariff(f)["groups"].push_back({{"id", "g"}, {"without", "never"}});
+         tariff(f)["addons"].push_back({{"id", "more"}, {"name", "More"}, {"group", "g"}, {"requires", "sms100"}});
+     },
+     "tariffs[0].addons[1].requires", "may take none"},
     {"no tariffs", [](json& f) { f["tariffs"] = json::array(); }, "tariffs", "at least one tariff"},
     {"group never empty", [](json& f) { tariff(f)["groups"].push_back(json::parse(R"({"id": "g", "without": "never"})")); },
      "tariffs[0].groups[1].id", "has none"},
