@@ -38,6 +38,7 @@ constexpr std::string_view kUsage =
     "       sazbar-cli [OPTIONS] --batch [FILE|-] [--jobs N] [--columns A,B,...]\n"
     "       sazbar-cli --import FILE [...]   (a call log to a profile; see --import --help)\n"
     "       sazbar-cli --check-tariffs FILE.json...   (tariff files; see --check-tariffs --help)\n"
+    "       sazbar-cli --print-tariffs builtin   (the compiled tariffs as a tariff file)\n"
     "\n"
     "Prices one month of mobile-phone use under every Czech tariff.\n"
     "\n"
@@ -382,6 +383,7 @@ int runDat(const Options& o, std::istream& stdinStream, std::ostream& out, std::
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (isImportCommand(args)) return runImport(args, in, out, err);
     if (isCheckTariffsCommand(args)) return runCheckTariffs(args, out, err);
+    if (isPrintTariffsCommand(args)) return runPrintTariffs(args, out, err);
     for (const std::string& a : args) {
         if (a == "--") break;
         if (a == "--help" || a == "-h") return writeOut(out, err, kUsage);

@@ -81,7 +81,7 @@ TEST(EndToEnd, AFullDiskIsNamed) {
     const std::string modes[] = {
         "-", "--format json -", "--format csv -", "--hints -", "--breakdown all -", "--sweep calls -",
         "--dat -", "--batch -", "--batch - --format csv --jobs 2", "--batch - --columns line,prices",
-        "--help", "--version", "--print-rules", "--import --help", "--check-tariffs --help",
+        "--help", "--version", "--print-rules", "--import --help", "--check-tariffs --help", "--print-tariffs builtin",
         "--import " + bill, "--import " + bill + " --price", "--import " + bill + " --by-month",
     };
     for (const std::string& args : modes) {
