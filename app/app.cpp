@@ -4,6 +4,7 @@
 #include <QCheckBox>
 
 #include "ui/breakdown/trozpis.h"
+#include "ui/catalogues/catalogue_store.h"
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
 #include "ui/info/tinfo.h"
@@ -16,7 +17,12 @@
 #include "update/tstartup.h"
 #include "update/windowplacement.h"
 
-App::App(int splashDelayMs, sazbar::Language language) : m_texts(language) {
+App::App(int splashDelayMs, sazbar::Language language, const QStringList& tariffPaths) : m_texts(language) {
+    // The tariff files are read while the splash shows; the results window
+    // prices them once they are in.
+    m_store = std::make_unique<sazbar::ui::CatalogueStore>();
+    m_store->setExtraPaths(tariffPaths);
+    m_store->reload();
     // Every window is created now and lives until the end, the splash first;
     // the main window reads the saved inputs while it is being created.
     m_splash = std::make_unique<Tstartup>(nullptr, splashDelayMs);
@@ -38,6 +44,7 @@ App::App(int splashDelayMs, sazbar::Language language) : m_texts(language) {
     m_main->setResultsWindow(m_results.get());
     m_results->setEnglishHints(language == sazbar::Language::English);
     m_results->setProfileSource([main = m_main.get()] { return main->profile(); });
+    m_results->setCatalogueStore(m_store.get());
     m_chart->setResultsWindow(m_results.get());
     m_print->setWindows(m_main.get(), m_results.get(), m_chart.get());
     m_print->setWhatIfWindow(m_whatIf.get());
@@ -109,13 +116,13 @@ void App::showChart() {
     present(m_chart.get(), m_results.get());
 }
 
-int runSazbar(int argc, char** argv, sazbar::Language language) {
+int runSazbar(int argc, char** argv, sazbar::Language language, const QStringList& tariffPaths) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sazbar 2000"));
     QApplication::setApplicationVersion(QStringLiteral("6.61"));
     // The main window ends the program, whatever other windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
-    App app(4000, language);
+    App app(4000, language, tariffPaths);
     app.start();
     return QApplication::exec();
 }
