@@ -9,7 +9,9 @@
 #include <memory>
 #include <optional>
 
+#include "catalogue/reader.h"
 #include "cli/breakdown_report.h"
+#include "cli/data_tariffs.h"
 #include "cli/import_cmd.h"
 #include "cli/messages.h"
 #include "cli/report.h"
@@ -52,6 +54,10 @@ constexpr std::string_view kUsage =
     "  --fixed-line          price the fixed line too (\"Vypočítat Český Telecom\")\n"
     "  --format FORMAT       table (default), json or csv; json (default) or csv with --batch\n"
     "  --hints               show every tariff's hints in the table\n"
+    "  --tariffs PATH        also price the tariffs of a tariff file, or of every *.json\n"
+    "                        in a folder (repeatable; see docs/tariff-format.md)\n"
+    "  --no-builtin          price the tariffs of --tariffs alone\n"
+    "  --on YYYY-MM-DD       price the revisions of --tariffs valid that day (default: today)\n"
     "  --breakdown ID,...|all  the items of the named tariffs' prices instead of the\n"
     "                        results (table, json or csv; amounts exact in json and csv)\n"
     "  --sweep GROUP         price the profile scaled from 0 to 300 % (calls, messages,\n"
@@ -111,6 +117,10 @@ struct Options {
     std::optional<std::vector<int>> columns;
     std::optional<std::vector<int>> breakdown;
     SweepArgs sweep;
+    std::vector<std::string> tariffs;  // --tariffs, in order
+    bool noBuiltin = false;
+    std::optional<catalogue::Day> on;
+    DataTariffs data;  // loaded once from `tariffs`
 };
 
 bool parseCountries(std::string_view text, std::array<int, kIntlRows>& out) {
@@ -204,6 +214,17 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
             if (!value(list)) return "--breakdown needs tariff ids or all";
             if (!parseBreakdownList(list, tariffs, bad)) return "unknown tariff '" + echoed(bad) + "' in --breakdown";
             o.breakdown = std::move(tariffs);
+        } else if (arg == "--tariffs") {
+            std::string path;
+            if (!value(path) || path.empty()) return "--tariffs needs a tariff file or folder";
+            o.tariffs.push_back(path);
+        } else if (arg == "--on") {
+            std::string d;
+            catalogue::Day day = 0;
+            if (!value(d) || !catalogue::parseDate(d, day)) return "--on needs a date YYYY-MM-DD";
+            o.on = day;
+        } else if (arg == "--no-builtin" && noValue()) {
+            o.noBuiltin = true;
         } else if (arg == "--hints" && noValue()) {
             o.hints = true;
         } else if (arg == "--direct-debit" && noValue()) {
@@ -230,6 +251,9 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
     if (o.columns && !o.batch) return "--columns applies to --batch only";
     if (o.breakdown && o.batch) return "--breakdown applies to one profile, not to --batch";
     if (o.breakdown && o.sweep.group) return "give one of --breakdown and --sweep";
+    if (o.tariffs.empty() && (o.noBuiltin || o.on)) return "--no-builtin and --on apply to --tariffs only";
+    if (!o.tariffs.empty() && (o.batch || o.breakdown || o.sweep.group))
+        return "--tariffs applies to the results of one profile, not to --batch, --breakdown or --sweep";
     return checkSweepArgs(o.sweep, o.batch.has_value());
 }
 
@@ -279,13 +303,19 @@ int priceAndPrint(const Profile& profile, const RunFlags& flags, const Options& 
         return writeOut(out, err, text);
     }
     runPricing(profile, {flags.directDebit, flags.fixedLine}, result);
+    DataPart data;
+    const DataPart* withData = nullptr;
+    if (!o.tariffs.empty()) {
+        priceDataTariffs(o.data, profile, {flags.directDebit, flags.fixedLine}, result, data);
+        withData = &data;
+    }
     switch (o.format) {
-        case Format::Table: appendTable(text, result, flags.fixedLine, o.hints); break;
+        case Format::Table: appendTable(text, result, flags.fixedLine, o.hints, withData); break;
         case Format::Json:
-            appendJson(text, result, flags.fixedLine);
+            appendJson(text, result, flags.fixedLine, withData);
             text += '\n';
             break;
-        case Format::Csv: appendCsv(text, result, flags.fixedLine); break;
+        case Format::Csv: appendCsv(text, result, flags.fixedLine, withData); break;
     }
     return writeOut(out, err, text);
 }
@@ -362,6 +392,8 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         err << kProgram << ": " << problem << " (try 'sazbar-cli --help')\n";
         return kExitUsage;
     }
+    if (!o.tariffs.empty() && !loadDataTariffs(o.tariffs, !o.noBuiltin, o.on.value_or(today()), o.data, err))
+        return kExitBadInput;
     if (o.dat) return runDat(o, in, out, err);
     if (o.profile) return runProfile(o, in, out, err);
 

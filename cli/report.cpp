@@ -199,9 +199,11 @@ void appendJsonTariffHead(std::string& out, int tariff) {
     appendJsonString(out, t.name);
 }
 
-void appendJson(std::string& out, const RunResult& result, bool fixedLine) {
+void appendJson(std::string& out, const RunResult& result, bool fixedLine, const DataPart* data) {
+    const bool builtin = !data || data->tariffs->builtin;
     const auto& prefixes = resultPrefixes();
-    const ChartOrder order = chartOrder(chartInput(result, fixedLine));
+    ChartOrder order = chartOrder(chartInput(result, fixedLine));
+    if (!builtin) order.count = 0;
     // Fixed parts of a result object after its prefix, with the longest number.
     constexpr std::size_t kPerResult = 96;
     std::size_t bound = 128;
@@ -216,11 +218,20 @@ void appendJson(std::string& out, const RunResult& result, bool fixedLine) {
     }();
     for (int i = 0; i < order.count; ++i) bound += chartIds[order.records[static_cast<std::size_t>(i)]].size() + 2;
 
+    if (data) {
+        for (std::size_t i = 0; i < data->results.size(); ++i) {
+            const catalogue::DataTariff& t = data->tariffs->tariffs[i];
+            const catalogue::DataResult& r = data->results[i];
+            bound += 128 + RawWriter::stringBound(t.id) + RawWriter::stringBound(t.operatorName) +
+                     RawWriter::stringBound(t.name) + RawWriter::stringBound(r.hint);
+        }
+        bound += 64;
+    }
     RawWriter w(out, bound);
     w.raw("{\"total_call_minutes\": ");
     w.integer(result.totalCallMinutes);
     w.raw(", \"results\": [");
-    for (std::size_t i = 0; i < result.fields.size(); ++i) {
+    for (std::size_t i = 0; builtin && i < result.fields.size(); ++i) {
         const TariffResult& f = result.fields[i];
         if (i) w.raw(", ");
         w.raw(prefixes[i]);
@@ -238,12 +249,46 @@ void appendJson(std::string& out, const RunResult& result, bool fixedLine) {
         w.boolean(f.cheapest);
         w.raw("}");
     }
+    if (data) {
+        for (std::size_t i = 0; i < data->results.size(); ++i) {
+            const catalogue::DataTariff& t = data->tariffs->tariffs[i];
+            const catalogue::DataResult& r = data->results[i];
+            if (builtin || i) w.raw(", ");
+            w.raw("{\"id\": ");
+            w.string(t.id);
+            w.raw(", \"operator\": ");
+            w.string(t.operatorName);
+            w.raw(", \"name\": ");
+            w.string(t.name);
+            w.raw(", \"price\": ");
+            if (r.priced)
+                w.integer(r.price);
+            else
+                w.raw("null");
+            w.raw(", \"text\": ");
+            w.string(r.priced ? std::to_string(r.price) : std::string("xx"));
+            w.raw(", \"hint\": ");
+            w.string(r.hint);
+            w.raw(", \"unsupported\": ");
+            w.boolean(r.unsupported);
+            w.raw(", \"cheapest\": ");
+            w.boolean(r.cheapest);
+            w.raw("}");
+        }
+    }
     w.raw("], \"chart\": [");
     for (int i = 0; i < order.count; ++i) {
         if (i) w.raw(", ");
         w.raw(chartIds[order.records[static_cast<std::size_t>(i)]]);
     }
-    w.raw("]}");
+    w.raw("]");
+    if (data) {
+        w.raw(", \"tariffs_on\": ");
+        w.string(data->tariffs->onText);
+        w.raw(", \"tariffs_not_valid\": ");
+        w.integer(static_cast<std::int64_t>(data->tariffs->notValid));
+    }
+    w.raw("}");
 }
 
 namespace {
@@ -262,31 +307,46 @@ void appendJsonError(std::string& out, std::string_view message) {
     out += '}';
 }
 
-void appendCsv(std::string& out, const RunResult& result, bool fixedLine) {
+namespace {
+
+void appendCsvRecord(std::string& out, std::string_view id, std::string_view op, std::string_view name, bool priced,
+                     std::int32_t price, bool unsupported, bool cheapest, std::string_view hintText) {
+    appendCsvField(out, id);
+    out += ',';
+    appendCsvField(out, op);
+    out += ',';
+    appendCsvField(out, name);
+    out += ',';
+    if (priced) appendInt(out, price);
+    out += ',';
+    if (priced) appendInt(out, price);
+    else out += "xx";
+    out += ',';
+    appendBool(out, unsupported);
+    out += ',';
+    appendBool(out, cheapest);
+    out += ',';
+    std::string hint;
+    for (std::string_view l : hintLines(hintText)) (hint.empty() ? hint : hint += " | ") += l;
+    appendCsvField(out, hint);
+    out += "\r\n";
+}
+
+}  // namespace
+
+void appendCsv(std::string& out, const RunResult& result, bool fixedLine, const DataPart* data) {
     out += "id,operator,name,price,text,unsupported,cheapest,hint\r\n";
-    for (std::size_t i = 0; i < result.fields.size(); ++i) {
+    for (std::size_t i = 0; (!data || data->tariffs->builtin) && i < result.fields.size(); ++i) {
         const TariffInfo& t = kTariffs[i];
         if (t.op == Operator::FixedLine && !fixedLine) continue;
         const TariffResult& f = result.fields[i];
-        appendCsvField(out, t.id);
-        out += ',';
-        appendCsvField(out, operatorName(t.op));
-        out += ',';
-        appendCsvField(out, t.name);
-        out += ',';
-        if (f.priced) appendInt(out, f.price);
-        out += ',';
-        appendCsvField(out, f.text());
-        out += ',';
-        appendBool(out, f.unsupported);
-        out += ',';
-        appendBool(out, f.cheapest);
-        out += ',';
-        const std::string text = f.hint.str();
-        std::string hint;
-        for (std::string_view l : hintLines(text)) (hint.empty() ? hint : hint += " | ") += l;
-        appendCsvField(out, hint);
-        out += "\r\n";
+        appendCsvRecord(out, t.id, operatorName(t.op), t.name, f.priced, f.price, f.unsupported, f.cheapest, f.hint.str());
+    }
+    if (!data) return;
+    for (std::size_t i = 0; i < data->results.size(); ++i) {
+        const catalogue::DataTariff& t = data->tariffs->tariffs[i];
+        const catalogue::DataResult& r = data->results[i];
+        appendCsvRecord(out, t.id, t.operatorName, t.name, r.priced, r.price, r.unsupported, r.cheapest, r.hint);
     }
 }
 
@@ -475,18 +535,64 @@ void appendJsonColumnsError(std::string& out, std::size_t line, std::string_view
     out += '}';
 }
 
-void appendTable(std::string& out, const RunResult& result, bool fixedLine, bool hints) {
-    std::size_t nameWidth = 0;
-    for (const TariffInfo& t : kTariffs) nameWidth = std::max(nameWidth, displayWidth(t.name));
-    std::size_t priceWidth = 0;
-    for (const TariffResult& f : result.fields) priceWidth = std::max(priceWidth, displayWidth(f.text()));
+namespace {
+
+struct TableLine {
+    std::string_view name;
+    std::string price;
+    bool unsupported, cheapest;
+    std::string_view hint;
+};
+
+void appendTableLine(std::string& out, const TableLine& l, std::size_t nameWidth, std::size_t priceWidth, bool hints) {
+    out += "  ";
+    out += l.name;
+    pad(out, nameWidth - displayWidth(l.name) + 2 + priceWidth - displayWidth(l.price));
+    out += l.price;
+    out += " Kč";
+    const std::vector<std::string_view> lines = hintLines(l.hint);
+    if (l.cheapest) out += "  ◄ nejlevnější";
+    if (l.unsupported) {
+        std::string reasons;
+        for (std::string_view h : lines)
+            if (isUnsupportedLine(h)) (reasons.empty() ? reasons : reasons += ", ") += h;
+        out += "  ✗ ";
+        // Only the internet-call choice marks a field without a hint line.
+        out += reasons.empty() ? "nepodporuje volání přes internet" : reasons;
+    }
+    out += '\n';
+    if (!hints) return;
+    for (std::string_view h : lines) {
+        if (l.unsupported && isUnsupportedLine(h)) continue;  // already on the price line
+        pad(out, 6);
+        out += h;
+        out += '\n';
+    }
+}
+
+std::string priceText(const catalogue::DataResult& r) { return r.priced ? std::to_string(r.price) : std::string("xx"); }
+
+}  // namespace
+
+void appendTable(std::string& out, const RunResult& result, bool fixedLine, bool hints, const DataPart* data) {
+    const bool builtin = !data || data->tariffs->builtin;
+    std::size_t nameWidth = 0, priceWidth = 0;
+    if (builtin) {
+        for (const TariffInfo& t : kTariffs) nameWidth = std::max(nameWidth, displayWidth(t.name));
+        for (const TariffResult& f : result.fields) priceWidth = std::max(priceWidth, displayWidth(f.text()));
+    }
+    if (data)
+        for (std::size_t i = 0; i < data->results.size(); ++i) {
+            nameWidth = std::max(nameWidth, displayWidth(data->tariffs->tariffs[i].name));
+            priceWidth = std::max(priceWidth, displayWidth(priceText(data->results[i])));
+        }
 
     out += "Celkem za měsíc: ";
     appendInt(out, result.totalCallMinutes);
     out += " minut\n";
     const Operator groups[] = {Operator::TMobile, Operator::Eurotel, Operator::Oskar, Operator::FixedLine};
     for (Operator op : groups) {
-        if (op == Operator::FixedLine && !fixedLine) continue;
+        if (!builtin || (op == Operator::FixedLine && !fixedLine)) continue;
         out += '\n';
         out += operatorName(op);
         out += '\n';
@@ -494,32 +600,32 @@ void appendTable(std::string& out, const RunResult& result, bool fixedLine, bool
             const TariffInfo& t = kTariffs[i];
             if (t.op != op) continue;
             const TariffResult& f = result.fields[i];
-            out += "  ";
-            out += t.name;
-            pad(out, nameWidth - displayWidth(t.name) + 2 + priceWidth - displayWidth(f.text()));
-            out += f.text();
-            out += " Kč";
             const std::string hintText = f.hint.str();
-            const std::vector<std::string_view> lines = hintLines(hintText);
-            if (f.cheapest) out += "  ◄ nejlevnější";
-            if (f.unsupported) {
-                std::string reasons;
-                for (std::string_view l : lines)
-                    if (isUnsupportedLine(l)) (reasons.empty() ? reasons : reasons += ", ") += l;
-                out += "  ✗ ";
-                // Only the internet-call choice marks a field without a hint line.
-                out += reasons.empty() ? "nepodporuje volání přes internet" : reasons;
-            }
-            out += '\n';
-            if (!hints) continue;
-            for (std::string_view l : lines) {
-                if (f.unsupported && isUnsupportedLine(l)) continue;  // already on the price line
-                pad(out, 6);
-                out += l;
-                out += '\n';
-            }
+            appendTableLine(out, {t.name, f.text(), f.unsupported, f.cheapest, hintText}, nameWidth, priceWidth, hints);
         }
     }
+    if (!data) return;
+    // The data tariffs by operator, in the order the operators first appear.
+    const auto& tariffs = data->tariffs->tariffs;
+    std::vector<bool> shown(tariffs.size());
+    for (std::size_t first = 0; first < tariffs.size(); ++first) {
+        if (shown[first]) continue;
+        out += '\n';
+        out += tariffs[first].operatorName;
+        out += " (ceník ze souboru)\n";
+        for (std::size_t i = first; i < tariffs.size(); ++i) {
+            if (shown[i] || tariffs[i].operatorName != tariffs[first].operatorName) continue;
+            shown[i] = true;
+            const catalogue::DataResult& r = data->results[i];
+            appendTableLine(out, {tariffs[i].name, priceText(r), r.unsupported, r.cheapest, r.hint}, nameWidth, priceWidth,
+                            hints);
+        }
+    }
+    out += "\nVynecháno tarifů ze souborů, které ke dni ";
+    out += data->tariffs->onText;
+    out += " neplatí: ";
+    appendInt(out, data->tariffs->notValid);
+    out += '\n';
 }
 
 }  // namespace sazbar::cli

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/data_tariffs.h"
 #include "pricing/engine.h"
 
 namespace sazbar::cli {
@@ -22,7 +23,10 @@ void appendJsonTariffHead(std::string& out, int tariff);
 // One result as a single JSON line (without the line end):
 // {"total_call_minutes": N, "results": [...], "chart": [...]}.
 // `fixedLine` says whether the fixed-line tariff is shown, and so charted.
-void appendJson(std::string& out, const RunResult& result, bool fixedLine);
+// `data` adds the data tariffs' results after the compiled ones (alone without
+// the compiled tariffs, and then with an empty chart), and "tariffs_on" and
+// "tariffs_not_valid".
+void appendJson(std::string& out, const RunResult& result, bool fixedLine, const DataPart* data = nullptr);
 
 // {"error": "..."}, safe for any bytes in the message.
 void appendJsonError(std::string& out, std::string_view message);
@@ -30,7 +34,8 @@ void appendJsonError(std::string& out, std::string_view message);
 // Header and one CSV record per tariff, CR LF line ends, RFC 4180 quoting;
 // hint lines are joined by " | ". The fixed line's record only with
 // `fixedLine`, as on the results window; it is never marked cheapest.
-void appendCsv(std::string& out, const RunResult& result, bool fixedLine);
+// `data` adds a record per data tariff after the compiled ones.
+void appendCsv(std::string& out, const RunResult& result, bool fixedLine, const DataPart* data = nullptr);
 
 // Columns of batch lines (CSV, or JSON with chosen columns): a tariff's index
 // in kTariffs, or one of these.
@@ -65,6 +70,8 @@ void appendJsonColumnsError(std::string& out, std::size_t line, std::string_view
                             const std::vector<int>& columns);
 
 // The results grouped by operator; `hints` adds every tariff's hint lines.
-void appendTable(std::string& out, const RunResult& result, bool fixedLine, bool hints);
+// `data` adds the data tariffs, grouped by operator after the compiled ones,
+// and a last line counting the tariffs left out as not valid.
+void appendTable(std::string& out, const RunResult& result, bool fixedLine, bool hints, const DataPart* data = nullptr);
 
 }  // namespace sazbar::cli

@@ -3,9 +3,11 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
@@ -90,3 +92,82 @@ TEST(EndToEnd, AFullDiskIsNamed) {
 }
 
 }  // namespace
+
+namespace {
+
+const std::string kTariffFile = kExamples + "/tariffs/example.json";
+
+// The results of one JSON run by id.
+std::map<std::string, nlohmann::json> resultsById(const std::string& json) {
+    std::map<std::string, nlohmann::json> byId;
+    const auto parsed = nlohmann::json::parse(json);
+    for (const auto& r : parsed["results"]) byId[r["id"].get<std::string>()] = r;
+    return byId;
+}
+
+}  // namespace
+
+// The example file holds compiled tariffs as data under ids of their own:
+// priced beside the compiled ones they must agree, marks included.
+TEST(EndToEndTariffs, DataTwinsPriceAsTheCompiledTariffs) {
+    const std::pair<const char*, const char*> twins[] = {
+        {"example-t30", "t30"}, {"example-naplno50", "naplno50"}, {"example-telefon-standard", "telecom"}};
+    const std::string profiles[] = {
+        "{}",
+        "{\"matrix\": [[3,1,0,0,2,4,0],[0,0,0,0,0,0,0],[0,0,0,0,0,0,0],[0,0,0,0,0,0,0]]}",
+        "{\"matrix\": [[90,200,60,300,5,150,20],[40,80,20,90,0,60,5],[0,0,0,0,0,0,0],[10,10,10,10,0,0,0]],"
+        " \"wap\": [30, 0, 0, 0], \"gprs_internet_kb\": 5000, \"direct_debit\": true}",
+        slurp(kExamples + "/profile.json"),
+    };
+    for (const std::string& profile : profiles)
+        for (const char* flags : {"", "--fixed-line --direct-debit"}) {
+            const Outcome o = runProgram(std::string(flags) + " --format json --tariffs '" + kTariffFile + "' -", profile);
+            ASSERT_EQ(o.status, 0) << o.err;
+            const auto byId = resultsById(o.out);
+            EXPECT_EQ(byId.size(), 52u);
+            bool anyCheapest = false;
+            for (const auto& [id, r] : byId) anyCheapest |= r["cheapest"].get<bool>();
+            EXPECT_TRUE(anyCheapest) << profile;
+            for (const auto& [data, compiled] : twins)
+                for (const char* key : {"price", "unsupported", "cheapest"})
+                    EXPECT_EQ(byId.at(data)[key], byId.at(compiled)[key]) << data << ' ' << key << ' ' << flags << profile;
+        }
+}
+
+TEST(EndToEndTariffs, NoBuiltinValidityAndRefusedFiles) {
+    const std::string profile = "'" + kExamples + "/profile.json'";
+    const std::string tariffs = " --tariffs '" + kExamples + "/tariffs' ";  // a folder
+    const auto alone = resultsById(runProgram("--no-builtin --format json" + tariffs + profile).out);
+    EXPECT_EQ(alone.size(), 3u);
+    EXPECT_TRUE(alone.contains("example-t30"));
+    // The cheapest of the file alone, but not beside the cheaper compiled 300 naplno.
+    EXPECT_TRUE(alone.at("example-naplno50")["cheapest"].get<bool>());
+    EXPECT_FALSE(resultsById(runProgram("--format json" + tariffs + profile).out).at("example-naplno50")["cheapest"].get<bool>());
+    const Outcome csv = runProgram("--no-builtin --format csv" + tariffs + profile);
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 4);
+
+    // Before the revisions' first day every one is left out, and the table counts them.
+    const Outcome before = runProgram("--on 2002-12-31" + tariffs + profile);
+    EXPECT_EQ(before.status, 0) << before.err;
+    EXPECT_EQ(before.out.find("(ceník ze souboru)"), std::string::npos);
+    EXPECT_TRUE(before.out.ends_with("ke dni 2002-12-31 neplatí: 3\n")) << before.out;
+    const Outcome first = runProgram("--on 2003-01-01" + tariffs + profile);
+    EXPECT_TRUE(first.out.ends_with("neplatí: 0\n")) << first.out;
+    const auto dated = nlohmann::json::parse(runProgram("--format json --on 2002-12-31" + tariffs + profile).out);
+    EXPECT_EQ(dated["results"].size(), 49u);
+    EXPECT_EQ(dated["tariffs_not_valid"], 3);
+
+    const fs::path bad = fs::temp_directory_path() / "sazbar_cli_e2e_bad_tariffs.json";
+    std::ofstream(bad) << "{\"format\": \"sazbar-tariffs/1\", \"tariffs\": [{\"id\": \"x\", \"fee \": \"1\"}]}";
+    for (const std::string& args : {"--tariffs '" + bad.string() + "' " + profile,
+                                    "--tariffs '" + kTariffFile + "' --tariffs '" + bad.string() + "' --format json " + profile}) {
+        const Outcome o = runProgram(args);
+        EXPECT_EQ(o.status, 2) << args;
+        EXPECT_TRUE(o.out.empty());
+        EXPECT_TRUE(o.err.starts_with("sazbar-cli: " + bad.string() + ": tariffs[0]")) << o.err;
+        EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
+    }
+    fs::remove(bad);
+    for (const char* usage : {"--no-builtin", "--on 2003-01-01", "--on 2003-02-30 --tariffs x", "--sweep calls --tariffs x"})
+        EXPECT_EQ(runProgram(std::string(usage) + " " + profile).status, 2) << usage;
+}
