@@ -82,9 +82,27 @@ App::App(int splashDelayMs, sazbar::Language language, const QStringList& tariff
         m_breakdown->showTariff(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult(), tariff);
         present(m_breakdown.get(), m_results.get());
     });
+    connect(m_results.get(), &Tform3::dataBreakdownRequested, this, [this](int row) {
+        const auto& rows = m_results->dataRows();
+        if (row < 0 || row >= int(rows.size())) return;
+        m_breakdown->showDataTariff(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult(),
+                                    *rows[std::size_t(row)].tariff, rows[std::size_t(row)].result);
+        present(m_breakdown.get(), m_results.get());
+    });
     connect(m_results.get(), &Tform3::priced, this, [this] {
-        if (m_breakdown->isVisible())
-            m_breakdown->follow(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult());
+        if (!m_breakdown->isVisible()) return;
+        // A tariff of a file follows its row, found by its id; one no longer
+        // priced keeps what the window shows.
+        const sazbar::catalogue::DataTariff* tariff = nullptr;
+        const sazbar::catalogue::DataResult* result = nullptr;
+        if (const std::string id = m_breakdown->dataTariffId(); !id.empty())
+            for (const Tform3::DataRow& row : m_results->dataRows())
+                if (row.tariff->id == id) {
+                    tariff = row.tariff;
+                    result = &row.result;
+                }
+        m_breakdown->follow(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult(), tariff,
+                            result);
     });
     connect(m_chart.get(), &Tgraf::whatIfRequested, this, [this] { present(m_whatIf.get(), m_chart.get()); });
     connect(m_chart.get(), &Tgraf::helpRequested, this, [this] { present(m_chartHelp.get(), m_chart.get()); });
