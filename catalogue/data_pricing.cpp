@@ -97,6 +97,7 @@ struct Effective {
     std::array<std::array<Amount, kBands>, kBandServices> rate;
     EffectiveIntl intl, internet;
     bool hasInternet = false;
+    bool internetUnsupported = false;
 
     void apply(const Rates& r) {
         for (std::size_t s = 0; s < rate.size(); ++s)
@@ -105,8 +106,12 @@ struct Effective {
         intl.apply(r.intl);
         internet.apply(r.intlInternet);
         hasInternet |= r.intlInternet.scheme >= 0;
+        internetUnsupported = (internetUnsupported && r.intlInternet.scheme < 0) || r.internetCallsUnsupported;
     }
 };
+
+// The missing-service bit of calls through the internet on a tariff that refuses them.
+constexpr int kInternetCallsBit = kServices;
 
 // Charges of the month at the rates in effect, before allowances.
 struct Charges {
@@ -126,6 +131,7 @@ Charges chargesOf(const Month& m, const Effective& e) {
             if (r == kNoRate) c.missing = static_cast<std::uint16_t>(c.missing | (1u << s));
             else c.cell[s][b] = i128{q} * r;
         }
+    if (m.internetCalls && e.internetUnsupported) c.missing = static_cast<std::uint16_t>(c.missing | (1u << kInternetCallsBit));
     const EffectiveIntl& part = m.internetCalls && e.hasInternet ? e.internet : e.intl;
     for (int i = 0; i < kIntlCells; ++i) {
         const std::int64_t q = m.intl[static_cast<std::size_t>(i)];
@@ -492,6 +498,7 @@ void unsupportedLines(std::uint16_t missing, std::string& hint) {
         {1u << CallVoiceMail, "nepodporuje hlasovou schránku"},
         {(1u << SmsTMobile) | (1u << SmsEurotel) | (1u << SmsOskar), "nepodporuje SMS"},
         {1u << International, "nepodporuje volání do zahraničí"},
+        {1u << kInternetCallsBit, "nepodporuje volání přes internet"},
     };
     for (const auto& [bits, line] : kLines)
         if (missing & bits) {
@@ -530,6 +537,7 @@ void priceWith(const DataTariff& t, const Month& m, DataResult& out, S& s) {
         s.total(best.priced.total);
     }
     out.priced = true;
+    out.cheapestMark = t.cheapestMark;
     out.total = best.priced.total;
     out.price = saturate32(best.priced.total.truncCrowns());
     out.hint.clear();
@@ -583,12 +591,12 @@ void markCheapestTogether(RunResult& compiled, std::span<DataResult> data) {
         if (walked(t) && f.priced && !f.unsupported) minimum = std::min(minimum, f.price);
     }
     for (const DataResult& d : data)
-        if (d.priced && !d.unsupported) minimum = std::min(minimum, d.price);
+        if (d.cheapestMark && d.priced && !d.unsupported) minimum = std::min(minimum, d.price);
     for (int t = 0; t < kTariffCount; ++t) {
         TariffResult& f = compiled.fields[static_cast<std::size_t>(t)];
         f.cheapest = walked(t) && f.priced && !f.unsupported && f.price == minimum && minimum < kNeverCheapest;
     }
-    for (DataResult& d : data) d.cheapest = d.priced && !d.unsupported && d.price == minimum && minimum < kNeverCheapest;
+    for (DataResult& d : data) d.cheapest = d.cheapestMark && d.priced && !d.unsupported && d.price == minimum && minimum < kNeverCheapest;
 }
 
 }  // namespace sazbar::catalogue

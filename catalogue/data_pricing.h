@@ -19,6 +19,7 @@ struct DataResult {
     bool priced = false;
     bool unsupported = false;  // a service in use has no rate: shown marked, never cheapest
     bool cheapest = false;
+    bool cheapestMark = true;  // the tariff takes part in the cheapest mark
     std::int32_t price = 0;    // whole crowns, truncated and saturated as every price
     Money total;               // the exact price
     std::string hint;          // lines separated by line feed and carriage return

@@ -556,7 +556,10 @@ void readRates(Ctx& c, const json& j, const std::string& path, Rates& out) {
         Obj io(c, *intl, o.at("international"), {"scheme", "zones", "countries", "internet_calls"}, "an object of international rates");
         if (io.ok) {
             readIntlPart(c, io, out.intl);
-            if (const json* ic = io.get("internet_calls")) {
+            if (const json* ic = io.get("internet_calls"); ic && ic->is_string()) {
+                if (ic->get_ref<const std::string&>() == "unsupported") out.internetCallsUnsupported = true;
+                else c.error(io.at("internet_calls"), "expected an object of international rates or \"unsupported\"");
+            } else if (ic) {
                 Obj icObj(c, *ic, io.at("internet_calls"), {"scheme", "zones", "countries"}, "an object of international rates");
                 if (icObj.ok) {
                     readIntlPart(c, icObj, out.intlInternet);
@@ -687,7 +690,7 @@ void readOffer(Ctx& c, const json& j, const std::string& path, Offer& out) {
 
 void readTariff(Ctx& c, const json& j, const std::string& path, DataTariff& t) {
     Obj o(c, j, path,
-          {"id", "operator", "name", "revision", "valid_from", "valid_to", "source", "color", "fee", "fixed_amount",
+          {"id", "operator", "name", "revision", "valid_from", "valid_to", "source", "color", "cheapest_mark", "fee", "fixed_amount",
            "rates", "allowances", "groups", "addons", "minimum_spend", "direct_debit"},
           "a tariff object");
     if (!o.ok) return;
@@ -728,6 +731,10 @@ void readTariff(Ctx& c, const json& j, const std::string& path, DataTariff& t) {
             c.error(o.at("color"), "expected a colour \"#rrggbb\"");
         else
             t.color = v->get<std::string>();
+    }
+    if (const json* v = o.get("cheapest_mark")) {
+        if (v->is_boolean()) t.cheapestMark = v->get<bool>();
+        else c.wrongType(o.at("cheapest_mark"), *v, "true or false");
     }
     if (const json* v = o.get("fee")) readAmount(c, *v, o.at("fee"), t.fee);
     if (const json* v = o.get("fixed_amount")) readAmount(c, *v, o.at("fixed_amount"), t.fixedAmount);

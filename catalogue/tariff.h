@@ -60,6 +60,7 @@ struct Rates {
     std::array<std::array<Amount, kBands>, kBandServices> perBand;
     IntlRates intl;          // when the internet-call choice is off
     IntlRates intlInternet;  // when it is on; scheme -1: the choice is ignored
+    bool internetCallsUnsupported = false;  // a month with the choice on is unsupported
     Rates() {
         for (auto& r : perBand) r.fill(kNoRate);
     }
@@ -132,6 +133,7 @@ constexpr Day kOpenEnd = std::numeric_limits<Day>::max();
 struct DataTariff {
     std::string id, operatorName, name, color;
     std::int64_t revision = 1;
+    bool cheapestMark = true;  // false: shown for comparison, never marked cheapest
     Day validFrom = kOpenStart, validTo = kOpenEnd;  // both days included
     bool hasSource = false;
     Source source;

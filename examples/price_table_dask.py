@@ -11,18 +11,25 @@ Parquet when the name ends in .parquet (needs pyarrow).
       writes a table of ROWS generated profiles
   price_table_dask.py price TABLE.csv OUT [--workers 2] [--scheduler ADDRESS]
                           [--direct-debit] [--fixed-line] [--internet-calls]
+                          [--tariffs PATH ...] [--no-builtin] [--on YYYY-MM-DD]
       prices every profile, one partition of the table at a time with
       sazbar.price_array; OUT is a folder of part-NNNNN.csv (or .parquet)
       files in the table's order, with the columns id, cheapest (the first
       cheapest tariff), cheapest_price and the price under every tariff of
       sazbar.TARIFFS (empty where not priced)
 
+--tariffs adds the tariffs of a tariff file or a folder of them
+(docs/tariff-format.md; repeatable) as columns after the compiled tariffs,
+named by their ids; --no-builtin prices them alone; --on prices the revisions
+valid that day (default today). The files are checked before pricing starts.
+
 Without --scheduler a local cluster of --workers processes prices the table;
 with --scheduler tcp://HOST:8786 the workers of that cluster do, and every one
-of them must import sazbar and reach TABLE and OUT under the same names
-(a shared file system, or s3://... with s3fs).
+of them must import sazbar and reach TABLE, OUT and the tariff files under the
+same names (a shared file system, or s3://... with s3fs for TABLE and OUT).
 """
 import argparse
+import datetime
 import re
 import sys
 import tempfile
@@ -55,13 +62,32 @@ def generate(rows, path, seed):
         table.to_csv(path, index=False)
 
 
-def price_partition(part, direct_debit, fixed_line, internet_calls):
+def load_tariffs(tariffs):
+    """The tariffs of (paths, builtin, day), or None without files. A loaded
+    catalogue cannot travel to the workers, so each partition's task reads the
+    files again (a thousand tariffs load in milliseconds)."""
+    if not tariffs[0]:
+        return None
+    import sazbar
+    paths, builtin, on = tariffs
+    return sazbar.load_tariffs(list(paths), builtin=builtin, on=on)
+
+
+def price_columns(loaded):
+    """The ids of the price columns: the compiled tariffs', then the data tariffs'."""
+    import sazbar
+    return list(loaded.ids if loaded is not None else sazbar.TARIFFS)
+
+
+def price_partition(part, direct_debit, fixed_line, internet_calls, tariffs):
     """One partition of the table priced; runs on a worker."""
     import sazbar
+    loaded = load_tariffs(tariffs)
     try:
         prices, cheapest = sazbar.price_array(part[list(sazbar.COLUMNS)].to_numpy(),
                                               countries=part[COUNTRY_COLUMNS].to_numpy(), direct_debit=direct_debit,
-                                              fixed_line=fixed_line, internet_calls=internet_calls)
+                                              fixed_line=fixed_line, internet_calls=internet_calls,
+                                              tariffs=loaded)
     except ValueError as e:
         # Name the profile by its id rather than by its row in the partition.
         message = str(e)
@@ -69,20 +95,24 @@ def price_partition(part, direct_debit, fixed_line, internet_calls):
         if row and len(part):
             message = "profile id %s: %s" % (part["id"].iloc[int(row.group(1))], message[row.end():])
         raise ValueError(message) from None
-    tariffs = np.array(sazbar.TARIFFS, dtype=object)
+    names = price_columns(loaded)
+    # -1: no tariff was cheapest (every data tariff unsupported, without the compiled ones).
+    none = cheapest < 0
+    ids = np.array(names + [None], dtype=object)
+    at = np.where(none, 0, cheapest)
     out = {"id": part["id"].to_numpy(),
-           "cheapest": tariffs[cheapest],
-           "cheapest_price": prices[np.arange(len(part)), cheapest]}
-    for t, name in enumerate(sazbar.TARIFFS):
+           "cheapest": ids[np.where(none, len(names), cheapest)],
+           "cheapest_price": pd.arrays.IntegerArray(prices[np.arange(len(part)), at] if len(names) else
+                                                    np.zeros(len(part), np.int32), none)}
+    for t, name in enumerate(names):
         out[name] = pd.arrays.IntegerArray(prices[:, t], prices[:, t] == sazbar.NOT_PRICED)
     return pd.DataFrame(out, index=part.index)
 
 
-def result_meta():
-    import sazbar
+def result_meta(loaded):
     meta = {"id": pd.Series(dtype="int64"), "cheapest": pd.Series(dtype="object"),
-            "cheapest_price": pd.Series(dtype="int32")}
-    meta.update({name: pd.Series(dtype="Int32") for name in sazbar.TARIFFS})
+            "cheapest_price": pd.Series(dtype="Int32")}
+    meta.update({name: pd.Series(dtype="Int32") for name in price_columns(loaded)})
     return pd.DataFrame(meta)
 
 
@@ -91,6 +121,9 @@ def price(args):
     import dask.dataframe as dd
     from dask.distributed import Client, LocalCluster
 
+    # Checked here, before any worker starts; the workers read the same files for the same day.
+    tariffs = (tuple(args.tariffs), not args.no_builtin, args.on or datetime.date.today().isoformat())
+    loaded = load_tariffs(tariffs)
     with tempfile.TemporaryDirectory() as scratch:
         if args.scheduler:
             client = Client(args.scheduler)
@@ -106,7 +139,7 @@ def price(args):
             else:
                 table = dd.read_csv(args.table, blocksize=args.blocksize)
             priced = table.map_partitions(price_partition, args.direct_debit, args.fixed_line, args.internet_calls,
-                                          meta=result_meta())
+                                          tariffs, meta=result_meta(loaded))
             if args.table.endswith(".parquet"):
                 writes = priced.to_parquet(args.out, write_index=False, compute=False,
                                            name_function=lambda i: "part-%05d.parquet" % i)
@@ -141,14 +174,20 @@ def main():
     p.add_argument("--direct-debit", action="store_true")
     p.add_argument("--fixed-line", action="store_true")
     p.add_argument("--internet-calls", action="store_true")
+    p.add_argument("--tariffs", action="append", default=[], metavar="PATH",
+                   help="a tariff file or a folder of them, priced after the compiled tariffs (repeatable)")
+    p.add_argument("--no-builtin", action="store_true", help="price the tariffs of --tariffs alone")
+    p.add_argument("--on", metavar="YYYY-MM-DD", help="price the revisions valid that day (default today)")
     args = parser.parse_args()
+    if args.command == "price" and (args.no_builtin or args.on) and not args.tariffs:
+        parser.error("--no-builtin and --on need --tariffs")
     if args.command == "generate":
         generate(args.rows, args.table, args.seed)
     else:
         args.out = args.out.rstrip("/")
         try:
             price(args)
-        except ValueError as e:  # a profile the module refuses
+        except ValueError as e:  # a profile or a tariff file the module refuses
             sys.exit("price_table_dask.py: %s" % e)
 
 

@@ -3,18 +3,27 @@
 // price() and price_many() take profiles in the JSON form of sazbar-cli and go
 // through the same reader and writer as one line of `sazbar-cli --batch`, so
 // their dicts are that line's JSON, read back. price_array() prices a NumPy
-// table of counts without texts or dicts, the GIL released.
+// table of counts without texts or dicts, the GIL released. load_tariffs()
+// reads tariff files once; a `tariffs=` argument prices them beside (or
+// instead of) the compiled tariffs.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
+#include <memory>
 #include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
+#include "catalogue/data_pricing.h"
+#include "catalogue/reader.h"
+#include "cli/data_tariffs.h"
 #include "cli/report.h"
 #include "core/profile.h"
 #include "core/profile_json.h"
@@ -219,9 +228,127 @@ private:
     const std::string& what_;
 };
 
+// The data tariffs of load_tariffs(): checked once, priced as often as asked.
+struct Tariffs {
+    cli::DataTariffs data;
+    std::vector<std::string> warnings;
+};
+
+// Problems listed in an error message; the rest are counted.
+constexpr std::size_t kListedProblems = 50;
+
+// The files of a file or folder argument: a folder gives its *.json files in name order.
+void addFiles(const std::string& path, std::vector<std::string>& files) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::is_directory(path, ec)) {
+        files.push_back(path);
+        return;
+    }
+    std::vector<std::string> found;
+    for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
+        if (it->path().extension() == ".json" && it->is_regular_file(ec)) found.push_back(it->path().string());
+    if (ec) throw py::value_error(visible(path + ": cannot read the folder: " + ec.message()));
+    if (found.empty()) throw py::value_error(visible(path + ": no tariff files (*.json) in the folder"));
+    std::sort(found.begin(), found.end());
+    files.insert(files.end(), found.begin(), found.end());
+}
+
+// A path (str or os.PathLike), or a list of them.
+std::vector<std::string> tariffFiles(const py::object& path) {
+    static const py::handle fspath = py::module_::import("os").attr("fspath").cast<py::object>().release();
+    std::vector<std::string> files;
+    if (py::isinstance<py::list>(path) || py::isinstance<py::tuple>(path)) {
+        for (py::handle p : path) addFiles(fspath(p).cast<std::string>(), files);
+        if (files.empty()) throw py::value_error("no tariff file given");
+    } else {
+        addFiles(fspath(path).cast<std::string>(), files);
+    }
+    return files;
+}
+
+// The day of `on`: None for today, a datetime.date, or "YYYY-MM-DD".
+catalogue::Day dayOf(const py::object& on) {
+    if (on.is_none()) return cli::today();
+    const py::object text = py::isinstance<py::str>(on) ? on : on.attr("isoformat")();
+    const std::string s = text.cast<std::string>();
+    catalogue::Day day = 0;
+    if (!catalogue::parseDate(s, day))
+        throw py::value_error("on: expected a date as YYYY-MM-DD, got " + visible(shortened(s)));
+    return day;
+}
+
+std::unique_ptr<Tariffs> loadTariffs(const py::object& path, bool builtin, const py::object& on) {
+    const catalogue::Day day = dayOf(on);
+    const std::vector<std::string> files = tariffFiles(path);
+    catalogue::ReadOptions options;
+    options.builtinPriced = builtin;
+    catalogue::Catalogue c;
+    {
+        py::gil_scoped_release unlocked;
+        c = catalogue::loadTariffFiles(files, options);
+    }
+    if (c.hasErrors()) {
+        const std::size_t errors = c.errorCount();
+        std::string message = std::to_string(errors) + (errors == 1 ? " error" : " errors") + " in the tariff files:";
+        std::size_t listed = 0;
+        for (const catalogue::Problem& p : c.problems) {
+            if (p.severity != catalogue::Severity::Error) continue;
+            if (listed++ == kListedProblems) {
+                message += "\n... and " + std::to_string(errors - kListedProblems) + " more";
+                break;
+            }
+            message += "\n" + visible(p.text());
+        }
+        throw py::value_error(message);
+    }
+    auto out = std::make_unique<Tariffs>();
+    for (const catalogue::Problem& p : c.problems) out->warnings.push_back(visible(p.text()));
+    cli::DataTariffs& d = out->data;
+    d.builtin = builtin;
+    d.on = day;
+    d.onText = catalogue::formatDate(day);
+    for (catalogue::DataTariff& t : c.tariffs) {
+        if (t.validOn(day)) d.tariffs.push_back(std::move(t));
+        else ++d.notValid;
+    }
+    return out;
+}
+
+// The tariffs argument: None, or what load_tariffs() gave.
+const cli::DataTariffs* dataOf(const py::object& tariffs) {
+    if (tariffs.is_none()) return nullptr;
+    if (!py::isinstance<Tariffs>(tariffs))
+        throw py::type_error("tariffs: expected what sazbar.load_tariffs() returns, got " +
+                             std::string(Py_TYPE(tariffs.ptr())->tp_name));
+    return &tariffs.cast<const Tariffs&>().data;
+}
+
+// id, operator and name of every column of price_array's prices.
+py::tuple columnsOf(const cli::DataTariffs* data) {
+    const bool builtin = !data || data->builtin;
+    const std::size_t compiled = builtin ? kTariffs.size() : 0;
+    py::tuple out(compiled + (data ? data->tariffs.size() : 0));
+    auto column = [](std::string_view id, std::string_view op, std::string_view name) {
+        py::dict d;
+        d["id"] = py::str(std::string(id));
+        d["operator"] = py::str(std::string(op));
+        d["name"] = py::str(std::string(name));
+        return d;
+    };
+    for (std::size_t i = 0; i < compiled; ++i) out[i] = column(kTariffs[i].id, operatorName(kTariffs[i].op), kTariffs[i].name);
+    if (data)
+        for (std::size_t i = 0; i < data->tariffs.size(); ++i) {
+            const catalogue::DataTariff& t = data->tariffs[i];
+            out[compiled + i] = column(t.id, t.operatorName, t.name);
+        }
+    return out;
+}
+
 // Prices one profile (a dict, or its JSON text) as a line of --batch does;
 // errors name `what`.
-py::object priceOne(py::handle profile, bool directDebit, bool fixedLine, const std::string& what) {
+py::object priceOne(py::handle profile, bool directDebit, bool fixedLine, const cli::DataTariffs* data,
+                    const std::string& what) {
     std::string text;
     if (py::isinstance<py::str>(profile)) text = profile.cast<std::string>();
     else JsonText(text, what).value(profile, "", 0);
@@ -239,17 +366,26 @@ py::object priceOne(py::handle profile, bool directDebit, bool fixedLine, const 
         throw py::value_error(what + ": " + message);
     }
     const bool fixed = fixedLine || input.fixedLine;
-    const RunResult result = runPricing(input.profile, {directDebit || input.directDebit, fixed});
+    const RunOptions options{directDebit || input.directDebit, fixed};
+    RunResult result = runPricing(input.profile, options);
     std::string out;
-    cli::appendJson(out, result, fixed);
+    if (data) {
+        cli::DataPart part;
+        cli::priceDataTariffs(*data, input.profile, options, result, part);
+        cli::appendJson(out, result, fixed, &part);
+    } else {
+        cli::appendJson(out, result, fixed);
+    }
     static const py::handle loads = py::module_::import("json").attr("loads").cast<py::object>().release();
     return loads(py::str(out));
 }
 
-py::list priceMany(py::iterable profiles, bool directDebit, bool fixedLine) {
+py::list priceMany(py::iterable profiles, bool directDebit, bool fixedLine, const py::object& tariffs) {
+    const cli::DataTariffs* data = dataOf(tariffs);
     py::list results;
     std::size_t i = 0;
-    for (py::handle p : profiles) results.append(priceOne(p, directDebit, fixedLine, "profile " + std::to_string(i++)));
+    for (py::handle p : profiles)
+        results.append(priceOne(p, directDebit, fixedLine, data, "profile " + std::to_string(i++)));
     return results;
 }
 
@@ -315,13 +451,19 @@ Countries readCountries(const py::object& countries, py::ssize_t rows) {
 }
 
 // The pricing loop; no allocation per profile once `result` has grown.
+// Without the compiled tariffs only the data tariffs' columns are written;
+// the row of prices is `width` wide.
 template <typename T>
 Problem priceRows(const py::array& table, const Countries& countries, const RunOptions& options, bool internetCalls,
-                  std::int32_t* prices, std::int32_t* cheapest) {
+                  const cli::DataTariffs* data, std::int32_t* prices, std::int32_t* cheapest) {
     const auto in = table.unchecked<T, 2>();
     Profile p;
     p.internetCalls = internetCalls;
     RunResult result;
+    const bool builtin = !data || data->builtin;
+    const std::size_t compiled = builtin ? static_cast<std::size_t>(kTariffCount) : 0;
+    std::vector<catalogue::DataResult> dataResults(data ? data->tariffs.size() : 0);
+    const std::size_t width = compiled + dataResults.size();
     Problem problem;
     std::array<std::int32_t, kColumns> v{};
     for (py::ssize_t i = 0; i < in.shape(0); ++i) {
@@ -346,20 +488,32 @@ Problem priceRows(const py::array& table, const Countries& countries, const RunO
             row.afternoon = v[static_cast<std::size_t>(kIntlColumn + 3 * k + 1)];
             row.eveningWeekend = v[static_cast<std::size_t>(kIntlColumn + 3 * k + 2)];
         }
-        runPricing(p, options, result);
-        std::int32_t* out = prices + i * kTariffCount;
+        if (builtin) runPricing(p, options, result);
+        if (data) {
+            const Usage u = aggregate(p);
+            for (std::size_t t = 0; t < dataResults.size(); ++t)
+                catalogue::priceDataTariff(data->tariffs[t], u, options, dataResults[t]);
+            catalogue::markCheapestTogether(result, dataResults);
+        }
+        std::int32_t* out = prices + static_cast<std::size_t>(i) * width;
         std::int32_t first = -1;
-        for (int t = 0; t < kTariffCount; ++t) {
-            const TariffResult& f = result.fields[static_cast<std::size_t>(t)];
+        for (std::size_t t = 0; t < compiled; ++t) {
+            const TariffResult& f = result.fields[t];
             out[t] = f.priced ? f.price : -1;
-            if (f.cheapest && first < 0) first = t;
+            if (f.cheapest && first < 0) first = static_cast<std::int32_t>(t);
+        }
+        for (std::size_t t = 0; t < dataResults.size(); ++t) {
+            const catalogue::DataResult& d = dataResults[t];
+            out[compiled + t] = d.priced ? d.price : -1;
+            if (d.cheapest && first < 0) first = static_cast<std::int32_t>(compiled + t);
         }
         cheapest[i] = first;
     }
     return problem;
 }
 
-using PriceRows = Problem (*)(const py::array&, const Countries&, const RunOptions&, bool, std::int32_t*, std::int32_t*);
+using PriceRows = Problem (*)(const py::array&, const Countries&, const RunOptions&, bool, const cli::DataTariffs*,
+                              std::int32_t*, std::int32_t*);
 
 // The loop for the table's element type, or null.
 template <typename T, typename... More>
@@ -370,7 +524,8 @@ PriceRows loopFor(const py::dtype& type) {
 }
 
 py::tuple priceArray(const py::object& tableObject, const py::object& countriesObject, bool directDebit, bool fixedLine,
-                     bool internetCalls) {
+                     bool internetCalls, const py::object& tariffs) {
+    const cli::DataTariffs* data = dataOf(tariffs);
     // Array-likes too, as a pandas DataFrame of the 46 columns.
     const py::array table = py::module_::import("numpy").attr("asarray")(tableObject);
     const char kind = table.dtype().kind();
@@ -384,7 +539,9 @@ py::tuple priceArray(const py::object& tableObject, const py::object& countriesO
         throw py::value_error("expected integers in native byte order, got " + py::str(table.dtype()).cast<std::string>());
     const py::ssize_t n = table.shape(0);
     const Countries countries = readCountries(countriesObject, n);
-    py::array_t<std::int32_t> prices({n, static_cast<py::ssize_t>(kTariffCount)});
+    const py::ssize_t width = (!data || data->builtin ? kTariffCount : 0) +
+                              static_cast<py::ssize_t>(data ? data->tariffs.size() : 0);
+    py::array_t<std::int32_t> prices({n, width});
     py::array_t<std::int32_t> cheapest(n);
     std::int32_t* p = prices.mutable_data();
     std::int32_t* c = cheapest.mutable_data();
@@ -392,7 +549,7 @@ py::tuple priceArray(const py::object& tableObject, const py::object& countriesO
     {
         // Nothing in the loop touches a Python object.
         py::gil_scoped_release unlocked;
-        problem = loop(table, countries, {directDebit, fixedLine}, internetCalls, p, c);
+        problem = loop(table, countries, {directDebit, fixedLine}, internetCalls, data, p, c);
     }
     if (problem)
         throw py::value_error("row " + std::to_string(problem.row) + ", column " + std::to_string(problem.column) + " (" +
@@ -421,7 +578,67 @@ price_array(table) prices an integer table of profiles, one row a profile, whose
   28-31  WAP minutes per band ("wap")
   32, 33 "gprs_wap_kb", "gprs_internet_kb"
   34-45  the four international rows' minutes: peak, afternoon, evening_weekend
-The countries of the international rows are the `countries` argument.)";
+The countries of the international rows are the `countries` argument.
+
+load_tariffs(path) reads tariff files (docs/tariff-format.md) once; the
+`tariffs=` argument of price, price_many and price_array then prices their
+tariffs after the compiled ones, or alone (load_tariffs(..., builtin=False)).
+The columns of price_array's prices are TARIFFS, or tariffs.ids with data
+tariffs; tariffs.columns gives each column's id, operator and name.)";
+
+    py::class_<Tariffs>(m, "Tariffs", R"(Tariffs read from files by load_tariffs(), checked, for the tariffs= argument.)")
+        .def_property_readonly(
+            "ids",
+            [](const Tariffs& t) {
+                py::list ids;
+                for (py::handle c : columnsOf(&t.data)) ids.append(c["id"]);
+                return py::tuple(ids);
+            },
+            "The ids of price_array's price columns: the compiled tariffs' (TARIFFS) unless builtin is False, "
+            "then the data tariffs' in file order.")
+        .def_property_readonly(
+            "columns", [](const Tariffs& t) { return columnsOf(&t.data); },
+            "A dict of id, operator and name for every price column, in the order of ids.")
+        .def_property_readonly(
+            "data_ids",
+            [](const Tariffs& t) {
+                py::tuple ids(t.data.tariffs.size());
+                for (std::size_t i = 0; i < t.data.tariffs.size(); ++i) ids[i] = py::str(t.data.tariffs[i].id);
+                return ids;
+            },
+            "The ids of the data tariffs priced, in file order (folders: their files in name order).")
+        .def_property_readonly("builtin", [](const Tariffs& t) { return t.data.builtin; },
+                               "Whether the compiled tariffs are priced too.")
+        .def_property_readonly("on", [](const Tariffs& t) { return t.data.onText; },
+                               "The day whose revisions are priced, as YYYY-MM-DD.")
+        .def_property_readonly("not_valid", [](const Tariffs& t) { return t.data.notValid; },
+                               "How many tariffs the files hold that are not valid on that day (left out).")
+        .def_property_readonly(
+            "warnings",
+            [](const Tariffs& t) {
+                py::tuple out(t.warnings.size());
+                for (std::size_t i = 0; i < t.warnings.size(); ++i) out[i] = py::str(t.warnings[i]);
+                return out;
+            },
+            "The files' warnings (a tariff without a source, ...), one text each: FILE: PATH: message.")
+        .def("__len__", [](const Tariffs& t) { return t.data.tariffs.size(); })
+        .def("__repr__", [](const Tariffs& t) {
+            return "<sazbar.Tariffs: " + std::to_string(t.data.tariffs.size()) + " data tariffs valid on " +
+                   t.data.onText + (t.data.builtin ? ", with" : ", without") + " the compiled tariffs>";
+        });
+
+    m.def("load_tariffs", &loadTariffs, py::arg("path"), py::kw_only(), py::arg("builtin") = true,
+          py::arg("on") = py::none(),
+          R"(Reads and checks tariff files once: path is a file, a folder (its *.json files in name order)
+or a list of them, as str or os.PathLike.
+
+builtin: whether the compiled tariffs are priced too (a data tariff may then not
+take a compiled tariff's id). on: a datetime.date or "YYYY-MM-DD" (default
+today); only the revisions valid that day are priced.
+Returns a Tariffs for the tariffs= argument of price, price_many and price_array.
+Raises ValueError listing every error, each as "FILE: JSON.PATH: what is wrong"
+(a parse error as "FILE:LINE:COLUMN: ..."); nothing of a failed load is priced.
+Warnings do not stop the load: they are the result's .warnings.)");
 
     py::tuple tariffs(kTariffCount);
     for (std::size_t i = 0; i < kTariffs.size(); ++i) tariffs[i] = py::str(std::string(kTariffs[i].id));
@@ -437,10 +654,11 @@ The countries of the international rows are the `countries` argument.)";
 
     m.def(
         "price",
-        [](py::handle profile, bool directDebit, bool fixedLine) {
-            return priceOne(profile, directDebit, fixedLine, "profile");
+        [](py::handle profile, bool directDebit, bool fixedLine, const py::object& tariffs) {
+            return priceOne(profile, directDebit, fixedLine, dataOf(tariffs), "profile");
         },
-        py::arg("profile"), py::arg("direct_debit") = false, py::arg("fixed_line") = false,
+        py::arg("profile"), py::arg("direct_debit") = false, py::arg("fixed_line") = false, py::kw_only(),
+        py::arg("tariffs") = py::none(),
         R"(Prices one profile: a dict in the JSON form of sazbar-cli (or its JSON text).
 
 Returns the dict of one `sazbar-cli --batch` result line: total_call_minutes,
@@ -451,12 +669,17 @@ Lists, tuples and other sequences (a NumPy array) are JSON arrays; integers
 of any type with __index__ (NumPy's) are JSON numbers. Raises ValueError naming
 the field for a profile sazbar-cli refuses, a value without a JSON form or one
 whose conversion fails (that error chained as the cause), and for more than
-1 MiB of JSON, as sazbar-cli does.)");
+1 MiB of JSON, as sazbar-cli does.
+tariffs: from load_tariffs(); their results follow the compiled ones (or stand
+alone without them), the cheapest mark covers both, and the dict gains
+"tariffs_on" and "tariffs_not_valid", as `sazbar-cli --tariffs` gives.)");
     m.def("price_many", &priceMany, py::arg("profiles"), py::arg("direct_debit") = false, py::arg("fixed_line") = false,
+          py::kw_only(), py::arg("tariffs") = py::none(),
           R"(Prices every profile of an iterable as price() does; a list of dicts.
 A bad profile raises ValueError naming its position, "profile 3: ...".)");
     m.def("price_array", &priceArray, py::arg("table"), py::arg("countries") = py::none(),
           py::arg("direct_debit") = false, py::arg("fixed_line") = false, py::arg("internet_calls") = false,
+          py::kw_only(), py::arg("tariffs") = py::none(),
           R"(Prices a table of profiles: an integer array of shape (n, 46), columns as in COLUMNS.
 
 countries: the country indexes (0-35, see COUNTRIES) of the four international
@@ -466,7 +689,10 @@ either way (fixed_line shows it on the chart, which the table does not give).
 Returns (prices, cheapest): prices an int32 array (n, 49) in the order of
 TARIFFS, NOT_PRICED (-1) where the price is not given ("xx", as the fixed line
 without fixed_line); cheapest an int32 array (n,) with the index of the first
-cheapest tariff. The GIL is released while pricing.
+cheapest tariff (-1 where none is). The GIL is released while pricing.
+tariffs: from load_tariffs(); the data tariffs' columns follow the compiled
+ones (or stand alone without them), in the order of tariffs.ids, and the
+cheapest index covers both (an unsupported tariff is never the cheapest).
 Raises ValueError for a wrong shape or type, a negative count or one outside
 the 32-bit range, naming the row and column.)");
 }

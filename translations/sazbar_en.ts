@@ -1462,6 +1462,189 @@ weekend</translation>
     </message>
 </context>
 <context>
+    <name>Problems</name>
+    <message>
+        <source>očekává se částka zapsaná jako text, například „7.14“</source>
+        <translation>expected an amount written as text, such as “7.14”</translation>
+    </message>
+    <message>
+        <source>„%1“ má víc než 4 desetinná místa</source>
+        <translation>“%1” has more than 4 decimals</translation>
+    </message>
+    <message>
+        <source>„%1“ je víc než největší částka 999999999,9999</source>
+        <translation>“%1” is above the largest amount, 999999999.9999</translation>
+    </message>
+    <message>
+        <source>„%1“ je záporná částka; částka je 0 nebo víc</source>
+        <translation>“%1” is negative; an amount is 0 or more</translation>
+    </message>
+    <message>
+        <source>„%1“ není částka: číslice a nejvýš 4 desetinná místa, například 7,14</source>
+        <translation>“%1” is not an amount: digits with at most 4 decimals, such as 7.14</translation>
+    </message>
+    <message>
+        <source>očekává se celé číslo od %1 do %2, zadáno %3</source>
+        <translation>expected a whole number from %1 to %2, found %3</translation>
+    </message>
+    <message>
+        <source>je prázdné; vyplňte text</source>
+        <translation>is empty; fill in a text</translation>
+    </message>
+    <message>
+        <source>je delší než %1 znaků</source>
+        <translation>is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>obsahuje řídicí znak; očekává se text na jednom řádku</source>
+        <translation>holds a control character; expected a text on one line</translation>
+    </message>
+    <message>
+        <source>„%1“ není identifikátor: 1 až 64 písmen a–z, A–Z bez diakritiky, číslic a znaků „_“, „-“, „.“; nezačíná „-“ ani „.“</source>
+        <translation>“%1” is not an id: 1 to 64 letters a–z, A–Z without accents, digits and “_”, “-”, “.”; not starting with “-” or “.”</translation>
+    </message>
+    <message>
+        <source>„%1“ není datum RRRR-MM-DD z kalendáře</source>
+        <translation>“%1” is not a calendar date YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>„%1“ je identifikátor vestavěného tarifu; zvolte jiný</source>
+        <translation>“%1” is the id of a built-in tariff; choose another</translation>
+    </message>
+    <message>
+        <source>%1 je před začátkem platnosti %2</source>
+        <translation>%1 is before the start of validity %2</translation>
+    </message>
+    <message>
+        <source>„%1“ neznám; nemyslíte „%2“?</source>
+        <translation>“%1” is not known; did you mean “%2”?</translation>
+    </message>
+    <message>
+        <source>„%1“ neznám; očekává se jedno z %2</source>
+        <translation>“%1” is not known; expected one of %2</translation>
+    </message>
+    <message>
+        <source>neznámý klíč „%1“; nemyslíte „%2“?</source>
+        <translation>unknown key “%1”; did you mean “%2”?</translation>
+    </message>
+    <message>
+        <source>neznámý klíč „%1“; očekává se jeden z %2</source>
+        <translation>unknown key “%1”; expected one of %2</translation>
+    </message>
+    <message>
+        <source>chybí rozdělení zemí do pásem, ke kterému sazby podle pásem a zemí patří</source>
+        <translation>the zone scheme the rates by zone and country belong to is missing</translation>
+    </message>
+    <message>
+        <source>chybí rozdělení zemí do pásem</source>
+        <translation>the zone scheme is missing</translation>
+    </message>
+    <message>
+        <source>povinný údaj chybí</source>
+        <translation>required, but missing</translation>
+    </message>
+    <message>
+        <source>nepokrývá nic; zvolte aspoň jednu službu</source>
+        <translation>covers nothing; choose at least one service</translation>
+    </message>
+    <message>
+        <source>neobsahuje žádný tarif</source>
+        <translation>holds no tariff</translation>
+    </message>
+    <message>
+        <source>nezvoleno žádné časové pásmo</source>
+        <translation>no time band chosen</translation>
+    </message>
+    <message>
+        <source>očekává se %1 částek (%2), zadáno %3</source>
+        <translation>expected %1 amounts (%2), found %3</translation>
+    </message>
+    <message>
+        <source>uvádí „%1“ dvakrát</source>
+        <translation>lists “%1” twice</translation>
+    </message>
+    <message>
+        <source>v pásmu %1 rozdělení „%2“ není žádná země; sazba se nepoužije</source>
+        <translation>no country is in zone %1 of “%2”; the rate is never used</translation>
+    </message>
+    <message>
+        <source>0 nezahrnuje nic</source>
+        <translation>0 includes nothing</translation>
+    </message>
+    <message>
+        <source>pokryté služby nemají časová pásma; pásma platí jen pro volání, data a WAP</source>
+        <translation>the services covered have no time bands; bands apply to calls, data and WAP only</translation>
+    </message>
+    <message>
+        <source>tato jednotka (%1) nemůže pokrýt „%2“, která se počítá v jednotce %3</source>
+        <translation>this unit (%1) cannot cover “%2”, which is counted in %3</translation>
+    </message>
+    <message>
+        <source>pokrývá totéž co „%1“ (%2), aniž by s ním tvořilo jeden celek</source>
+        <translation>covers what “%1” (%2) covers without being one pool with it</translation>
+    </message>
+    <message>
+        <source>identifikátor „%2“ se opakuje; je také v %3</source>
+        <translation>the id “%2” is repeated; also at %3</translation>
+    </message>
+    <message>
+        <source>tarif „%1“ v revizi %2 je uveden dvakrát; také v %3</source>
+        <translation>tariff “%1” revision %2 is given twice; also at %3</translation>
+    </message>
+    <message>
+        <source>revize %1 tarifu „%2“ a revize %3 (%4) platí obě v den %5; revize jednoho tarifu se nesmějí překrývat</source>
+        <translation>revision %1 of “%2” and revision %3 (%4) are both valid on %5; revisions of one tariff may not overlap</translation>
+    </message>
+    <message>
+        <source>neuvádí adresu ani dokument; uveďte, kde lze ceny ověřit</source>
+        <translation>names neither an address nor a document; say where the prices can be checked</translation>
+    </message>
+    <message>
+        <source>chybí zdroj; uveďte, odkud ceny jsou</source>
+        <translation>no source; say where the prices come from</translation>
+    </message>
+    <message>
+        <source>očekává se barva ve tvaru #rrggbb</source>
+        <translation>expected a colour #rrggbb</translation>
+    </message>
+    <message>
+        <source>„%1“ není formát, který program čte; očekává se „sazbar-tariffs/1“</source>
+        <translation>“%1” is not a format this program reads; expected “sazbar-tariffs/1”</translation>
+    </message>
+    <message>
+        <source>klíč „%1“ je v jednom objektu dvakrát</source>
+        <translation>key “%1” is given twice in one object</translation>
+    </message>
+    <message>
+        <source>vnoření je hlubší než %1 úrovní</source>
+        <translation>nested deeper than %1 levels</translation>
+    </message>
+    <message>
+        <source>soubor je větší než 16 MiB</source>
+        <translation>the file is larger than 16 MiB</translation>
+    </message>
+    <message>
+        <source>soubor nelze otevřít: %1</source>
+        <translation>the file cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>soubor nelze přečíst</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>nesprávný druh hodnoty (%2); očekává se %1</source>
+        <translation>wrong kind of value (%2); expected %1</translation>
+    </message>
+    <message>
+        <source>řádek %1, sloupec %2</source>
+        <translation>line %1, column %2</translation>
+    </message>
+    <message>
+        <source>Varování: %1</source>
+        <translation>Warning: %1</translation>
+    </message>
+</context>
+<context>
     <name>ProfileDocument</name>
     <message>
         <source>Pro&amp;fil</source>
@@ -2518,6 +2701,442 @@ Nothing entered has changed.</translation>
         <translation>The web browser could not be started. Please open this address in your browser:
 
 </translation>
+    </message>
+</context>
+<context>
+    <name>sazbar::ui::TariffEditor</name>
+    <message>
+        <source>,</source>
+        <comment>decimal mark</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>Nový tarif</source>
+        <translation>New tariff</translation>
+    </message>
+    <message>
+        <source>&amp;Tarif</source>
+        <translation>&amp;Tariff</translation>
+    </message>
+    <message>
+        <source>&amp;Sazby</source>
+        <translation>&amp;Rates</translation>
+    </message>
+    <message>
+        <source>&amp;Volné minuty</source>
+        <translation>&amp;Free minutes</translation>
+    </message>
+    <message>
+        <source>Do &amp;zahraničí</source>
+        <translation>A&amp;broad</translation>
+    </message>
+    <message>
+        <source>&amp;Rozpis ceny…</source>
+        <translation>Price &amp;breakdown…</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Zavřít</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>Název tarifu</source>
+        <translation>Tariff name</translation>
+    </message>
+    <message>
+        <source>Operátor</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Identifikátor tarifu</source>
+        <translation>Tariff id</translation>
+    </message>
+    <message>
+        <source>Jméno tarifu v souborech a na příkazové řádce: písmena bez diakritiky, číslice, „_“, „-“, „.“</source>
+        <translation>The tariff&apos;s name in files and on the command line: letters without accents, digits, “_”, “-”, “.”</translation>
+    </message>
+    <message>
+        <source>Revize ceníku</source>
+        <translation>Price list revision</translation>
+    </message>
+    <message>
+        <source>Platí od</source>
+        <translation>Valid from</translation>
+    </message>
+    <message>
+        <source>Platí do</source>
+        <translation>Valid to</translation>
+    </message>
+    <message>
+        <source>RRRR-MM-DD, prázdné: bez omezení</source>
+        <translation>YYYY-MM-DD, empty: open-ended</translation>
+    </message>
+    <message>
+        <source>Měsíční paušál v Kč</source>
+        <translation>Monthly fee in CZK</translation>
+    </message>
+    <message>
+        <source>Barva v grafu</source>
+        <translation>Colour in the chart</translation>
+    </message>
+    <message>
+        <source>#rrggbb, nepovinné</source>
+        <translation>#rrggbb, optional</translation>
+    </message>
+    <message>
+        <source>Zdroj: název ceníku</source>
+        <translation>Source: title of the price list</translation>
+    </message>
+    <message>
+        <source>Zdroj: adresa na webu</source>
+        <translation>Source: web address</translation>
+    </message>
+    <message>
+        <source>Zdroj: dokument</source>
+        <translation>Source: document</translation>
+    </message>
+    <message>
+        <source>Zdroj: získáno dne</source>
+        <translation>Source: retrieved on</translation>
+    </message>
+    <message>
+        <source>RRRR-MM-DD</source>
+        <translation>YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>&amp;Název:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Operátor:</source>
+        <translation>&amp;Operator:</translation>
+    </message>
+    <message>
+        <source>&amp;Identifikátor:</source>
+        <translation>&amp;Id:</translation>
+    </message>
+    <message>
+        <source>Re&amp;vize:</source>
+        <translation>Re&amp;vision:</translation>
+    </message>
+    <message>
+        <source>Platí o&amp;d:</source>
+        <translation>Valid &amp;from:</translation>
+    </message>
+    <message>
+        <source>Platí d&amp;o:</source>
+        <translation>Valid &amp;to:</translation>
+    </message>
+    <message>
+        <source>Měsíční &amp;paušál (Kč):</source>
+        <translation>Monthly &amp;fee (CZK):</translation>
+    </message>
+    <message>
+        <source>&amp;Barva:</source>
+        <translation>&amp;Colour:</translation>
+    </message>
+    <message>
+        <source>Zdroj – &amp;ceník:</source>
+        <translation>Source – &amp;price list:</translation>
+    </message>
+    <message>
+        <source>Zdroj – &amp;adresa:</source>
+        <translation>Source – &amp;address:</translation>
+    </message>
+    <message>
+        <source>Zdroj – do&amp;kument:</source>
+        <translation>Source – &amp;document:</translation>
+    </message>
+    <message>
+        <source>Zdroj – &amp;získáno:</source>
+        <translation>Source – r&amp;etrieved:</translation>
+    </message>
+    <message>
+        <source>Volné minuty za měsíc</source>
+        <translation>Free minutes a month</translation>
+    </message>
+    <message>
+        <source>prázdné: žádné</source>
+        <translation>empty: none</translation>
+    </message>
+    <message>
+        <source>&amp;Volné minuty za měsíc:</source>
+        <translation>&amp;Free minutes a month:</translation>
+    </message>
+    <message>
+        <source>Pokrývají</source>
+        <translation>They cover</translation>
+    </message>
+    <message>
+        <source>Co volné minuty pokrývají</source>
+        <translation>What the free minutes cover</translation>
+    </message>
+    <message>
+        <source>volání na pevnou linku</source>
+        <translation>calls to fixed lines</translation>
+    </message>
+    <message>
+        <source>volání do sítě T-Mobile</source>
+        <translation>calls to T-Mobile</translation>
+    </message>
+    <message>
+        <source>volání do sítě Eurotel</source>
+        <translation>calls to Eurotel</translation>
+    </message>
+    <message>
+        <source>volání do sítě Oskar</source>
+        <translation>calls to Oskar</translation>
+    </message>
+    <message>
+        <source>hlasovou schránku</source>
+        <translation>the voice mailbox</translation>
+    </message>
+    <message>
+        <source>datové přenosy</source>
+        <translation>data transfers</translation>
+    </message>
+    <message>
+        <source>WAP</source>
+        <translation>WAP</translation>
+    </message>
+    <message>
+        <source>volání do zahraničí</source>
+        <translation>calls abroad</translation>
+    </message>
+    <message>
+        <source>V časových pásmech</source>
+        <translation>In the time bands</translation>
+    </message>
+    <message>
+        <source>Časová pásma, ve kterých volné minuty platí</source>
+        <translation>Time bands in which the free minutes apply</translation>
+    </message>
+    <message>
+        <source>Špička</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>Odpoledne</source>
+        <translation>Afternoon</translation>
+    </message>
+    <message>
+        <source>Večer</source>
+        <translation>Evening</translation>
+    </message>
+    <message>
+        <source>Víkend</source>
+        <translation>Weekend</translation>
+    </message>
+    <message>
+        <source>Jak se volné minuty čerpají</source>
+        <translation>How the free minutes are used</translation>
+    </message>
+    <message>
+        <source>poměrně ze všeho, co pokrývají</source>
+        <translation>in proportion over all they cover</translation>
+    </message>
+    <message>
+        <source>nejdražší volání napřed</source>
+        <translation>dearest calls first</translation>
+    </message>
+    <message>
+        <source>v pořadí výše</source>
+        <translation>in the order above</translation>
+    </message>
+    <message>
+        <source>Č&amp;erpají se:</source>
+        <translation>&amp;Used:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, všechna pásma</source>
+        <translation>%1, all bands</translation>
+    </message>
+    <message>
+        <source>Kč za minutu; prázdné pole: tarif službu nenabízí. Bez rozlišení pásem platí první sloupec pro všechna.</source>
+        <translation>CZK a minute; an empty box: the tariff does not offer the service. Without bands the first column stands for all.</translation>
+    </message>
+    <message>
+        <source>Pevná linka</source>
+        <translation>Fixed line</translation>
+    </message>
+    <message>
+        <source>T-Mobile</source>
+        <translation>T-Mobile</translation>
+    </message>
+    <message>
+        <source>Eurotel</source>
+        <translation>Eurotel</translation>
+    </message>
+    <message>
+        <source>Oskar</source>
+        <translation>Oskar</translation>
+    </message>
+    <message>
+        <source>Hlasová schránka</source>
+        <translation>Voice mailbox</translation>
+    </message>
+    <message>
+        <source>Datové přenosy</source>
+        <translation>Data transfers</translation>
+    </message>
+    <message>
+        <source>podle pásem</source>
+        <translation>by band</translation>
+    </message>
+    <message>
+        <source>Kč za zprávu</source>
+        <translation>CZK a message</translation>
+    </message>
+    <message>
+        <source>SMS</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <source>podle sítí</source>
+        <translation>by network</translation>
+    </message>
+    <message>
+        <source>MMS</source>
+        <translation>MMS</translation>
+    </message>
+    <message>
+        <source>Kč za kB</source>
+        <translation>CZK a kB</translation>
+    </message>
+    <message>
+        <source>GPRS WAP</source>
+        <translation>GPRS WAP</translation>
+    </message>
+    <message>
+        <source>GPRS internet</source>
+        <translation>GPRS internet</translation>
+    </message>
+    <message>
+        <source>Rozdělení zemí do pásem</source>
+        <translation>Zones of countries</translation>
+    </message>
+    <message>
+        <source>(tarif do zahraničí nevolá)</source>
+        <translation>(the tariff has no calls abroad)</translation>
+    </message>
+    <message>
+        <source>T-Mobile, volání přes internet</source>
+        <translation>T-Mobile, calls over the internet</translation>
+    </message>
+    <message>
+        <source>Twist Home, volání přes internet</source>
+        <translation>Twist Home, calls over the internet</translation>
+    </message>
+    <message>
+        <source>Eurotel NetCall</source>
+        <translation>Eurotel NetCall</translation>
+    </message>
+    <message>
+        <source>Eurotel GO</source>
+        <translation>Eurotel GO</translation>
+    </message>
+    <message>
+        <source>&amp;Rozdělení zemí do pásem jako:</source>
+        <translation>&amp;Zones of countries as:</translation>
+    </message>
+    <message>
+        <source>Večer a víkend</source>
+        <translation>Evening and weekend</translation>
+    </message>
+    <message>
+        <source>Pásmo %1</source>
+        <translation>Zone %1</translation>
+    </message>
+    <message>
+        <source>Tarif – %1</source>
+        <translation>Tariff – %1</translation>
+    </message>
+    <message>
+        <source>Soubor nelze přečíst jako celek, a tak ho formulář neukazuje; jeho chyby jsou vypsány níže.</source>
+        <translation>The file cannot be read as a whole, so the form does not show it; its errors are listed below.</translation>
+    </message>
+    <message>
+        <source>Soubor obsahuje %1 tarifů; formulář ukazuje jen první, a proto soubor jen čte, aby se nic z něj neztratilo.</source>
+        <translation>The file holds %1 tariffs; the form shows only the first, so it opens the file read-only and nothing in it is lost.</translation>
+    </message>
+    <message>
+        <source>Tarif obsahuje údaje, které formulář neumí ukázat (%1); formulář ho proto jen čte, aby se nic z něj neztratilo.</source>
+        <translation>The tariff holds what the form cannot show (%1); the form therefore opens it read-only and nothing in it is lost.</translation>
+    </message>
+    <message>
+        <source>Soubor není ve vaší složce tarifů; formulář ho jen čte.</source>
+        <translation>The file is not in your tariff folder; the form opens it read-only.</translation>
+    </message>
+    <message>
+        <source>Varování: %1</source>
+        <translation>Warning: %1</translation>
+    </message>
+    <message>
+        <source>Cena za zadaný měsíc: %1 Kč</source>
+        <translation>Price of the month entered: CZK %1</translation>
+    </message>
+    <message>
+        <source>Cena za zadaný měsíc: – (tarif má chyby)</source>
+        <translation>Price of the month entered: – (the tariff has errors)</translation>
+    </message>
+    <message>
+        <source>Chyb: %1. Opravte označená pole; „Uložit“ je k dispozici, až bude tarif v pořádku.</source>
+        <translation>Errors: %1. Correct the marked fields; “Save” is offered once the tariff is valid.</translation>
+    </message>
+    <message>
+        <source>Tarif je v pořádku, varování: %1.</source>
+        <translation>The tariff is valid; warnings: %1.</translation>
+    </message>
+    <message>
+        <source>Tarif je v pořádku.</source>
+        <translation>The tariff is valid.</translation>
+    </message>
+    <message>
+        <source>Uložit tarif</source>
+        <translation>Save tariff</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze uložit: %2</source>
+        <translation>The file %1 cannot be saved: %2</translation>
+    </message>
+    <message>
+        <source>Rozpis ceny – %1</source>
+        <translation>Price breakdown – %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 Kč</source>
+        <translation>%1 (%2): CZK %3</translation>
+    </message>
+    <message>
+        <source>Položky ceny</source>
+        <translation>Price items</translation>
+    </message>
+    <message>
+        <source>Položka</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Množství × sazba</source>
+        <translation>Quantity × rate</translation>
+    </message>
+    <message>
+        <source>Částka</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Celkem přesně %1 Kč, cena v celých korunách %2 Kč.</source>
+        <translation>Exactly CZK %1 in total; the price in whole crowns is CZK %2.</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 #include "../pricing/test_profiles.h"
 #include "catalogue/reader.h"
@@ -127,50 +126,6 @@ TEST(DataPricing, MinimumSpendDirectDebitAndCredit) {
     EXPECT_EQ(priceDataTariff(ct, P().mms(20), {.directDebit = true}).price, 297);
     EXPECT_EQ(priceDataTariff(ct, P().mms(10), {.directDebit = true}).price, 199);
     EXPECT_EQ(priceDataTariff(ct, P().mms(10)).price, 298);
-}
-
-// The example file re-expresses three compiled tariffs; priced through the
-// data path they must cost what the compiled code says, to the crown, on the
-// thresholds of their add-ons and on random months.
-TEST(DataPricing, ExampleFileMatchesTheCompiledTariffs) {
-    Catalogue c;
-    readTariffFile(SAZBAR_EXAMPLES "/tariffs/example.json", c);
-    ASSERT_FALSE(c.hasErrors());
-    ASSERT_EQ(c.tariffs.size(), 3u);
-    const int compiled[] = {tariffIndex("t30"), tariffIndex("naplno50"), tariffIndex("telecom")};
-
-    std::vector<Profile> months = {
-        P(),
-        P().calls(TMobile, 0, 0, 0, 30), P().calls(TMobile, 0, 0, 0, 31), P().calls(TMobile, 10, 0, 0, 40),  // Víkend+
-        P().calls(FixedLine, 29), P().calls(FixedLine, 60), P().calls(Oskar, 50, 20), P().calls(Oskar, 71),
-        P().gprs(0, 10000), P().gprs(0, 20000), P().gprs(999, 0), P().gprs(1000, 1), P().gprs(6000, 4001),
-        P().gprs(40000, 1), P().gprs(70001, 0), P().sms(100), P().sms(110), P().sms(80, 30, 10), P().mms(9),
-        P().mms(10), P().wap(39), P().wap(20, 21), P().calls(Data, 100, 1),
-        P().intl(0, 0, 10).intl(1, 27, 3, 4, 5).intl(2, 33, 1, 1, 1), P().intl(0, 4, 7).internetCalls(),
-    };
-    std::mt19937 rng(2026);
-    auto some = [&](int max) { return static_cast<int>(rng() % static_cast<unsigned>(max + 1)); };
-    for (int i = 0; i < 300; ++i) {
-        P m;
-        for (Row r : {FixedLine, TMobile, Eurotel, Oskar, VoiceMail, Data})
-            if (some(2) == 0) m.calls(r, some(80), some(40), some(60), some(50));
-        m.sms(some(150), some(60), some(60)).mms(some(14)).wap(some(30), some(20), 0, some(10));
-        if (some(1)) m.gprs(some(3) * 400, some(4) == 0 ? some(90000) : some(12000));
-        m.intl(0, some(35), some(20), some(10), some(15)).internetCalls(some(3) == 0);
-        months.push_back(m);
-    }
-    for (const Profile& month : months)
-        for (bool debit : {false, true}) {
-            const RunOptions o{.directDebit = debit};
-            const RunResult run = runPricing(month, o);
-            for (std::size_t k = 0; k < 3; ++k) {
-                const TariffResult& want = run.fields[static_cast<std::size_t>(compiled[k])];
-                const DataResult got = priceDataTariff(c.tariffs[k], month, o);
-                if (k == 2 && month.internetCalls) continue;  // the compiled fixed line refuses internet calls outright
-                EXPECT_EQ(got.price, want.price) << c.tariffs[k].id << " month " << (&month - months.data());
-                EXPECT_EQ(got.unsupported, want.unsupported) << c.tariffs[k].id << " month " << (&month - months.data());
-            }
-        }
 }
 
 TEST(DataPricing, BreakdownItemsAddUpAndListTheAlternatives) {

@@ -30,7 +30,7 @@ def objects(node, where="$"):
 
 failures += [f"object schema without additionalProperties false: {w}" for w in objects(schema)]
 
-examples = sorted((root / "examples/tariffs").glob("*.json"))
+examples = sorted((root / "examples/tariffs").glob("*.json")) + [root / "examples/builtin-tariffs.json"]
 if not examples:
     failures.append("no example tariff files")
 docs = [json.loads(b) for b in re.findall(r"```json\n(.*?)```", (root / "docs/tariff-format.md").read_text(encoding="utf-8"), re.S)
@@ -41,7 +41,8 @@ for name, doc in [(str(p), json.loads(p.read_text(encoding="utf-8"))) for p in e
     for e in validator.iter_errors(doc):
         failures.append(f"{name}: {e.json_path}: {e.message}")
 
-base = json.loads(examples[0].read_text(encoding="utf-8")) if examples else None
+base_file = root / "examples/tariffs/example.json"
+base = json.loads(base_file.read_text(encoding="utf-8")) if base_file.exists() else None
 faults = [
     ("misspelt key", lambda d: d["tariffs"][0].update({"fee ": "1"})),
     ("amount as number", lambda d: d["tariffs"][0].update({"fee": 1.5})),
@@ -52,6 +53,8 @@ faults = [
     ("zone 9", lambda d: d["tariffs"][0]["rates"]["international"]["zones"].update({"9": "1"})),
     ("two amounts", lambda d: d["tariffs"][0]["allowances"][0].update({"kb": 5})),
     ("wrong format", lambda d: d.update({"format": "sazbar-tariffs/2"})),
+    ("internet calls neither rates nor unsupported", lambda d: d["tariffs"][2]["rates"]["international"].update({"internet_calls": "no"})),
+    ("cheapest mark as text", lambda d: d["tariffs"][0].update({"cheapest_mark": "no"})),
 ]
 for name, plant in faults if base else []:
     doc = copy.deepcopy(base)

@@ -219,3 +219,73 @@ def test_columns_name_the_table():
     # The messages cell of each band, where price_array reads it: SMS to each network, then MMS.
     messages = [c for c in sazbar.COLUMNS if "sms" in c or "mms" in c]
     assert [sazbar.COLUMNS.index(c) for c in messages] == [4, 11, 18, 25]
+
+
+# Tariffs read from files: data twins of three compiled tariffs, under ids of their own.
+EXAMPLE_TARIFFS = os.path.join(os.path.dirname(__file__), "..", "..", "examples", "tariffs", "example.json")
+TWINS = [("example-t30", "t30"), ("example-naplno50", "naplno50"), ("example-telefon-standard", "telecom")]
+
+
+def prices_by_id(result):
+    return {r["id"]: r["price"] for r in result["results"]}
+
+
+def test_data_twins_price_as_the_compiled_tariffs():
+    tariffs = sazbar.load_tariffs(EXAMPLE_TARIFFS, on="2004-06-01")
+    rows, countries = table(4000, 120)
+    rng = random.Random(4)
+    profiles = [as_dict(r, c, rng, fixed_line=True, direct_debit=i % 2 == 1)
+                for i, (r, c) in enumerate(zip(rows, countries))]
+    results = sazbar.price_many(profiles, tariffs=tariffs)
+    assert results[:3] == [sazbar.price(p, tariffs=tariffs) for p in profiles[:3]]
+    odd, even = sazbar.price_array(rows[1::2], countries=countries[1::2], direct_debit=True, tariffs=tariffs), \
+        sazbar.price_array(rows[::2], countries=countries[::2], tariffs=tariffs)
+    prices = np.empty((len(rows), len(tariffs.ids)), np.int32)
+    prices[1::2], prices[::2] = odd[0], even[0]
+    cheapest = np.empty(len(rows), np.int32)
+    cheapest[1::2], cheapest[::2] = odd[1], even[1]
+
+    assert tariffs.ids == sazbar.TARIFFS + tuple(t for t, _ in TWINS) == tuple(c["id"] for c in tariffs.columns)
+    assert prices.tolist() == [list(prices_by_id(r).values()) for r in results]
+    assert cheapest.tolist() == [first_cheapest(r) for r in results]
+    for data, compiled in TWINS:
+        assert prices[:, tariffs.ids.index(data)].tolist() == prices[:, tariffs.ids.index(compiled)].tolist()
+
+
+def write(folder, name, text):
+    path = folder / name
+    path.write_text(text)
+    return path
+
+
+TARIFF = '{"format": "sazbar-tariffs/1", "tariffs": [{"id": %s, "operator": "O", "name": "N", %s}]}'
+
+
+@pytest.mark.parametrize("text,builtin,message", [
+    ('{"format": ', True, r"bad\.json:1:12: "),
+    (TARIFF % ('"x"', '"fee ": "1"'), True, r'bad\.json: tariffs\[0\]\.fee : unknown key "fee "'),
+    (TARIFF % ('"x"', '"fee": 1'), True, r"bad\.json: tariffs\[0\]\.fee: expected an amount as a string"),
+    (TARIFF % ('"t30"', '"fee": "1"'), True, r"bad\.json: tariffs\[0\]\.id: .*compiled tariff"),
+])
+def test_a_bad_file_raises_with_its_path(tmp_path, text, builtin, message):
+    path = write(tmp_path, "bad.json", text)
+    with pytest.raises(ValueError, match=message):
+        sazbar.load_tariffs(path, builtin=builtin)
+    with pytest.raises(ValueError, match=message):  # a folder holding it
+        sazbar.load_tariffs(tmp_path)
+
+
+def test_without_the_compiled_tariffs_only_data_columns_remain(tmp_path):
+    source = '"source": {"title": "T", "url": "https://example.org"}'
+    write(tmp_path, "a.json", TARIFF % ('"t30"', '"fee": "100", "rates": {"calls": {"tmobile": "2"}}, ' + source))
+    write(tmp_path, "b.json", TARIFF % ('"flat"', '"fee": "150", "rates": {"calls": {"tmobile": "1"}}'))
+    tariffs = sazbar.load_tariffs(tmp_path, builtin=False)
+    assert tariffs.ids == tariffs.data_ids == ("t30", "flat") and len(tariffs.warnings) == 1
+    rows = np.zeros((3, 46), np.int32)
+    rows[:, 1] = [10, 50, 70]  # peak minutes to T-Mobile
+    rows[2, 4] = 1  # an SMS, which neither prices
+    prices, cheapest = sazbar.price_array(rows, tariffs=tariffs)
+    assert prices.tolist() == [[120, 160], [200, 200], [240, 220]] and cheapest.tolist() == [0, 0, -1]
+    result = sazbar.price({"matrix": rows[1, :28].reshape(4, 7)}, tariffs=tariffs)
+    assert [(r["id"], r["price"], r["cheapest"]) for r in result["results"]] == [("t30", 200, True), ("flat", 200, True)]
+    assert result["chart"] == []
