@@ -66,20 +66,9 @@ Profile scaleProfile(const Profile& p, SweepGroup group, std::int32_t percent) {
     return s;
 }
 
-void TariffSet::add(int tariff) {
-    if (tariff < kTariffCount) {
-        compiled_ |= std::uint64_t{1} << tariff;
-        return;
-    }
-    const auto t = static_cast<std::size_t>(tariff - kTariffCount);
+void TariffSet::addExtra(std::size_t t) {
     if (extra_.size() <= t / 64) extra_.resize(t / 64 + 1);
     extra_[t / 64] |= std::uint64_t{1} << (t % 64);
-}
-
-bool TariffSet::contains(int tariff) const {
-    if (tariff < kTariffCount) return tariff >= 0 && ((compiled_ >> tariff) & 1u);
-    const auto t = static_cast<std::size_t>(tariff - kTariffCount);
-    return t / 64 < extra_.size() && ((extra_[t / 64] >> (t % 64)) & 1u);
 }
 
 std::vector<int> TariffSet::members() const {

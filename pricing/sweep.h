@@ -54,13 +54,22 @@ Profile scaleProfile(const Profile& p, SweepGroup group, std::int32_t percent);
 // kTariffCount on, the tariffs priced beside them (ExtraTariffs), in order.
 class TariffSet {
 public:
-    void add(int tariff);
-    bool contains(int tariff) const;
+    void add(int tariff) {
+        if (tariff < kTariffCount) compiled_ |= std::uint64_t{1} << tariff;
+        else addExtra(static_cast<std::size_t>(tariff - kTariffCount));
+    }
+    bool contains(int tariff) const {
+        if (tariff < kTariffCount) return tariff >= 0 && ((compiled_ >> tariff) & 1u);
+        const auto t = static_cast<std::size_t>(tariff - kTariffCount);
+        return t / 64 < extra_.size() && ((extra_[t / 64] >> (t % 64)) & 1u);
+    }
     bool empty() const { return compiled_ == 0 && extra_.empty(); }
     std::vector<int> members() const;  // ascending
     friend bool operator==(const TariffSet&, const TariffSet&) = default;
 
 private:
+    void addExtra(std::size_t t);
+
     std::uint64_t compiled_ = 0;        // bit i: kTariffs[i]
     std::vector<std::uint64_t> extra_;  // the others, 64 to a word, without trailing zero words
 };
@@ -96,7 +105,7 @@ struct SweepPoint {
 struct CheapestSpan {
     std::int32_t from = 0;  // first and last factor of the span, percent
     std::int32_t to = 0;
-    TariffSet cheapest = 0;
+    TariffSet cheapest;
 };
 
 // Where the cheapest tariffs change: between the point at `lastBefore` and
@@ -104,8 +113,8 @@ struct CheapestSpan {
 struct BreakEven {
     std::int32_t lastBefore = 0;
     std::int32_t at = 0;
-    TariffSet before = 0;
-    TariffSet after = 0;
+    TariffSet before;
+    TariffSet after;
 };
 
 // Factors (a span of points) in which one tariff is among the cheapest.

@@ -194,8 +194,8 @@ TEST(EndToEndTariffs, BatchBreakdownAndSweepOfDataTwins) {
     const auto has = [](const nlohmann::json& ids, const char* id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); };
     for (const auto& span : sweep["cheapest_spans"])
         EXPECT_EQ(has(span["tariffs"], "example-naplno50"), has(span["tariffs"], "naplno50")) << span;
-    const auto alone = nlohmann::json::parse(runProgram("--no-builtin --format json --sweep calls" + tariffs + profile).out);
-    EXPECT_EQ(alone["points"][0]["prices"].size(), 3u);
+    const auto sweepAlone = nlohmann::json::parse(runProgram("--no-builtin --format json --sweep calls" + tariffs + profile).out);
+    EXPECT_EQ(sweepAlone["points"][0]["prices"].size(), 3u);
 }
 
 TEST(EndToEndTariffs, NoBuiltinValidityAndRefusedFiles) {
