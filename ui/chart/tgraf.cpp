@@ -242,6 +242,9 @@ void Tgraf::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
 }
 
+// The longest bar label, in characters; the compiled names are shorter.
+constexpr qsizetype kMaxLabel = 30;
+
 void Tgraf::vytvor_data() {
     // A hidden window that was resized has not had its resize event yet.
     placeControls();
@@ -309,7 +312,8 @@ void Tgraf::vytvor_data() {
         ++barCount_;
         keys.push_back(barCount_);
         values.push_back(b.value);
-        names.push_back(b.name);
+        // A name from a file may be long: its label is cut so that the bars keep their room.
+        names.push_back(b.name.size() > kMaxLabel ? b.name.left(kMaxLabel - 1) + QChar(0x2026) : b.name);
         bars_->colours.push_back(b.colour);
         drawn_.push_back(std::move(b));
     }
