@@ -38,6 +38,7 @@ constexpr std::string_view kUsage =
     "       sazbar-cli [OPTIONS] --batch [FILE|-] [--jobs N] [--columns A,B,...]\n"
     "       sazbar-cli --import FILE [...]   (a call log to a profile; see --import --help)\n"
     "       sazbar-cli --check-tariffs FILE.json...   (tariff files; see --check-tariffs --help)\n"
+    "       sazbar-cli --print-tariffs builtin   (the compiled tariffs as a tariff file)\n"
     "\n"
     "Prices one month of mobile-phone use under every Czech tariff.\n"
     "\n"
@@ -114,6 +115,7 @@ struct Options {
     std::optional<std::string> profile, dat, batch;
     std::optional<std::array<int, kIntlRows>> countries;
     std::optional<unsigned> jobs;
+    std::optional<std::string> columnList, breakdownList;  // read once the data tariffs are known
     std::optional<std::vector<int>> columns;
     std::optional<std::vector<int>> breakdown;
     SweepArgs sweep;
@@ -139,6 +141,8 @@ bool parseCountries(std::string_view text, std::array<int, kIntlRows>& out) {
 
 // Parses the arguments; an empty result means go on, otherwise the text to
 // report as a usage error.
+std::string readTariffLists(Options& o, const DataTariffs* data);
+
 std::string parseArgs(const std::vector<std::string>& args, Options& o) {
     bool positionalOnly = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -201,19 +205,13 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
                 return "--jobs needs a number of threads from 1 to 1024";
             o.jobs = v;
         } else if (arg == "--columns") {
-            std::string list, bad;
-            std::vector<int> columns;
+            std::string list;
             if (!value(list)) return "--columns needs a list of columns";
-            if (!parseBatchColumns(list, columns, bad))
-                return "unknown column '" + echoed(bad) +
-                       "': use line, total_call_minutes, cheapest, cheapest_price, prices, error or a tariff id";
-            o.columns = std::move(columns);
+            o.columnList = std::move(list);
         } else if (arg == "--breakdown") {
-            std::string list, bad;
-            std::vector<int> tariffs;
+            std::string list;
             if (!value(list)) return "--breakdown needs tariff ids or all";
-            if (!parseBreakdownList(list, tariffs, bad)) return "unknown tariff '" + echoed(bad) + "' in --breakdown";
-            o.breakdown = std::move(tariffs);
+            o.breakdownList = std::move(list);
         } else if (arg == "--tariffs") {
             std::string path;
             if (!value(path) || path.empty()) return "--tariffs needs a tariff file or folder";
@@ -248,13 +246,31 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
         o.format = Format::Json;
     }
     if (o.jobs && !o.batch) return "--jobs applies to --batch only";
-    if (o.columns && !o.batch) return "--columns applies to --batch only";
-    if (o.breakdown && o.batch) return "--breakdown applies to one profile, not to --batch";
-    if (o.breakdown && o.sweep.group) return "give one of --breakdown and --sweep";
+    if (o.columnList && !o.batch) return "--columns applies to --batch only";
+    if (o.breakdownList && o.batch) return "--breakdown applies to one profile, not to --batch";
+    if (o.breakdownList && o.sweep.group) return "give one of --breakdown and --sweep";
     if (o.tariffs.empty() && (o.noBuiltin || o.on)) return "--no-builtin and --on apply to --tariffs only";
-    if (!o.tariffs.empty() && (o.batch || o.breakdown || o.sweep.group))
-        return "--tariffs applies to the results of one profile, not to --batch, --breakdown or --sweep";
-    return checkSweepArgs(o.sweep, o.batch.has_value());
+    if (!o.tariffs.empty() && o.sweep.group) return "--tariffs does not apply to --sweep";
+    if (const std::string problem = checkSweepArgs(o.sweep, o.batch.has_value()); !problem.empty()) return problem;
+    // Tariff ids name data tariffs too, once they are loaded.
+    return o.tariffs.empty() ? readTariffLists(o, nullptr) : std::string();
+}
+
+// Reads --columns and --breakdown against the tariffs priced.
+std::string readTariffLists(Options& o, const DataTariffs* data) {
+    std::string bad;
+    if (o.columnList) {
+        o.columns.emplace();
+        if (!parseBatchColumns(*o.columnList, *o.columns, bad, data))
+            return "unknown column '" + echoed(bad) +
+                   "': use line, total_call_minutes, cheapest, cheapest_price, prices, error or a tariff id";
+    }
+    if (o.breakdownList) {
+        o.breakdown.emplace();
+        if (!parseBreakdownList(*o.breakdownList, *o.breakdown, bad, data))
+            return "unknown tariff '" + echoed(bad) + "' in --breakdown";
+    }
+    return {};
 }
 
 int report(std::ostream& err, const std::string& name, const std::string& message) {
@@ -299,7 +315,8 @@ int priceAndPrint(const Profile& profile, const RunFlags& flags, const Options& 
     RunResult result;
     std::string text;
     if (o.breakdown) {
-        appendBreakdowns(text, profile, {flags.directDebit, flags.fixedLine}, *o.breakdown, o.format);
+        appendBreakdowns(text, profile, {flags.directDebit, flags.fixedLine}, *o.breakdown, o.format,
+                         o.tariffs.empty() ? nullptr : &o.data);
         return writeOut(out, err, text);
     }
     runPricing(profile, {flags.directDebit, flags.fixedLine}, result);
@@ -382,6 +399,7 @@ int runDat(const Options& o, std::istream& stdinStream, std::ostream& out, std::
 int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     if (isImportCommand(args)) return runImport(args, in, out, err);
     if (isCheckTariffsCommand(args)) return runCheckTariffs(args, out, err);
+    if (isPrintTariffsCommand(args)) return runPrintTariffs(args, out, err);
     for (const std::string& a : args) {
         if (a == "--") break;
         if (a == "--help" || a == "-h") return writeOut(out, err, kUsage);
@@ -392,8 +410,13 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         err << kProgram << ": " << problem << " (try 'sazbar-cli --help')\n";
         return kExitUsage;
     }
-    if (!o.tariffs.empty() && !loadDataTariffs(o.tariffs, !o.noBuiltin, o.on.value_or(today()), o.data, err))
-        return kExitBadInput;
+    if (!o.tariffs.empty()) {
+        if (!loadDataTariffs(o.tariffs, !o.noBuiltin, o.on.value_or(today()), o.data, err)) return kExitBadInput;
+        if (const std::string problem = readTariffLists(o, &o.data); !problem.empty()) {
+            err << kProgram << ": " << problem << " (try 'sazbar-cli --help')\n";
+            return kExitUsage;
+        }
+    }
     if (o.dat) return runDat(o, in, out, err);
     if (o.profile) return runProfile(o, in, out, err);
 
@@ -408,6 +431,7 @@ int runCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     batch.format = o.format;
     batch.jobs = o.jobs.value_or(availableCores());
     if (o.columns) batch.columns = *o.columns;
+    if (!o.tariffs.empty()) batch.data = &o.data;
     const BatchSummary s = runBatch(file ? *file : in, out, err, name, o.flags, batch);
     if (s.writeError) return reportWrite(err, s.writeError);
     if (file && file->bad()) return report(err, name, "cannot read");

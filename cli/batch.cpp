@@ -152,12 +152,18 @@ public:
             if (problem.empty()) {
                 input_.profile.internetCalls |= flags_.internetCalls;
                 const bool fixedLine = flags_.fixedLine || input_.fixedLine;
-                runPricing(input_.profile, {flags_.directDebit || input_.directDebit, fixedLine}, result_);
+                const RunOptions run{flags_.directDebit || input_.directDebit, fixedLine};
+                runPricing(input_.profile, run, result_);
+                const DataPart* data = nullptr;
+                if (options_.data) {
+                    priceDataTariffs(*options_.data, input_.profile, run, result_, data_);
+                    data = &data_;
+                }
                 if (options_.format == Format::Csv) {
-                    appendCsvRow(c.out, number, result_, options_.columns);
+                    appendCsvRow(c.out, number, result_, options_.columns, data);
                 } else {
-                    if (options_.columns.empty()) appendJson(c.out, result_, fixedLine);
-                    else appendJsonColumns(c.out, number, result_, options_.columns);
+                    if (options_.columns.empty()) appendJson(c.out, result_, fixedLine, data);
+                    else appendJsonColumns(c.out, number, result_, options_.columns, data);
                     c.out += '\n';
                 }
             } else {
@@ -184,6 +190,7 @@ private:
     ProfileDocument input_;
     ProfileError error_;
     RunResult result_;
+    DataPart data_;
 };
 
 // Writes a chunk's results and messages; false once the output failed.
@@ -309,11 +316,12 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& err, st
                       const RunFlags& flags, const BatchOptions& options) {
     BatchOptions o = options;
     if (o.format == Format::Csv)
-        o.columns = o.columns.empty() ? defaultBatchColumns(flags.fixedLine) : withPricesExpanded(o.columns, flags.fixedLine);
+        o.columns = o.columns.empty() ? defaultBatchColumns(flags.fixedLine, o.data)
+                                      : withPricesExpanded(o.columns, flags.fixedLine, o.data);
     LineReader reader(in);
     if (o.format == Format::Csv) {
         std::string header;
-        appendCsvHeader(header, o.columns);
+        appendCsvHeader(header, o.columns, o.data);
         out.write(header.data(), static_cast<std::streamsize>(header.size()));
     }
     if (o.jobs <= 1) {

@@ -26,6 +26,7 @@ struct BatchOptions {
     Format format = Format::Json;  // Json or Csv
     std::vector<int> columns;      // columns (see report.h); empty: all in CSV, the full result in JSON
     unsigned jobs = 1;             // threads that price
+    const DataTariffs* data = nullptr;  // data tariffs priced beside (or instead of) the compiled ones
 };
 
 struct BatchSummary {

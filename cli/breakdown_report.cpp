@@ -32,11 +32,24 @@ std::string quantityText(const BreakdownItem& it) {
     return s;
 }
 
-void appendTableOne(std::string& out, const Breakdown& b) {
-    const TariffInfo& t = kTariffs[static_cast<std::size_t>(b.tariff)];
-    out += t.name;
+// Who a breakdown belongs to: a compiled tariff or a data tariff.
+struct Head {
+    std::string_view id, op, name;
+};
+
+Head headOf(int tariff, const DataTariffs* data) {
+    if (tariff >= kTariffCount) {
+        const catalogue::DataTariff& t = data->tariffs[static_cast<std::size_t>(tariff - kTariffCount)];
+        return {t.id, t.operatorName, t.name};
+    }
+    const TariffInfo& t = kTariffs[static_cast<std::size_t>(tariff)];
+    return {t.id, operatorName(t.op), t.name};
+}
+
+void appendTableOne(std::string& out, const Breakdown& b, const Head& h) {
+    out += h.name;
     out += " (";
-    out += operatorName(t.op);
+    out += h.op;
     out += "): ";
     appendInt(out, b.shown);
     out += " Kč\n";
@@ -78,8 +91,8 @@ void appendTableOne(std::string& out, const Breakdown& b) {
     }
 }
 
-void appendJsonOne(std::string& out, const Breakdown& b) {
-    appendJsonTariffHead(out, b.tariff);
+void appendJsonOne(std::string& out, const Breakdown& b, const Head& h) {
+    appendJsonTariffHead(out, h.id, h.op, h.name);
     out += ", \"price\": ";
     appendInt(out, b.shown);
     out += ", \"status\": ";
@@ -137,8 +150,8 @@ void appendJsonOne(std::string& out, const Breakdown& b) {
     out += "]}";
 }
 
-void appendCsvOne(std::string& out, const Breakdown& b) {
-    const std::string_view id = kTariffs[static_cast<std::size_t>(b.tariff)].id;
+void appendCsvOne(std::string& out, const Breakdown& b, const Head& h) {
+    const std::string_view id = h.id;
     const auto row = [&](std::string_view kind, std::string_view label, const std::string& qty, std::string_view unit,
                          const std::string& rate, const std::string& amount) {
         appendCsvField(out, id);
@@ -168,16 +181,21 @@ void appendCsvOne(std::string& out, const Breakdown& b) {
 
 }  // namespace
 
-bool parseBreakdownList(std::string_view list, std::vector<int>& tariffs, std::string& bad) {
+bool parseBreakdownList(std::string_view list, std::vector<int>& tariffs, std::string& bad, const DataTariffs* data) {
     tariffs.clear();
+    const bool builtin = !data || data->builtin;
+    const int dataCount = data ? static_cast<int>(data->tariffs.size()) : 0;
     if (list == "all") {
-        for (int i = 0; i < kTariffCount; ++i) tariffs.push_back(i);
+        for (int i = 0; builtin && i < kTariffCount; ++i) tariffs.push_back(i);
+        for (int i = 0; i < dataCount; ++i) tariffs.push_back(kTariffCount + i);
         return true;
     }
     for (;;) {
         const auto comma = list.find(',');
         const std::string_view id = list.substr(0, comma);
-        const int i = tariffIndex(id);
+        int i = builtin ? tariffIndex(id) : -1;
+        for (int d = 0; i < 0 && d < dataCount; ++d)
+            if (data->tariffs[static_cast<std::size_t>(d)].id == id) i = kTariffCount + d;
         if (i < 0) {
             bad = std::string(id);
             return false;
@@ -189,22 +207,27 @@ bool parseBreakdownList(std::string_view list, std::vector<int>& tariffs, std::s
 }
 
 void appendBreakdowns(std::string& out, const Profile& profile, const RunOptions& options,
-                      const std::vector<int>& tariffs, Format format) {
+                      const std::vector<int>& tariffs, Format format, const DataTariffs* data) {
     Breakdown b;
     if (format == Format::Json) out += "{\"breakdowns\": [";
     if (format == Format::Csv) out += "id,kind,label,quantity,unit,rate,amount\r\n";
     for (std::size_t i = 0; i < tariffs.size(); ++i) {
-        priceBreakdown(profile, options, tariffs[i], b);
+        const int t = tariffs[i];
+        if (t >= kTariffCount)
+            catalogue::itemiseDataTariff(data->tariffs[static_cast<std::size_t>(t - kTariffCount)], profile, options, b);
+        else
+            priceBreakdown(profile, options, t, b);
+        const Head h = headOf(t, data);
         switch (format) {
             case Format::Table:
                 if (i) out += '\n';
-                appendTableOne(out, b);
+                appendTableOne(out, b, h);
                 break;
             case Format::Json:
                 if (i) out += ", ";
-                appendJsonOne(out, b);
+                appendJsonOne(out, b, h);
                 break;
-            case Format::Csv: appendCsvOne(out, b); break;
+            case Format::Csv: appendCsvOne(out, b, h); break;
         }
     }
     if (format == Format::Json) out += "]}\n";

@@ -189,14 +189,18 @@ void appendJsonString(std::string& out, std::string_view text) {
     w.string(text);
 }
 
+void appendJsonTariffHead(std::string& out, std::string_view id, std::string_view op, std::string_view name) {
+    out += "{\"id\": ";
+    appendJsonString(out, id);
+    out += ", \"operator\": ";
+    appendJsonString(out, op);
+    out += ", \"name\": ";
+    appendJsonString(out, name);
+}
+
 void appendJsonTariffHead(std::string& out, int tariff) {
     const TariffInfo& t = kTariffs[static_cast<std::size_t>(tariff)];
-    out += "{\"id\": ";
-    appendJsonString(out, t.id);
-    out += ", \"operator\": ";
-    appendJsonString(out, operatorName(t.op));
-    out += ", \"name\": ";
-    appendJsonString(out, t.name);
+    appendJsonTariffHead(out, t.id, operatorName(t.op), t.name);
 }
 
 void appendJson(std::string& out, const RunResult& result, bool fixedLine, const DataPart* data) {
@@ -361,43 +365,80 @@ constexpr std::pair<std::string_view, int> kNamedColumns[] = {
     {"prices", kColumnPrices},
 };
 
-std::string_view columnName(int column) {
+// The data tariff a column stands for, or nullptr for any other column.
+const catalogue::DataTariff* dataTariffOf(int column, const DataTariffs* data) {
+    if (column < kTariffCount || !data) return nullptr;
+    return &data->tariffs[static_cast<std::size_t>(column - kTariffCount)];
+}
+
+std::string_view columnName(int column, const DataTariffs* data) {
+    if (const catalogue::DataTariff* t = dataTariffOf(column, data)) return t->id;
     if (column >= 0) return kTariffs[static_cast<std::size_t>(column)].id;
     for (const auto& [name, c] : kNamedColumns)
         if (c == column) return name;
     return {};
 }
 
+// Every tariff's column in order: the compiled ones (the fixed line's with
+// `fixedLine`) unless left out, then the data tariffs.
+void appendTariffColumns(std::vector<int>& columns, bool fixedLine, const DataTariffs* data) {
+    if (!data || data->builtin)
+        for (int i = 0; i < kTariffCount; ++i)
+            if (fixedLine || kTariffs[static_cast<std::size_t>(i)].op != Operator::FixedLine) columns.push_back(i);
+    if (data)
+        for (std::size_t i = 0; i < data->tariffs.size(); ++i) columns.push_back(kTariffCount + static_cast<int>(i));
+}
+
+// The price of a tariff's column: false when it is not priced.
+bool columnPrice(int column, const RunResult& result, const DataPart* data, std::int32_t& price) {
+    if (column >= kTariffCount) {
+        const catalogue::DataResult& r = data->results[static_cast<std::size_t>(column - kTariffCount)];
+        price = r.price;
+        return r.priced;
+    }
+    const TariffResult& f = result.fields[static_cast<std::size_t>(column)];
+    price = f.price;
+    return f.priced;
+}
+
+// The ids of the cheapest tariffs, compiled first, and the price they share.
+template <typename Each>
+void forEachCheapest(const RunResult& result, const DataPart* data, Each each) {
+    for (std::size_t t = 0; t < result.fields.size(); ++t)
+        if (result.fields[t].cheapest) each(kTariffs[t].id, result.fields[t].price);
+    if (data)
+        for (std::size_t t = 0; t < data->results.size(); ++t)
+            if (data->results[t].cheapest) each(std::string_view(data->tariffs->tariffs[t].id), data->results[t].price);
+}
+
 }  // namespace
 
-std::vector<int> defaultBatchColumns(bool fixedLine) {
+std::vector<int> defaultBatchColumns(bool fixedLine, const DataTariffs* data) {
     std::vector<int> columns{kColumnLine, kColumnTotal, kColumnCheapest, kColumnCheapestPrice};
-    for (int i = 0; i < kTariffCount; ++i)
-        if (fixedLine || kTariffs[static_cast<std::size_t>(i)].op != Operator::FixedLine) columns.push_back(i);
+    appendTariffColumns(columns, fixedLine, data);
     columns.push_back(kColumnError);
     return columns;
 }
 
-std::vector<int> withPricesExpanded(const std::vector<int>& columns, bool fixedLine) {
+std::vector<int> withPricesExpanded(const std::vector<int>& columns, bool fixedLine, const DataTariffs* data) {
     std::vector<int> out;
     for (int c : columns) {
-        if (c != kColumnPrices) {
-            out.push_back(c);
-            continue;
-        }
-        for (int i = 0; i < kTariffCount; ++i)
-            if (fixedLine || kTariffs[static_cast<std::size_t>(i)].op != Operator::FixedLine) out.push_back(i);
+        if (c == kColumnPrices) appendTariffColumns(out, fixedLine, data);
+        else out.push_back(c);
     }
     return out;
 }
 
-bool parseBatchColumns(std::string_view list, std::vector<int>& columns, std::string& bad) {
+bool parseBatchColumns(std::string_view list, std::vector<int>& columns, std::string& bad, const DataTariffs* data) {
     columns.clear();
     for (;;) {
         const auto comma = list.find(',');
         const std::string_view name = list.substr(0, comma);
-        int column = tariffIndex(name);
+        int column = !data || data->builtin ? tariffIndex(name) : -1;
         bool known = column >= 0;
+        if (data && !known)
+            for (std::size_t i = 0; i < data->tariffs.size() && !known; ++i)
+                if (data->tariffs[i].id == name) column = kTariffCount + static_cast<int>(i), known = true;
         for (const auto& [text, c] : kNamedColumns)
             if (text == name) column = c, known = true;
         if (!known) {
@@ -410,43 +451,45 @@ bool parseBatchColumns(std::string_view list, std::vector<int>& columns, std::st
     }
 }
 
-void appendCsvHeader(std::string& out, const std::vector<int>& columns) {
+void appendCsvHeader(std::string& out, const std::vector<int>& columns, const DataTariffs* data) {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i) out += ',';
-        out += columnName(columns[i]);
+        if (dataTariffOf(columns[i], data)) appendCsvField(out, columnName(columns[i], data));
+        else out += columnName(columns[i], data);
     }
     out += "\r\n";
 }
 
-void appendCsvRow(std::string& out, std::size_t line, const RunResult& result, const std::vector<int>& columns) {
+void appendCsvRow(std::string& out, std::size_t line, const RunResult& result, const std::vector<int>& columns,
+                  const DataPart* data) {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i) out += ',';
         const int c = columns[i];
         if (c >= 0) {
-            const TariffResult& f = result.fields[static_cast<std::size_t>(c)];
-            if (f.priced) appendInt(out, f.price);
+            std::int32_t price = 0;
+            if (columnPrice(c, result, data, price)) appendInt(out, price);
             continue;
         }
         switch (c) {
             case kColumnLine: appendInt(out, line); break;
             case kColumnTotal: appendInt(out, result.totalCallMinutes); break;
             case kColumnCheapest: {
-                bool first = true;
-                for (std::size_t t = 0; t < result.fields.size(); ++t) {
-                    if (!result.fields[t].cheapest) continue;
-                    if (!first) out += ' ';
-                    out += kTariffs[t].id;
-                    first = false;
-                }
+                std::string ids;
+                forEachCheapest(result, data, [&](std::string_view id, std::int32_t) {
+                    if (!ids.empty()) ids += ' ';
+                    ids += id;
+                });
+                appendCsvField(out, ids);
                 break;
             }
-            case kColumnCheapestPrice:
-                for (const TariffResult& f : result.fields) {
-                    if (!f.cheapest) continue;
-                    appendInt(out, f.price);
-                    break;
-                }
+            case kColumnCheapestPrice: {
+                bool first = true;
+                forEachCheapest(result, data, [&](std::string_view, std::int32_t price) {
+                    if (first) appendInt(out, price);
+                    first = false;
+                });
                 break;
+            }
             default: break;  // no error
         }
     }
@@ -462,21 +505,37 @@ void appendCsvErrorRow(std::string& out, std::size_t line, std::string_view mess
     out += "\r\n";
 }
 
-void appendJsonColumns(std::string& out, std::size_t line, const RunResult& result, const std::vector<int>& columns) {
+void appendJsonColumns(std::string& out, std::size_t line, const RunResult& result, const std::vector<int>& columns,
+                       const DataPart* data) {
     const auto& keys = tariffKeys();
+    const bool builtin = !data || data->tariffs->builtin;
     // Every column at its longest: all tariffs' ids and prices for "prices"
     // and "cheapest", a key and a number for the others.
+    std::size_t dataBound = 0;
+    if (data)
+        for (const catalogue::DataTariff& t : data->tariffs->tariffs) dataBound += RawWriter::stringBound(t.id) + 24;
     std::size_t bound = 2;
-    for (int c : columns) bound += c == kColumnPrices || c == kColumnCheapest ? 20 + kTariffCount * 48 : 64;
+    for (int c : columns)
+        bound += c == kColumnPrices || c == kColumnCheapest ? 20 + kTariffCount * 48 + dataBound
+                 : c >= kTariffCount ? RawWriter::stringBound(data->tariffs->tariffs[static_cast<std::size_t>(c - kTariffCount)].id) + 32
+                                     : 64;
     RawWriter w(out, bound);
+    const auto key = [&](int c) {
+        if (c < kTariffCount) return w.raw(keys[static_cast<std::size_t>(c)]);
+        w.string(data->tariffs->tariffs[static_cast<std::size_t>(c - kTariffCount)].id);
+        w.raw(": ");
+    };
+    const auto price = [&](int c) {
+        std::int32_t p = 0;
+        columnPrice(c, result, data, p) ? w.integer(p) : w.raw("null");
+    };
     w.raw("{");
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i) w.raw(", ");
         const int c = columns[i];
         if (c >= 0) {
-            const TariffResult& f = result.fields[static_cast<std::size_t>(c)];
-            w.raw(keys[static_cast<std::size_t>(c)]);
-            f.priced ? w.integer(f.price) : w.raw("null");
+            key(c);
+            price(c);
             continue;
         }
         switch (c) {
@@ -491,31 +550,39 @@ void appendJsonColumns(std::string& out, std::size_t line, const RunResult& resu
             case kColumnCheapest: {
                 w.raw("\"cheapest\": [");
                 bool first = true;
-                for (std::size_t t = 0; t < result.fields.size(); ++t) {
-                    if (!result.fields[t].cheapest) continue;
+                forEachCheapest(result, data, [&](std::string_view id, std::int32_t) {
                     if (!first) w.raw(", ");
-                    w.string(kTariffs[t].id);
+                    w.string(id);
                     first = false;
-                }
+                });
                 w.raw("]");
                 break;
             }
             case kColumnCheapestPrice: {
                 w.raw("\"cheapest_price\": ");
-                const auto f = std::find_if(result.fields.begin(), result.fields.end(),
-                                            [](const TariffResult& r) { return r.cheapest; });
-                f == result.fields.end() ? w.raw("null") : w.integer(f->price);
+                bool none = true;
+                forEachCheapest(result, data, [&](std::string_view, std::int32_t p) {
+                    if (none) w.integer(p);
+                    none = false;
+                });
+                if (none) w.raw("null");
                 break;
             }
-            case kColumnPrices:
+            case kColumnPrices: {
                 w.raw("\"prices\": {");
-                for (std::size_t t = 0; t < result.fields.size(); ++t) {
-                    if (t) w.raw(", ");
-                    w.raw(keys[t]);
-                    result.fields[t].priced ? w.integer(result.fields[t].price) : w.raw("null");
-                }
+                bool first = true;
+                const auto one = [&](int t) {
+                    if (!first) w.raw(", ");
+                    first = false;
+                    key(t);
+                    price(t);
+                };
+                for (int t = 0; builtin && t < kTariffCount; ++t) one(t);
+                if (data)
+                    for (std::size_t t = 0; t < data->results.size(); ++t) one(kTariffCount + static_cast<int>(t));
                 w.raw("}");
                 break;
+            }
             default: w.raw("\"error\": null"); break;
         }
     }

@@ -6,6 +6,10 @@
 
 namespace sazbar::cli {
 
+// examples/builtin-tariffs.json, embedded when the program is built.
+extern const unsigned char kBuiltinTariffs[];
+extern const std::size_t kBuiltinTariffsSize;
+
 namespace {
 
 constexpr std::string_view kHelp =
@@ -61,6 +65,25 @@ int runCheckTariffs(const std::vector<std::string>& args, std::ostream& out, std
         (c.tariffs.size() == 1 ? " tariff" : " tariffs") + " usable; " + std::to_string(errors) +
         (errors == 1 ? " error, " : " errors, ") + std::to_string(warnings) + (warnings == 1 ? " warning\n" : " warnings\n");
     return writeOut(out, err, summary, errors ? kExitBadInput : kExitOk);
+}
+
+bool isPrintTariffsCommand(const std::vector<std::string>& args) {
+    for (const std::string& a : args) {
+        if (a == "--") return false;
+        if (a == "--print-tariffs") return true;
+    }
+    return false;
+}
+
+int runPrintTariffs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 2 && args[0] == "--print-tariffs" && args[1] == "builtin")
+        return writeOut(out, err, std::string_view(reinterpret_cast<const char*>(kBuiltinTariffs), kBuiltinTariffsSize));
+    if (args.size() == 2 && args[0] == "--print-tariffs" && !args[1].starts_with("-")) {
+        err << "sazbar-cli: unknown catalogue '" << echoed(args[1]) << "' for --print-tariffs; expected builtin\n";
+    } else {
+        err << "sazbar-cli: --print-tariffs takes one catalogue name and nothing else: sazbar-cli --print-tariffs builtin\n";
+    }
+    return kExitUsage;
 }
 
 }  // namespace sazbar::cli

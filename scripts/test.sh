@@ -28,6 +28,11 @@ dpkg-deb -x build/default/package/python3-sazbar_*.deb "$unpacked"
 (cd / && PYTHONPATH="$unpacked/usr/lib/python3/dist-packages" /usr/bin/python3 -s -c \
   'import sazbar; assert sazbar.__file__.startswith("'"$unpacked"'/"); assert sazbar.price({})["results"]')
 rm -rf "$unpacked"
+# The compiled tariffs' catalogue as the package installs it: what its sazbar-cli prints.
+unpacked="$(mktemp -d)"
+dpkg-deb -x build/default/package/sazbar_*.deb "$unpacked"
+cmp "$unpacked/usr/share/sazbar/examples/builtin-tariffs.json" <("$unpacked/usr/bin/sazbar-cli" --print-tariffs builtin)
+rm -rf "$unpacked"
 mandoc -Tlint -Wwarning packaging/*.1
 appstreamcli validate --no-net packaging/*.metainfo.xml
 

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "cli/app.h"
@@ -68,6 +69,23 @@ TEST_F(CheckTariffs, RefusesBadUsage) {
         "operator": "T-Mobile", "name": "T 30", "source": {"title": "t", "document": "d"}}]})");
     EXPECT_EQ(run({"--check-tariffs", clash}).status, 2);
     EXPECT_EQ(run({"--check-tariffs", "--no-builtin", clash}).status, 0);
+}
+
+// The shipped catalogue of the compiled tariffs, as the program carries it.
+TEST(PrintTariffs, WritesTheShippedFileByteForByte) {
+    std::ifstream f(SAZBAR_EXAMPLES "/builtin-tariffs.json", std::ios::binary);
+    const std::string shipped{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(shipped.empty());
+    const Outcome o = run({"--print-tariffs", "builtin"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(o.out == shipped) << "printed " << o.out.size() << " bytes, the file has " << shipped.size();
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--print-tariffs"}, {"--print-tariffs", "example"}, {"--print-tariffs", "builtin", "x.json"}, {"--print-tariffs", "--help"}}) {
+        const Outcome bad = run(args);
+        EXPECT_EQ(bad.status, 2) << args.size();
+        EXPECT_EQ(bad.out, "");
+        EXPECT_TRUE(bad.err.starts_with("sazbar-cli: ") && bad.err.find("builtin") != std::string::npos) << bad.err;
+    }
 }
 
 }  // namespace

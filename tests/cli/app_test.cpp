@@ -127,6 +127,7 @@ TEST(Cli, EchoedArgumentsAreCutAndEscaped) {
         {"--import", bill, "--format", typed},
         {"--import", bill, "--x" + typed},
         {"--check-tariffs", "--x" + typed},
+        {"--print-tariffs", typed},
     };
     for (const auto& args : cases) {
         const Outcome o = run(args, "{}");

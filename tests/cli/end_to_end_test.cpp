@@ -81,7 +81,7 @@ TEST(EndToEnd, AFullDiskIsNamed) {
     const std::string modes[] = {
         "-", "--format json -", "--format csv -", "--hints -", "--breakdown all -", "--sweep calls -",
         "--dat -", "--batch -", "--batch - --format csv --jobs 2", "--batch - --columns line,prices",
-        "--help", "--version", "--print-rules", "--import --help", "--check-tariffs --help",
+        "--help", "--version", "--print-rules", "--import --help", "--check-tariffs --help", "--print-tariffs builtin",
         "--import " + bill, "--import " + bill + " --price", "--import " + bill + " --by-month",
     };
     for (const std::string& args : modes) {
@@ -132,6 +132,59 @@ TEST(EndToEndTariffs, DataTwinsPriceAsTheCompiledTariffs) {
                 for (const char* key : {"price", "unsupported", "cheapest"})
                     EXPECT_EQ(byId.at(data)[key], byId.at(compiled)[key]) << data << ' ' << key << ' ' << flags << profile;
         }
+}
+
+// Batch lines and breakdowns name data tariffs by id beside the compiled ones.
+TEST(EndToEndTariffs, BatchColumnsAndBreakdownsOfDataTwins) {
+    const std::string tariffs = " --tariffs '" + kTariffFile + "' ";
+    const std::string batch = " --batch '" + kExamples + "/batch.jsonl'";
+    const Outcome csv = runProgram("--format csv" + tariffs + batch);
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    std::istringstream rows(csv.out);
+    std::string line;
+    std::vector<std::string> header;
+    std::size_t checked = 0;
+    const auto split = [](const std::string& l) {
+        std::vector<std::string> f;
+        std::stringstream in(l.substr(0, l.find('\r')));
+        for (std::string x; std::getline(in, x, ',');) f.push_back(x);
+        return f;
+    };
+    while (std::getline(rows, line)) {
+        const auto f = split(line);
+        if (header.empty()) {
+            header = f;
+            continue;
+        }
+        const auto at = [&](const char* id) { return f.at(std::find(header.begin(), header.end(), id) - header.begin()); };
+        for (const auto& [data, compiled] : {std::pair{"example-t30", "t30"}, {"example-naplno50", "naplno50"}}) {
+            EXPECT_EQ(at(data), at(compiled)) << line;
+            const std::string cheapest = " " + at("cheapest") + " ";
+            EXPECT_EQ(cheapest.find(std::string(" ") + data + " ") != std::string::npos,
+                      cheapest.find(std::string(" ") + compiled + " ") != std::string::npos) << line;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 2u);
+    EXPECT_EQ(header.back(), "error");
+    EXPECT_EQ(header.end()[-2], "example-telefon-standard");
+
+    const auto alone = runProgram("--no-builtin --columns cheapest,prices" + tariffs + batch);
+    ASSERT_EQ(alone.status, 0) << alone.err;
+    const auto first = nlohmann::json::parse(alone.out.substr(0, alone.out.find('\n')));
+    EXPECT_EQ(first["prices"].size(), 3u);
+    EXPECT_EQ(runProgram("--no-builtin --columns t30" + tariffs + batch).status, 2);
+
+    const std::string profile = " '" + kExamples + "/profile.json'";
+    const auto b = nlohmann::json::parse(
+        runProgram("--format json --breakdown naplno50,example-naplno50,example-t30,t30" + tariffs + profile).out);
+    ASSERT_EQ(b["breakdowns"].size(), 4u);
+    EXPECT_EQ(b["breakdowns"][1]["id"], "example-naplno50");
+    EXPECT_EQ(b["breakdowns"][0]["price"], b["breakdowns"][1]["price"]);
+    EXPECT_EQ(b["breakdowns"][2]["price"], b["breakdowns"][3]["price"]);
+    const auto all = nlohmann::json::parse(runProgram("--no-builtin --format json --breakdown all" + tariffs + profile).out);
+    EXPECT_EQ(all["breakdowns"].size(), 3u);
+    EXPECT_EQ(runProgram("--no-builtin --breakdown t30" + tariffs + profile).status, 2);
 }
 
 TEST(EndToEndTariffs, NoBuiltinValidityAndRefusedFiles) {
