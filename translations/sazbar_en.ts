@@ -2696,6 +2696,195 @@ Nothing entered has changed.</translation>
     </message>
 </context>
 <context>
+    <name>sazbar::ui::CatalogueWindow</name>
+    <message>
+        <source>bez omezení</source>
+        <translation>open-ended</translation>
+    </message>
+    <message>
+        <source>do %1</source>
+        <translation>until %1</translation>
+    </message>
+    <message>
+        <source>od %1</source>
+        <translation>from %1</translation>
+    </message>
+    <message>
+        <source>Ceníky</source>
+        <translation>Price lists</translation>
+    </message>
+    <message>
+        <source>Platné k datu</source>
+        <translation>Valid on the date</translation>
+    </message>
+    <message>
+        <source>&amp;Platné k:</source>
+        <translation>&amp;Valid on:</translation>
+    </message>
+    <message>
+        <source>&amp;Vynechat vestavěné tarify z roku 2003</source>
+        <translation>&amp;Leave out the built-in 2003 tariffs</translation>
+    </message>
+    <message>
+        <source>Soubory tarifů a jejich tarify</source>
+        <translation>Tariff files and their tariffs</translation>
+    </message>
+    <message>
+        <source>Soubor / tarif</source>
+        <translation>File / tariff</translation>
+    </message>
+    <message>
+        <source>Operátor</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Revize</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Platnost</source>
+        <translation>Validity</translation>
+    </message>
+    <message>
+        <source>Zdroj</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Podrobnosti o vybraném souboru nebo tarifu</source>
+        <translation>Details of the selected file or tariff</translation>
+    </message>
+    <message>
+        <source>Přid&amp;at soubor…</source>
+        <translation>&amp;Add file…</translation>
+    </message>
+    <message>
+        <source>&amp;Odebrat</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>Otevřít &amp;složku</source>
+        <translation>Open &amp;folder</translation>
+    </message>
+    <message>
+        <source>&amp;Nový tarif…</source>
+        <translation>&amp;New tariff…</translation>
+    </message>
+    <message>
+        <source>&amp;Upravit…</source>
+        <translation>&amp;Edit…</translation>
+    </message>
+    <message>
+        <source>&amp;Zavřít</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>z příkazové řádky</source>
+        <translation>from the command line</translation>
+    </message>
+    <message>
+        <source>systémová složka</source>
+        <translation>system folder</translation>
+    </message>
+    <message>
+        <source>vaše složka</source>
+        <translation>your folder</translation>
+    </message>
+    <message>
+        <source>chyby: %1, nepočítá se</source>
+        <translation>errors: %1, not priced</translation>
+    </message>
+    <message>
+        <source>v pořádku</source>
+        <translation>valid</translation>
+    </message>
+    <message>
+        <source>varování: %1</source>
+        <translation>warnings: %1</translation>
+    </message>
+    <message>
+        <source>%1 (neplatí k datu)</source>
+        <translation>%1 (not valid on the date)</translation>
+    </message>
+    <message>
+        <source>Žádný soubor tarifů není načten. Vlastní tarify přidáte tlačítkem „Přidat soubor…“ nebo „Nový tarif…“; ukládají se do složky %1.</source>
+        <translation>No tariff file is loaded. Add your own tariffs with “Add file…” or “New tariff…”; they are kept in the folder %1.</translation>
+    </message>
+    <message>
+        <source>Načítají se soubory tarifů…</source>
+        <translation>Loading the tariff files…</translation>
+    </message>
+    <message>
+        <source>Počítá se %1 tarifů platných k %2; neplatných k tomuto datu: %3.</source>
+        <translation>Priced: %1 tariffs valid on %2; not valid on that date: %3.</translation>
+    </message>
+    <message>
+        <source>identifikátor %1, revize %2, platnost %3</source>
+        <translation>id %1, revision %2, valid %3</translation>
+    </message>
+    <message>
+        <source>získáno %1</source>
+        <translation>retrieved %1</translation>
+    </message>
+    <message>
+        <source>Zdroj: %1</source>
+        <translation>Source: %1</translation>
+    </message>
+    <message>
+        <source>Zdroj neuveden.</source>
+        <translation>No source given.</translation>
+    </message>
+    <message>
+        <source>Soubor je v pořádku.</source>
+        <translation>The file is valid.</translation>
+    </message>
+    <message>
+        <source>Soubor má chyby, a proto se z něj nepočítá žádný tarif:</source>
+        <translation>The file has errors, so none of its tariffs is priced:</translation>
+    </message>
+    <message>
+        <source>Soubor se počítá, ale má varování:</source>
+        <translation>The file is priced, but has warnings:</translation>
+    </message>
+    <message>
+        <source>Soubor nelze otevřít: %1</source>
+        <translation>The file cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze uložit: %2</source>
+        <translation>The file %1 cannot be saved: %2</translation>
+    </message>
+    <message>
+        <source>Přidat soubor tarifů</source>
+        <translation>Add a tariff file</translation>
+    </message>
+    <message>
+        <source>Soubory tarifů (*.json);;Všechny soubory (*)</source>
+        <translation>Tariff files (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze přidat, protože má chyby:</source>
+        <translation>The file %1 cannot be added, since it has errors:</translation>
+    </message>
+    <message>
+        <source>
+… a dalších %1</source>
+        <translation>
+… and %1 more</translation>
+    </message>
+    <message>
+        <source>Odebrat soubor tarifů</source>
+        <translation>Remove a tariff file</translation>
+    </message>
+    <message>
+        <source>Odebrat soubor %1 ze složky tarifů? Soubor bude smazán.</source>
+        <translation>Remove the file %1 from the tariff folder? The file will be deleted.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze smazat.</source>
+        <translation>The file %1 cannot be deleted.</translation>
+    </message>
+</context>
+<context>
     <name>sazbar::ui::TariffEditor</name>
     <message>
         <source>,</source>

@@ -1,13 +1,18 @@
-// Pictures of the tariff form, for checking the layout by eye:
+// Pictures of "Ceníky…" and the tariff form, for checking the layout by eye:
 // sazbar_catalogue_shots OUTDIR [cs|en]
-// With OUTDIR "-" the form stays open on the screen instead.
+// With OUTDIR "-" the windows stay open on the screen instead.
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QTreeWidget>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "app/language.h"
+#include "ui/catalogues/catalogue_store.h"
+#include "ui/catalogues/catalogue_window.h"
 #include "ui/catalogues/tariff_editor.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +26,32 @@ int main(int argc, char** argv) {
     month.matrix[sazbar::Peak][sazbar::TMobile] = 120;
     month.matrix[sazbar::Evening][sazbar::Eurotel] = 60;
     month.matrix[sazbar::kSmsToTMobile][sazbar::Messages] = 30;
+    // The window on a folder with the example file and a broken one.
+    QFile::copy(QStringLiteral(SAZBAR_EXAMPLES "/tariffs/example.json"), folder.filePath(QStringLiteral("example.json")));
+    QFile broken(folder.filePath(QStringLiteral("broken.json")));
+    if (broken.open(QIODevice::WriteOnly))
+        broken.write(R"({"format": "sazbar-tariffs/1", "tariffs": [{"id": "x", "operator": "O", "name": "X", "fee ": "1",
+                     "rates": {"sms": 2}}]})");
+    broken.close();
+    sazbar::ui::CatalogueStore store;
+    store.setFolders(folder.path(), QString());
+    QEventLoop loop;
+    QObject::connect(&store, &sazbar::ui::CatalogueStore::changed, &loop, &QEventLoop::quit);
+    store.reload();
+    loop.exec();
+    sazbar::ui::CatalogueWindow window(store);
+    window.setMonth(month, {});
+    if (auto* tree = window.findChild<QTreeWidget*>(); tree && tree->topLevelItemCount() > 1)
+        tree->setCurrentItem(tree->topLevelItem(1)->child(0));
+    if (out == QStringLiteral("-")) {
+        window.show();
+    } else {
+        window.show();
+        app.processEvents();
+        window.grab().save(QDir(out).filePath(QStringLiteral("catalogues.png")));
+        window.hide();
+    }
+
     sazbar::ui::TariffEditor e(month, {}, folder.path(), true);
     const std::pair<const char*, const char*> typed[] = {
         {"name", "Mini 100"}, {"operator", "Příklad"}, {"fee", "199"}, {"valid_from", "2004-01-01"},
