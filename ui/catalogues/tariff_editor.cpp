@@ -429,7 +429,11 @@ QWidget* TariffEditor::ratesPage() {
                                      tr("podle pásem")));
         place(m_callRows.back(), rowNames[i], 2);
     }
-    g->addWidget(new QLabel(tr("Kč za zprávu"), page), r++, 0, 1, 6);
+    // SMS by network: the columns name the networks here, not the bands.
+    g->addWidget(new QLabel(tr("Kč za zprávu"), page), r, 0, 1, 2);
+    const QString networkNames[] = {tr("T-Mobile"), tr("Eurotel"), tr("Oskar")};
+    for (int i = 0; i < 3; ++i) g->addWidget(new QLabel(networkNames[i], page), r, 2 + i, Qt::AlignCenter);
+    ++r;
     m_sms = bandRow(QStringLiteral("rates.sms"), tr("SMS"), {tr("T-Mobile"), tr("Eurotel"), tr("Oskar")}, tr("podle sítí"));
     // The file names SMS rates by network, not by position.
     const char* networks[] = {"tmobile", "eurotel", "oskar"};
