@@ -4,6 +4,7 @@
 #include <QCheckBox>
 
 #include "ui/breakdown/trozpis.h"
+#include "ui/catalogues/catalogue_store.h"
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
 #include "ui/info/tinfo.h"
@@ -16,7 +17,12 @@
 #include "update/tstartup.h"
 #include "update/windowplacement.h"
 
-App::App(int splashDelayMs, sazbar::Language language) : m_texts(language) {
+App::App(int splashDelayMs, sazbar::Language language, const QStringList& tariffPaths) : m_texts(language) {
+    // The tariff files are read while the splash shows; the results window
+    // prices them once they are in.
+    m_store = std::make_unique<sazbar::ui::CatalogueStore>();
+    m_store->setExtraPaths(tariffPaths);
+    m_store->reload();
     // Every window is created now and lives until the end, the splash first;
     // the main window reads the saved inputs while it is being created.
     m_splash = std::make_unique<Tstartup>(nullptr, splashDelayMs);
@@ -38,6 +44,7 @@ App::App(int splashDelayMs, sazbar::Language language) : m_texts(language) {
     m_main->setResultsWindow(m_results.get());
     m_results->setEnglishHints(language == sazbar::Language::English);
     m_results->setProfileSource([main = m_main.get()] { return main->profile(); });
+    m_results->setCatalogueStore(m_store.get());
     m_chart->setResultsWindow(m_results.get());
     m_print->setWindows(m_main.get(), m_results.get(), m_chart.get());
     m_print->setWhatIfWindow(m_whatIf.get());
@@ -75,9 +82,27 @@ App::App(int splashDelayMs, sazbar::Language language) : m_texts(language) {
         m_breakdown->showTariff(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult(), tariff);
         present(m_breakdown.get(), m_results.get());
     });
+    connect(m_results.get(), &Tform3::dataBreakdownRequested, this, [this](int row) {
+        const auto& rows = m_results->dataRows();
+        if (row < 0 || row >= int(rows.size())) return;
+        m_breakdown->showDataTariff(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult(),
+                                    *rows[std::size_t(row)].tariff, rows[std::size_t(row)].result);
+        present(m_breakdown.get(), m_results.get());
+    });
     connect(m_results.get(), &Tform3::priced, this, [this] {
-        if (m_breakdown->isVisible())
-            m_breakdown->follow(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult());
+        if (!m_breakdown->isVisible()) return;
+        // A tariff of a file follows its row, found by its id; one no longer
+        // priced keeps what the window shows.
+        const sazbar::catalogue::DataTariff* tariff = nullptr;
+        const sazbar::catalogue::DataResult* result = nullptr;
+        if (const std::string id = m_breakdown->dataTariffId(); !id.empty())
+            for (const Tform3::DataRow& row : m_results->dataRows())
+                if (row.tariff->id == id) {
+                    tariff = row.tariff;
+                    result = &row.result;
+                }
+        m_breakdown->follow(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult(), tariff,
+                            result);
     });
     connect(m_chart.get(), &Tgraf::whatIfRequested, this, [this] { present(m_whatIf.get(), m_chart.get()); });
     connect(m_chart.get(), &Tgraf::helpRequested, this, [this] { present(m_chartHelp.get(), m_chart.get()); });
@@ -109,13 +134,13 @@ void App::showChart() {
     present(m_chart.get(), m_results.get());
 }
 
-int runSazbar(int argc, char** argv, sazbar::Language language) {
+int runSazbar(int argc, char** argv, sazbar::Language language, const QStringList& tariffPaths) {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sazbar 2000"));
     QApplication::setApplicationVersion(QStringLiteral("6.61"));
     // The main window ends the program, whatever other windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
-    App app(4000, language);
+    App app(4000, language, tariffPaths);
     app.start();
     return QApplication::exec();
 }

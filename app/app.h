@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "app/language.h"
@@ -22,14 +23,20 @@ class Tnewversion;
 class Tstartup;
 class Tzahr_help;
 
+namespace sazbar::ui {
+class CatalogueStore;
+}
+
 class App : public QObject {
     Q_OBJECT
 
 public:
     // Needs a QApplication. Installs the texts of the language, its own and
     // those of Qt's dialogs, and creates every window; the splash's timer
-    // starts with it.
-    explicit App(int splashDelayMs = 4000, sazbar::Language language = sazbar::Language::Czech);
+    // starts with it. The tariff files (the user's and the system's folder and
+    // `tariffPaths`, files or folders) are read in the background meanwhile.
+    explicit App(int splashDelayMs = 4000, sazbar::Language language = sazbar::Language::Czech,
+                 const QStringList& tariffPaths = {});
     ~App() override;
 
     // Shows the splash; the main window follows when its time is up.
@@ -51,6 +58,7 @@ public:
     Taktualizace& updateWindow() { return *m_update; }
     Tnewversion& noticeWindow() { return *m_notice; }
     TRozpis& breakdownWindow() { return *m_breakdown; }
+    sazbar::ui::CatalogueStore& catalogueStore() { return *m_store; }
 
 private:
     void showResults();
@@ -59,6 +67,7 @@ private:
 
     sazbar::Translations m_texts;
     QString m_version;
+    std::unique_ptr<sazbar::ui::CatalogueStore> m_store;
     // All windows live until the program ends; they are only shown and hidden.
     std::unique_ptr<Tstartup> m_splash;
     std::unique_ptr<TForm1> m_main;
@@ -77,4 +86,4 @@ private:
 };
 
 // QApplication, the windows, the event loop.
-int runSazbar(int argc, char** argv, sazbar::Language language);
+int runSazbar(int argc, char** argv, sazbar::Language language, const QStringList& tariffPaths = {});

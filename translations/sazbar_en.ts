@@ -2439,6 +2439,14 @@ Nothing entered has changed.</translation>
         <source>Dvojklik nebo Enter: rozpis ceny</source>
         <translation>Double-click or Enter: price breakdown</translation>
     </message>
+    <message>
+        <source>Vlastní tarify</source>
+        <translation>Your tariffs</translation>
+    </message>
+    <message>
+        <source>Vestavěné tarify se nepočítají (vypnuto v okně Ceníky).</source>
+        <translation>The built-in tariffs are not priced (switched off in the Price lists window).</translation>
+    </message>
 </context>
 <context>
     <name>Tgraf</name>

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QComboBox>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include "pricing/breakdown.h"
 #include "tests/pricing/test_profiles.h"
 #include "ui/breakdown/trozpis.h"
+#include "ui/catalogues/catalogue_store.h"
 #include "ui/main/tform1.h"
 #include "ui/results/tform3.h"
 
@@ -274,6 +276,54 @@ TEST(BreakdownWindow, CtrlCCopiesWhatHasTheFocus) {
     QTest::keyClick(combo, Qt::Key_Down);
     EXPECT_EQ(ctrlC(combo), w.tableText());
     EXPECT_GE(w.compared(), 0);
+}
+
+
+// A tariff of a file opens like a compiled one, itemised by the file's rules.
+TEST(BreakdownProgram, OpensFromATariffOfAFileAndFollowsItsRow) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QFile f(dir.filePath(QStringLiteral("mine.json")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(R"({"format": "sazbar-tariffs/1", "tariffs": [{"id": "mine", "operator": "Můj operátor", "name": "Můj tarif",
+      "fee": "99.5", "source": {"title": "t", "document": "d"},
+      "rates": {"calls": {"fixed": "2", "tmobile": "2.25", "eurotel": "3", "oskar": "3", "voicemail": "1"}, "sms": "1.5"}}]})");
+    f.close();
+    {
+        App app(0, sazbar::Language::Czech, {f.fileName()});
+        for (int i = 0; i < 1000 && !app.catalogueStore().isLoaded(); ++i) QTest::qWait(10);
+        app.startWithoutSplash();
+        TForm1& main = app.mainWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+        QLineEdit* minutes = main.findChild<QLineEdit*>(QStringLiteral("Edit2"));
+        minutes->setText(QStringLiteral("60"));
+        main.findChild<QAbstractButton*>(QStringLiteral("Button1"))->click();
+        Tform3& results = app.resultsWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&results));
+        ASSERT_EQ(results.dataRows().size(), 1u);
+
+        TRozpis& w = app.breakdownWindow();
+        QTest::mouseDClick(results.dataRows()[0].field, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        for (const char* step : {"opened", "followed"}) {
+            SCOPED_TRACE(step);
+            const Tform3::DataRow& row = results.dataRows()[0];
+            EXPECT_EQ(w.tariff(), TRozpis::kDataTariff);
+            EXPECT_EQ(w.breakdown().shown, row.result.price);
+            EXPECT_TRUE(w.breakdown().itemSum() == row.result.total);
+            EXPECT_TRUE(w.windowTitle().contains(QStringLiteral("Můj tarif")));
+            EXPECT_TRUE(w.tableText().contains(QStringLiteral("Můj tarif")));
+            // The next run, with more minutes, is followed.
+            minutes->setText(QStringLiteral("90"));
+            main.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+            results.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&results));
+        }
+    }
+    QDir::setCurrent(previous);
 }
 
 }  // namespace

@@ -39,10 +39,6 @@ using sazbar::Money;
 QString fromView(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-QString tariffName(int i) {
-    const sazbar::TariffInfo& t = sazbar::kTariffs[static_cast<std::size_t>(i)];
-    return fromView(t.name) + QStringLiteral(" (") + fromView(sazbar::operatorName(t.op)) + QLatin1Char(')');
-}
 
 // The decimal mark of the window's language: "," in Czech, "." in English.
 QChar decimalMark() {
@@ -173,7 +169,7 @@ TRozpis::TRozpis(QWidget* parent) : QDialog(parent) {
     m_compare = new QComboBox(this);
     m_compare->setObjectName(QStringLiteral("compare"));
     m_compare->addItem(tr("bez porovnání"), -1);
-    for (int i = 0; i < sazbar::kTariffCount; ++i) m_compare->addItem(tariffName(i), i);
+    for (int i = 0; i < sazbar::kTariffCount; ++i) m_compare->addItem(fullName(i), i);
     auto* compareLabel = new QLabel(tr("Porovnat &s:"), this);
     compareLabel->setBuddy(m_compare);
     auto* top = new QHBoxLayout;
@@ -307,7 +303,31 @@ void TRozpis::showTariff(const sazbar::Profile& profile, const sazbar::RunOption
     follow(profile, options, run);
 }
 
-void TRozpis::follow(const sazbar::Profile& profile, const sazbar::RunOptions& options, const sazbar::RunResult& run) {
+QString TRozpis::shortName(int tariff) const {
+    if (tariff == kDataTariff) return m_data ? q(m_data->name) : QString();
+    return fromView(sazbar::kTariffs[static_cast<std::size_t>(tariff)].name);
+}
+
+QString TRozpis::fullName(int tariff) const {
+    if (tariff == kDataTariff)
+        return m_data ? q(m_data->name) + QStringLiteral(" (") + q(m_data->operatorName) + QLatin1Char(')') : QString();
+    const sazbar::TariffInfo& t = sazbar::kTariffs[static_cast<std::size_t>(tariff)];
+    return fromView(t.name) + QStringLiteral(" (") + fromView(sazbar::operatorName(t.op)) + QLatin1Char(')');
+}
+
+void TRozpis::showDataTariff(const sazbar::Profile& profile, const sazbar::RunOptions& options,
+                             const sazbar::RunResult& run, const sazbar::catalogue::DataTariff& tariff,
+                             const sazbar::catalogue::DataResult& result) {
+    m_tariff = kDataTariff;
+    m_compareCheapest = true;
+    follow(profile, options, run, &tariff, &result);
+}
+
+void TRozpis::follow(const sazbar::Profile& profile, const sazbar::RunOptions& options, const sazbar::RunResult& run,
+                     const sazbar::catalogue::DataTariff* tariff, const sazbar::catalogue::DataResult* result) {
+    if (tariff) m_data = *tariff;
+    if (result) m_dataResult = *result;
+    if (m_tariff != kDataTariff) m_data.reset();
     m_profile = profile;
     m_options = options;
     m_run = run;
@@ -331,10 +351,11 @@ void TRozpis::compareChanged(int index) {
 // ("nepodporuje GPRS, nepodporuje MMS"); empty when the tariff carries the month.
 QString TRozpis::unsupportedLines(int tariff) const {
     if (tariff < 0) return {};
-    const sazbar::TariffResult& f = m_run.fields[static_cast<std::size_t>(tariff)];
-    if (!f.unsupported) return {};
+    const bool data = tariff == kDataTariff;
+    if (data ? !m_dataResult.unsupported : !m_run.fields[static_cast<std::size_t>(tariff)].unsupported) return {};
+    const std::string hint = data ? m_dataResult.hint : m_run.fields[static_cast<std::size_t>(tariff)].hint.str();
     QStringList lines;
-    for (const QString& line : QString::fromStdString(f.hint.str()).split(QStringLiteral("\n\r")))
+    for (const QString& line : QString::fromStdString(hint).split(QStringLiteral("\n\r")))
         if (const QString shown = sazbar::ui::unsupportedLine(line); !shown.isEmpty()) lines << shown;
     return lines.join(QStringLiteral(", "));
 }
@@ -342,17 +363,21 @@ QString TRozpis::unsupportedLines(int tariff) const {
 QString TRozpis::unsupportedSentence(int tariff) const {
     const QString lines = unsupportedLines(tariff);
     if (lines.isEmpty()) return {};
-    return tr("Tarif %1 %2: zadaný měsíc s ním pokrýt nelze.")
-        .arg(fromView(sazbar::kTariffs[std::size_t(tariff)].name), lines);
+    return tr("Tarif %1 %2: zadaný měsíc s ním pokrýt nelze.").arg(shortName(tariff), lines);
 }
 
 void TRozpis::rebuild() {
     if (m_tariff < 0) return;
-    sazbar::priceBreakdown(m_profile, m_options, m_tariff, m_bd[0]);
+    if (m_tariff == kDataTariff) {
+        if (!m_data) return;
+        sazbar::catalogue::itemiseDataTariff(*m_data, m_profile, m_options, m_bd[0]);
+    } else {
+        sazbar::priceBreakdown(m_profile, m_options, m_tariff, m_bd[0]);
+    }
     if (m_compared >= 0) sazbar::priceBreakdown(m_profile, m_options, m_compared, m_bd[1]);
     for (std::size_t s = 0; s < 2; ++s) m_shown[s] = sazbar::shownAmounts(m_bd[s]);
-    const QString name = tariffName(m_tariff);
-    setWindowTitle(tr("Rozpis ceny – %1").arg(fromView(sazbar::kTariffs[std::size_t(m_tariff)].name)));
+    const QString name = fullName(m_tariff);
+    setWindowTitle(tr("Rozpis ceny – %1").arg(shortName(m_tariff)));
     m_title->setText(name + QStringLiteral(": ") + crowns(m_bd[0].shown));
     const QString warning = unsupportedSentence(m_tariff);
     m_warning->setText(warning.isEmpty() ? QString()
@@ -369,8 +394,8 @@ void TRozpis::rebuild() {
 QString TRozpis::sideHead(int side) const {
     const int t = side == 0 ? m_tariff : m_compared;
     if (t < 0) return {};
-    QString head = tariffName(t);
-    if (t == m_cheapest) head = tr("%1 – nejlevnější").arg(head);
+    QString head = fullName(t);
+    if (t == m_cheapest || (t == kDataTariff && m_dataResult.cheapest)) head = tr("%1 – nejlevnější").arg(head);
     const QString lines = unsupportedLines(t);
     if (!lines.isEmpty()) head += QStringLiteral(" – ") + lines;
     return head;
@@ -452,8 +477,8 @@ void TRozpis::fillItems() {
                        : tr("za %1 o %2 méně").arg(kind, amount(sazbar::moneyDifference(Money(), d))));
     }
     const Money total = sazbar::moneyDifference(m_shown[0].total, m_shown[1].total);
-    const QString mine = fromView(sazbar::kTariffs[std::size_t(m_tariff)].name);
-    const QString theirs = fromView(sazbar::kTariffs[std::size_t(m_compared)].name);
+    const QString mine = shortName(m_tariff);
+    const QString theirs = shortName(m_compared);
     QString text = parts.isEmpty() ? tr("S tarifem %1 platíte oproti tarifu %2 stejně.").arg(mine, theirs)
                                    : tr("S tarifem %1 platíte oproti tarifu %2 %3.").arg(mine, theirs, parts.join(QStringLiteral(", ")));
     if (!parts.isEmpty()) {
@@ -499,7 +524,7 @@ void TRozpis::syncRows() {
 void TRozpis::fillDifferences() {
     const bool two = m_compared >= 0;
     auto column = [this](int t) {
-        QString name = fromView(sazbar::kTariffs[std::size_t(t)].name);
+        QString name = shortName(t);
         if (const QString lines = unsupportedLines(t); !lines.isEmpty()) name += QStringLiteral(" – ") + lines;
         return name;
     };
@@ -530,7 +555,7 @@ void TRozpis::fillChoices() {
     m_choices->clear();
     for (int s = 0; s < (m_compared >= 0 ? 2 : 1); ++s) {
         const Breakdown& b = m_bd[static_cast<std::size_t>(s)];
-        auto* top = new QTreeWidgetItem(m_choices, {tariffName(s == 0 ? m_tariff : m_compared)});
+        auto* top = new QTreeWidgetItem(m_choices, {fullName(s == 0 ? m_tariff : m_compared)});
         QFont bold = top->font(0);
         bold.setBold(true);
         top->setFont(0, bold);
@@ -564,8 +589,9 @@ QString TRozpis::tableText() const {
     for (int s = 0; s < (m_compared >= 0 ? 2 : 1); ++s) {
         const Breakdown& b = m_bd[static_cast<std::size_t>(s)];
         const sazbar::ShownAmounts& shown = m_shown[static_cast<std::size_t>(s)];
-        if (b.tariff < 0) continue;
-        const QString name = fromView(sazbar::kTariffs[std::size_t(b.tariff)].name);
+        const int tariff = s == 0 ? m_tariff : m_compared;
+        if (tariff < 0) continue;
+        const QString name = shortName(tariff);
         if (b.status != BreakdownStatus::Itemised) out += name + QStringLiteral("\t\t") + statusText(b) + QStringLiteral("\t\t\t\t\n");
         for (std::size_t i = 0; i < b.items.size(); ++i) {
             const BreakdownItem& it = b.items[i];
@@ -627,10 +653,11 @@ QString TRozpis::pageHtml() const {
     for (int s = 0; s < (m_compared >= 0 ? 2 : 1); ++s) {
         const Breakdown& b = m_bd[static_cast<std::size_t>(s)];
         const sazbar::ShownAmounts& shown = m_shown[static_cast<std::size_t>(s)];
-        if (b.tariff < 0) continue;
-        h += QStringLiteral("<h2>") + tr("Rozpis ceny: %1, %2").arg(tariffName(b.tariff), crowns(b.shown)).toHtmlEscaped() +
+        const int tariff = s == 0 ? m_tariff : m_compared;
+        if (tariff < 0) continue;
+        h += QStringLiteral("<h2>") + tr("Rozpis ceny: %1, %2").arg(fullName(tariff), crowns(b.shown)).toHtmlEscaped() +
              QStringLiteral("</h2>");
-        if (const QString u = unsupportedSentence(b.tariff); !u.isEmpty())
+        if (const QString u = unsupportedSentence(tariff); !u.isEmpty())
             h += QStringLiteral("<p><b>") + u.toHtmlEscaped() + QStringLiteral("</b></p>");
         if (b.status != BreakdownStatus::Itemised) h += QStringLiteral("<p>") + statusText(b).toHtmlEscaped() + QStringLiteral("</p>");
         const QStringList heads = itemHeaders();

@@ -6,7 +6,10 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
+#include <string>
 
+#include "catalogue/data_pricing.h"
 #include "core/profile.h"
 #include "pricing/breakdown.h"
 #include "pricing/engine.h"
@@ -23,6 +26,9 @@ class TRozpis : public QDialog {
     Q_OBJECT
 
 public:
+    // tariff() of a tariff read from a file.
+    static constexpr int kDataTariff = sazbar::kTariffCount;
+
     explicit TRozpis(QWidget* parent = nullptr);
     ~TRozpis() override;
 
@@ -30,9 +36,18 @@ public:
     // results window, compared with the run's cheapest tariff.
     void showTariff(const sazbar::Profile& profile, const sazbar::RunOptions& options, const sazbar::RunResult& run,
                     int tariff);
+    // The same for a tariff read from a file, priced in that run as `result`.
+    void showDataTariff(const sazbar::Profile& profile, const sazbar::RunOptions& options,
+                        const sazbar::RunResult& run, const sazbar::catalogue::DataTariff& tariff,
+                        const sazbar::catalogue::DataResult& result);
     // The results window ran again: the same tariffs with the new items; a
-    // comparison with the cheapest follows the new cheapest.
-    void follow(const sazbar::Profile& profile, const sazbar::RunOptions& options, const sazbar::RunResult& run);
+    // comparison with the cheapest follows the new cheapest. A tariff of a
+    // file comes with its new result.
+    void follow(const sazbar::Profile& profile, const sazbar::RunOptions& options, const sazbar::RunResult& run,
+                const sazbar::catalogue::DataTariff* tariff = nullptr,
+                const sazbar::catalogue::DataResult* result = nullptr);
+    // The id of the tariff of a file shown, or empty.
+    std::string dataTariffId() const { return m_data ? m_data->id : std::string(); }
     // The tariff shown beside, or -1 for none.
     void setCompared(int tariff);
 
@@ -74,6 +89,9 @@ private:
     void savePdfAs();
     void compareChanged(int index);
     static int cheapestOf(const sazbar::RunResult& run);
+    // "T 30 (T-Mobile)", and the name alone.
+    QString fullName(int tariff) const;
+    QString shortName(int tariff) const;
 
     sazbar::Profile m_profile;
     sazbar::RunOptions m_options;
@@ -84,6 +102,8 @@ private:
     std::array<sazbar::Breakdown, 2> m_bd;
     std::array<sazbar::ShownAmounts, 2> m_shown;
     sazbar::RunResult m_run;  // the results window's run: its unsupported marks and hints
+    std::optional<sazbar::catalogue::DataTariff> m_data;  // shown as kDataTariff
+    sazbar::catalogue::DataResult m_dataResult;
 
     QLabel* m_title = nullptr;
     QLabel* m_summary = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/results/tform3.h"
 
+#include "ui/catalogues/catalogue_store.h"
 #include "ui/results/hints.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTextDocument>
@@ -46,6 +48,9 @@ QString tooltipFor(const QString& hint) {
     return QStringLiteral("<p style=\"white-space:pre\">") + html + QStringLiteral("</p>");
 }
 
+// What a compiled tariff's field shows while the compiled tariffs are left out.
+const QString kOffText = QStringLiteral("–");
+
 // Every price's tooltip ends by saying how to open its breakdown.
 QString withBreakdownLine(const QString& tooltip) {
     const QString line = Tform3::tr("Dvojklik nebo Enter: rozpis ceny");
@@ -54,6 +59,29 @@ QString withBreakdownLine(const QString& tooltip) {
         return tooltip.chopped(4) + QStringLiteral("<br>") + line.toHtmlEscaped() + QStringLiteral("</p>");
     return tooltip + QLatin1Char('\n') + line;
 }
+
+// A name from a file may be long: it is cut to the room it has, with "…", and
+// shown whole in its tooltip.
+class ElidedLabel : public QLabel {
+public:
+    ElidedLabel(const QString& full, QWidget* parent) : QLabel(parent), m_full(full) {
+        setToolTip(full);
+        setAccessibleName(full);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMM")));
+        setText(full);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QLabel::resizeEvent(e);
+        const QString shown = fontMetrics().elidedText(m_full, Qt::ElideRight, e->size().width());
+        if (shown != text()) setText(shown);
+    }
+
+private:
+    QString m_full;
+};
 
 QLabel* label(const QString& text, QWidget* parent, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* l = new QLabel(text, parent);
@@ -160,6 +188,27 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     keep.setRetainSizeWhenHidden(true);
     m_telecomGroup->setSizePolicy(keep);
 
+    // The tariffs of the user's files, below the operators' groups; hidden
+    // while there are none, so that the window is then as it always was. It
+    // takes only the room under T-Mobile and scrolls when it holds more.
+    m_dataGroup = new QGroupBox(tr("Vlastní tarify"));
+    m_dataGroup->setObjectName(QStringLiteral("GroupBox5"));
+    m_dataGroup->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_dataGroup->setMinimumHeight(3 * fontMetrics().height() + 24);
+    auto* dataScroll = new QScrollArea(m_dataGroup);
+    dataScroll->setObjectName(QStringLiteral("dataScroll"));
+    dataScroll->setFrameShape(QFrame::NoFrame);
+    dataScroll->setWidgetResizable(true);
+    dataScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    dataScroll->setBackgroundRole(QPalette::Window);
+    auto* dataLayout = new QVBoxLayout(m_dataGroup);
+    dataLayout->setContentsMargins(6, 2, 0, 4);
+    dataLayout->addWidget(dataScroll);
+    m_dataGroup->setVisible(false);
+    auto* left = new QVBoxLayout;
+    left->addWidget(tm, 0, Qt::AlignTop);
+    left->addWidget(m_dataGroup, 1);
+
     m_inkaso = new QCheckBox(tr("Platba inkasem"), content);
     m_inkaso->setObjectName(QStringLiteral("inkaso"));
     m_fixedLine = new QCheckBox(tr("Vypočítat Český Telecom"), content);
@@ -194,7 +243,7 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     right->addLayout(buttons);
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(tm, 0, Qt::AlignTop);
+    groups->addLayout(left);
     groups->addWidget(et, 0, Qt::AlignTop);
     groups->addLayout(right);
 
@@ -354,23 +403,31 @@ void Tform3::setSizeable(bool sizeable) {
 
 bool Tform3::eventFilter(QObject* watched, QEvent* e) {
     const QVariant tariff = watched->property("tariff");
-    if (!tariff.isValid()) return QDialog::eventFilter(watched, e);
+    const QVariant dataRow = watched->property("dataTariff");
+    if (!tariff.isValid() && !dataRow.isValid()) return QDialog::eventFilter(watched, e);
+    // A compiled tariff left out of the pricing has no breakdown.
+    const bool open = dataRow.isValid() || builtinPriced();
+    auto request = [&] {
+        if (dataRow.isValid()) emit dataBreakdownRequested(dataRow.toInt());
+        else if (open) emit breakdownRequested(tariff.toInt());
+    };
     switch (e->type()) {
         case QEvent::MouseButtonDblClick:
-            emit breakdownRequested(tariff.toInt());
+            request();
             return true;
         case QEvent::KeyPress: {
             const int key = static_cast<QKeyEvent*>(e)->key();
             if (key != Qt::Key_Return && key != Qt::Key_Enter) break;
-            emit breakdownRequested(tariff.toInt());
+            request();
             return true;
         }
         case QEvent::ContextMenu: {
             QMenu menu(static_cast<QWidget*>(watched));
             menu.setObjectName(QStringLiteral("fieldMenu"));
-            QAction* open = menu.addAction(tr("Rozpis ceny…"));
+            QAction* item = menu.addAction(tr("Rozpis ceny…"));
+            item->setEnabled(open);
             const auto* ce = static_cast<QContextMenuEvent*>(e);
-            if (menu.exec(ce->globalPos()) == open) emit breakdownRequested(tariff.toInt());
+            if (menu.exec(ce->globalPos()) == item) request();
             return true;
         }
         default: break;
@@ -414,7 +471,20 @@ void Tform3::CheckBox1Click(bool checked) {
 void Tform3::runPricing() {
     if (!m_source) return;
     m_profile = m_source();
-    sazbar::runPricing(m_profile, sazbar::RunOptions{m_inkaso->isChecked(), m_fixedLine->isChecked()}, m_result);
+    const sazbar::RunOptions options{m_inkaso->isChecked(), m_fixedLine->isChecked()};
+    sazbar::runPricing(m_profile, options, m_result);
+    // The compiled tariffs left out: nothing of theirs is shown or marked.
+    if (!builtinPriced())
+        for (sazbar::TariffResult& f : m_result.fields) f = sazbar::TariffResult{};
+    if (!m_data.empty() || !builtinPriced()) {
+        std::vector<sazbar::catalogue::DataResult> data(m_data.size());
+        const sazbar::Usage usage = sazbar::aggregate(m_profile);
+        for (std::size_t i = 0; i < m_data.size(); ++i)
+            sazbar::catalogue::priceDataTariff(*m_data[i].tariff, usage, options, data[i]);
+        // One cheapest mark over both kinds.
+        sazbar::catalogue::markCheapestTogether(m_result, data);
+        for (std::size_t i = 0; i < m_data.size(); ++i) m_data[i].result = std::move(data[i]);
+    }
     showResult();
     emit priced();
 }
@@ -440,17 +510,22 @@ QColor Tform3::cheapestColour(const QColor& background) {
 }
 
 void Tform3::showResult() {
-    const QColor unsupported = unsupportedColour();
-    // The fields let the window show through: their text is drawn on the
-    // window's colour, or on the tooltip colour when unsupported.
-    const QColor window = palette().color(QPalette::Window);
-    const bool dark = window.lightness() < 128;
-    const QColor plain = dark ? palette().color(QPalette::WindowText) : QColor(Qt::black);
-    const QColor cheapest = cheapestColour(window);
-    const QColor onUnsupported = QApplication::palette().color(QPalette::ToolTipText);
+    const bool off = !builtinPriced();
     for (int i = 0; i < sazbar::kTariffCount; ++i) {
         QLineEdit* f = m_fields[i];
         const sazbar::TariffResult& r = m_result.fields[i];
+        if (off) {
+            // Left out by the catalogue switch: a dash in grey, no marks.
+            if (f->text() != kOffText) {
+                f->setText(kOffText);
+                fitText(f);
+                f->setProperty("hint", QVariant());
+                f->setToolTip(tr("Vestavěné tarify se nepočítají (vypnuto v okně Ceníky)."));
+                f->setAccessibleDescription(f->toolTip());
+            }
+            styleField(f, m_state[i], false, false, true);
+            continue;
+        }
         const QString text = QString::fromStdString(r.text());
         if (f->text() != text) {
             f->setText(text);
@@ -463,13 +538,109 @@ void Tform3::showResult() {
         }
         const QString description = describe(r);
         if (f->accessibleDescription() != description) f->setAccessibleDescription(description);
-        FieldState& st = m_state[i];
-        if (!st.styled || st.cheapest != r.cheapest || st.unsupported != r.unsupported) {
-            QPalette pal = f->palette();
-            pal.setColor(QPalette::Text, r.cheapest ? cheapest : r.unsupported ? onUnsupported : plain);
-            pal.setColor(QPalette::Base, r.unsupported ? unsupported : QColor(Qt::transparent));
-            f->setPalette(pal);
-            st = {r.cheapest, r.unsupported, true};
-        }
+        styleField(f, m_state[i], r.cheapest, r.unsupported, false);
     }
+    for (DataRow& row : m_data) showDataRow(row);
+}
+
+void Tform3::styleField(QLineEdit* f, FieldState& st, bool cheapest, bool unsupported, bool off) {
+    if (st.styled && st.cheapest == cheapest && st.unsupported == unsupported && st.off == off) return;
+    // The fields let the window show through: their text is drawn on the
+    // window's colour, or on the tooltip colour when unsupported.
+    const QColor window = palette().color(QPalette::Window);
+    const QColor plain = window.lightness() < 128 ? palette().color(QPalette::WindowText) : QColor(Qt::black);
+    QPalette pal = f->palette();
+    pal.setColor(QPalette::Text, off           ? palette().color(QPalette::Disabled, QPalette::WindowText)
+                                 : cheapest    ? cheapestColour(window)
+                                 : unsupported ? QApplication::palette().color(QPalette::ToolTipText)
+                                               : plain);
+    pal.setColor(QPalette::Base, unsupported ? unsupportedColour() : QColor(Qt::transparent));
+    f->setPalette(pal);
+    st = {cheapest, unsupported, true, off};
+}
+
+void Tform3::showDataRow(DataRow& row) {
+    const sazbar::catalogue::DataResult& r = row.result;
+    QLineEdit* f = row.field;
+    const QString text = r.priced ? QString::number(r.price) : QStringLiteral("xx");
+    if (f->text() != text) {
+        f->setText(text);
+        fitText(f);
+    }
+    const QString hint = QString::fromStdString(r.hint);
+    if (f->property("hint").toString() != hint || f->toolTip().isEmpty()) {
+        f->setProperty("hint", hint);
+        f->setToolTip(withBreakdownLine(tooltipFor(shownHint(r.hint))));
+    }
+    QStringList parts;
+    if (r.priced) parts << text + QStringLiteral(" Kč");
+    if (r.cheapest) parts << tr("nejlevnější tarif");
+    if (r.unsupported) parts << tr("nepodporuje všechny požadované služby");
+    if (const QString plain = plainHint(shownHint(r.hint)); !plain.isEmpty()) parts << plain;
+    const QString description = parts.join(QStringLiteral("\n"));
+    if (f->accessibleDescription() != description) f->setAccessibleDescription(description);
+    styleField(f, m_dataState[std::size_t(&row - m_data.data())], r.cheapest, r.unsupported, false);
+}
+
+QString Tform3::dataTariffName(const sazbar::catalogue::DataTariff& t) {
+    return QString::fromStdString(t.operatorName) + QLatin1Char(' ') + QString::fromStdString(t.name);
+}
+
+bool Tform3::builtinPriced() const { return !m_store || m_store->builtinPriced(); }
+
+void Tform3::setCatalogueStore(sazbar::ui::CatalogueStore* store) {
+    if (m_store) disconnect(m_store, nullptr, this, nullptr);
+    m_store = store;
+    if (store)
+        connect(store, &sazbar::ui::CatalogueStore::changed, this, [this] {
+            // The rows point into the store: they are made again at once.
+            rebuildDataRows();
+            if (isVisible()) runPricing();
+        });
+    rebuildDataRows();
+    if (isVisible()) runPricing();
+}
+
+// One row per tariff of the files: its operator and name, its price, "Kč".
+void Tform3::rebuildDataRows() {
+    m_data.clear();
+    m_dataState.clear();
+    auto* rows = new QWidget;
+    rows->setObjectName(QStringLiteral("dataRows"));
+    auto* grid = new QGridLayout(rows);
+    grid->setContentsMargins(0, 0, 6, 0);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(0);
+    grid->setColumnStretch(0, 1);
+    const std::vector<const sazbar::catalogue::DataTariff*> tariffs =
+        m_store ? m_store->priced() : std::vector<const sazbar::catalogue::DataTariff*>{};
+    for (const sazbar::catalogue::DataTariff* t : tariffs) {
+        const int r = int(m_data.size());
+        const QString name = dataTariffName(*t);
+        auto* f = new QLineEdit(QStringLiteral("xx"), rows);
+        f->setObjectName(QStringLiteral("data:") + QString::fromStdString(t->id));
+        f->setReadOnly(true);
+        f->setFrame(false);
+        f->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        f->setAccessibleName(QString::fromStdString(t->name) + QStringLiteral(", ") +
+                             QString::fromStdString(t->operatorName));
+        f->setFixedWidth(f->fontMetrics().horizontalAdvance(QStringLiteral("999999")) + kFieldPadding);
+        f->setCursor(Qt::ArrowCursor);
+        f->setProperty("dataTariff", r);
+        // What the chart draws of it.
+        f->setProperty("chartName", name);
+        const QColor colour(QString::fromStdString(t->color));
+        f->setProperty("chartColour", colour.isValid() ? colour : QColor(0x80, 0x80, 0x80));
+        f->installEventFilter(this);
+        grid->addWidget(new ElidedLabel(name, rows), r, 0);
+        grid->addWidget(f, r, 1);
+        grid->addWidget(label(QStringLiteral("Kč"), rows), r, 2);
+        m_data.push_back({t, {}, f});
+        m_dataState.emplace_back();
+    }
+    grid->setRowStretch(int(m_data.size()), 1);
+    auto* scroll = m_dataGroup->findChild<QScrollArea*>(QStringLiteral("dataScroll"));
+    scroll->setWidget(rows);  // the old rows go with their widget
+    m_dataRows = rows;
+    m_dataGroup->setVisible(!m_data.empty());
 }

@@ -6,7 +6,9 @@
 #include <QHash>
 #include <array>
 #include <functional>
+#include <vector>
 
+#include "catalogue/data_pricing.h"
 #include "core/profile.h"
 #include "pricing/engine.h"
 
@@ -16,6 +18,11 @@ class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
+class QLabel;
+
+namespace sazbar::ui {
+class CatalogueStore;
+}
 
 class Tform3 : public QDialog {
     Q_OBJECT
@@ -34,6 +41,21 @@ public:
 
     // Where each run takes its profile from (the main window's boxes).
     void setProfileSource(std::function<sazbar::Profile()> source);
+    // The tariff files priced beside the compiled tariffs; every change of
+    // them prices the open window again.
+    void setCatalogueStore(sazbar::ui::CatalogueStore* store);
+
+    // A tariff of a file, as the last run priced it.
+    struct DataRow {
+        const sazbar::catalogue::DataTariff* tariff = nullptr;
+        sazbar::catalogue::DataResult result;
+        QLineEdit* field = nullptr;
+    };
+    const std::vector<DataRow>& dataRows() const { return m_data; }
+    // The compiled tariffs take part (they do unless the catalogue switch leaves them out).
+    bool builtinPriced() const;
+    // A data tariff's operator and name, as its row shows them.
+    static QString dataTariffName(const sazbar::catalogue::DataTariff& t);
 
     // The result field of a tariff (`t30`, `gold`, `telecom`, ...), or nullptr.
     QLineEdit* field(const QString& id) const;
@@ -72,6 +94,8 @@ signals:
     // A result field was double-clicked, or Enter or its context menu's
     // "Rozpis ceny…" chosen on it: the breakdown of that tariff (index into kTariffs).
     void breakdownRequested(int tariff);
+    // The same for the tariff of a file (index into dataRows()).
+    void dataBreakdownRequested(int row);
     // A run has written new results.
     void priced();
 
@@ -85,6 +109,7 @@ private:
         bool cheapest = false;
         bool unsupported = false;
         bool styled = false;
+        bool off = false;  // a compiled tariff while the compiled tariffs are left out
     };
 
     QGroupBox* buildGroup(const QString& title, const QString& objectName,
@@ -97,6 +122,9 @@ private:
     void CheckBox1Click(bool checked);
     void runPricing();
     void showResult();
+    void rebuildDataRows();
+    void showDataRow(DataRow& row);
+    void styleField(QLineEdit* f, FieldState& st, bool cheapest, bool unsupported, bool off);
     void fitText(QLineEdit* f);
     QString describe(const sazbar::TariffResult& r) const;
     QString shownHint(const std::string& hint) const;
@@ -107,6 +135,11 @@ private:
     std::array<QLineEdit*, sazbar::kTariffCount> m_fields{};
     std::array<FieldState, sazbar::kTariffCount> m_state{};
     QHash<QString, int> m_index;
+    sazbar::ui::CatalogueStore* m_store = nullptr;
+    std::vector<DataRow> m_data;
+    std::vector<FieldState> m_dataState;
+    QGroupBox* m_dataGroup = nullptr;
+    QWidget* m_dataRows = nullptr;  // the group's scrolled content
     QScrollArea* m_scroll = nullptr;
     QGroupBox* m_telecomGroup = nullptr;
     QCheckBox* m_inkaso = nullptr;

@@ -1,5 +1,6 @@
 // Takes pictures of every window for checking the layout by eye:
-// sazbar_screenshots <output folder> <tag> [cs|en]. Run it under xvfb-run.
+// sazbar_screenshots <output folder> <tag> [cs|en] [tariff file or folder].
+// Run it under xvfb-run.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -14,6 +15,7 @@
 
 #include "app/app.h"
 #include "app/language.h"
+#include "ui/catalogues/catalogue_store.h"
 #include "ui/import/importdialog.h"
 #include "ui/info/helpwindow.h"
 #include "ui/info/tinfo.h"
@@ -54,7 +56,8 @@ int main(int argc, char** argv) {
     if (!language) qFatal("the language is cs or en");
 
     // The splash never hands over here: that would start the update check.
-    App app(24 * 3600 * 1000, *language);
+    App app(24 * 3600 * 1000, *language, args.size() > 4 ? QStringList{args[4]} : QStringList{});
+    for (int i = 0; i < 500 && !app.catalogueStore().isLoaded(); ++i) QTest::qWait(10);
     TForm1& main = app.mainWindow();
     app.startWithoutSplash();
     QTest::qWait(300);
