@@ -12,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/small_file.h"
 #include "pricing/engine.h"
 
 namespace sazbar::catalogue {
@@ -1125,24 +1126,16 @@ void readTariffText(std::string_view text, const std::string& file, Catalogue& i
 
 void readTariffFile(const std::string& path, Catalogue& into, const ReadOptions& options) {
     Ctx c{into, path, options};
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return c.error("", "cannot read: is a directory");
-    const auto size = std::filesystem::file_size(path, ec);
-    if (!ec && size > kMaxFileBytes)
-        return c.error("", std::to_string(size) + " bytes; a tariff file is at most " + std::to_string(kMaxFileBytes) +
-                               " bytes (16 MiB)");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return c.error("", std::string("cannot open: ") + std::strerror(errno));
-    std::string text;
-    std::array<char, 65536> buf;
-    while (in) {
-        in.read(buf.data(), buf.size());
-        text.append(buf.data(), static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxFileBytes)
+    // A folder, a FIFO or a device is refused unread, and a large file after its limit.
+    const SmallFile f = readSmallFile(path, kMaxFileBytes);
+    switch (f.status) {
+        case SmallFileStatus::Ok: return readTariffText(f.bytes, path, into, options);
+        case SmallFileStatus::CannotOpen: return c.error("", std::string("cannot open: ") + std::strerror(f.error));
+        case SmallFileStatus::NotRegular: return c.error("", "cannot read: not a regular file");
+        case SmallFileStatus::TooLarge:
             return c.error("", "larger than " + std::to_string(kMaxFileBytes) + " bytes; a tariff file is at most 16 MiB");
+        case SmallFileStatus::CannotRead: return c.error("", std::string("cannot read: ") + std::strerror(f.error));
     }
-    if (in.bad()) return c.error("", "cannot read");
-    readTariffText(text, path, into, options);
 }
 
 void finishCatalogue(Catalogue& c) {

@@ -250,7 +250,6 @@ std::string parseArgs(const std::vector<std::string>& args, Options& o) {
     if (o.breakdownList && o.batch) return "--breakdown applies to one profile, not to --batch";
     if (o.breakdownList && o.sweep.group) return "give one of --breakdown and --sweep";
     if (o.tariffs.empty() && (o.noBuiltin || o.on)) return "--no-builtin and --on apply to --tariffs only";
-    if (!o.tariffs.empty() && o.sweep.group) return "--tariffs does not apply to --sweep";
     if (const std::string problem = checkSweepArgs(o.sweep, o.batch.has_value()); !problem.empty()) return problem;
     // Tariff ids name data tariffs too, once they are loaded.
     return o.tariffs.empty() ? readTariffLists(o, nullptr) : std::string();
@@ -309,7 +308,8 @@ int priceAndPrint(const Profile& profile, const RunFlags& flags, const Options& 
                   std::ostream& err) {
     if (o.sweep.group) {
         errno = 0;
-        const int status = printSweep(profile, {flags.directDebit, flags.fixedLine}, o.format, o.sweep, out);
+        const int status = printSweep(profile, {flags.directDebit, flags.fixedLine}, o.format, o.sweep, out,
+                                      o.tariffs.empty() ? nullptr : &o.data);
         return checkOut(out, err, status);
     }
     RunResult result;

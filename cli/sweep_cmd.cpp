@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "catalogue/data_sweep.h"
 #include "cli/app.h"
 
 namespace sazbar::cli {
@@ -32,29 +33,36 @@ std::size_t shownWidth(std::string_view s) {
     return n;
 }
 
-std::string labels(TariffSet set) {
-    if (set == 0) return "žádný tarif";
-    std::string s;
+std::string labels(const Sweep& s, const TariffSet& set) {
+    if (set.empty()) return "žádný tarif";
+    std::string text;
     for (int t : tariffsOf(set)) {
-        if (!s.empty()) s += ", ";
-        s += tariffLabel(t);
+        if (!text.empty()) text += ", ";
+        text += s.label(t);
     }
-    return s;
+    return text;
 }
 
-nlohmann::ordered_json ids(TariffSet set) {
+nlohmann::ordered_json ids(const Sweep& s, const TariffSet& set) {
     nlohmann::ordered_json a = nlohmann::ordered_json::array();
-    for (int t : tariffsOf(set)) a.push_back(std::string(kTariffs[static_cast<std::size_t>(t)].id));
+    for (int t : tariffsOf(set)) a.push_back(std::string(s.id(t)));
     return a;
 }
 
-std::string idList(TariffSet set) {
-    std::string s;
+std::string idList(const Sweep& s, const TariffSet& set) {
+    std::string text;
     for (int t : tariffsOf(set)) {
-        if (!s.empty()) s += ' ';
-        s += kTariffs[static_cast<std::size_t>(t)].id;
+        if (!text.empty()) text += ' ';
+        text += s.id(t);
     }
-    return s;
+    return text;
+}
+
+// The tariffs a sweep prices, in the order of its columns.
+std::vector<int> columnsOf(const Sweep& s) {
+    std::vector<int> t;
+    for (int i = s.builtin ? 0 : kTariffCount; i < s.tariffCount(); ++i) t.push_back(i);
+    return t;
 }
 
 }  // namespace
@@ -92,52 +100,52 @@ void appendSweepJson(std::string& out, const Sweep& s) {
     j["group"] = std::string(sweepGroupName(s.group));
     j["to"] = s.range.to;
     j["step"] = s.range.step;
+    const std::vector<int> columns = columnsOf(s);
     Json& points = j["points"] = Json::array();
     for (const SweepPoint& pt : s.points) {
         Json p;
         p["percent"] = pt.percent;
         p["total_call_minutes"] = pt.totalCallMinutes;
         Json& prices = p["prices"] = Json::object();
-        for (int i = 0; i < kTariffCount; ++i) {
-            const std::string id(kTariffs[static_cast<std::size_t>(i)].id);
-            prices[id] = contains(pt.priced, i) ? Json(pt.price[static_cast<std::size_t>(i)]) : Json(nullptr);
-        }
-        p["unsupported"] = ids(pt.unsupported);
-        p["cheapest"] = ids(pt.cheapest);
+        for (int i : columns)
+            prices[std::string(s.id(i))] = contains(pt.priced, i) ? Json(pt.price[static_cast<std::size_t>(i)]) : Json(nullptr);
+        p["unsupported"] = ids(s, pt.unsupported);
+        p["cheapest"] = ids(s, pt.cheapest);
         points.push_back(std::move(p));
     }
     Json& spans = j["cheapest_spans"] = Json::array();
-    for (const CheapestSpan& c : s.spans) spans.push_back({{"from", c.from}, {"to", c.to}, {"tariffs", ids(c.cheapest)}});
+    for (const CheapestSpan& c : s.spans) spans.push_back({{"from", c.from}, {"to", c.to}, {"tariffs", ids(s, c.cheapest)}});
     Json& breakEvens = j["break_even"] = Json::array();
     for (const BreakEven& b : s.breakEvens)
         breakEvens.push_back(
-            {{"percent", b.at}, {"last_before", b.lastBefore}, {"before", ids(b.before)}, {"after", ids(b.after)}});
+            {{"percent", b.at}, {"last_before", b.lastBefore}, {"before", ids(s, b.before)}, {"after", ids(s, b.after)}});
     Json& ranges = j["ranges"] = Json::array();
     for (const TariffRange& r : s.ranges)
-        ranges.push_back({{"id", std::string(kTariffs[static_cast<std::size_t>(r.tariff)].id)}, {"from", r.from}, {"to", r.to}});
+        ranges.push_back({{"id", std::string(s.id(r.tariff))}, {"from", r.from}, {"to", r.to}});
     out += j.dump();
     out += '\n';
 }
 
 void appendSweepCsv(std::string& out, const Sweep& s) {
+    const std::vector<int> columns = columnsOf(s);
     out += "percent,total_call_minutes";
-    for (const TariffInfo& t : kTariffs) {
+    for (int t : columns) {
         out += ',';
-        out += t.id;
+        appendCsvField(out, s.id(t));
     }
     out += ",cheapest,unsupported\r\n";
     for (const SweepPoint& pt : s.points) {
         out += std::to_string(pt.percent);
         out += ',';
         out += std::to_string(pt.totalCallMinutes);
-        for (int i = 0; i < kTariffCount; ++i) {
+        for (int i : columns) {
             out += ',';
             if (contains(pt.priced, i)) out += std::to_string(pt.price[static_cast<std::size_t>(i)]);
         }
         out += ',';
-        out += idList(pt.cheapest);
+        appendCsvField(out, idList(s, pt.cheapest));
         out += ',';
-        out += idList(pt.unsupported);
+        appendCsvField(out, idList(s, pt.unsupported));
         out += "\r\n";
     }
 }
@@ -154,7 +162,7 @@ void appendSweepTable(std::string& out, const Sweep& s) {
         const std::string when = percentText(c.from, c.to);
         out += "  ";
         out.append(width - shownWidth(when), ' ');
-        out += when + ": " + labels(c.cheapest) + '\n';
+        out += when + ": " + labels(s, c.cheapest) + '\n';
     }
     out += "\nZlomové body\n";
     if (s.breakEvens.empty()) out += "  žádné: nejlevnější tarif se v celém rozsahu nemění\n";
@@ -162,13 +170,18 @@ void appendSweepTable(std::string& out, const Sweep& s) {
         const std::string when = percentText(b.at, b.at);
         out += "  ";
         out.append(width - shownWidth(when), ' ');
-        out += when + ": " + labels(b.before) + " → " + labels(b.after) + '\n';
+        out += when + ": " + labels(s, b.before) + " → " + labels(s, b.after) + '\n';
     }
 }
 
 int printSweep(const Profile& profile, const RunOptions& options, Format format, const SweepArgs& a,
-               std::ostream& out) {
-    const Sweep s = runSweep(profile, options, a.group.value_or(SweepGroup::All), a.range);
+               std::ostream& out, const DataTariffs* data) {
+    const SweepGroup group = a.group.value_or(SweepGroup::All);
+    std::vector<const catalogue::DataTariff*> tariffs;
+    if (data)
+        for (const catalogue::DataTariff& t : data->tariffs) tariffs.push_back(&t);
+    const Sweep s = data ? catalogue::runSweep(profile, options, group, a.range, tariffs, data->builtin)
+                         : runSweep(profile, options, group, a.range);
     std::string text;
     switch (format) {
         case Format::Table: appendSweepTable(text, s); break;

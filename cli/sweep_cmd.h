@@ -36,7 +36,8 @@ void appendSweepCsv(std::string& out, const Sweep& s);
 // The spans of the cheapest tariff and the break-even points, for reading.
 void appendSweepTable(std::string& out, const Sweep& s);
 
+// `data` adds its tariffs to the sweep (alone without the compiled ones).
 int printSweep(const Profile& profile, const RunOptions& options, Format format, const SweepArgs& s,
-               std::ostream& out);
+               std::ostream& out, const DataTariffs* data = nullptr);
 
 }  // namespace sazbar::cli

@@ -5,8 +5,6 @@
 
 namespace sazbar {
 
-static_assert(kTariffCount <= 64, "a TariffSet holds one bit per tariff");
-
 namespace {
 
 constexpr std::string_view kGroupNames[] = {"all", "calls", "messages", "data"};
@@ -68,12 +66,22 @@ Profile scaleProfile(const Profile& p, SweepGroup group, std::int32_t percent) {
     return s;
 }
 
-std::vector<int> tariffsOf(TariffSet s) {
+void TariffSet::addExtra(std::size_t t) {
+    if (extra_.size() <= t / 64) extra_.resize(t / 64 + 1);
+    extra_[t / 64] |= std::uint64_t{1} << (t % 64);
+}
+
+std::vector<int> TariffSet::members() const {
     std::vector<int> out;
     for (int i = 0; i < kTariffCount; ++i)
-        if (contains(s, i)) out.push_back(i);
+        if ((compiled_ >> i) & 1u) out.push_back(i);
+    for (std::size_t w = 0; w < extra_.size(); ++w)
+        for (int b = 0; b < 64; ++b)
+            if ((extra_[w] >> b) & 1u) out.push_back(kTariffCount + static_cast<int>(w * 64) + b);
     return out;
 }
+
+std::vector<int> tariffsOf(const TariffSet& s) { return s.members(); }
 
 std::string tariffLabel(int tariff) {
     const TariffInfo& t = kTariffs[static_cast<std::size_t>(tariff)];
@@ -89,26 +97,51 @@ const SweepPoint* Sweep::at(std::int32_t percent) const {
     return it != points.end() && it->percent == percent ? &*it : nullptr;
 }
 
-Sweep runSweep(const Profile& profile, const RunOptions& options, SweepGroup group, const SweepRange& range) {
+std::string_view Sweep::id(int tariff) const {
+    if (tariff < kTariffCount) return kTariffs[static_cast<std::size_t>(tariff)].id;
+    return extraIds[static_cast<std::size_t>(tariff - kTariffCount)];
+}
+
+std::string Sweep::label(int tariff) const {
+    if (tariff < kTariffCount) return tariffLabel(tariff);
+    return extraLabels[static_cast<std::size_t>(tariff - kTariffCount)];
+}
+
+Sweep runSweep(const Profile& profile, const RunOptions& options, SweepGroup group, const SweepRange& range,
+               const ExtraTariffs* extra) {
     Sweep s;
     s.group = group;
     s.range = range;
+    if (extra) {
+        s.builtin = extra->builtin;
+        s.extraIds = extra->ids;
+        s.extraLabels = extra->labels;
+    }
     const std::vector<std::int32_t> factors = sweepFactors(range);
     s.points.resize(factors.size());
     RunResult result;
+    std::vector<TariffResult> extraResults(s.extraIds.size());
+    const auto take = [](SweepPoint& pt, int t, const TariffResult& f) {
+        pt.price[static_cast<std::size_t>(t)] = f.shownValue();
+        if (f.priced) pt.priced.add(t);
+        if (f.unsupported) pt.unsupported.add(t);
+        if (f.cheapest) pt.cheapest.add(t);
+    };
     for (std::size_t k = 0; k < factors.size(); ++k) {
         SweepPoint& pt = s.points[k];
         pt.percent = factors[k];
-        runPricing(scaleProfile(profile, group, pt.percent), options, result);
-        pt.totalCallMinutes = result.totalCallMinutes;
-        for (int i = 0; i < kTariffCount; ++i) {
-            const TariffResult& f = result.fields[static_cast<std::size_t>(i)];
-            const TariffSet bit = TariffSet{1} << i;
-            pt.price[static_cast<std::size_t>(i)] = f.shownValue();
-            if (f.priced) pt.priced |= bit;
-            if (f.unsupported) pt.unsupported |= bit;
-            if (f.cheapest) pt.cheapest |= bit;
+        pt.price.assign(static_cast<std::size_t>(s.tariffCount()), 0);
+        const Profile scaled = scaleProfile(profile, group, pt.percent);
+        runPricing(scaled, options, result);
+        if (extra) {
+            if (!extra->builtin)
+                for (TariffResult& f : result.fields) f = TariffResult{};
+            extra->price(scaled, result, extraResults);
         }
+        pt.totalCallMinutes = result.totalCallMinutes;
+        for (int i = 0; i < kTariffCount; ++i) take(pt, i, result.fields[static_cast<std::size_t>(i)]);
+        for (std::size_t i = 0; i < extraResults.size(); ++i)
+            take(pt, kTariffCount + static_cast<int>(i), extraResults[i]);
     }
     summarise(s);
     return s;
@@ -128,7 +161,7 @@ void summarise(Sweep& s) {
         s.spans.push_back({pt.percent, pt.percent, pt.cheapest});
     }
     // A tariff's range runs on across spans that all hold it.
-    for (int t = 0; t < kTariffCount; ++t) {
+    for (int t = 0; t < s.tariffCount(); ++t) {
         bool open = false;
         for (const CheapestSpan& span : s.spans) {
             if (!contains(span.cheapest, t)) {

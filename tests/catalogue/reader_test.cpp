@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include <nlohmann/json.hpp>
@@ -277,6 +281,28 @@ TEST(TariffReader, BoundsHostileFiles) {
     const Catalogue c = read(many.dump());
     EXPECT_FALSE(c.hasErrors()) << (c.problems.empty() ? "" : c.problems[0].text());
     EXPECT_EQ(c.tariffs.size(), 10000u);
+}
+
+// What a tariff folder may hold besides files: each is refused unread, at once.
+TEST(TariffReader, RefusesFilesThatAreNotSmallRegularFiles) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / "sazbar_hostile_tariff_files";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "folder.json");
+    std::ofstream(dir / "huge.json").close();
+    fs::resize_file(dir / "huge.json", std::uintmax_t{100} << 20);  // 100 MB, sparse
+    ASSERT_EQ(mkfifo((dir / "fifo.json").c_str(), 0600), 0);
+    const std::pair<const char*, const char*> rows[] = {
+        {"huge.json", "at most 16 MiB"}, {"fifo.json", "not a regular file"}, {"folder.json", "not a regular file"},
+        {"missing.json", "cannot open"}};
+    for (const auto& [name, message] : rows) {
+        Catalogue c;
+        readTariffFile((dir / name).string(), c);
+        ASSERT_EQ(c.problems.size(), 1u) << name;
+        EXPECT_NE(c.problems[0].message.find(message), std::string::npos) << c.problems[0].text();
+        EXPECT_TRUE(c.tariffs.empty());
+    }
+    fs::remove_all(dir);
 }
 
 }  // namespace

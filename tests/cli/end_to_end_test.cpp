@@ -134,8 +134,8 @@ TEST(EndToEndTariffs, DataTwinsPriceAsTheCompiledTariffs) {
         }
 }
 
-// Batch lines and breakdowns name data tariffs by id beside the compiled ones.
-TEST(EndToEndTariffs, BatchColumnsAndBreakdownsOfDataTwins) {
+// Batch lines, breakdowns and sweeps name data tariffs by id beside the compiled ones.
+TEST(EndToEndTariffs, BatchBreakdownAndSweepOfDataTwins) {
     const std::string tariffs = " --tariffs '" + kTariffFile + "' ";
     const std::string batch = " --batch '" + kExamples + "/batch.jsonl'";
     const Outcome csv = runProgram("--format csv" + tariffs + batch);
@@ -185,6 +185,17 @@ TEST(EndToEndTariffs, BatchColumnsAndBreakdownsOfDataTwins) {
     const auto all = nlohmann::json::parse(runProgram("--no-builtin --format json --breakdown all" + tariffs + profile).out);
     EXPECT_EQ(all["breakdowns"].size(), 3u);
     EXPECT_EQ(runProgram("--no-builtin --breakdown t30" + tariffs + profile).status, 2);
+
+    // A sweep prices the twins at every point alike and names them in every span.
+    const auto sweep = nlohmann::json::parse(runProgram("--format json --sweep all --to 400 --step 5" + tariffs + profile).out);
+    for (const auto& pt : sweep["points"])
+        for (const auto& [data, compiled] : {std::pair{"example-t30", "t30"}, {"example-naplno50", "naplno50"}})
+            EXPECT_EQ(pt["prices"][data], pt["prices"][compiled]) << pt["percent"];
+    const auto has = [](const nlohmann::json& ids, const char* id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); };
+    for (const auto& span : sweep["cheapest_spans"])
+        EXPECT_EQ(has(span["tariffs"], "example-naplno50"), has(span["tariffs"], "naplno50")) << span;
+    const auto sweepAlone = nlohmann::json::parse(runProgram("--no-builtin --format json --sweep calls" + tariffs + profile).out);
+    EXPECT_EQ(sweepAlone["points"][0]["prices"].size(), 3u);
 }
 
 TEST(EndToEndTariffs, NoBuiltinValidityAndRefusedFiles) {
@@ -221,6 +232,6 @@ TEST(EndToEndTariffs, NoBuiltinValidityAndRefusedFiles) {
         EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 1) << o.err;
     }
     fs::remove(bad);
-    for (const char* usage : {"--no-builtin", "--on 2003-01-01", "--on 2003-02-30 --tariffs x", "--sweep calls --tariffs x"})
+    for (const char* usage : {"--no-builtin", "--on 2003-01-01", "--on 2003-02-30 --tariffs x"})
         EXPECT_EQ(runProgram(std::string(usage) + " " + profile).status, 2) << usage;
 }

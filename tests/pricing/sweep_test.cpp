@@ -13,8 +13,8 @@ namespace {
 using test::P;
 
 TariffSet setOf(std::initializer_list<const char*> ids) {
-    TariffSet s = 0;
-    for (const char* id : ids) s |= TariffSet{1} << tariffIndex(id);
+    TariffSet s;
+    for (const char* id : ids) s.add(tariffIndex(id));
     return s;
 }
 
