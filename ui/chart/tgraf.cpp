@@ -242,6 +242,9 @@ void Tgraf::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
 }
 
+// The longest bar label, in characters; the compiled names are shorter.
+constexpr qsizetype kMaxLabel = 30;
+
 void Tgraf::vytvor_data() {
     // A hidden window that was resized has not had its resize event yet.
     placeControls();
@@ -265,23 +268,52 @@ void Tgraf::vytvor_data() {
     }
     const QCheckBox* telecom = results_ ? results_->findChild<QCheckBox*>(QStringLiteral("CheckBox1")) : nullptr;
     if (!telecom || !telecom->isChecked()) in[sazbar::kChartRecords - 1].hidden = true;
+    // The compiled tariffs left out of the pricing have no bars.
+    if (const QVariant builtin = results_ ? results_->property("builtinPriced") : QVariant();
+        builtin.isValid() && !builtin.toBool())
+        for (auto& record : in) record.hidden = true;
 
     const sazbar::ChartOrder order = sazbar::chartOrder(in);
+
+    // The tariffs of the user's files: their fields carry what the bar shows.
+    std::vector<DrawnBar> data;
+    if (results_) {
+        std::vector<std::pair<int, const QLineEdit*>> fields;
+        for (const QLineEdit* f : results_->findChildren<QLineEdit*>())
+            if (const QVariant row = f->property("dataTariff"); row.isValid()) fields.emplace_back(row.toInt(), f);
+        std::sort(fields.begin(), fields.end());
+        for (const auto& [row, f] : fields) {
+            if (f->text() == QLatin1String("xx") || f->palette().color(QPalette::Base).rgba() == unsupported.rgba())
+                continue;
+            data.push_back({f->objectName(), f->property("chartName").toString(),
+                            sazbar::textToInt(f->text().toStdString()), f->property("chartColour").value<QColor>()});
+        }
+        std::stable_sort(data.begin(), data.end(), [](const DrawnBar& a, const DrawnBar& b) { return a.value < b.value; });
+    }
+
+    // Both kinds in one ascending row: a data bar after the compiled bars of its price.
+    std::vector<DrawnBar> bars;
+    std::size_t d = 0;
+    for (int n = 0; n < order.count; ++n) {
+        const std::size_t r = order.records[static_cast<std::size_t>(n)];
+        const auto& rec = sazbar::kChartTable[r];
+        for (; d < data.size() && data[d].value < in[r].price; ++d) bars.push_back(data[d]);
+        bars.push_back({sazbar::chart::qstr(rec.id), sazbar::chart::qstr(rec.name), in[r].price,
+                        sazbar::chart::rgbColour(rec.rgb)});
+    }
+    for (; d < data.size(); ++d) bars.push_back(data[d]);
 
     barCount_ = 0;
     drawn_.clear();
     QVector<double> keys, values;
     QVector<QString> names;
     bars_->colours.clear();
-    for (int n = 0; n < order.count; ++n) {
-        const std::size_t r = order.records[static_cast<std::size_t>(n)];
-        const auto& rec = sazbar::kChartTable[r];
-        DrawnBar b{sazbar::chart::qstr(rec.id), sazbar::chart::qstr(rec.name), in[r].price,
-                   sazbar::chart::rgbColour(rec.rgb)};
+    for (DrawnBar& b : bars) {
         ++barCount_;
         keys.push_back(barCount_);
         values.push_back(b.value);
-        names.push_back(b.name);
+        // A name from a file may be long: its label is cut so that the bars keep their room.
+        names.push_back(b.name.size() > kMaxLabel ? b.name.left(kMaxLabel - 1) + QChar(0x2026) : b.name);
         bars_->colours.push_back(b.colour);
         drawn_.push_back(std::move(b));
     }

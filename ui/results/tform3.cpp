@@ -515,6 +515,8 @@ QColor Tform3::cheapestColour(const QColor& background) {
 }
 
 void Tform3::showResult() {
+    // What the chart reads besides the fields.
+    setProperty("builtinPriced", builtinPriced());
     const bool off = !builtinPriced();
     for (int i = 0; i < sazbar::kTariffCount; ++i) {
         QLineEdit* f = m_fields[i];

@@ -413,3 +413,42 @@ TEST(ChartWithoutResults, DrawsNothing) {
 }
 
 }  // namespace
+
+// The tariffs of the user's files stand among the compiled ones by price, in
+// their file's colour; an unsupported one is left out.
+TEST_F(ChartTest, TariffsOfFilesJoinTheRowByPrice) {
+    chart.vytvor_data();
+    const std::vector<Tgraf::DrawnBar> compiled = chart.drawnBars();
+    const qint32 lowest = compiled.front().value, highest = compiled.back().value;
+    const struct {
+        const char* name;
+        qint32 price;
+        bool unsupported;
+        QColor colour;
+    } data[] = {{"tie", lowest, false, QColor(0x12, 0x34, 0x56)}, {"dear", highest + 1, false, Qt::gray},
+                {"cannot", 1, true, Qt::gray}};
+    for (int i = 0; i < 3; ++i) {
+        auto* e = new QLineEdit(QString::number(data[i].price), &results);
+        e->setObjectName(QStringLiteral("data:") + QString::fromLatin1(data[i].name));
+        e->setProperty("dataTariff", i);
+        e->setProperty("chartName", QString::fromLatin1(data[i].name));
+        e->setProperty("chartColour", data[i].colour);
+        FakeResults::mark(e, data[i].unsupported);
+    }
+    chart.vytvor_data();
+    const auto& bars = chart.drawnBars();
+    ASSERT_EQ(bars.size(), compiled.size() + 2);
+    for (std::size_t n = 1; n < bars.size(); ++n) EXPECT_LE(bars[n - 1].value, bars[n].value) << n;
+    // A tie comes after the compiled bars of its price.
+    const auto tie = std::find_if(bars.begin(), bars.end(), [](const auto& b) { return b.name == QLatin1String("tie"); });
+    ASSERT_NE(tie, bars.end());
+    EXPECT_EQ(tie->colour, data[0].colour);
+    EXPECT_NE(std::next(tie)->value, lowest);
+    EXPECT_EQ(bars.back().name, QStringLiteral("dear"));
+
+    // The compiled tariffs left out: the files' bars alone.
+    results.setProperty("builtinPriced", false);
+    chart.vytvor_data();
+    ASSERT_EQ(chart.barCount(), 2);
+    EXPECT_EQ(chart.drawnBars()[0].name, QStringLiteral("tie"));
+}
