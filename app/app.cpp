@@ -5,6 +5,7 @@
 
 #include "ui/breakdown/trozpis.h"
 #include "ui/catalogues/catalogue_store.h"
+#include "ui/catalogues/catalogue_window.h"
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
 #include "ui/info/tinfo.h"
@@ -77,6 +78,11 @@ App::App(int splashDelayMs, sazbar::Language language, const QStringList& tariff
     connect(m_results.get(), &Tform3::printRequested, this, [this] { present(m_print.get(), m_results.get()); });
     connect(m_results.get(), &Tform3::helpRequested, this, [this] { present(m_resultsHelp.get(), m_results.get()); });
     connect(m_results.get(), &Tform3::whatIfRequested, this, [this] { present(m_whatIf.get(), m_results.get()); });
+    connect(m_results.get(), &Tform3::cataloguesRequested, this, [this] {
+        if (!m_catalogues) m_catalogues = std::make_unique<sazbar::ui::CatalogueWindow>(*m_store);
+        m_catalogues->setMonth(m_results->lastProfile(), m_results->lastOptions());
+        present(m_catalogues.get(), m_results.get());
+    });
     // One breakdown window, opened from a result field and following every run.
     connect(m_results.get(), &Tform3::breakdownRequested, this, [this](int tariff) {
         m_breakdown->showTariff(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult(), tariff);

@@ -25,6 +25,7 @@ class Tzahr_help;
 
 namespace sazbar::ui {
 class CatalogueStore;
+class CatalogueWindow;
 }
 
 class App : public QObject {
@@ -68,6 +69,7 @@ private:
     sazbar::Translations m_texts;
     QString m_version;
     std::unique_ptr<sazbar::ui::CatalogueStore> m_store;
+    std::unique_ptr<sazbar::ui::CatalogueWindow> m_catalogues;  // made when first asked for
     // All windows live until the program ends; they are only shown and hidden.
     std::unique_ptr<Tstartup> m_splash;
     std::unique_ptr<TForm1> m_main;

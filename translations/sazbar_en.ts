@@ -2447,6 +2447,14 @@ Nothing entered has changed.</translation>
         <source>Vestavěné tarify se nepočítají (vypnuto v okně Ceníky).</source>
         <translation>The built-in tariffs are not priced (switched off in the Price lists window).</translation>
     </message>
+    <message>
+        <source>Ceníky…</source>
+        <translation>Price lists…</translation>
+    </message>
+    <message>
+        <source>Vlastní tarify: soubory ceníků a nový tarif</source>
+        <translation>Your own tariffs: price list files and a new tariff</translation>
+    </message>
 </context>
 <context>
     <name>Tgraf</name>

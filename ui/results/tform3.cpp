@@ -227,6 +227,9 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     auto* whatIf = new QPushButton(tr("Co kdyby…"), content);
     whatIf->setObjectName(QStringLiteral("Button5"));
     whatIf->setToolTip(tr("Jak se ceny a nejlevnější tarif mění, když budete volat víc nebo méně"));
+    auto* catalogues = new QPushButton(tr("Ceníky…"), content);
+    catalogues->setObjectName(QStringLiteral("Button6"));
+    catalogues->setToolTip(tr("Vlastní tarify: soubory ceníků a nový tarif"));
 
     auto* right = new QVBoxLayout;
     right->addWidget(os);
@@ -239,7 +242,8 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(print, 0, 1);
     buttons->addWidget(help, 1, 0);
     buttons->addWidget(close, 1, 1);
-    buttons->addWidget(whatIf, 2, 0, 1, 2);
+    buttons->addWidget(whatIf, 2, 0);
+    buttons->addWidget(catalogues, 2, 1);
     right->addLayout(buttons);
 
     auto* groups = new QHBoxLayout;
@@ -265,6 +269,7 @@ Tform3::Tform3(QWidget* parent) : QDialog(parent) {
     connect(chart, &QPushButton::clicked, this, &Tform3::chartRequested);
     connect(print, &QPushButton::clicked, this, &Tform3::printRequested);
     connect(whatIf, &QPushButton::clicked, this, &Tform3::whatIfRequested);
+    connect(catalogues, &QPushButton::clicked, this, &Tform3::cataloguesRequested);
     connect(help, &QPushButton::clicked, this, &Tform3::helpRequested);
     connect(close, &QPushButton::clicked, this, &Tform3::close);
     connect(m_inkaso, &QCheckBox::toggled, this, &Tform3::inkasoClick);

@@ -87,6 +87,8 @@ public:
 signals:
     void chartRequested();
     void whatIfRequested();
+    // "Ceníky…": the tariff files and the form for a tariff.
+    void cataloguesRequested();
     void printRequested();
     void helpRequested();
     // One of the two check boxes changed.
