@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
@@ -196,6 +197,49 @@ TEST(EndToEndTariffs, BatchBreakdownAndSweepOfDataTwins) {
         EXPECT_EQ(has(span["tariffs"], "example-naplno50"), has(span["tariffs"], "naplno50")) << span;
     const auto sweepAlone = nlohmann::json::parse(runProgram("--no-builtin --format json --sweep calls" + tariffs + profile).out);
     EXPECT_EQ(sweepAlone["points"][0]["prices"].size(), 3u);
+}
+
+// The shipped catalogue of the compiled tariffs, priced alone from the command
+// line, gives every tariff it holds the compiled price and unsupported mark.
+TEST(EndToEndTariffs, ShippedCatalogueAlonePricesAsTheCompiledTariffs) {
+    const fs::path lines = fs::temp_directory_path() / "sazbar_cli_e2e_builtin.jsonl";
+    {
+        std::ofstream out(lines);
+        std::mt19937 rng(2003);
+        const auto n = [&](int most) { return std::uniform_int_distribution<int>(0, most)(rng); };
+        for (int i = 0; i < 300; ++i) {
+            nlohmann::json p;
+            for (int b = 0; b < 4; ++b) {
+                nlohmann::json row = nlohmann::json::array();
+                for (int c = 0; c < 7; ++c) row.push_back(n(i % 3 ? 60 : 400) * (n(3) > 0));
+                p["matrix"].push_back(row);
+            }
+            p["wap"] = {n(50) * (n(2) == 0), 0, n(20), 0};
+            p["gprs_wap_kb"] = n(3) ? 0 : n(30000);
+            p["gprs_internet_kb"] = n(3) ? 0 : n(30000);
+            p["international"] = {{{"country", n(20)}, {"peak", n(30)}, {"afternoon", 0}, {"evening_weekend", n(10)}}};
+            p["direct_debit"] = n(1) == 1;
+            p["internet_calls"] = n(5) == 0;
+            out << p.dump() << '\n';
+        }
+    }
+    const std::string batch = " --batch '" + lines.string() + "'";
+    const Outcome compiled = runProgram("--fixed-line" + batch);
+    const Outcome data = runProgram("--fixed-line --no-builtin --tariffs '" + kExamples + "/builtin-tariffs.json'" + batch);
+    fs::remove(lines);
+    ASSERT_EQ(compiled.status, 0) << compiled.err;
+    ASSERT_EQ(data.status, 0) << data.err;
+    std::istringstream a(compiled.out), b(data.out);
+    std::size_t compared = 0;
+    for (std::string la, lb; std::getline(a, la) && std::getline(b, lb);) {
+        const auto byId = resultsById(la);
+        for (const auto& [id, r] : resultsById(lb)) {
+            ASSERT_TRUE(byId.contains(id)) << id;
+            for (const char* key : {"price", "unsupported"}) EXPECT_EQ(r[key], byId.at(id)[key]) << id << ' ' << key << la;
+            ++compared;
+        }
+    }
+    EXPECT_EQ(compared, 300u * 46u);
 }
 
 TEST(EndToEndTariffs, NoBuiltinValidityAndRefusedFiles) {
