@@ -21,7 +21,7 @@ class GeneratedLog : public std::streambuf {
 public:
     static constexpr int kBlock = 3000;
 
-    GeneratedLog(bool xml, std::int64_t events) : xml_(xml), left_(events) {
+    GeneratedLog(bool xml, std::int64_t events) : m_xml(xml), m_left(events) {
         static const char* const kNumbers[] = {"603 000 001", "+420 601000002", "777000003", "222 000 004",
                                                "4603",        "+421 2 0000 005", "+49 30 000 006", "+81 3 0000 007"};
         static const char* const kTypes[] = {"call", "call", "call", "sms", "call", "mms", "call", "data"};
@@ -30,7 +30,7 @@ public:
             const char* number = kNumbers[n % 8];
             const int seconds = n * 37 % 900;
             char line[200];
-            if (xml_) {
+            if (m_xml) {
                 // 2026-04-01 00:00 in Prague is 1775001600 s after the epoch (UTC+2).
                 const long long ms = (1775001600LL + (day - 1) * 86400LL + hour * 3600LL + minute * 60LL) * 1000;
                 std::snprintf(line, sizeof line,
@@ -41,28 +41,28 @@ public:
                               n % 60, n % 5 == 0 ? "in" : "out", number, seconds, kTypes[n % 8],
                               n % 8 == 7 ? "1500" : "");
             }
-            block_ += line;
-            ends_.push_back(block_.size());
+            m_block += line;
+            m_ends.push_back(m_block.size());
         }
-        buf_ = xml ? "<?xml version='1.0' encoding='UTF-8' standalone='yes' ?>\n<calls>\n"
+        m_buf = xml ? "<?xml version='1.0' encoding='UTF-8' standalone='yes' ?>\n<calls>\n"
                    : "date;time;direction;number;duration;type;volume_kb\n";
-        setg(buf_.data(), buf_.data(), buf_.data() + buf_.size());
+        setg(m_buf.data(), m_buf.data(), m_buf.data() + m_buf.size());
     }
 
 protected:
     int_type underflow() override {
-        if (left_ >= kBlock) {
-            left_ -= kBlock;
-            setg(block_.data(), block_.data(), block_.data() + block_.size());
-        } else if (left_ > 0) {
-            const std::size_t end = ends_[static_cast<std::size_t>(left_ - 1)];
-            left_ = 0;
-            setg(block_.data(), block_.data(), block_.data() + end);
-        } else if (!closed_) {
-            closed_ = true;
-            buf_ = xml_ ? "</calls>\n" : "";
-            if (buf_.empty()) return traits_type::eof();
-            setg(buf_.data(), buf_.data(), buf_.data() + buf_.size());
+        if (m_left >= kBlock) {
+            m_left -= kBlock;
+            setg(m_block.data(), m_block.data(), m_block.data() + m_block.size());
+        } else if (m_left > 0) {
+            const std::size_t end = m_ends[static_cast<std::size_t>(m_left - 1)];
+            m_left = 0;
+            setg(m_block.data(), m_block.data(), m_block.data() + end);
+        } else if (!m_closed) {
+            m_closed = true;
+            m_buf = m_xml ? "</calls>\n" : "";
+            if (m_buf.empty()) return traits_type::eof();
+            setg(m_buf.data(), m_buf.data(), m_buf.data() + m_buf.size());
         } else {
             return traits_type::eof();
         }
@@ -70,11 +70,11 @@ protected:
     }
 
 private:
-    bool xml_;
-    std::int64_t left_;
-    bool closed_ = false;
-    std::string block_, buf_;
-    std::vector<std::size_t> ends_;
+    bool m_xml;
+    std::int64_t m_left;
+    bool m_closed = false;
+    std::string m_block, m_buf;
+    std::vector<std::size_t> m_ends;
 };
 
 void importLog(benchmark::State& state, bool xml) {

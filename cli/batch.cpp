@@ -24,40 +24,40 @@ namespace {
 class LineReader {
 public:
     explicit LineReader(std::istream& in)
-        : in_(in), buf_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
+        : m_in(in), m_buf(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
 
     // False at the end. `tooLong` is set for a line past kMaxBatchLine, whose
     // text is dropped. A CR before the LF belongs to the line end.
     bool next(std::string_view& line, bool& tooLong) {
         tooLong = false;
         for (;;) {
-            const char* nl = static_cast<const char*>(std::memchr(buf_.get() + begin_, '\n', end_ - begin_));
+            const char* nl = static_cast<const char*>(std::memchr(m_buf.get() + m_begin, '\n', m_end - m_begin));
             if (nl) {
-                const auto at = static_cast<std::size_t>(nl - buf_.get());
-                line = std::string_view(buf_.get() + begin_, at - begin_);
-                begin_ = at + 1;
+                const auto at = static_cast<std::size_t>(nl - m_buf.get());
+                line = std::string_view(m_buf.get() + m_begin, at - m_begin);
+                m_begin = at + 1;
                 return finish(line, tooLong);
             }
-            if (eof_) {
-                if (begin_ == end_ && !discarding_) return false;
-                line = std::string_view(buf_.get() + begin_, end_ - begin_);
-                begin_ = end_;
+            if (m_eof) {
+                if (m_begin == m_end && !m_discarding) return false;
+                line = std::string_view(m_buf.get() + m_begin, m_end - m_begin);
+                m_begin = m_end;
                 return finish(line, tooLong);
             }
             // A line at the limit may still be followed by its CR.
-            if (end_ - begin_ > kMaxBatchLine + 1) {
-                discarding_ = true;
-                begin_ = end_ = 0;
-            } else if (begin_ > 0) {
-                std::memmove(buf_.get(), buf_.get() + begin_, end_ - begin_);
-                end_ -= begin_;
-                begin_ = 0;
+            if (m_end - m_begin > kMaxBatchLine + 1) {
+                m_discarding = true;
+                m_begin = m_end = 0;
+            } else if (m_begin > 0) {
+                std::memmove(m_buf.get(), m_buf.get() + m_begin, m_end - m_begin);
+                m_end -= m_begin;
+                m_begin = 0;
             }
-            const auto got = in_.rdbuf() ? in_.rdbuf()->sgetn(buf_.get() + end_,
-                                                              static_cast<std::streamsize>(kBufferSize - end_))
+            const auto got = m_in.rdbuf() ? m_in.rdbuf()->sgetn(m_buf.get() + m_end,
+                                                              static_cast<std::streamsize>(kBufferSize - m_end))
                                          : 0;
-            if (got <= 0) eof_ = true;
-            else end_ += static_cast<std::size_t>(got);
+            if (got <= 0) m_eof = true;
+            else m_end += static_cast<std::size_t>(got);
         }
     }
 
@@ -65,20 +65,20 @@ private:
     static constexpr std::size_t kBufferSize = kMaxBatchLine + 65536;
 
     bool finish(std::string_view& line, bool& tooLong) {
-        if (!discarding_ && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (discarding_ || line.size() > kMaxBatchLine) {
-            discarding_ = false;
+        if (!m_discarding && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (m_discarding || line.size() > kMaxBatchLine) {
+            m_discarding = false;
             tooLong = true;
             line = {};
         }
         return true;
     }
 
-    std::istream& in_;
-    std::unique_ptr<char[]> buf_;
-    std::size_t begin_ = 0, end_ = 0;
-    bool eof_ = false;
-    bool discarding_ = false;
+    std::istream& m_in;
+    std::unique_ptr<char[]> m_buf;
+    std::size_t m_begin = 0, m_end = 0;
+    bool m_eof = false;
+    bool m_discarding = false;
 };
 
 bool blank(std::string_view s) { return s.find_first_not_of(" \t\r\n") == std::string_view::npos; }
@@ -133,7 +133,7 @@ bool fill(LineReader& reader, Chunk& chunk, std::size_t firstLine) {
 class Pricer {
 public:
     Pricer(std::string_view name, const RunFlags& flags, const BatchOptions& options)
-        : name_(name), flags_(flags), options_(options) {}
+        : m_name(name), m_flags(flags), m_options(options) {}
 
     void price(Chunk& c) {
         std::uint32_t begin = 0;
@@ -146,36 +146,36 @@ public:
                 problem = "longer than " + std::to_string(kMaxBatchLine) + " bytes";
             } else if (blank(line)) {
                 problem = "empty line";
-            } else if (!reader_.read(line, input_, error_)) {
-                problem = withoutLineOne(std::move(error_.message));
+            } else if (!m_reader.read(line, m_input, m_error)) {
+                problem = withoutLineOne(std::move(m_error.message));
             }
             if (problem.empty()) {
-                input_.profile.internetCalls |= flags_.internetCalls;
-                const bool fixedLine = flags_.fixedLine || input_.fixedLine;
-                const RunOptions run{flags_.directDebit || input_.directDebit, fixedLine};
-                runPricing(input_.profile, run, result_);
+                m_input.profile.internetCalls |= m_flags.internetCalls;
+                const bool fixedLine = m_flags.fixedLine || m_input.fixedLine;
+                const RunOptions run{m_flags.directDebit || m_input.directDebit, fixedLine};
+                runPricing(m_input.profile, run, m_result);
                 const DataPart* data = nullptr;
-                if (options_.data) {
-                    priceDataTariffs(*options_.data, input_.profile, run, result_, data_);
-                    data = &data_;
+                if (m_options.data) {
+                    priceDataTariffs(*m_options.data, m_input.profile, run, m_result, m_data);
+                    data = &m_data;
                 }
-                if (options_.format == Format::Csv) {
-                    appendCsvRow(c.out, number, result_, options_.columns, data);
+                if (m_options.format == Format::Csv) {
+                    appendCsvRow(c.out, number, m_result, m_options.columns, data);
                 } else {
-                    if (options_.columns.empty()) appendJson(c.out, result_, fixedLine, data);
-                    else appendJsonColumns(c.out, number, result_, options_.columns, data);
+                    if (m_options.columns.empty()) appendJson(c.out, m_result, fixedLine, data);
+                    else appendJsonColumns(c.out, number, m_result, m_options.columns, data);
                     c.out += '\n';
                 }
             } else {
                 ++c.errorCount;
                 const std::string message =
-                    visible(std::string(name_) + ": line " + std::to_string(number) + ": " + problem);
+                    visible(std::string(m_name) + ": line " + std::to_string(number) + ": " + problem);
                 c.errors += "sazbar-cli: " + message + '\n';
-                if (options_.format == Format::Csv) {
-                    appendCsvErrorRow(c.out, number, message, options_.columns);
+                if (m_options.format == Format::Csv) {
+                    appendCsvErrorRow(c.out, number, message, m_options.columns);
                 } else {
-                    if (options_.columns.empty()) appendJsonError(c.out, message);
-                    else appendJsonColumnsError(c.out, number, message, options_.columns);
+                    if (m_options.columns.empty()) appendJsonError(c.out, message);
+                    else appendJsonColumnsError(c.out, number, message, m_options.columns);
                     c.out += '\n';
                 }
             }
@@ -183,14 +183,14 @@ public:
     }
 
 private:
-    std::string_view name_;
-    const RunFlags& flags_;
-    const BatchOptions& options_;
-    ProfileReader reader_;
-    ProfileDocument input_;
-    ProfileError error_;
-    RunResult result_;
-    DataPart data_;
+    std::string_view m_name;
+    const RunFlags& m_flags;
+    const BatchOptions& m_options;
+    ProfileReader m_reader;
+    ProfileDocument m_input;
+    ProfileError m_error;
+    RunResult m_result;
+    DataPart m_data;
 };
 
 // Writes a chunk's results and messages; false once the output failed.

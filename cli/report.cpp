@@ -94,14 +94,14 @@ namespace {
 // of batch output, free of per-piece capacity checks.
 class RawWriter {
 public:
-    RawWriter(std::string& out, std::size_t bound) : out_(out) {
+    RawWriter(std::string& out, std::size_t bound) : m_out(out) {
         const std::size_t start = out.size();
         out.resize(start + bound);
-        p_ = out.data() + start;
+        m_p = out.data() + start;
     }
     ~RawWriter() {
-        assert(p_ <= out_.data() + out_.size() && "write past the reserved bound");
-        out_.resize(static_cast<std::size_t>(p_ - out_.data()));
+        assert(m_p <= m_out.data() + m_out.size() && "write past the reserved bound");
+        m_out.resize(static_cast<std::size_t>(m_p - m_out.data()));
     }
     RawWriter(const RawWriter&) = delete;
     RawWriter& operator=(const RawWriter&) = delete;
@@ -111,21 +111,21 @@ public:
     static std::size_t stringBound(std::string_view s) { return stringBound(s.size()); }
 
     void raw(std::string_view s) {
-        std::memcpy(p_, s.data(), s.size());
-        p_ += s.size();
+        std::memcpy(m_p, s.data(), s.size());
+        m_p += s.size();
     }
-    void integer(std::int64_t v) { p_ = std::to_chars(p_, p_ + 24, v).ptr; }
+    void integer(std::int64_t v) { m_p = std::to_chars(m_p, m_p + 24, v).ptr; }
     void boolean(bool v) { raw(v ? std::string_view("true") : std::string_view("false")); }
     void string(std::string_view s) {
-        *p_++ = '"';
+        *m_p++ = '"';
         escaped(s);
-        *p_++ = '"';
+        *m_p++ = '"';
     }
     // A hint as one string, piece by piece.
     void string(const Hint& h) {
-        *p_++ = '"';
+        *m_p++ = '"';
         h.forEachPiece([this](std::string_view s) { escaped(s); });
-        *p_++ = '"';
+        *m_p++ = '"';
     }
 
 private:
@@ -140,32 +140,32 @@ private:
                 std::uint64_t word;
                 std::memcpy(&word, q, 8);
                 if (!needsEscape(word)) {
-                    std::memcpy(p_, &word, 8);
-                    p_ += 8;
+                    std::memcpy(m_p, &word, 8);
+                    m_p += 8;
                     q += 8;
                     continue;
                 }
             }
             const auto c = static_cast<unsigned char>(*q++);
             if (c >= 0x20 && c != '"' && c != '\\') {
-                *p_++ = static_cast<char>(c);
+                *m_p++ = static_cast<char>(c);
                 continue;
             }
-            *p_++ = '\\';
+            *m_p++ = '\\';
             switch (c) {
-                case '"': *p_++ = '"'; break;
-                case '\\': *p_++ = '\\'; break;
-                case '\n': *p_++ = 'n'; break;
-                case '\r': *p_++ = 'r'; break;
-                case '\t': *p_++ = 't'; break;
-                case '\b': *p_++ = 'b'; break;
-                case '\f': *p_++ = 'f'; break;
+                case '"': *m_p++ = '"'; break;
+                case '\\': *m_p++ = '\\'; break;
+                case '\n': *m_p++ = 'n'; break;
+                case '\r': *m_p++ = 'r'; break;
+                case '\t': *m_p++ = 't'; break;
+                case '\b': *m_p++ = 'b'; break;
+                case '\f': *m_p++ = 'f'; break;
                 default:
-                    *p_++ = 'u';
-                    *p_++ = '0';
-                    *p_++ = '0';
-                    *p_++ = kHex[c >> 4];
-                    *p_++ = kHex[c & 15];
+                    *m_p++ = 'u';
+                    *m_p++ = '0';
+                    *m_p++ = '0';
+                    *m_p++ = kHex[c >> 4];
+                    *m_p++ = kHex[c & 15];
             }
         }
     }
@@ -178,8 +178,8 @@ private:
         return (below0x20 | hasZero(w ^ (ones * '"')) | hasZero(w ^ (ones * '\\'))) != 0;
     }
 
-    std::string& out_;
-    char* p_;
+    std::string& m_out;
+    char* m_p;
 };
 
 }  // namespace

@@ -82,49 +82,49 @@ int compareProperFractions(i128 a, i128 b, i128 c, i128 d) {
 
 Money Money::scaledFraction(i128 milli, Share s) {
     Money r;
-    floorDiv(milli * s.num, s.den, r.m_, r.fn_);
-    if (r.fn_ != 0) r.fd_ = s.den;
+    floorDiv(milli * s.num, s.den, r.m_, r.m_fn);
+    if (r.m_fn != 0) r.m_fd = s.den;
     return r;
 }
 
 Money& Money::addFraction(const Money& o) {
-    if (fn_ == 0) {
-        fn_ = o.fn_;
-        fd_ = o.fd_;
+    if (m_fn == 0) {
+        m_fn = o.m_fn;
+        m_fd = o.m_fd;
         return *this;
     }
-    if (fd_ == o.fd_) {
-        fn_ += o.fn_;
+    if (m_fd == o.m_fd) {
+        m_fn += o.m_fn;
     } else {
-        const i128 g = gcd128(fd_, o.fd_);
-        const i128 lhsScale = o.fd_ / g;
-        fn_ = fn_ * lhsScale + o.fn_ * (fd_ / g);
-        fd_ *= lhsScale;
+        const i128 g = gcd128(m_fd, o.m_fd);
+        const i128 lhsScale = o.m_fd / g;
+        m_fn = m_fn * lhsScale + o.m_fn * (m_fd / g);
+        m_fd *= lhsScale;
     }
-    if (fn_ >= fd_) {
-        fn_ -= fd_;
+    if (m_fn >= m_fd) {
+        m_fn -= m_fd;
         ++m_;
     }
-    if (fn_ == 0) {
-        fd_ = 1;
-    } else if (fd_ != o.fd_) {
-        const i128 g = gcd128(fn_, fd_);
-        fn_ /= g;
-        fd_ /= g;
+    if (m_fn == 0) {
+        m_fd = 1;
+    } else if (m_fd != o.m_fd) {
+        const i128 g = gcd128(m_fn, m_fd);
+        m_fn /= g;
+        m_fd /= g;
     }
     return *this;
 }
 
 int Money::compareFractions(const Money& a, const Money& b) {
-    if (a.fd_ == b.fd_) return a.fn_ == b.fn_ ? 0 : (a.fn_ < b.fn_ ? -1 : 1);
-    return compareProperFractions(a.fn_, a.fd_, b.fn_, b.fd_);
+    if (a.m_fd == b.m_fd) return a.m_fn == b.m_fn ? 0 : (a.m_fn < b.m_fn ? -1 : 1);
+    return compareProperFractions(a.m_fn, a.m_fd, b.m_fn, b.m_fd);
 }
 
 std::int64_t Money::truncCrownsOfSum(const Money& a, const Money& b) {
     constexpr i128 kSmall = i128{1} << 62;
-    if (a.fd_ < kSmall && b.fd_ < kSmall) {
+    if (a.m_fd < kSmall && b.m_fd < kSmall) {
         // fa/da + fb/db >= 1 exactly when fa*db + fb*da >= da*db; the products stay below 2^125.
-        const i128 whole = a.m_ + b.m_ + (a.fn_ * b.fd_ + b.fn_ * a.fd_ >= a.fd_ * b.fd_ ? 1 : 0);
+        const i128 whole = a.m_ + b.m_ + (a.m_fn * b.m_fd + b.m_fn * a.m_fd >= a.m_fd * b.m_fd ? 1 : 0);
         // A value in [whole, whole + 1) thousandths with whole >= 0 truncates as whole does.
         if (whole >= 0 && whole <= i128{std::numeric_limits<std::int64_t>::max()}) return static_cast<std::int64_t>(whole) / 1000;
     }
@@ -135,10 +135,10 @@ std::int64_t Money::truncCrownsSlow() const {
     // The value lies in [m, m + 1) thousandths; it is m exactly when fn == 0.
     if (fitsInt64(m_) && m_ > std::numeric_limits<std::int64_t>::min()) {
         const auto m = static_cast<std::int64_t>(m_);
-        return (m >= 0 || fn_ == 0) ? m / 1000 : (m + 1) / 1000;
+        return (m >= 0 || m_fn == 0) ? m / 1000 : (m + 1) / 1000;
     }
     i128 crowns;
-    if (m_ >= 0 || fn_ == 0) {
+    if (m_ >= 0 || m_fn == 0) {
         crowns = m_ / 1000;
     } else {
         // Negative and strictly between m and m + 1: toward zero is the
@@ -151,7 +151,7 @@ std::int64_t Money::truncCrownsSlow() const {
 }
 
 double Money::approx() const {
-    return (static_cast<double>(m_) + static_cast<double>(fn_) / static_cast<double>(fd_)) / 1000.0;
+    return (static_cast<double>(m_) + static_cast<double>(m_fn) / static_cast<double>(m_fd)) / 1000.0;
 }
 
 }  // namespace sazbar

@@ -103,8 +103,8 @@ public:
             }
             Money r;
             r.m_ = q;
-            r.fn_ = rem;
-            r.fd_ = rem != 0 ? s.den : 1;
+            r.m_fn = rem;
+            r.m_fd = rem != 0 ? s.den : 1;
             return r;
         }
         return scaledFraction(milli, s);
@@ -112,7 +112,7 @@ public:
 
     Money& operator+=(const Money& o) {
         m_ += o.m_;
-        return o.fn_ == 0 ? *this : addFraction(o);
+        return o.m_fn == 0 ? *this : addFraction(o);
     }
     Money& operator+=(i128 milli) {
         m_ += milli;
@@ -124,7 +124,7 @@ public:
     // -1, 0, 1 as a is below, equal to or above b.
     static int compare(const Money& a, const Money& b) {
         if (a.m_ != b.m_) return a.m_ < b.m_ ? -1 : 1;
-        if (a.fn_ == b.fn_ && a.fd_ == b.fd_) return 0;
+        if (a.m_fn == b.m_fn && a.m_fd == b.m_fd) return 0;
         return compareFractions(a, b);
     }
     friend bool operator<(const Money& a, const Money& b) { return compare(a, b) < 0; }
@@ -158,9 +158,9 @@ public:
     // Whole thousandths below the value, and the exact remainder fraction
     // num/den in [0, 1) of a thousandth.
     i128 millis() const { return m_; }
-    i128 fracNum() const { return fn_; }
-    i128 fracDen() const { return fd_; }
-    bool onGrid() const { return fn_ == 0; }
+    i128 fracNum() const { return m_fn; }
+    i128 fracDen() const { return m_fd; }
+    bool onGrid() const { return m_fn == 0; }
     // Approximate value in crowns, for display and tests only.
     double approx() const;
 
@@ -174,8 +174,8 @@ private:
     std::int64_t truncCrownsSlow() const;
 
     i128 m_ = 0;
-    i128 fn_ = 0;  // 0 <= fn_ < fd_
-    i128 fd_ = 1;
+    i128 m_fn = 0;  // 0 <= m_fn < m_fd
+    i128 m_fd = 1;
 };
 
 }  // namespace sazbar

@@ -72,10 +72,10 @@ public:
     using reference = const char&;
 
     TrackingIterator() = default;
-    TrackingIterator(const char* p, const char** high) : p_(p), high_(high) {}
-    reference operator*() const { return *p_; }
+    TrackingIterator(const char* p, const char** high) : m_p(p), m_high(high) {}
+    reference operator*() const { return *m_p; }
     TrackingIterator& operator++() {
-        *high_ = ++p_;
+        *m_high = ++m_p;
         return *this;
     }
     TrackingIterator operator++(int) {
@@ -83,11 +83,11 @@ public:
         ++*this;
         return old;
     }
-    bool operator==(const TrackingIterator& o) const { return p_ == o.p_; }
+    bool operator==(const TrackingIterator& o) const { return m_p == o.m_p; }
 
 private:
-    const char* p_ = nullptr;
-    const char** high_ = nullptr;
+    const char* m_p = nullptr;
+    const char** m_high = nullptr;
 };
 
 // What a value event carries.
@@ -97,16 +97,16 @@ enum class Kind : std::uint8_t { Integer, OutOfRange, Boolean, String, Object, A
 // with a message naming the field.
 class ProfileHandler {
 public:
-    explicit ProfileHandler(ProfileDocument& out) : out_(out) {}
+    explicit ProfileHandler(ProfileDocument& out) : m_out(out) {}
 
-    bool failed() const { return error_.fault != ProfileFault::None; }
+    bool failed() const { return m_error.fault != ProfileFault::None; }
     // The error, placed at the end of what the parser had read.
     ProfileError error(std::string_view text, const char* high) && {
         // A number is known to end only once the character after it was read.
         const char* end = high;
-        if (afterNumber_ && end > text.data() && end[-1] == '\n') --end;
-        place(text, static_cast<std::size_t>(end - text.data()), error_);
-        return std::move(error_);
+        if (m_afterNumber && end > text.data() && end[-1] == '\n') --end;
+        place(text, static_cast<std::size_t>(end - text.data()), m_error);
+        return std::move(m_error);
     }
 
     ProfileFault syntaxFault = ProfileFault::None;
@@ -131,7 +131,7 @@ public:
         return number(integral ? Kind::OutOfRange : Kind::Other, 0);
     }
     bool string(std::string& s) {
-        if (where_ == Where::Root && rootKey_ == RootKey::Name) out_.name = std::move(s);
+        if (m_where == Where::Root && m_rootKey == RootKey::Name) m_out.name = std::move(s);
         return other(Kind::String);
     }
     bool binary(json::binary_t&) { return other(Kind::Other); }
@@ -162,11 +162,11 @@ private:
     enum class Where : std::uint8_t { Start, Root, Matrix, MatrixRow, Wap, Intl, IntlRow, End };
 
     bool number(Kind kind, std::int64_t v) {
-        afterNumber_ = true;
+        m_afterNumber = true;
         return value(kind, v);
     }
     bool other(Kind kind, std::int64_t v = 0) {
-        afterNumber_ = false;
+        m_afterNumber = false;
         return value(kind, v);
     }
     bool value(Kind kind, std::int64_t v = 0);
@@ -181,15 +181,15 @@ private:
         return true;
     }
     bool fail(ProfileFault fault, std::string field, std::string_view problem) {
-        error_.fault = fault;
-        error_.message = field.empty() ? std::string(problem) : field + ": " + std::string(problem);
-        error_.field = std::move(field);
+        m_error.fault = fault;
+        m_error.message = field.empty() ? std::string(problem) : field + ": " + std::string(problem);
+        m_error.field = std::move(field);
         return false;
     }
     // Entries of "matrix" and "wap" also say their band and row.
     bool failIn(int band, int row, ProfileFault fault, std::string field, std::string_view problem) {
-        error_.band = band;
-        error_.row = row;
+        m_error.band = band;
+        m_error.row = row;
         return fail(fault, std::move(field), problem);
     }
     // A key can be any text: the path shows its start, made visible; the
@@ -197,10 +197,10 @@ private:
     bool unknown(const std::string& parent, const std::string& name) {
         const std::string shown = visible(shortened(name));
         fail(ProfileFault::UnknownKey, parent + '"' + shown + '"', "unknown key");
-        error_.field = parent + shown;
+        m_error.field = parent + shown;
         return false;
     }
-    std::string rowField() const { return "international[" + std::to_string(count_) + "]"; }
+    std::string rowField() const { return "international[" + std::to_string(m_count) + "]"; }
     // The parser quotes the text it read before the error ("last read:
     // '...'"), which can be a whole long string or number: its end is kept.
     static std::string shortenLastRead(std::string_view what) {
@@ -230,28 +230,28 @@ private:
         return ProfileFault::BadCharacter;
     }
 
-    ProfileDocument& out_;
-    bool afterNumber_ = false;
-    Where where_ = Where::Start;
-    RootKey rootKey_ = RootKey::None;
-    IntlKey intlKey_ = IntlKey::None;
-    std::uint32_t rootSeen_ = 0;
-    std::uint32_t intlSeen_ = 0;
-    int count_ = 0;   // rows of the current array so far
-    int column_ = 0;  // cells of the current matrix row so far
-    ProfileError error_;
+    ProfileDocument& m_out;
+    bool m_afterNumber = false;
+    Where m_where = Where::Start;
+    RootKey m_rootKey = RootKey::None;
+    IntlKey m_intlKey = IntlKey::None;
+    std::uint32_t m_rootSeen = 0;
+    std::uint32_t m_intlSeen = 0;
+    int m_count = 0;   // rows of the current array so far
+    int m_column = 0;  // cells of the current matrix row so far
+    ProfileError m_error;
 };
 
 bool ProfileHandler::value(Kind kind, std::int64_t v) {
-    Profile& p = out_.profile;
-    switch (where_) {
+    Profile& p = m_out.profile;
+    switch (m_where) {
         case Where::Start:
             if (kind != Kind::Object) return fail(ProfileFault::NotAnObject, "", "expected a JSON object");
-            where_ = Where::Root;
+            m_where = Where::Root;
             return true;
         case Where::Root: {
-            const RootKey key = rootKey_;
-            rootKey_ = RootKey::None;
+            const RootKey key = m_rootKey;
+            m_rootKey = RootKey::None;
             auto flag = [&](bool& target, const char* name) {
                 if (kind != Kind::Boolean) return fail(ProfileFault::NotABoolean, name, "expected true or false");
                 target = v != 0;
@@ -261,25 +261,25 @@ bool ProfileHandler::value(Kind kind, std::int64_t v) {
                 case RootKey::Matrix:
                     if (kind != Kind::Array)
                         return fail(ProfileFault::WrongShape, "matrix", "expected an array of 4 arrays of 7 integers");
-                    where_ = Where::Matrix;
-                    count_ = 0;
+                    m_where = Where::Matrix;
+                    m_count = 0;
                     return true;
                 case RootKey::Wap:
                     if (kind != Kind::Array) return fail(ProfileFault::WrongShape, "wap", "expected an array of 4 integers");
-                    where_ = Where::Wap;
-                    count_ = 0;
+                    m_where = Where::Wap;
+                    m_count = 0;
                     return true;
                 case RootKey::International:
                     if (kind != Kind::Array)
                         return fail(ProfileFault::WrongShape, "international", "expected an array of up to 4 objects");
-                    where_ = Where::Intl;
-                    count_ = 0;
+                    m_where = Where::Intl;
+                    m_count = 0;
                     return true;
                 case RootKey::GprsWap: return integer(kind, v, p.gprsWap, [] { return "gprs_wap_kb"; });
                 case RootKey::GprsNet: return integer(kind, v, p.gprsNet, [] { return "gprs_internet_kb"; });
                 case RootKey::InternetCalls: return flag(p.internetCalls, "internet_calls");
-                case RootKey::DirectDebit: return flag(out_.directDebit, "direct_debit");
-                case RootKey::FixedLine: return flag(out_.fixedLine, "fixed_line");
+                case RootKey::DirectDebit: return flag(m_out.directDebit, "direct_debit");
+                case RootKey::FixedLine: return flag(m_out.fixedLine, "fixed_line");
                 case RootKey::Name:
                     if (kind != Kind::String) return fail(ProfileFault::NotAText, "name", "expected a text");
                     return true;
@@ -288,41 +288,41 @@ bool ProfileHandler::value(Kind kind, std::int64_t v) {
             return fail(ProfileFault::Misplaced, "", "expected a key");  // the parser never gets here
         }
         case Where::Matrix:
-            if (count_ >= kBands) return fail(ProfileFault::WrongShape, "matrix", "expected 4 rows, got more");
+            if (m_count >= kBands) return fail(ProfileFault::WrongShape, "matrix", "expected 4 rows, got more");
             if (kind != Kind::Array)
-                return failIn(count_, -1, ProfileFault::WrongShape, "matrix[" + std::to_string(count_) + "]",
+                return failIn(m_count, -1, ProfileFault::WrongShape, "matrix[" + std::to_string(m_count) + "]",
                               "expected an array of 7 integers");
-            where_ = Where::MatrixRow;
-            column_ = 0;
+            m_where = Where::MatrixRow;
+            m_column = 0;
             return true;
         case Where::MatrixRow: {
-            auto row = [&] { return "matrix[" + std::to_string(count_) + "]"; };
-            if (column_ >= kRows)
-                return failIn(count_, -1, ProfileFault::WrongShape, row(), "expected 7 integers, got more");
-            const int c = column_++;
-            if (integer(kind, v, p.matrix[count_][c], [&] { return row() + "[" + std::to_string(c) + "]"; }))
+            auto row = [&] { return "matrix[" + std::to_string(m_count) + "]"; };
+            if (m_column >= kRows)
+                return failIn(m_count, -1, ProfileFault::WrongShape, row(), "expected 7 integers, got more");
+            const int c = m_column++;
+            if (integer(kind, v, p.matrix[m_count][c], [&] { return row() + "[" + std::to_string(c) + "]"; }))
                 return true;
-            error_.band = count_;
-            error_.row = c;
+            m_error.band = m_count;
+            m_error.row = c;
             return false;
         }
         case Where::Wap:
-            if (count_ >= kBands) return fail(ProfileFault::WrongShape, "wap", "expected 4 integers, got more");
-            ++count_;
-            if (integer(kind, v, p.wap[count_ - 1], [&] { return "wap[" + std::to_string(count_ - 1) + "]"; }))
+            if (m_count >= kBands) return fail(ProfileFault::WrongShape, "wap", "expected 4 integers, got more");
+            ++m_count;
+            if (integer(kind, v, p.wap[m_count - 1], [&] { return "wap[" + std::to_string(m_count - 1) + "]"; }))
                 return true;
-            error_.band = count_ - 1;
+            m_error.band = m_count - 1;
             return false;
         case Where::Intl:
-            if (count_ >= kIntlRows) return fail(ProfileFault::WrongShape, "international", "expected at most 4 rows");
+            if (m_count >= kIntlRows) return fail(ProfileFault::WrongShape, "international", "expected at most 4 rows");
             if (kind != Kind::Object) return fail(ProfileFault::WrongShape, rowField(), "expected an object");
-            where_ = Where::IntlRow;
-            intlSeen_ = 0;
+            m_where = Where::IntlRow;
+            m_intlSeen = 0;
             return true;
         case Where::IntlRow: {
-            IntlRow& row = p.intl[count_];
-            const IntlKey key = intlKey_;
-            intlKey_ = IntlKey::None;
+            IntlRow& row = p.intl[m_count];
+            const IntlKey key = m_intlKey;
+            m_intlKey = IntlKey::None;
             switch (key) {
                 case IntlKey::Country: {
                     const auto field = [&] { return rowField() + ".country"; };
@@ -346,55 +346,55 @@ bool ProfileHandler::value(Kind kind, std::int64_t v) {
 }
 
 bool ProfileHandler::key(std::string& name) {
-    afterNumber_ = false;
-    if (where_ == Where::Root) {
-        rootKey_ = lookup(kRootKeys, name);
-        if (rootKey_ == RootKey::None) return unknown("", name);
-        const auto bit = 1u << static_cast<unsigned>(rootKey_);
-        if (rootSeen_ & bit) return fail(ProfileFault::DuplicateKey, name, "duplicate key");
-        rootSeen_ |= bit;
+    m_afterNumber = false;
+    if (m_where == Where::Root) {
+        m_rootKey = lookup(kRootKeys, name);
+        if (m_rootKey == RootKey::None) return unknown("", name);
+        const auto bit = 1u << static_cast<unsigned>(m_rootKey);
+        if (m_rootSeen & bit) return fail(ProfileFault::DuplicateKey, name, "duplicate key");
+        m_rootSeen |= bit;
         return true;
     }
-    intlKey_ = lookup(kIntlKeys, name);
-    if (intlKey_ == IntlKey::None) return unknown(rowField() + ".", name);
-    const auto bit = 1u << static_cast<unsigned>(intlKey_);
-    if (intlSeen_ & bit) return fail(ProfileFault::DuplicateKey, rowField() + "." + name, "duplicate key");
-    intlSeen_ |= bit;
+    m_intlKey = lookup(kIntlKeys, name);
+    if (m_intlKey == IntlKey::None) return unknown(rowField() + ".", name);
+    const auto bit = 1u << static_cast<unsigned>(m_intlKey);
+    if (m_intlSeen & bit) return fail(ProfileFault::DuplicateKey, rowField() + "." + name, "duplicate key");
+    m_intlSeen |= bit;
     return true;
 }
 
 bool ProfileHandler::end_object() {
-    afterNumber_ = false;
-    if (where_ == Where::IntlRow) {
-        where_ = Where::Intl;
-        ++count_;
+    m_afterNumber = false;
+    if (m_where == Where::IntlRow) {
+        m_where = Where::Intl;
+        ++m_count;
     } else {
-        where_ = Where::End;
+        m_where = Where::End;
     }
     return true;
 }
 
 bool ProfileHandler::end_array() {
-    afterNumber_ = false;
-    switch (where_) {
+    m_afterNumber = false;
+    switch (m_where) {
         case Where::MatrixRow:
-            if (column_ != kRows)
-                return failIn(count_, -1, ProfileFault::WrongShape, "matrix[" + std::to_string(count_) + "]",
-                              "expected 7 integers, got " + std::to_string(column_));
-            where_ = Where::Matrix;
-            ++count_;
+            if (m_column != kRows)
+                return failIn(m_count, -1, ProfileFault::WrongShape, "matrix[" + std::to_string(m_count) + "]",
+                              "expected 7 integers, got " + std::to_string(m_column));
+            m_where = Where::Matrix;
+            ++m_count;
             return true;
         case Where::Matrix:
-            if (count_ != kBands)
-                return fail(ProfileFault::WrongShape, "matrix", "expected 4 rows, got " + std::to_string(count_));
+            if (m_count != kBands)
+                return fail(ProfileFault::WrongShape, "matrix", "expected 4 rows, got " + std::to_string(m_count));
             break;
         case Where::Wap:
-            if (count_ != kBands)
-                return fail(ProfileFault::WrongShape, "wap", "expected 4 integers, got " + std::to_string(count_));
+            if (m_count != kBands)
+                return fail(ProfileFault::WrongShape, "wap", "expected 4 integers, got " + std::to_string(m_count));
             break;
         default: break;
     }
-    where_ = Where::Root;
+    m_where = Where::Root;
     return true;
 }
 
@@ -417,37 +417,37 @@ ProfileFault endFault(std::string_view text, ProfileFault fault) {
 // faster than the general parser. Every function returns false to give up.
 class QuickReader {
 public:
-    QuickReader(std::string_view text, ProfileDocument& out) : p_(text.data()), end_(text.data() + text.size()), out_(out) {}
+    QuickReader(std::string_view text, ProfileDocument& out) : m_p(text.data()), m_end(text.data() + text.size()), m_out(out) {}
 
     bool read() {
         if (!object(kRootKeys, [this](RootKey k) { return member(k); })) return false;
         skipBlanks();
-        return p_ == end_;
+        return m_p == m_end;
     }
 
 private:
     void skipBlanks() {
-        while (p_ < end_ && (*p_ == ' ' || *p_ == '\t' || *p_ == '\n' || *p_ == '\r')) ++p_;
+        while (m_p < m_end && (*m_p == ' ' || *m_p == '\t' || *m_p == '\n' || *m_p == '\r')) ++m_p;
     }
     // Takes `c` when it comes next.
     bool expect(char c) {
         skipBlanks();
-        if (p_ == end_ || *p_ != c) return false;
-        ++p_;
+        if (m_p == m_end || *m_p != c) return false;
+        ++m_p;
         return true;
     }
     bool key(std::string_view& name) {
         if (!expect('"')) return false;
-        const char* start = p_;
-        while (p_ < end_ && *p_ != '"') {
+        const char* start = m_p;
+        while (m_p < m_end && *m_p != '"') {
             // Escapes, control characters and non-ASCII are left to the library.
-            const auto c = static_cast<unsigned char>(*p_);
+            const auto c = static_cast<unsigned char>(*m_p);
             if (c == '\\' || c < 0x20 || c >= 0x80) return false;
-            ++p_;
+            ++m_p;
         }
-        if (p_ == end_) return false;
-        name = std::string_view(start, static_cast<std::size_t>(p_ - start));
-        ++p_;
+        if (m_p == m_end) return false;
+        name = std::string_view(start, static_cast<std::size_t>(m_p - start));
+        ++m_p;
         return true;
     }
 
@@ -456,15 +456,15 @@ private:
     bool integer(std::int32_t& v) {
         skipBlanks();
         // Negative numbers are refused; the full reader names the field.
-        if (p_ == end_ || !digit(*p_)) return false;
-        if (*p_ == '0' && p_ + 1 < end_ && digit(p_[1])) return false;  // leading zero: invalid JSON
+        if (m_p == m_end || !digit(*m_p)) return false;
+        if (*m_p == '0' && m_p + 1 < m_end && digit(m_p[1])) return false;  // leading zero: invalid JSON
         std::uint64_t m = 0;
         int digits = 0;
-        for (; p_ < end_ && digit(*p_); ++p_) {
+        for (; m_p < m_end && digit(*m_p); ++m_p) {
             if (++digits > 10) return false;
-            m = m * 10 + static_cast<std::uint64_t>(*p_ - '0');
+            m = m * 10 + static_cast<std::uint64_t>(*m_p - '0');
         }
-        if (p_ < end_ && (*p_ == '.' || *p_ == 'e' || *p_ == 'E')) return false;
+        if (m_p < m_end && (*m_p == '.' || *m_p == 'e' || *m_p == 'E')) return false;
         if (m > 2147483647u) return false;
         v = static_cast<std::int32_t>(m);
         return true;
@@ -472,15 +472,15 @@ private:
 
     bool boolean(bool& v) {
         skipBlanks();
-        const auto rest = static_cast<std::size_t>(end_ - p_);
-        if (rest >= 4 && std::memcmp(p_, "true", 4) == 0) {
+        const auto rest = static_cast<std::size_t>(m_end - m_p);
+        if (rest >= 4 && std::memcmp(m_p, "true", 4) == 0) {
             v = true;
-            p_ += 4;
+            m_p += 4;
             return true;
         }
-        if (rest >= 5 && std::memcmp(p_, "false", 5) == 0) {
+        if (rest >= 5 && std::memcmp(m_p, "false", 5) == 0) {
             v = false;
-            p_ += 5;
+            m_p += 5;
             return true;
         }
         return false;
@@ -527,7 +527,7 @@ private:
     }
 
     bool member(RootKey k) {
-        Profile& p = out_.profile;
+        Profile& p = m_out.profile;
         switch (k) {
             case RootKey::Matrix:
                 if (!expect('[')) return false;
@@ -546,8 +546,8 @@ private:
                 }
                 return expect(']');
             case RootKey::InternetCalls: return boolean(p.internetCalls);
-            case RootKey::DirectDebit: return boolean(out_.directDebit);
-            case RootKey::FixedLine: return boolean(out_.fixedLine);
+            case RootKey::DirectDebit: return boolean(m_out.directDebit);
+            case RootKey::FixedLine: return boolean(m_out.fixedLine);
             // A name can hold escapes and any letters: left to the library.
             case RootKey::Name:
             case RootKey::None: break;
@@ -555,9 +555,9 @@ private:
         return false;
     }
 
-    const char* p_;
-    const char* const end_;
-    ProfileDocument& out_;
+    const char* m_p;
+    const char* const m_end;
+    ProfileDocument& m_out;
 };
 
 }  // namespace

@@ -11,52 +11,52 @@
 namespace sazbar {
 
 void StreamingTextToInt::feed(char c) noexcept {
-    switch (state_) {
+    switch (m_state) {
         case State::Blanks:
             if (c == ' ' || c == '\t') return;
             if (c == '-' || c == '+') {
-                negative_ = c == '-';
-                state_ = State::AfterSign;
+                m_negative = c == '-';
+                m_state = State::AfterSign;
                 return;
             }
             [[fallthrough]];
         case State::AfterSign:
             if (c == '$' || c == 'x' || c == 'X') {
-                hex_ = true;
-                state_ = State::Digits;
+                m_hex = true;
+                m_state = State::Digits;
                 return;
             }
             if (c == '0') {
                 // Either a digit or the start of "0x"; the magnitude is 0 both ways.
-                state_ = State::LeadingZero;
+                m_state = State::LeadingZero;
                 return;
             }
             break;
         case State::LeadingZero:
-            state_ = State::Digits;
+            m_state = State::Digits;
             if (c == 'x' || c == 'X') {
-                hex_ = true;
+                m_hex = true;
                 return;
             }
             break;
         case State::Digits: break;
         case State::Stopped: return;
     }
-    state_ = State::Digits;
-    const int d = digitValue(c, hex_);
+    m_state = State::Digits;
+    const int d = digitValue(c, m_hex);
     if (d < 0) {
-        state_ = State::Stopped;
+        m_state = State::Stopped;
         return;
     }
     constexpr std::uint64_t cap = std::uint64_t{1} << 31;
-    magnitude_ = magnitude_ * (hex_ ? 16 : 10) + static_cast<std::uint64_t>(d);
-    if (magnitude_ > cap) magnitude_ = cap;
+    m_magnitude = m_magnitude * (m_hex ? 16 : 10) + static_cast<std::uint64_t>(d);
+    if (m_magnitude > cap) m_magnitude = cap;
 }
 
 std::int32_t StreamingTextToInt::value() const noexcept {
-    auto v = static_cast<std::int64_t>(magnitude_);
+    auto v = static_cast<std::int64_t>(m_magnitude);
     // A text read to its end keeps its sign; one that stopped early does not.
-    if (state_ != State::Stopped && negative_) v = -v;
+    if (m_state != State::Stopped && m_negative) v = -v;
     return saturate32(v);
 }
 

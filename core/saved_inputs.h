@@ -25,14 +25,14 @@ public:
     // Value of the text fed so far.
     std::int32_t value() const noexcept;
     // True once a character that is not part of a number was fed.
-    bool stopped() const noexcept { return state_ == State::Stopped; }
+    bool stopped() const noexcept { return m_state == State::Stopped; }
 
 private:
     enum class State : std::uint8_t { Blanks, AfterSign, LeadingZero, Digits, Stopped };
-    State state_ = State::Blanks;
-    bool negative_ = false;
-    bool hex_ = false;
-    std::uint64_t magnitude_ = 0;  // clamped at 2^31
+    State m_state = State::Blanks;
+    bool m_negative = false;
+    bool m_hex = false;
+    std::uint64_t m_magnitude = 0;  // clamped at 2^31
 };
 
 // What a reading saw that the program never writes into the file. The

@@ -165,22 +165,22 @@ bool readVolume(std::string_view s, std::int64_t& kb) {
 
 class CsvReader {
 public:
-    CsvReader(Importer& importer) : importer_(importer) {}
+    CsvReader(Importer& importer) : m_importer(importer) {}
 
     // One line without its line end; false when the header makes the file
     // no call log (`out.refusal` set).
     bool line(std::string_view text, bool tooLong, ReadOutcome& out) {
-        ++number_;
-        if (number_ == 1) return header(text, out);
+        ++m_number;
+        if (m_number == 1) return header(text, out);
         if (tooLong) return refuse(IssueKind::TooLong, "longer than " + std::to_string(kMaxCsvLine) + " bytes");
         // A NUL is no text: binary data in the middle of a log costs its line.
         if (text.find('\0') != std::string_view::npos) return refuse(IssueKind::Binary, "a NUL byte: binary data, not text");
         if (trim(text).empty()) return true;
-        if (!splitFields(text, sep_, fields_)) return refuse(IssueKind::Quote, "a quote is not closed");
-        if (fields_.size() != columns_)
-            return refuse(IssueKind::FieldCount, "expected " + std::to_string(columns_) + " fields, got " + std::to_string(fields_.size()));
+        if (!splitFields(text, m_sep, m_fields)) return refuse(IssueKind::Quote, "a quote is not closed");
+        if (m_fields.size() != m_columns)
+            return refuse(IssueKind::FieldCount, "expected " + std::to_string(m_columns) + " fields, got " + std::to_string(m_fields.size()));
         Event e;
-        auto field = [&](Column c) -> std::string_view { return fields_[index_[c]]; };
+        auto field = [&](Column c) -> std::string_view { return m_fields[m_index[c]]; };
         switch (readDate(field(ColDate), e.start)) {
             case DateRead::Ok: break;
             case DateRead::Bad: return refuse(IssueKind::Date, "date: expected d. m. yyyy or yyyy-mm-dd");
@@ -196,23 +196,23 @@ public:
             return refuse(IssueKind::Duration, "duration: expected whole seconds, at most 31 days");
         if (!readVolume(field(ColVolume), e.kilobytes)) return refuse(IssueKind::Volume, "volume_kb: expected kilobytes");
         e.number = field(ColNumber);
-        importer_.add(e);
+        m_importer.add(e);
         return true;
     }
 
 private:
     bool header(std::string_view text, ReadOutcome& out) {
         if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-        sep_ = text.find(';') != std::string_view::npos ? ';' : ',';
-        index_.fill(kNone);
+        m_sep = text.find(';') != std::string_view::npos ? ';' : ',';
+        m_index.fill(kNone);
         std::vector<std::string> names;
-        const bool ok = splitFields(text, sep_, names);
+        const bool ok = splitFields(text, m_sep, names);
         for (std::size_t i = 0; ok && i < names.size(); ++i) {
             const int c = columnOf(trim(names[i]));
-            if (c >= 0 && index_[c] == kNone) index_[c] = i;
+            if (c >= 0 && m_index[c] == kNone) m_index[c] = i;
         }
-        columns_ = names.size();
-        const auto missing = std::count(index_.begin(), index_.end(), kNone);
+        m_columns = names.size();
+        const auto missing = std::count(m_index.begin(), m_index.end(), kNone);
         if (missing == 0) return true;
         // Two known names make it a header with columns missing; fewer, some other text.
         if (!ok || missing > kColumns - 2) {
@@ -222,7 +222,7 @@ private:
         }
         out.refusal = missing == 1 ? "not a call log: the header lacks the column" : "not a call log: the header lacks the columns";
         for (int c = 0; c < kColumns; ++c)
-            if (index_[c] == kNone) {
+            if (m_index[c] == kNone) {
                 out.refusal += std::string(out.missingColumns.empty() ? " " : ", ") +
                                std::string(kCsvColumns[c].english) + " (" + std::string(kCsvColumns[c].czech) + ")";
                 out.missingColumns.push_back(kCsvColumns[c].english);
@@ -231,17 +231,17 @@ private:
     }
 
     bool refuse(IssueKind kind, const std::string& why) {
-        importer_.refuse(number_, kind, why);
+        m_importer.refuse(m_number, kind, why);
         return true;
     }
 
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-    Importer& importer_;
-    std::int64_t number_ = 0;
-    char sep_ = ',';
-    std::size_t columns_ = 0;
-    std::array<std::size_t, kColumns> index_{};
-    std::vector<std::string> fields_;
+    Importer& m_importer;
+    std::int64_t m_number = 0;
+    char m_sep = ',';
+    std::size_t m_columns = 0;
+    std::array<std::size_t, kColumns> m_index{};
+    std::vector<std::string> m_fields;
 };
 
 }  // namespace

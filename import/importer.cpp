@@ -31,29 +31,29 @@ void Importer::Month::add(const Month& o) {
 }
 
 void Importer::refuse(std::int64_t line, IssueKind kind, std::string message) {
-    ++refused_;
-    if (issues_.size() < kMaxIssues) issues_.push_back({line, kind, std::move(message)});
+    ++m_refused;
+    if (m_issues.size() < kMaxIssues) m_issues.push_back({line, kind, std::move(message)});
 }
 
 void Importer::add(const Event& e) {
     const std::int64_t day = daysFromCivil(e.start.year, e.start.month, e.start.day);
     const int key = YearMonth{e.start.year, e.start.month}.key();
-    if (key != lastMonthKey_) {
-        lastSpan_ = &spans_[key];  // std::map keeps its elements in place
-        lastMonthKey_ = key;
-        lastMonth_ = nullptr;
-        lastKept_ = false;
-        if (scope_.kind == ImportScope::EachMonth)
-            lastMonth_ = &months_[key];  // std::map keeps its elements in place
+    if (key != m_lastMonthKey) {
+        m_lastSpan = &m_spans[key];  // std::map keeps its elements in place
+        m_lastMonthKey = key;
+        m_lastMonth = nullptr;
+        m_lastKept = false;
+        if (m_scope.kind == ImportScope::EachMonth)
+            m_lastMonth = &m_months[key];  // std::map keeps its elements in place
         else
-            lastKept_ = scope_.kind == ImportScope::WholeLog || key == scope_.month.key();
+            m_lastKept = m_scope.kind == ImportScope::WholeLog || key == m_scope.month.key();
     }
-    ++events_;
-    lastSpan_->firstDay = std::min(lastSpan_->firstDay, day);
-    lastSpan_->lastDay = std::max(lastSpan_->lastDay, day);
-    ++lastSpan_->events;
-    // kept_ is found anew each time: a moved importer has its own.
-    Month* const target = lastKept_ ? &kept_ : lastMonth_;
+    ++m_events;
+    m_lastSpan->firstDay = std::min(m_lastSpan->firstDay, day);
+    m_lastSpan->lastDay = std::max(m_lastSpan->lastDay, day);
+    ++m_lastSpan->events;
+    // m_kept is found anew each time: a moved importer has its own.
+    Month* const target = m_lastKept ? &m_kept : m_lastMonth;
     if (!target) return;
     Month& m = *target;
     m.firstDay = std::min(m.firstDay, day);
@@ -74,14 +74,14 @@ void Importer::add(const Event& e) {
     const bool volume = e.kilobytes > 0;
     if (!message && seconds == 0 && !volume) return skip(Skip::Unanswered);
 
-    if (day != lastDay_) {
-        lastDay_ = day;
-        lastOff_ = rules_.offDay(e.start.year, e.start.month, e.start.day);
+    if (day != m_lastDay) {
+        m_lastDay = day;
+        m_lastOff = m_rules.offDay(e.start.year, e.start.month, e.start.day);
     }
-    const Band band = lastOff_ ? Weekend : rules_.weekdayBand(e.start.hour, e.start.minute);
+    const Band band = m_lastOff ? Weekend : m_rules.weekdayBand(e.start.hour, e.start.minute);
     switch (e.kind) {
         case Kind::Call: {
-            const Classified c = rules_.classify(e.number);
+            const Classified c = m_rules.classify(e.number);
             switch (c.dest) {
                 case Dest::FixedLine:
                 case Dest::TMobile:
@@ -94,7 +94,7 @@ void Importer::add(const Event& e) {
             break;
         }
         case Kind::Sms: {
-            const Classified c = rules_.classify(e.number);
+            const Classified c = m_rules.classify(e.number);
             switch (c.dest) {
                 case Dest::TMobile: ++m.messages[kSmsToTMobile]; break;
                 case Dest::Eurotel: ++m.messages[kSmsToEurotel]; break;
@@ -125,7 +125,7 @@ std::optional<Stray> Importer::stray() const {
     const Span* left = nullptr;  // the month before the widest gap
     const Span* right = nullptr;
     const Span* previous = nullptr;
-    for (const auto& [key, m] : spans_) {
+    for (const auto& [key, m] : m_spans) {
         if (previous && m.firstDay - previous->lastDay > gap) {
             gap = m.firstDay - previous->lastDay;
             left = previous;
@@ -137,14 +137,14 @@ std::optional<Stray> Importer::stray() const {
     }
     if (gap <= kStrayGapDays) return std::nullopt;
     const std::int64_t after = seen - before;
-    if (before <= after) return Stray{before, spans_.begin()->second.firstDay, left->lastDay, gap};
-    return Stray{after, right->firstDay, spans_.rbegin()->second.lastDay, gap};
+    if (before <= after) return Stray{before, m_spans.begin()->second.firstDay, left->lastDay, gap};
+    return Stray{after, right->firstDay, m_spans.rbegin()->second.lastDay, gap};
 }
 
 std::vector<YearMonth> Importer::months() const {
     std::vector<YearMonth> out;
-    out.reserve(spans_.size());
-    for (const auto& [key, span] : spans_) out.push_back({key / 12, key % 12 + 1});
+    out.reserve(m_spans.size());
+    for (const auto& [key, span] : m_spans) out.push_back({key / 12, key % 12 + 1});
     return out;
 }
 
@@ -152,20 +152,20 @@ ImportResult Importer::result(const ImportOptions& options) const {
     ImportResult r;
     Summary& s = r.summary;
     s.month = options.month;
-    s.refused = refused_;
-    s.issues = issues_;
+    s.refused = m_refused;
+    s.issues = m_issues;
 
     // One month is looked up, never searched for: asking for every month in
     // turn stays linear in the months.
     Month sum;
-    const Month* counts = &kept_;
-    switch (scope_.kind) {
+    const Month* counts = &m_kept;
+    switch (m_scope.kind) {
         case ImportScope::EachMonth:
             if (options.month) {
-                const auto it = months_.find(options.month->key());
-                counts = it == months_.end() ? &sum : &it->second;
+                const auto it = m_months.find(options.month->key());
+                counts = it == m_months.end() ? &sum : &it->second;
             } else {
-                for (const auto& [key, m] : months_) sum.add(m);
+                for (const auto& [key, m] : m_months) sum.add(m);
                 counts = &sum;
             }
             break;
@@ -173,7 +173,7 @@ ImportResult Importer::result(const ImportOptions& options) const {
             if (options.month) counts = &sum;
             break;
         case ImportScope::OneMonth:
-            if (!options.month || options.month->key() != scope_.month.key()) counts = &sum;
+            if (!options.month || options.month->key() != m_scope.month.key()) counts = &sum;
             break;
     }
     const Month& total = *counts;

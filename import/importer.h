@@ -134,7 +134,7 @@ public:
     static constexpr int kMonthDays = 30;
     static constexpr std::int64_t kStrayGapDays = 366;
 
-    explicit Importer(const Rules& rules = defaultRules(), ImportScope scope = {}) : rules_(rules), scope_(scope) {}
+    explicit Importer(const Rules& rules = defaultRules(), ImportScope scope = {}) : m_rules(rules), m_scope(scope) {}
     // Moving keeps the months in place (and the pointer to the last one valid).
     Importer(Importer&&) = default;
     Importer(const Importer&) = delete;
@@ -144,10 +144,10 @@ public:
 
     // The months of the log, in order; known in every scope.
     std::vector<YearMonth> months() const;
-    bool empty() const { return events_ == 0; }
-    std::int64_t events() const { return events_; }
-    std::int64_t refused() const { return refused_; }
-    const std::vector<Issue>& issues() const { return issues_; }
+    bool empty() const { return m_events == 0; }
+    std::int64_t events() const { return m_events; }
+    std::int64_t refused() const { return m_refused; }
+    const std::vector<Issue>& issues() const { return m_issues; }
 
     // The profile and its account; `options.month` must be one of months().
     // Counts the scope did not keep (another month, or the whole log of a
@@ -192,21 +192,21 @@ private:
     };
     std::optional<Stray> stray() const;
 
-    const Rules& rules_;
-    ImportScope scope_;
-    std::map<int, Month> months_;  // by YearMonth::key(), with EachMonth
-    Month kept_;                   // the whole log or the one month
-    std::map<int, Span> spans_;  // by YearMonth::key(), in every scope
-    std::int64_t events_ = 0;
-    std::int64_t refused_ = 0;
+    const Rules& m_rules;
+    ImportScope m_scope;
+    std::map<int, Month> m_months;  // by YearMonth::key(), with EachMonth
+    Month m_kept;                   // the whole log or the one month
+    std::map<int, Span> m_spans;  // by YearMonth::key(), in every scope
+    std::int64_t m_events = 0;
+    std::int64_t m_refused = 0;
     // Logs come in date order: the day before is mostly the day again.
-    std::int64_t lastDay_ = std::numeric_limits<std::int64_t>::min();
-    bool lastOff_ = false;
-    Month* lastMonth_ = nullptr;  // in months_; nullptr for kept_ or for a month not kept
-    Span* lastSpan_ = nullptr;    // in spans_
-    bool lastKept_ = false;
-    int lastMonthKey_ = -1;
-    std::vector<Issue> issues_;
+    std::int64_t m_lastDay = std::numeric_limits<std::int64_t>::min();
+    bool m_lastOff = false;
+    Month* m_lastMonth = nullptr;  // in m_months; nullptr for m_kept or for a month not kept
+    Span* m_lastSpan = nullptr;    // in m_spans
+    bool m_lastKept = false;
+    int m_lastMonthKey = -1;
+    std::vector<Issue> m_issues;
 };
 
 // English names for the summary of the command line.

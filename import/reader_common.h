@@ -17,25 +17,25 @@ constexpr std::size_t kChunk = 64 * 1024;
 // Bytes of the file, chunk by chunk.
 class Source {
 public:
-    explicit Source(std::istream& in) : in_(&in) {}
-    explicit Source(std::string_view bytes) : bytes_(bytes) {}
+    explicit Source(std::istream& in) : m_in(&in) {}
+    explicit Source(std::string_view bytes) : m_bytes(bytes) {}
 
     // Up to `size` bytes into `buf`; 0 at the end.
     std::size_t read(char* buf, std::size_t size) {
-        if (in_) {
-            if (!in_->rdbuf()) return 0;
-            const auto got = in_->rdbuf()->sgetn(buf, static_cast<std::streamsize>(size));
+        if (m_in) {
+            if (!m_in->rdbuf()) return 0;
+            const auto got = m_in->rdbuf()->sgetn(buf, static_cast<std::streamsize>(size));
             return got > 0 ? static_cast<std::size_t>(got) : 0;
         }
-        const std::size_t n = std::min(size, bytes_.size());
-        std::memcpy(buf, bytes_.data(), n);
-        bytes_.remove_prefix(n);
+        const std::size_t n = std::min(size, m_bytes.size());
+        std::memcpy(buf, m_bytes.data(), n);
+        m_bytes.remove_prefix(n);
         return n;
     }
 
 private:
-    std::istream* in_ = nullptr;
-    std::string_view bytes_;
+    std::istream* m_in = nullptr;
+    std::string_view m_bytes;
 };
 
 inline std::string_view trim(std::string_view s) {

@@ -57,12 +57,12 @@ public:
     void feed(std::string_view in, std::string& out) {
         std::size_t i = 0;
         while (i < in.size()) {
-            if (pending_.empty()) {
-                if (high_ && in[i] != '&') lone(out);
+            if (m_pending.empty()) {
+                if (m_high && in[i] != '&') lone(out);
                 const std::size_t amp = std::min(in.find('&', i), in.size());
                 out.append(in.substr(i, amp - i));
                 if (amp == in.size()) return;
-                pending_ = '&';
+                m_pending = '&';
                 i = amp + 1;
             } else if (step(in[i], out)) {
                 ++i;
@@ -72,14 +72,14 @@ public:
     // True when `in` passes unchanged: nothing held, no reference in it and
     // none begun at its end.
     bool passes(std::string_view in) const {
-        return pending_.empty() && !high_ && (in.empty() || in.back() != '&') &&
+        return m_pending.empty() && !m_high && (in.empty() || in.back() != '&') &&
                in.find("&#") == std::string_view::npos;
     }
     // At the end of the file.
     void finish(std::string& out) {
-        if (high_) lone(out);
-        out += pending_;
-        pending_.clear();
+        if (m_high) lone(out);
+        out += m_pending;
+        m_pending.clear();
     }
 
 private:
@@ -88,85 +88,85 @@ private:
     // One byte after "&..."; false when it ends a text that is no reference
     // (given out as it was), the byte itself not taken.
     bool step(char c, std::string& out) {
-        const bool hex = pending_.size() > 2 && (pending_[2] == 'x' || pending_[2] == 'X');
+        const bool hex = m_pending.size() > 2 && (m_pending[2] == 'x' || m_pending[2] == 'X');
         const bool digit = (c >= '0' && c <= '9') ||
                            (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
-        if (pending_.size() == 1) {
-            if (c == '#') return pending_ += c, true;
-        } else if (pending_.size() == 2 && (c == 'x' || c == 'X' || digit)) {
-            return pending_ += c, true;
-        } else if (pending_.size() > 2 && digit && pending_.size() < kMaxRef) {
-            return pending_ += c, true;
-        } else if (pending_.size() > 2 && c == ';' && !(hex && pending_.size() == 3)) {
+        if (m_pending.size() == 1) {
+            if (c == '#') return m_pending += c, true;
+        } else if (m_pending.size() == 2 && (c == 'x' || c == 'X' || digit)) {
+            return m_pending += c, true;
+        } else if (m_pending.size() > 2 && digit && m_pending.size() < kMaxRef) {
+            return m_pending += c, true;
+        } else if (m_pending.size() > 2 && c == ';' && !(hex && m_pending.size() == 3)) {
             reference(out);
             return true;
         }
-        if (high_) lone(out);
-        out += pending_;
-        pending_.clear();
+        if (m_high) lone(out);
+        out += m_pending;
+        m_pending.clear();
         return false;
     }
 
     // A whole reference "&#...", its ';' just read.
     void reference(std::string& out) {
-        const bool hex = pending_[2] == 'x' || pending_[2] == 'X';
-        const std::uint64_t v = std::strtoull(pending_.c_str() + (hex ? 3 : 2), nullptr, hex ? 16 : 10);
+        const bool hex = m_pending[2] == 'x' || m_pending[2] == 'X';
+        const std::uint64_t v = std::strtoull(m_pending.c_str() + (hex ? 3 : 2), nullptr, hex ? 16 : 10);
         if (v >= 0xD800 && v <= 0xDBFF) {
-            if (high_) lone(out);
-            high_ = static_cast<std::uint32_t>(v);
+            if (m_high) lone(out);
+            m_high = static_cast<std::uint32_t>(v);
         } else if (v >= 0xDC00 && v <= 0xDFFF) {
-            if (high_) {
-                out += "&#" + std::to_string(0x10000 + ((high_ - 0xD800) << 10) + (v - 0xDC00)) + ';';
-                high_ = 0;
+            if (m_high) {
+                out += "&#" + std::to_string(0x10000 + ((m_high - 0xD800) << 10) + (v - 0xDC00)) + ';';
+                m_high = 0;
             } else {
                 out += "&#65533;";
             }
         } else {
-            if (high_) lone(out);
-            out += pending_;
+            if (m_high) lone(out);
+            out += m_pending;
             out += ';';
         }
-        pending_.clear();
+        m_pending.clear();
     }
 
     void lone(std::string& out) {
         out += "&#65533;";
-        high_ = 0;
+        m_high = 0;
     }
 
-    std::string pending_;     // "&", "&#", "&#x", then digits
-    std::uint32_t high_ = 0;  // a high surrogate waiting for its low one
+    std::string m_pending;     // "&", "&#", "&#x", then digits
+    std::uint32_t m_high = 0;  // a high surrogate waiting for its low one
 };
 
 class XmlReader {
 public:
-    XmlReader(Importer& importer) : importer_(importer) {
-        previous_ = tBudget;
-        tBudget = &budget_;
+    XmlReader(Importer& importer) : m_importer(importer) {
+        m_previous = tBudget;
+        tBudget = &m_budget;
         static const XML_Memory_Handling_Suite kSuite = {budgetMalloc, budgetRealloc, budgetFree};
         // No encoding given: the file's declaration is honoured (expat reads
         // UTF-8, UTF-16, ISO-8859-1 and US-ASCII); none declared is UTF-8.
-        parser_ = XML_ParserCreate_MM(nullptr, &kSuite, nullptr);
-        if (!parser_) return;
-        XML_SetUserData(parser_, this);
-        XML_SetElementHandler(parser_, &XmlReader::start, &XmlReader::end);
+        m_parser = XML_ParserCreate_MM(nullptr, &kSuite, nullptr);
+        if (!m_parser) return;
+        XML_SetUserData(m_parser, this);
+        XML_SetElementHandler(m_parser, &XmlReader::start, &XmlReader::end);
         // Android backups have no document type. Declaring one (and with it
         // entities, internal or external) is refused before any is expanded.
-        XML_SetStartDoctypeDeclHandler(parser_, &XmlReader::doctype);
-        XML_SetEntityDeclHandler(parser_, &XmlReader::entity);
-        XML_SetParamEntityParsing(parser_, XML_PARAM_ENTITY_PARSING_NEVER);
-        XML_SetUnknownEncodingHandler(parser_, &XmlReader::unknownEncoding, this);
+        XML_SetStartDoctypeDeclHandler(m_parser, &XmlReader::doctype);
+        XML_SetEntityDeclHandler(m_parser, &XmlReader::entity);
+        XML_SetParamEntityParsing(m_parser, XML_PARAM_ENTITY_PARSING_NEVER);
+        XML_SetUnknownEncodingHandler(m_parser, &XmlReader::unknownEncoding, this);
     }
     ~XmlReader() {
-        if (parser_) XML_ParserFree(parser_);
-        tBudget = previous_;
+        if (m_parser) XML_ParserFree(m_parser);
+        tBudget = m_previous;
     }
     XmlReader(const XmlReader&) = delete;
     XmlReader& operator=(const XmlReader&) = delete;
 
     ReadOutcome run(std::string_view first, Source& src) {
         ReadOutcome out;
-        if (!parser_) {
+        if (!m_parser) {
             out.refusal = "cannot read: out of memory";
             return out;
         }
@@ -176,23 +176,23 @@ public:
             const std::size_t got = src.read(buf.get(), kChunk);
             done = !parse({buf.get(), got}, got == 0) || got == 0;
         }
-        out.format = format_;
-        if (!refusal_.empty()) {
-            out.refusal = refusal_;
+        out.format = m_format;
+        if (!m_refusal.empty()) {
+            out.refusal = m_refusal;
             return out;
         }
-        if (error_ != XML_ERROR_NONE) {
-            const std::string what = error_ == XML_ERROR_NO_MEMORY
+        if (m_error != XML_ERROR_NONE) {
+            const std::string what = m_error == XML_ERROR_NO_MEMORY
                                          ? "an element larger than " + std::to_string(kMaxXmlMemory >> 20) + " MiB"
-                                         : std::string("XML error: ") + XML_ErrorString(error_);
-            if (format_ == LogFormat::Unknown) {
-                out.refusal = "not a call log: no <calls> or <smses> backup (line " + std::to_string(errorLine_) +
+                                         : std::string("XML error: ") + XML_ErrorString(m_error);
+            if (m_format == LogFormat::Unknown) {
+                out.refusal = "not a call log: no <calls> or <smses> backup (line " + std::to_string(m_errorLine) +
                               ": " + what + ")";
                 return out;
             }
-            importer_.refuse(errorLine_, error_ == XML_ERROR_NO_MEMORY ? IssueKind::XmlTooLarge : IssueKind::XmlError, what + "; the rest of the file was not read");
+            m_importer.refuse(m_errorLine, m_error == XML_ERROR_NO_MEMORY ? IssueKind::XmlTooLarge : IssueKind::XmlError, what + "; the rest of the file was not read");
         }
-        if (format_ == LogFormat::Unknown) {
+        if (m_format == LogFormat::Unknown) {
             out.refusal = "not a call log: no <calls> or <smses> backup";
             return out;
         }
@@ -203,31 +203,31 @@ public:
 private:
     // False once the parse has ended (error, refusal or the end of the text).
     bool parse(std::string_view bytes, bool last) {
-        if (!refs_.passes(bytes)) {
-            mended_.clear();
-            refs_.feed(bytes, mended_);
-            if (last) refs_.finish(mended_);
-            bytes = mended_;
+        if (!m_refs.passes(bytes)) {
+            m_mended.clear();
+            m_refs.feed(bytes, m_mended);
+            if (last) m_refs.finish(m_mended);
+            bytes = m_mended;
         }
-        if (XML_Parse(parser_, bytes.data(), static_cast<int>(bytes.size()), last) == XML_STATUS_ERROR) {
-            if (refusal_.empty()) {
-                error_ = XML_GetErrorCode(parser_);
-                errorLine_ = static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_));
+        if (XML_Parse(m_parser, bytes.data(), static_cast<int>(bytes.size()), last) == XML_STATUS_ERROR) {
+            if (m_refusal.empty()) {
+                m_error = XML_GetErrorCode(m_parser);
+                m_errorLine = static_cast<std::int64_t>(XML_GetCurrentLineNumber(m_parser));
             }
             return false;
         }
         return !last;
     }
 
-    std::int64_t line() const { return static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_)); }
+    std::int64_t line() const { return static_cast<std::int64_t>(XML_GetCurrentLineNumber(m_parser)); }
 
     void stop(std::string refusal) {
-        refusal_ = std::move(refusal);
-        XML_StopParser(parser_, XML_FALSE);
+        m_refusal = std::move(refusal);
+        XML_StopParser(m_parser, XML_FALSE);
     }
 
     static int unknownEncoding(void* self, const XML_Char* name, XML_Encoding*) {
-        static_cast<XmlReader*>(self)->refusal_ =
+        static_cast<XmlReader*>(self)->m_refusal =
             "not a call log: the encoding " + std::string(std::string_view(name).substr(0, 40)) +
             " is not read (only UTF-8, UTF-16, ISO-8859-1 and US-ASCII)";
         return XML_STATUS_ERROR;
@@ -239,7 +239,7 @@ private:
                        const XML_Char*, const XML_Char*) {
         static_cast<XmlReader*>(self)->stop("not a call log: entity declarations are not accepted");
     }
-    static void end(void* self, const XML_Char*) { --static_cast<XmlReader*>(self)->depth_; }
+    static void end(void* self, const XML_Char*) { --static_cast<XmlReader*>(self)->m_depth; }
     static void start(void* self, const XML_Char* name, const XML_Char** atts) {
         static_cast<XmlReader*>(self)->element(name, atts);
     }
@@ -271,18 +271,18 @@ private:
     }
 
     void element(std::string_view name, const XML_Char** atts) {
-        ++depth_;
-        if (depth_ == 1) {
-            if (name == "calls") format_ = LogFormat::AndroidCalls;
-            else if (name == "smses") format_ = LogFormat::AndroidMessages;
+        ++m_depth;
+        if (m_depth == 1) {
+            if (name == "calls") m_format = LogFormat::AndroidCalls;
+            else if (name == "smses") m_format = LogFormat::AndroidMessages;
             else stop("not a call log: the backup starts with <" + std::string(name.substr(0, 40)) +
                       ">, not <calls> or <smses>");
             return;
         }
-        if (depth_ != 2) return;
-        const bool call = format_ == LogFormat::AndroidCalls && name == "call";
-        const bool sms = format_ == LogFormat::AndroidMessages && name == "sms";
-        const bool mms = format_ == LogFormat::AndroidMessages && name == "mms";
+        if (m_depth != 2) return;
+        const bool call = m_format == LogFormat::AndroidCalls && name == "call";
+        const bool sms = m_format == LogFormat::AndroidMessages && name == "sms";
+        const bool mms = m_format == LogFormat::AndroidMessages && name == "mms";
         if (!call && !sms && !mms) return;
         const std::string_view tag = call ? "<call>: " : sms ? "<sms>: " : "<mms>: ";
 
@@ -315,22 +315,22 @@ private:
                                                      : Direction::Other;
             e.number = a.address;
         }
-        importer_.add(e);
+        m_importer.add(e);
     }
 
-    void refuse(IssueKind kind, const std::string& why) { importer_.refuse(line(), kind, why); }
+    void refuse(IssueKind kind, const std::string& why) { m_importer.refuse(line(), kind, why); }
 
-    Importer& importer_;
-    Budget budget_;
-    Budget* previous_ = nullptr;
-    XML_Parser parser_ = nullptr;
-    int depth_ = 0;
-    LogFormat format_ = LogFormat::Unknown;
-    std::string refusal_;
-    SurrogateRefs refs_;
-    std::string mended_;  // the bytes given to expat
-    XML_Error error_ = XML_ERROR_NONE;
-    std::int64_t errorLine_ = 0;
+    Importer& m_importer;
+    Budget m_budget;
+    Budget* m_previous = nullptr;
+    XML_Parser m_parser = nullptr;
+    int m_depth = 0;
+    LogFormat m_format = LogFormat::Unknown;
+    std::string m_refusal;
+    SurrogateRefs m_refs;
+    std::string m_mended;  // the bytes given to expat
+    XML_Error m_error = XML_ERROR_NONE;
+    std::int64_t m_errorLine = 0;
 };
 }  // namespace
 

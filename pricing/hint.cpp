@@ -5,11 +5,11 @@
 namespace sazbar {
 
 void Hint::prepend(const std::string_view* first, int count) {
-    assert(count_ + count <= kCapacity);
-    count = std::min(count, kCapacity - count_);
-    std::copy_backward(pieces_.begin(), pieces_.begin() + count_, pieces_.begin() + count_ + count);
-    std::copy(first, first + count, pieces_.begin());
-    count_ += count;
+    assert(m_count + count <= kCapacity);
+    count = std::min(count, kCapacity - m_count);
+    std::copy_backward(m_pieces.begin(), m_pieces.begin() + m_count, m_pieces.begin() + m_count + count);
+    std::copy(first, first + count, m_pieces.begin());
+    m_count += count;
 }
 
 bool Hint::empty() const { return size() == 0; }

@@ -19,16 +19,16 @@ public:
 
     // Every piece must outlive the hint: a literal or other text of static storage.
     void add(std::string_view piece) {
-        assert(count_ < kCapacity);
-        if (count_ < kCapacity) pieces_[static_cast<std::size_t>(count_++)] = piece;
+        assert(m_count < kCapacity);
+        if (m_count < kCapacity) m_pieces[static_cast<std::size_t>(m_count++)] = piece;
     }
     void assign(std::string_view piece) {
-        count_ = 0;
+        m_count = 0;
         add(piece);
     }
     // Puts `first` (count pieces) in front of the hint.
     void prepend(const std::string_view* first, int count);
-    void clear() { count_ = 0; }
+    void clear() { m_count = 0; }
 
     bool empty() const;
     std::size_t size() const;  // in bytes
@@ -36,7 +36,7 @@ public:
     void appendTo(std::string& out) const;
     template <class F>
     void forEachPiece(F&& f) const {
-        for (int i = 0; i < count_; ++i) f(pieces_[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < m_count; ++i) f(m_pieces[static_cast<std::size_t>(i)]);
     }
 
     friend bool operator==(const Hint& a, const Hint& b) { return a.str() == b.str(); }
@@ -44,10 +44,10 @@ public:
     friend std::ostream& operator<<(std::ostream& os, const Hint& h) { return os << h.str(); }
 
 private:
-    std::array<std::string_view, kCapacity> pieces_;
+    std::array<std::string_view, kCapacity> m_pieces;
     // Not a character type, which could alias the pieces: a run of adds keeps
     // the count in a register.
-    int count_ = 0;
+    int m_count = 0;
 };
 
 }  // namespace sazbar

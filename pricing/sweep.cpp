@@ -67,17 +67,17 @@ Profile scaleProfile(const Profile& p, SweepGroup group, std::int32_t percent) {
 }
 
 void TariffSet::addExtra(std::size_t t) {
-    if (extra_.size() <= t / 64) extra_.resize(t / 64 + 1);
-    extra_[t / 64] |= std::uint64_t{1} << (t % 64);
+    if (m_extra.size() <= t / 64) m_extra.resize(t / 64 + 1);
+    m_extra[t / 64] |= std::uint64_t{1} << (t % 64);
 }
 
 std::vector<int> TariffSet::members() const {
     std::vector<int> out;
     for (int i = 0; i < kTariffCount; ++i)
-        if ((compiled_ >> i) & 1u) out.push_back(i);
-    for (std::size_t w = 0; w < extra_.size(); ++w)
+        if ((m_compiled >> i) & 1u) out.push_back(i);
+    for (std::size_t w = 0; w < m_extra.size(); ++w)
         for (int b = 0; b < 64; ++b)
-            if ((extra_[w] >> b) & 1u) out.push_back(kTariffCount + static_cast<int>(w * 64) + b);
+            if ((m_extra[w] >> b) & 1u) out.push_back(kTariffCount + static_cast<int>(w * 64) + b);
     return out;
 }
 

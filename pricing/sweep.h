@@ -55,23 +55,23 @@ Profile scaleProfile(const Profile& p, SweepGroup group, std::int32_t percent);
 class TariffSet {
 public:
     void add(int tariff) {
-        if (tariff < kTariffCount) compiled_ |= std::uint64_t{1} << tariff;
+        if (tariff < kTariffCount) m_compiled |= std::uint64_t{1} << tariff;
         else addExtra(static_cast<std::size_t>(tariff - kTariffCount));
     }
     bool contains(int tariff) const {
-        if (tariff < kTariffCount) return tariff >= 0 && ((compiled_ >> tariff) & 1u);
+        if (tariff < kTariffCount) return tariff >= 0 && ((m_compiled >> tariff) & 1u);
         const auto t = static_cast<std::size_t>(tariff - kTariffCount);
-        return t / 64 < extra_.size() && ((extra_[t / 64] >> (t % 64)) & 1u);
+        return t / 64 < m_extra.size() && ((m_extra[t / 64] >> (t % 64)) & 1u);
     }
-    bool empty() const { return compiled_ == 0 && extra_.empty(); }
+    bool empty() const { return m_compiled == 0 && m_extra.empty(); }
     std::vector<int> members() const;  // ascending
     friend bool operator==(const TariffSet&, const TariffSet&) = default;
 
 private:
     void addExtra(std::size_t t);
 
-    std::uint64_t compiled_ = 0;        // bit i: kTariffs[i]
-    std::vector<std::uint64_t> extra_;  // the others, 64 to a word, without trailing zero words
+    std::uint64_t m_compiled = 0;        // bit i: kTariffs[i]
+    std::vector<std::uint64_t> m_extra;  // the others, 64 to a word, without trailing zero words
 };
 static_assert(kTariffCount <= 64, "a TariffSet holds the compiled tariffs in one word");
 inline bool contains(const TariffSet& s, int tariff) { return s.contains(tariff); }

@@ -78,15 +78,15 @@ const std::array<std::string, kColumns>& columns() {
 // Writing stops a byte past the reader's limit, which then refuses the text.
 class JsonText {
 public:
-    JsonText(std::string& out, const std::string& what) : out_(out), what_(what) {}
+    JsonText(std::string& out, const std::string& what) : m_out(out), m_what(what) {}
 
     void value(py::handle v, const std::string& path, int depth) {
-        if (out_.size() > kMaxProfileText) return;
+        if (m_out.size() > kMaxProfileText) return;
         PyObject* o = v.ptr();
         if (o == Py_None) {
-            out_ += "null";
+            m_out += "null";
         } else if (PyBool_Check(o)) {
-            out_ += o == Py_True ? "true" : "false";
+            m_out += o == Py_True ? "true" : "false";
         } else if (PyLong_Check(o)) {
             integer(o);
         } else if (PyFloat_Check(o)) {
@@ -94,7 +94,7 @@ public:
             if (!std::isfinite(d)) refuse(path, py::repr(v).cast<std::string>() + " has no JSON form");
             char* text = PyOS_double_to_string(d, 'r', 0, Py_DTSF_ADD_DOT_0, nullptr);
             if (!text) throw py::error_already_set();
-            out_ += text;
+            m_out += text;
             PyMem_Free(text);
         } else if (PyUnicode_Check(o)) {
             string(o);
@@ -143,7 +143,7 @@ private:
         throw py::error_already_set();
     }
     std::string message(const std::string& path, const std::string& problem) const {
-        return what_ + ": " + (path.empty() ? std::string() : path + ": ") + problem;
+        return m_what + ": " + (path.empty() ? std::string() : path + ": ") + problem;
     }
     [[noreturn]] void tooDeep(const std::string& path) const { refuse(path, "nested too deeply for a profile"); }
 
@@ -152,33 +152,33 @@ private:
         const long long v = PyLong_AsLongLongAndOverflow(o, &overflow);
         if (v == -1 && PyErr_Occurred()) throw py::error_already_set();
         // Beyond 64 bits only its sign matters to the reader: out of range.
-        if (overflow) out_ += overflow < 0 ? "-99999999999999999999" : "99999999999999999999";
-        else out_ += std::to_string(v);
+        if (overflow) m_out += overflow < 0 ? "-99999999999999999999" : "99999999999999999999";
+        else m_out += std::to_string(v);
     }
 
     void string(PyObject* o) {
         constexpr char kHex[] = "0123456789abcdef";
         auto unit = [&](unsigned u) {
-            out_ += "\\u";
-            for (int shift = 12; shift >= 0; shift -= 4) out_ += kHex[(u >> shift) & 15];
+            m_out += "\\u";
+            for (int shift = 12; shift >= 0; shift -= 4) m_out += kHex[(u >> shift) & 15];
         };
         if (PyUnicode_READY(o) < 0) throw py::error_already_set();
         const Py_ssize_t n = PyUnicode_GET_LENGTH(o);
         const int kind = PyUnicode_KIND(o);
         const void* data = PyUnicode_DATA(o);
-        out_ += '"';
-        for (Py_ssize_t i = 0; i < n && out_.size() <= kMaxProfileText; ++i) {
+        m_out += '"';
+        for (Py_ssize_t i = 0; i < n && m_out.size() <= kMaxProfileText; ++i) {
             const Py_UCS4 c = PyUnicode_READ(kind, data, i);
             switch (c) {
-                case '"': out_ += "\\\""; break;
-                case '\\': out_ += "\\\\"; break;
-                case '\b': out_ += "\\b"; break;
-                case '\f': out_ += "\\f"; break;
-                case '\n': out_ += "\\n"; break;
-                case '\r': out_ += "\\r"; break;
-                case '\t': out_ += "\\t"; break;
+                case '"': m_out += "\\\""; break;
+                case '\\': m_out += "\\\\"; break;
+                case '\b': m_out += "\\b"; break;
+                case '\f': m_out += "\\f"; break;
+                case '\n': m_out += "\\n"; break;
+                case '\r': m_out += "\\r"; break;
+                case '\t': m_out += "\\t"; break;
                 default:
-                    if (c >= 0x20 && c < 0x7F) out_ += static_cast<char>(c);
+                    if (c >= 0x20 && c < 0x7F) m_out += static_cast<char>(c);
                     else if (c < 0x10000) unit(c);
                     else {
                         unit(0xD800 + ((c - 0x10000) >> 10));
@@ -186,7 +186,7 @@ private:
                     }
             }
         }
-        out_ += '"';
+        m_out += '"';
     }
 
     void object(py::handle v, const std::string& path, int depth) {
@@ -194,38 +194,38 @@ private:
         // A copy of the items: an __index__ called on the way may change the dict.
         const py::list items = py::reinterpret_steal<py::list>(PyDict_Items(v.ptr()));
         if (!items) throw py::error_already_set();
-        out_ += '{';
+        m_out += '{';
         bool first = true;
         for (py::handle item : items) {
             const py::handle key = PyTuple_GET_ITEM(item.ptr(), 0);
             if (!PyUnicode_Check(key.ptr())) refuse(path, "keys must be str, not " + typeName(key.ptr()));
-            if (!first) out_ += ", ";
+            if (!first) m_out += ", ";
             first = false;
             string(key.ptr());
-            out_ += ": ";
+            m_out += ": ";
             const std::string name = visible(shortened(utf8(key.ptr())));
             value(PyTuple_GET_ITEM(item.ptr(), 1), path.empty() ? name : path + "." + name, depth + 1);
         }
-        out_ += '}';
+        m_out += '}';
     }
 
     void array(py::handle v, const std::string& path, int depth) {
         if (depth >= kMaxDepth) tooDeep(path);
         const py::object items = py::reinterpret_steal<py::object>(PySequence_Fast(v.ptr(), "not a sequence"));
         if (!items) refuseFrom(path, typeName(v.ptr()) + " could not be read as a sequence");
-        out_ += '[';
+        m_out += '[';
         for (Py_ssize_t i = 0; i < PySequence_Fast_GET_SIZE(items.ptr()); ++i) {
-            if (i) out_ += ", ";
+            if (i) m_out += ", ";
             const py::object item = py::reinterpret_borrow<py::object>(PySequence_Fast_GET_ITEM(items.ptr(), i));
             value(item, path + "[" + std::to_string(i) + "]", depth + 1);
         }
-        out_ += ']';
+        m_out += ']';
     }
 
     // A profile is three levels deep; far more is a mistake or a cycle.
     static constexpr int kMaxDepth = 32;
-    std::string& out_;
-    const std::string& what_;
+    std::string& m_out;
+    const std::string& m_what;
 };
 
 // The data tariffs of load_tariffs(): checked once, priced as often as asked.

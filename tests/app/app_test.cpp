@@ -33,11 +33,11 @@ namespace {
 class Program : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
+        ASSERT_TRUE(m_dir.isValid());
+        m_previous = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
     }
-    void TearDown() override { QDir::setCurrent(previous_); }
+    void TearDown() override { QDir::setCurrent(m_previous); }
 
     static void click(QWidget& window, const char* name) {
         auto* b = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
@@ -45,8 +45,8 @@ protected:
         QTest::mouseClick(b, Qt::LeftButton);
     }
 
-    QTemporaryDir dir_;
-    QString previous_;
+    QTemporaryDir m_dir;
+    QString m_previous;
 };
 
 TEST_F(Program, SplashHandsOverToTheMainWindowAndNoConnectSkipsTheCheck) {

@@ -35,11 +35,11 @@ class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // Short enough to be named in full in messages; one per test process.
-        dir_ = fs::temp_directory_path() / ("sazbar_cli_" + std::to_string(getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        m_dir = fs::temp_directory_path() / ("sazbar_cli_" + std::to_string(getpid()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
     }
-    void TearDown() override { fs::remove_all(dir_); }
+    void TearDown() override { fs::remove_all(m_dir); }
     // CSV records without quoted fields.
     static std::vector<std::vector<std::string>> rows(const std::string& csv) {
         std::vector<std::vector<std::string>> out;
@@ -59,11 +59,11 @@ protected:
         return out;
     }
     std::string file(const std::string& name, const std::string& content) {
-        const fs::path p = dir_ / name;
+        const fs::path p = m_dir / name;
         std::ofstream(p, std::ios::binary) << content;
         return p.string();
     }
-    fs::path dir_;
+    fs::path m_dir;
 };
 
 TEST(Cli, VersionHelpAndUsageErrors) {
@@ -170,10 +170,10 @@ TEST_F(CliTest, ReportsBadProfilesWithFileLineAndField) {
     EXPECT_TRUE(o.err.starts_with("sazbar-cli: " + broken + ": parse error at line 3, column 1: syntax error"))
         << o.err;
 
-    o = run({(dir_ / "missing.json").string()});
+    o = run({(m_dir / "missing.json").string()});
     EXPECT_EQ(o.status, kExitBadInput);
     EXPECT_NE(o.err.find("missing.json: cannot open"), std::string::npos);
-    o = run({dir_.string()});
+    o = run({m_dir.string()});
     EXPECT_EQ(o.status, kExitBadInput);
     EXPECT_NE(o.err.find("cannot read"), std::string::npos);
 
@@ -261,7 +261,7 @@ TEST_F(CliTest, SavedInputsFileReadsLikeTheWindow) {
     EXPECT_EQ(run({"--format=json", "--dat", intl, "--countries", "27,33,2,3", "--internet-calls"}).out,
               expected + "\n");
 
-    const Outcome missing = run({"--dat", (dir_ / "none.dat").string()});
+    const Outcome missing = run({"--dat", (m_dir / "none.dat").string()});
     EXPECT_EQ(missing.status, kExitBadInput);
     EXPECT_NE(missing.err.find("none.dat: cannot open"), std::string::npos);
 }
@@ -306,7 +306,7 @@ TEST_F(CliTest, BatchKeepsGoingPastBadLines) {
     expected.clear();
     appendJson(expected, runPricing(Profile{}, {false, true}), true);
     EXPECT_EQ(ok.out, expected + "\n" + expected + "\n");
-    EXPECT_EQ(run({"--batch", (dir_ / "none.jsonl").string()}).status, kExitBadInput);
+    EXPECT_EQ(run({"--batch", (m_dir / "none.jsonl").string()}).status, kExitBadInput);
 }
 
 // Inputs that were once read wrongly, and what the program now says.

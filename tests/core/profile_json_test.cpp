@@ -217,7 +217,7 @@ bool same(const ProfileDocument& a, const ProfileDocument& b) {
 // numbers at the ends of the range.
 class ProfileTexts {
 public:
-    explicit ProfileTexts(unsigned seed) : rng_(seed) {}
+    explicit ProfileTexts(unsigned seed) : m_rng(seed) {}
 
     std::string next() {
         std::vector<std::string> members;
@@ -231,33 +231,33 @@ public:
         if (coin()) members.push_back("\"gprs_internet_kb\":" + blank() + number());
         if (coin()) {
             std::string m = "\"international\": [";
-            const int rows = static_cast<int>(rng_() % 5);
+            const int rows = static_cast<int>(m_rng() % 5);
             for (int r = 0; r < rows; ++r) {
                 std::vector<std::string> keys;
-                if (coin()) keys.push_back("\"country\": " + std::to_string(rng_() % 36));
+                if (coin()) keys.push_back("\"country\": " + std::to_string(m_rng() % 36));
                 for (const char* k : {"peak", "afternoon", "evening_weekend"})
                     if (coin()) keys.push_back("\"" + std::string(k) + "\":" + number());
-                std::shuffle(keys.begin(), keys.end(), rng_);
+                std::shuffle(keys.begin(), keys.end(), m_rng);
                 m += (r ? ", {" : "{") + join(keys) + "}";
             }
             members.push_back(m + "]");
         }
         if (coin()) {
             static const char* names[] = {R"("")", R"("Táta")", R"("a\"b\\c\u00e1\n\ud83d\ude00/")", "\"\xf0\x9f\x98\x80\""};
-            members.push_back("\"name\":" + blank() + names[rng_() % 4]);
+            members.push_back("\"name\":" + blank() + names[m_rng() % 4]);
         }
         for (const char* flag : {"internet_calls", "direct_debit", "fixed_line"})
             if (coin()) members.push_back("\"" + std::string(flag) + "\": " + (coin() ? "true" : "false"));
-        std::shuffle(members.begin(), members.end(), rng_);
+        std::shuffle(members.begin(), members.end(), m_rng);
         return blank() + "{" + join(members) + blank() + "}" + blank();
     }
 
     // One random edit: a character that matters to JSON inserted, replaced or removed.
     std::string mutate(std::string s) {
         static const std::string chars = "\"\\.eE-+0123456789,:{}[] \t\nxtfnu\xc3\xa9\xff";
-        const std::size_t at = s.empty() ? 0 : rng_() % s.size();
-        const char c = chars[rng_() % chars.size()];
-        switch (rng_() % 3) {
+        const std::size_t at = s.empty() ? 0 : m_rng() % s.size();
+        const char c = chars[m_rng() % chars.size()];
+        switch (m_rng() % 3) {
             case 0: s.insert(at, 1, c); break;
             case 1: if (!s.empty()) s[at] = c; break;
             default: if (!s.empty()) s.erase(at, 1);
@@ -266,16 +266,16 @@ public:
     }
 
 private:
-    bool coin() { return rng_() % 2 == 0; }
+    bool coin() { return m_rng() % 2 == 0; }
     std::string blank() {
         static const char* blanks[] = {"", "", " ", "\n  ", "\t", "\r\n"};
-        return blanks[rng_() % 6];
+        return blanks[m_rng() % 6];
     }
     std::string number() {
         // Counts are never negative; mutations bring in the minus signs.
         static const char* edges[] = {"0", "2147483647", "1", "44640"};
-        if (rng_() % 4 == 0) return edges[rng_() % 4];
-        return std::to_string(static_cast<int>(rng_() % 2000));
+        if (m_rng() % 4 == 0) return edges[m_rng() % 4];
+        return std::to_string(static_cast<int>(m_rng() % 2000));
     }
     std::string ints(int n) {
         std::string s = "[";
@@ -287,7 +287,7 @@ private:
         for (std::size_t i = 0; i < parts.size(); ++i) s += (i ? "," + blank() : blank()) + parts[i];
         return s;
     }
-    std::mt19937 rng_;
+    std::mt19937 m_rng;
 };
 
 TEST(ReadProfile, TheFastWayAgreesWithTheExactOne) {

@@ -153,17 +153,17 @@ public:
 
 protected:
     int_type underflow() override {
-        for (std::size_t i = 0; i < chunk_.size(); i += 2) {
-            chunk_[i] = '1';
-            chunk_[i + 1] = '\n';
+        for (std::size_t i = 0; i < m_chunk.size(); i += 2) {
+            m_chunk[i] = '1';
+            m_chunk[i + 1] = '\n';
         }
-        served += chunk_.size();
-        setg(chunk_.data(), chunk_.data(), chunk_.data() + chunk_.size());
-        return traits_type::to_int_type(chunk_[0]);
+        served += m_chunk.size();
+        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + m_chunk.size());
+        return traits_type::to_int_type(m_chunk[0]);
     }
 
 private:
-    std::array<char, 4096> chunk_{};
+    std::array<char, 4096> m_chunk{};
 };
 
 TEST(ReadSavedInputs, StopsAfterTheLastBox) {
@@ -201,23 +201,23 @@ TEST(SavedInputsContent, CanonicalTextsSurviveTheRoundTrip) {
 class SavedInputsFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
+        m_dir = std::filesystem::temp_directory_path() /
                ("sazbar_saved_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::filesystem::path dir_;
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::filesystem::path m_dir;
 };
 
 TEST_F(SavedInputsFile, SaveThenLoadGivesTheBoxesBack) {
     BoxTexts boxes;
     boxes.fill("3");
     boxes[45] = "-9";
-    const auto file = dir_ / kSavedInputsFileName;
+    const auto file = m_dir / kSavedInputsFileName;
     ASSERT_TRUE(saveSavedInputs(file, boxes));
-    EXPECT_FALSE(std::filesystem::exists(dir_ / "sazbar.dat.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "sazbar.dat.tmp"));
     BoxTexts loaded;
     ASSERT_TRUE(loadSavedInputs(file, loaded));
     EXPECT_EQ(loaded, boxes);
@@ -231,10 +231,10 @@ TEST_F(SavedInputsFile, SaveThenLoadGivesTheBoxesBack) {
 TEST_F(SavedInputsFile, MissingOrUnreadableFilesLeaveTheBoxesAlone) {
     BoxTexts boxes;
     boxes.fill("8");
-    EXPECT_FALSE(loadSavedInputs(dir_ / "missing.dat", boxes));
-    EXPECT_FALSE(loadSavedInputs(dir_, boxes));
+    EXPECT_FALSE(loadSavedInputs(m_dir / "missing.dat", boxes));
+    EXPECT_FALSE(loadSavedInputs(m_dir, boxes));
     EXPECT_EQ(boxes[0], "8");
-    EXPECT_FALSE(saveSavedInputs(dir_ / "no_such_dir" / kSavedInputsFileName, boxes));
+    EXPECT_FALSE(saveSavedInputs(m_dir / "no_such_dir" / kSavedInputsFileName, boxes));
 }
 
 }  // namespace

@@ -125,19 +125,19 @@ inline void spit(const std::filesystem::path& p, const std::string& bytes) {
 class ScratchDir {
 public:
     explicit ScratchDir(const std::string& name)
-        : path_(std::filesystem::temp_directory_path() / ("sazbar_hardening_" + name + "_" + std::to_string(getpid()))) {
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        : m_path(std::filesystem::temp_directory_path() / ("sazbar_hardening_" + name + "_" + std::to_string(getpid()))) {
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
     }
     ~ScratchDir() {
         std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ec);
-        std::filesystem::remove_all(path_, ec);
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(m_path, ec);
     }
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& path() const { return m_path; }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path m_path;
 };
 
 }  // namespace sazbar::hardening

@@ -133,15 +133,15 @@ TEST(ImportReaders, SmsBackupAndRestoreWithEmojiIsReadWhole) {
 // A backup of `calls` outgoing calls, made on the fly, never held whole.
 class GeneratedBackup : public std::streambuf {
 public:
-    explicit GeneratedBackup(std::int64_t calls) : left_(calls) { refill("<calls>\n"); }
+    explicit GeneratedBackup(std::int64_t calls) : m_left(calls) { refill("<calls>\n"); }
 
 protected:
     int_type underflow() override {
-        if (left_ > 0) {
-            --left_;
+        if (m_left > 0) {
+            --m_left;
             refill("<call number=\"601000001\" duration=\"30\" date=\"1775635200000\" type=\"2\" />\n");
-        } else if (!closed_) {
-            closed_ = true;
+        } else if (!m_closed) {
+            m_closed = true;
             refill("</calls>\n");
         } else {
             return traits_type::eof();
@@ -151,12 +151,12 @@ protected:
 
 private:
     void refill(const std::string& s) {
-        buf_ = s;
-        setg(buf_.data(), buf_.data(), buf_.data() + buf_.size());
+        m_buf = s;
+        setg(m_buf.data(), m_buf.data(), m_buf.data() + m_buf.size());
     }
-    std::string buf_;
-    std::int64_t left_;
-    bool closed_ = false;
+    std::string m_buf;
+    std::int64_t m_left;
+    bool m_closed = false;
 };
 
 TEST(ImportReaders, LargeBackupStreams) {

@@ -95,19 +95,19 @@ namespace {
 // A legend swatch: a small bar in the operator's colour.
 class Swatch : public QWidget {
 public:
-    Swatch(QColor c, QWidget* parent) : QWidget(parent), colour_(c) {}
+    Swatch(QColor c, QWidget* parent) : QWidget(parent), m_colour(c) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        p.setPen(QPen(colour_.darker(220), 1));
-        p.setBrush(frontBrush(colour_, r));
+        p.setPen(QPen(m_colour.darker(220), 1));
+        p.setBrush(frontBrush(m_colour, r));
         p.drawRect(r);
     }
 
 private:
-    QColor colour_;
+    QColor m_colour;
 };
 
 }  // namespace
@@ -123,19 +123,19 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     setObjectName(QStringLiteral("graf"));
 
-    plot_ = new sazbar::chart::ChartPlot(this);
-    plot_->setObjectName(QStringLiteral("chart"));
-    plot_->setCursor(Qt::CrossCursor);
-    plot_->setInteractions(QCP::Interactions());  // no panning, no wheel zoom
-    plot_->setSelectionRectMode(QCP::srmCustom);
-    plot_->setBackground(palette().window());
-    plot_->axisRect()->setBackground(Qt::white);  // the back wall
-    plot_->legend->setVisible(false);
+    m_plot = new sazbar::chart::ChartPlot(this);
+    m_plot->setObjectName(QStringLiteral("chart"));
+    m_plot->setCursor(Qt::CrossCursor);
+    m_plot->setInteractions(QCP::Interactions());  // no panning, no wheel zoom
+    m_plot->setSelectionRectMode(QCP::srmCustom);
+    m_plot->setBackground(palette().window());
+    m_plot->axisRect()->setBackground(Qt::white);  // the back wall
+    m_plot->legend->setVisible(false);
 
-    QCPAxis* x = plot_->xAxis;
-    QCPAxis* y = plot_->yAxis;
-    ticker_.reset(new QCPAxisTickerText);
-    x->setTicker(ticker_);
+    QCPAxis* x = m_plot->xAxis;
+    QCPAxis* y = m_plot->yAxis;
+    m_ticker.reset(new QCPAxisTickerText);
+    x->setTicker(m_ticker);
     x->setTickLabelRotation(-90);  // reads upwards
     x->setSubTicks(false);
     x->setTickLength(0, 4);
@@ -148,14 +148,14 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
     y->grid()->setPen(QPen(QColor(200, 200, 200), 1, Qt::DotLine));
     y->grid()->setZeroLinePen(QPen(QColor(120, 120, 120), 1));
 
-    bars_ = new sazbar::chart::Bars3D(x, y);
-    bars_->setWidth(0.62);
-    bars_->setSelectable(QCP::stNone);
+    m_bars = new sazbar::chart::Bars3D(x, y);
+    m_bars->setWidth(0.62);
+    m_bars->setSelectable(QCP::stNone);
 
-    plot_->addLayer(QStringLiteral("marks"), plot_->layer(QStringLiteral("axes")), QCustomPlot::limAbove);
-    markFont_ = QFont(sazbar::chart::kAxisFont, 7);
+    m_plot->addLayer(QStringLiteral("marks"), m_plot->layer(QStringLiteral("axes")), QCustomPlot::limAbove);
+    m_markFont = QFont(sazbar::chart::kAxisFont, 7);
     for (int n = 0; n < sazbar::kChartRecords; ++n) {
-        auto* arrow = new QCPItemLine(plot_);
+        auto* arrow = new QCPItemLine(m_plot);
         arrow->setLayer(QStringLiteral("marks"));
         arrow->setClipToAxisRect(false);
         arrow->setSelectable(false);
@@ -164,9 +164,9 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
         arrow->start->setType(QCPItemPosition::ptAbsolute);
         arrow->end->setType(QCPItemPosition::ptAbsolute);
         arrow->setVisible(false);
-        arrows_.push_back(arrow);
+        m_arrows.push_back(arrow);
 
-        auto* text = new QCPItemText(plot_);
+        auto* text = new QCPItemText(m_plot);
         text->setLayer(QStringLiteral("marks"));
         text->setClipToAxisRect(false);
         text->setSelectable(false);
@@ -176,24 +176,24 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
         text->setPen(QPen(Qt::black, 1));
         text->setColor(Qt::black);
         text->setPadding(QMargins(2, 1, 2, 1));
-        text->setFont(markFont_);
+        text->setFont(m_markFont);
         text->setVisible(false);
-        texts_.push_back(text);
+        m_texts.push_back(text);
     }
 
-    connect(plot_, &QCustomPlot::mousePress, this, [this](QMouseEvent*) { chartMouseDown(); });
-    connect(plot_, &QCustomPlot::mouseRelease, this, [this](QMouseEvent*) { chartMouseUp(); });
-    connect(plot_->selectionRect(), &QCPSelectionRect::accepted, this,
+    connect(m_plot, &QCustomPlot::mousePress, this, [this](QMouseEvent*) { chartMouseDown(); });
+    connect(m_plot, &QCustomPlot::mouseRelease, this, [this](QMouseEvent*) { chartMouseUp(); });
+    connect(m_plot->selectionRect(), &QCPSelectionRect::accepted, this,
             [this](const QRect& r, QMouseEvent*) { dragged(r.topLeft(), r.bottomRight()); });
 
     static const char* const names[3] = {"T - Mobile", "Eurotel", "Oskar"};
     static const std::uint32_t colours[3] = {0x0000FF, 0x008000, 0xFF0000};
     for (int n = 0; n < 3; ++n) {
-        labels_[n] = new QLabel(QString::fromUtf8(names[n]), this);
+        m_labels[n] = new QLabel(QString::fromUtf8(names[n]), this);
         QFont f(sazbar::chart::kAxisFont, 8, QFont::Bold);
         f.setStretch(QFont::SemiCondensed);
-        labels_[n]->setFont(f);
-        swatches_[n] = new sazbar::chart::Swatch(sazbar::chart::rgbColour(colours[n]), this);
+        m_labels[n]->setFont(f);
+        m_swatches[n] = new sazbar::chart::Swatch(sazbar::chart::rgbColour(colours[n]), this);
     }
     CheckBox1 = new QCheckBox(tr("Hodnoty v grafu"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
@@ -208,8 +208,8 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
     connect(Button3, &QPushButton::clicked, this, &Tgraf::whatIfRequested);
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 
-    anim_.setInterval(15);
-    connect(&anim_, &QTimer::timeout, this, [this] { animationStep(); });
+    m_anim.setInterval(15);
+    connect(&m_anim, &QTimer::timeout, this, [this] { animationStep(); });
 
     // Small enough for an 800 x 600 desktop, large enough that "Nápověda"
     // stays clear of "Hodnoty v grafu" and the plot keeps some height.
@@ -220,9 +220,9 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
 
 Tgraf::~Tgraf() = default;
 
-QCustomPlot* Tgraf::plot() const { return plot_; }
+QCustomPlot* Tgraf::plot() const { return m_plot; }
 
-void Tgraf::setResultsWindow(QWidget* results) { results_ = results; }
+void Tgraf::setResultsWindow(QWidget* results) { m_results = results; }
 
 bool Tgraf::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) vytvor_data();
@@ -235,8 +235,8 @@ void Tgraf::resizeEvent(QResizeEvent* e) {
 }
 
 void Tgraf::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::PaletteChange && plot_) {
-        plot_->setBackground(palette().window());
+    if (e->type() == QEvent::PaletteChange && m_plot) {
+        m_plot->setBackground(palette().window());
         replot();
     }
     QWidget::changeEvent(e);
@@ -248,8 +248,8 @@ constexpr qsizetype kMaxLabel = 30;
 void Tgraf::vytvor_data() {
     // A hidden window that was resized has not had its resize event yet.
     placeControls();
-    if (zoomed_) undoZoom(false);
-    anim_.stop();
+    if (m_zoomed) undoZoom(false);
+    m_anim.stop();
 
     // Records 1 to 49 from the result fields.
     std::array<sazbar::ChartInput, sazbar::kChartRecords> in{};
@@ -257,7 +257,7 @@ void Tgraf::vytvor_data() {
     for (int n = 0; n < sazbar::kChartRecords; ++n) {
         const auto& rec = sazbar::kChartTable[static_cast<std::size_t>(n)];
         const QLineEdit* field =
-            results_ ? results_->findChild<QLineEdit*>(sazbar::chart::qstr(rec.id)) : nullptr;
+            m_results ? m_results->findChild<QLineEdit*>(sazbar::chart::qstr(rec.id)) : nullptr;
         if (!field) {  // nothing to read: nothing to draw
             in[static_cast<std::size_t>(n)].hidden = true;
             continue;
@@ -266,10 +266,10 @@ void Tgraf::vytvor_data() {
         in[static_cast<std::size_t>(n)].hidden =
             field->palette().color(QPalette::Base).rgba() == unsupported.rgba();
     }
-    const QCheckBox* telecom = results_ ? results_->findChild<QCheckBox*>(QStringLiteral("CheckBox1")) : nullptr;
+    const QCheckBox* telecom = m_results ? m_results->findChild<QCheckBox*>(QStringLiteral("CheckBox1")) : nullptr;
     if (!telecom || !telecom->isChecked()) in[sazbar::kChartRecords - 1].hidden = true;
     // The compiled tariffs left out of the pricing have no bars.
-    if (const QVariant builtin = results_ ? results_->property("builtinPriced") : QVariant();
+    if (const QVariant builtin = m_results ? m_results->property("builtinPriced") : QVariant();
         builtin.isValid() && !builtin.toBool())
         for (auto& record : in) record.hidden = true;
 
@@ -277,9 +277,9 @@ void Tgraf::vytvor_data() {
 
     // The tariffs of the user's files: their fields carry what the bar shows.
     std::vector<DrawnBar> data;
-    if (results_) {
+    if (m_results) {
         std::vector<std::pair<int, const QLineEdit*>> fields;
-        for (const QLineEdit* f : results_->findChildren<QLineEdit*>())
+        for (const QLineEdit* f : m_results->findChildren<QLineEdit*>())
             if (const QVariant row = f->property("dataTariff"); row.isValid()) fields.emplace_back(row.toInt(), f);
         std::sort(fields.begin(), fields.end());
         for (const auto& [row, f] : fields) {
@@ -303,22 +303,22 @@ void Tgraf::vytvor_data() {
     }
     for (; d < data.size(); ++d) bars.push_back(data[d]);
 
-    barCount_ = 0;
-    drawn_.clear();
+    m_barCount = 0;
+    m_drawn.clear();
     QVector<double> keys, values;
     QVector<QString> names;
-    bars_->colours.clear();
+    m_bars->colours.clear();
     for (DrawnBar& b : bars) {
-        ++barCount_;
-        keys.push_back(barCount_);
+        ++m_barCount;
+        keys.push_back(m_barCount);
         values.push_back(b.value);
         // A name from a file may be long: its label is cut so that the bars keep their room.
         names.push_back(b.name.size() > kMaxLabel ? b.name.left(kMaxLabel - 1) + QChar(0x2026) : b.name);
-        bars_->colours.push_back(b.colour);
-        drawn_.push_back(std::move(b));
+        m_bars->colours.push_back(b.colour);
+        m_drawn.push_back(std::move(b));
     }
-    bars_->setData(keys, values, true);
-    ticker_->setTicks(keys, names);
+    m_bars->setData(keys, values, true);
+    m_ticker->setTicks(keys, names);
 
     // Automatic scaling, with room above the dearest bar for its label.
     double lo = 0, hi = 0;
@@ -327,10 +327,10 @@ void Tgraf::vytvor_data() {
         hi = std::max(hi, v);
     }
     if (hi <= lo) hi = lo + 1;
-    homeKeys_ = QCPRange(0.4, std::max(1, barCount_) + 0.6);
-    homeValues_ = QCPRange(lo, hi + (hi - lo) * 0.05);
-    plot_->xAxis->setRange(homeKeys_);
-    plot_->yAxis->setRange(homeValues_);
+    m_homeKeys = QCPRange(0.4, std::max(1, m_barCount) + 0.6);
+    m_homeValues = QCPRange(lo, hi + (hi - lo) * 0.05);
+    m_plot->xAxis->setRange(m_homeKeys);
+    m_plot->yAxis->setRange(m_homeValues);
 
     if (CheckBox1->isChecked()) showValueLabels();
     else hideValueLabels();
@@ -338,7 +338,7 @@ void Tgraf::vytvor_data() {
 
 void Tgraf::applyResize() {
     placeControls();
-    if (CheckBox1->isChecked() && !zoomed_) showValueLabels();
+    if (CheckBox1->isChecked() && !m_zoomed) showValueLabels();
     else hideValueLabels();
 }
 
@@ -347,15 +347,15 @@ void Tgraf::placeControls() {
     const int W = width(), H = height();
     // A window too small for any chart keeps the plot out of the way rather
     // than have it paint into nothing.
-    if (W <= 14 || H <= 98) plot_->hide();
-    plot_->setGeometry(2, 16, std::max(1, W - 14), std::max(1, H - 98));
-    plot_->setViewport(plot_->rect());
-    if (W > 14 && H > 98) plot_->show();
+    if (W <= 14 || H <= 98) m_plot->hide();
+    m_plot->setGeometry(2, 16, std::max(1, W - 14), std::max(1, H - 98));
+    m_plot->setViewport(m_plot->rect());
+    if (W > 14 && H > 98) m_plot->show();
     const int tops[3] = {H - 59, H - 61, H - 67};
     static const int labelX[3] = {8, 136, 251}, swatchX[3] = {72, 184, 296};
     for (int n = 0; n < 3; ++n) {
-        labels_[n]->setGeometry(labelX[n], tops[0], labelX[n] == 8 ? 62 : 46, 15);
-        swatches_[n]->setGeometry(swatchX[n], tops[1], 41, 17);
+        m_labels[n]->setGeometry(labelX[n], tops[0], labelX[n] == 8 ? 62 : 46, 15);
+        m_swatches[n]->setGeometry(swatchX[n], tops[1], 41, 17);
     }
     CheckBox1->setGeometry(kCheckBoxLeft, tops[1], 160, 17);
     Button2->setGeometry(W - 96, tops[2], 75, 25);
@@ -363,68 +363,68 @@ void Tgraf::placeControls() {
     Button3->setGeometry(W - kWhatIfFromRight, tops[2], 82, 25);
 
     const QFont tick(sazbar::chart::kAxisFont, std::max(1, W / 100));
-    plot_->xAxis->setTickLabelFont(tick);
-    plot_->yAxis->setTickLabelFont(tick);
-    markFont_.setPointSize(W / 150 + 2);
-    for (QCPItemText* t : texts_) t->setFont(markFont_);
+    m_plot->xAxis->setTickLabelFont(tick);
+    m_plot->yAxis->setTickLabelFont(tick);
+    m_markFont.setPointSize(W / 150 + 2);
+    for (QCPItemText* t : m_texts) t->setFont(m_markFont);
     // Room above the plot for the dearest bars' labels, which stand out of it.
-    const int markHeight = QFontMetrics(markFont_, plot_).height() + 2;
-    plot_->axisRect()->setMinimumMargins(QMargins(0, sazbar::chart::kArrowLength + 2 * markHeight, 2 * markHeight, 0));
+    const int markHeight = QFontMetrics(m_markFont, m_plot).height() + 2;
+    m_plot->axisRect()->setMinimumMargins(QMargins(0, sazbar::chart::kArrowLength + 2 * markHeight, 2 * markHeight, 0));
 }
 
 // Every label back in its automatic place, shown, then straightened.
 void Tgraf::showValueLabels() {
-    labelsShown_ = true;
+    m_labelsShown = true;
     layoutValueLabels();
-    sazbar::chart::narovnej(marks_, plot_->height());
+    sazbar::chart::narovnej(m_marks, m_plot->height());
     applyMarks();
     replot();
 }
 
 void Tgraf::hideValueLabels() {
-    labelsShown_ = false;
-    for (std::size_t n = 0; n < texts_.size(); ++n) {
-        texts_[n]->setVisible(false);
-        arrows_[n]->setVisible(false);
+    m_labelsShown = false;
+    for (std::size_t n = 0; n < m_texts.size(); ++n) {
+        m_texts[n]->setVisible(false);
+        m_arrows[n]->setVisible(false);
     }
     replot();
 }
 
 void Tgraf::layoutValueLabels() {
-    plot_->layoutNow();
-    const QFontMetrics fm(markFont_, plot_);
-    const QMargins pad = texts_.front()->padding();
-    marks_.clear();
-    for (int n = 0; n < barCount_; ++n) {
-        const QString text = QString::fromStdString(sazbar::chart::groupThousands(drawn_[static_cast<std::size_t>(n)].value));
-        texts_[static_cast<std::size_t>(n)]->setText(text);
+    m_plot->layoutNow();
+    const QFontMetrics fm(m_markFont, m_plot);
+    const QMargins pad = m_texts.front()->padding();
+    m_marks.clear();
+    for (int n = 0; n < m_barCount; ++n) {
+        const QString text = QString::fromStdString(sazbar::chart::groupThousands(m_drawn[static_cast<std::size_t>(n)].value));
+        m_texts[static_cast<std::size_t>(n)]->setText(text);
         const QRect tr = fm.boundingRect(0, 0, 0, 0, Qt::TextDontClip | Qt::AlignTop | Qt::AlignHCenter, text);
-        const int x = qRound(plot_->xAxis->coordToPixel(n + 1));
-        const int y = qRound(plot_->yAxis->coordToPixel(drawn_[static_cast<std::size_t>(n)].value));
-        marks_.push_back(sazbar::chart::automaticMark(x, y, tr.width() + pad.left() + pad.right(),
+        const int x = qRound(m_plot->xAxis->coordToPixel(n + 1));
+        const int y = qRound(m_plot->yAxis->coordToPixel(m_drawn[static_cast<std::size_t>(n)].value));
+        m_marks.push_back(sazbar::chart::automaticMark(x, y, tr.width() + pad.left() + pad.right(),
                                                       tr.height() + pad.top() + pad.bottom()));
     }
 }
 
 void Tgraf::applyMarks() {
-    for (std::size_t n = 0; n < texts_.size(); ++n) {
-        const bool on = labelsShown_ && n < marks_.size();
-        texts_[n]->setVisible(on);
-        arrows_[n]->setVisible(on);
+    for (std::size_t n = 0; n < m_texts.size(); ++n) {
+        const bool on = m_labelsShown && n < m_marks.size();
+        m_texts[n]->setVisible(on);
+        m_arrows[n]->setVisible(on);
         if (!on) continue;
-        const Mark& m = marks_[n];
-        texts_[n]->position->setCoords(m.left, m.top);
-        arrows_[n]->start->setCoords(m.arrowFromX, m.arrowFromY);
-        arrows_[n]->end->setCoords(m.arrowToX, m.arrowToY);
+        const Mark& m = m_marks[n];
+        m_texts[n]->position->setCoords(m.left, m.top);
+        m_arrows[n]->start->setCoords(m.arrowFromX, m.arrowFromY);
+        m_arrows[n]->end->setCoords(m.arrowToX, m.arrowToY);
     }
 }
 
 void Tgraf::replot() {
-    if (!plot_->rect().isEmpty()) plot_->replot();
+    if (!m_plot->rect().isEmpty()) m_plot->replot();
 }
 
 void Tgraf::CheckBox1Click() {
-    if (!CheckBox1->isChecked() || zoomed_) hideValueLabels();
+    if (!CheckBox1->isChecked() || m_zoomed) hideValueLabels();
     else applyResize();  // resets the labels, shows and straightens them
 }
 
@@ -432,11 +432,11 @@ void Tgraf::Button2Click() { close(); }
 
 void Tgraf::chartMouseDown() {
     CheckBox1->setChecked(false);
-    if (labelsShown_) hideValueLabels();
+    if (m_labelsShown) hideValueLabels();
 }
 
 void Tgraf::chartMouseUp() {
-    if (!zoomed_) CheckBox1->setEnabled(true);
+    if (!m_zoomed) CheckBox1->setEnabled(true);
 }
 
 void Tgraf::dragged(QPoint from, QPoint to) {
@@ -448,12 +448,12 @@ void Tgraf::dragged(QPoint from, QPoint to) {
 }
 
 void Tgraf::zoomTo(const QRect& pixels, bool animate) {
-    QCPAxis* x = plot_->xAxis;
-    QCPAxis* y = plot_->yAxis;
+    QCPAxis* x = m_plot->xAxis;
+    QCPAxis* y = m_plot->yAxis;
     const QCPRange keys(x->pixelToCoord(pixels.left()), x->pixelToCoord(pixels.right()));
     double top = y->pixelToCoord(pixels.top());
     if (top <= 0) return;  // nothing of the bars above the base in that rectangle
-    zoomed_ = true;
+    m_zoomed = true;
     CheckBox1->setChecked(false);
     hideValueLabels();
     CheckBox1->setEnabled(false);
@@ -461,42 +461,42 @@ void Tgraf::zoomTo(const QRect& pixels, bool animate) {
 }
 
 void Tgraf::undoZoom(bool animate) {
-    if (!zoomed_) return;
-    zoomed_ = false;
-    setRangesAnimated(homeKeys_, homeValues_, animate);
+    if (!m_zoomed) return;
+    m_zoomed = false;
+    setRangesAnimated(m_homeKeys, m_homeValues, animate);
     CheckBox1->setEnabled(true);
 }
 
 void Tgraf::setRangesAnimated(const QCPRange& keys, const QCPRange& values, bool animate) {
-    animToKeys_ = keys;
-    animToValues_ = values;
+    m_animToKeys = keys;
+    m_animToValues = values;
     if (!animate) {
-        anim_.stop();
-        plot_->xAxis->setRange(keys);
-        plot_->yAxis->setRange(values);
+        m_anim.stop();
+        m_plot->xAxis->setRange(keys);
+        m_plot->yAxis->setRange(values);
         replot();
         return;
     }
-    animFromKeys_ = plot_->xAxis->range();
-    animFromValues_ = plot_->yAxis->range();
-    animStep_ = 0;
-    anim_.start();
+    m_animFromKeys = m_plot->xAxis->range();
+    m_animFromValues = m_plot->yAxis->range();
+    m_animStep = 0;
+    m_anim.start();
 }
 
 void Tgraf::animationStep() {
     constexpr int kSteps = 10;
-    ++animStep_;
-    const double t = static_cast<double>(animStep_) / kSteps;
+    ++m_animStep;
+    const double t = static_cast<double>(m_animStep) / kSteps;
     auto mix = [t](const QCPRange& a, const QCPRange& b) {
         return QCPRange(a.lower + (b.lower - a.lower) * t, a.upper + (b.upper - a.upper) * t);
     };
-    if (animStep_ >= kSteps) {
-        anim_.stop();
-        plot_->xAxis->setRange(animToKeys_);
-        plot_->yAxis->setRange(animToValues_);
+    if (m_animStep >= kSteps) {
+        m_anim.stop();
+        m_plot->xAxis->setRange(m_animToKeys);
+        m_plot->yAxis->setRange(m_animToValues);
     } else {
-        plot_->xAxis->setRange(mix(animFromKeys_, animToKeys_));
-        plot_->yAxis->setRange(mix(animFromValues_, animToValues_));
+        m_plot->xAxis->setRange(mix(m_animFromKeys, m_animToKeys));
+        m_plot->yAxis->setRange(mix(m_animFromValues, m_animToValues));
     }
     replot();
 }

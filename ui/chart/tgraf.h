@@ -40,13 +40,13 @@ public:
         qint32 value = 0;
         QColor colour;
     };
-    int barCount() const { return barCount_; }
-    const std::vector<DrawnBar>& drawnBars() const { return drawn_; }
-    bool valueLabelsShown() const { return labelsShown_; }
-    bool isZoomed() const { return zoomed_; }
-    bool isAnimating() const { return anim_.isActive(); }
+    int barCount() const { return m_barCount; }
+    const std::vector<DrawnBar>& drawnBars() const { return m_drawn; }
+    bool valueLabelsShown() const { return m_labelsShown; }
+    bool isZoomed() const { return m_zoomed; }
+    bool isAnimating() const { return m_anim.isActive(); }
     // The value labels as laid out now, left to right (one per bar).
-    std::vector<sazbar::chart::Mark> marks() const { return marks_; }
+    std::vector<sazbar::chart::Mark> marks() const { return m_marks; }
     QCustomPlot* plot() const;
 
     // A rectangle dragged on the chart from `from` to `to` (chart pixels):
@@ -85,29 +85,29 @@ private:
     void setRangesAnimated(const QCPRange& keys, const QCPRange& values, bool animate);
     void animationStep();
 
-    QPointer<QWidget> results_;
-    sazbar::chart::ChartPlot* plot_ = nullptr;
-    sazbar::chart::Bars3D* bars_ = nullptr;
-    QSharedPointer<QCPAxisTickerText> ticker_;
-    std::vector<QCPItemText*> texts_;
-    std::vector<QCPItemLine*> arrows_;
-    std::vector<sazbar::chart::Mark> marks_;
-    std::vector<DrawnBar> drawn_;
-    int barCount_ = 0;
-    bool labelsShown_ = false;
-    bool zoomed_ = false;
-    QFont markFont_;
+    QPointer<QWidget> m_results;
+    sazbar::chart::ChartPlot* m_plot = nullptr;
+    sazbar::chart::Bars3D* m_bars = nullptr;
+    QSharedPointer<QCPAxisTickerText> m_ticker;
+    std::vector<QCPItemText*> m_texts;
+    std::vector<QCPItemLine*> m_arrows;
+    std::vector<sazbar::chart::Mark> m_marks;
+    std::vector<DrawnBar> m_drawn;
+    int m_barCount = 0;
+    bool m_labelsShown = false;
+    bool m_zoomed = false;
+    QFont m_markFont;
 
     // Ranges before zooming and the running animation.
-    QCPRange homeKeys_, homeValues_;
-    QCPRange animFromKeys_, animFromValues_, animToKeys_, animToValues_;
-    int animStep_ = 0;
-    QTimer anim_;
+    QCPRange m_homeKeys, m_homeValues;
+    QCPRange m_animFromKeys, m_animFromValues, m_animToKeys, m_animToValues;
+    int m_animStep = 0;
+    QTimer m_anim;
 
     QCheckBox* CheckBox1 = nullptr;
     QPushButton* Button1 = nullptr;  // "Nápověda"
     QPushButton* Button2 = nullptr;  // "Zavřít"
     QPushButton* Button3 = nullptr;  // "Co kdyby…"
-    QLabel* labels_[3] = {};
-    QWidget* swatches_[3] = {};
+    QLabel* m_labels[3] = {};
+    QWidget* m_swatches[3] = {};
 };

@@ -51,7 +51,7 @@ public:
     // whether the compiled ones are priced at all (when not, the window
     // neither draws nor offers them). The window keeps its own copy.
     void setDataTariffs(std::vector<sazbar::catalogue::DataTariff> tariffs, bool builtinPriced);
-    const std::vector<sazbar::catalogue::DataTariff>& dataTariffs() const { return data_; }
+    const std::vector<sazbar::catalogue::DataTariff>& dataTariffs() const { return m_data; }
 
     // Sweeps the profile and redraws everything now.
     void recalc();
@@ -63,7 +63,7 @@ public:
     // Tariffs drawn besides the cheapest ones: indexes into kTariffs, and from
     // kTariffCount on the tariffs of setDataTariffs() in their order.
     void setChosen(const std::vector<int>& tariffs);
-    const std::vector<int>& chosen() const { return chosen_; }
+    const std::vector<int>& chosen() const { return m_chosen; }
 
     // The pen of the nth line (0, 1, ...) of an operator's tariffs: a shade of
     // the operator's colour from the price chart and a dash style, no two
@@ -76,13 +76,13 @@ public:
     // The colour of a tariff of a file: its file's, or a neutral grey.
     static QColor dataColour(const sazbar::catalogue::DataTariff& t);
 
-    const sazbar::Sweep& sweep() const { return sweep_; }
-    const std::vector<int>& lines() const { return lines_; }
+    const sazbar::Sweep& sweep() const { return m_sweep; }
+    const std::vector<int>& lines() const { return m_lines; }
     // The texts of the list "Nejlevnější tarif", one per span.
     QStringList cheapestTexts() const;
     // Break-even points marked, those of them with a label on the chart, and
     // those whose label names the tariffs too.
-    int breakEvenMarks() const { return breakEvenMarks_; }
+    int breakEvenMarks() const { return m_breakEvenMarks; }
     int breakEvenLabels() const;
     int breakEvenFullLabels() const;
     // The break-even labels shown, in the order of their points: their text
@@ -122,22 +122,22 @@ private:
     QString longNames(const sazbar::TariffSet& set) const;
     void plotMouseMove(QMouseEvent* e);
 
-    std::function<sazbar::Profile()> profileSource_;
-    std::function<sazbar::RunOptions()> optionsSource_;
-    sazbar::RunOptions options_;
-    sazbar::Sweep sweep_;
-    std::vector<int> chosen_;
-    std::vector<sazbar::catalogue::DataTariff> data_;
+    std::function<sazbar::Profile()> m_profileSource;
+    std::function<sazbar::RunOptions()> m_optionsSource;
+    sazbar::RunOptions m_options;
+    sazbar::Sweep m_sweep;
+    std::vector<int> m_chosen;
+    std::vector<sazbar::catalogue::DataTariff> m_data;
     struct DataLook {
         QString name;  // cut to kDataNameWidth
         QColor colour;
     };
-    std::vector<DataLook> looks_;  // for the tariffs of files in sweep_
-    bool builtin_ = true;
-    std::vector<int> lines_;
-    bool stale_ = true;
-    bool centred_ = false;
-    QTimer rerun_;
+    std::vector<DataLook> m_looks;  // for the tariffs of files in m_sweep
+    bool m_builtin = true;
+    std::vector<int> m_lines;
+    bool m_stale = true;
+    bool m_centred = false;
+    QTimer m_rerun;
 
     struct BreakEvenLabel {
         QCPItemText* text = nullptr;
@@ -149,24 +149,24 @@ private:
         std::int32_t weight = 0;  // how long the tariffs either side stay cheapest
         bool isFull = false;
     };
-    std::vector<BreakEvenLabel> labels_;
-    int breakEvenMarks_ = 0;
-    double labelHeight_ = 0;
+    std::vector<BreakEvenLabel> m_labels;
+    int m_breakEvenMarks = 0;
+    double m_labelHeight = 0;
 
-    QCustomPlot* plot_ = nullptr;
-    QCPGraph* marks_ = nullptr;           // the break-even points
-    QCPItemStraightLine* now_ = nullptr;  // 100 %
-    QCPItemText* nowText_ = nullptr;
-    QCPItemStraightLine* hoverLine_ = nullptr;
-    QCPItemText* hover_ = nullptr;
-    QComboBox* what_ = nullptr;
-    QSpinBox* to_ = nullptr;
-    QToolButton* tariffs_ = nullptr;
-    QMenu* tariffMenu_ = nullptr;
-    std::vector<QMenu*> operatorMenus_;
-    QMenu* dataMenu_ = nullptr;  // "Vlastní tarify", while there are any
-    QListWidget* list_ = nullptr;
-    QLabel* unlabelled_ = nullptr;  // says when the chart cannot name every change
-    QLabel* note_ = nullptr;
+    QCustomPlot* m_plot = nullptr;
+    QCPGraph* m_marks = nullptr;           // the break-even points
+    QCPItemStraightLine* m_now = nullptr;  // 100 %
+    QCPItemText* m_nowText = nullptr;
+    QCPItemStraightLine* m_hoverLine = nullptr;
+    QCPItemText* m_hover = nullptr;
+    QComboBox* m_what = nullptr;
+    QSpinBox* m_to = nullptr;
+    QToolButton* m_tariffs = nullptr;
+    QMenu* m_tariffMenu = nullptr;
+    std::vector<QMenu*> m_operatorMenus;
+    QMenu* m_dataMenu = nullptr;  // "Vlastní tarify", while there are any
+    QListWidget* m_list = nullptr;
+    QLabel* m_unlabelled = nullptr;  // says when the chart cannot name every change
+    QLabel* m_note = nullptr;
     QPushButton* Button1 = nullptr;  // "Zavřít"
 };
