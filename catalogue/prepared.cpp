@@ -60,6 +60,8 @@ struct Shape {
     bool fromAddons = false;
     bool proportional = false;  // spread in proportion (not credit)
     std::vector<std::uint8_t> cells;
+    std::uint64_t mask = 0;  // the cells, as bits
+    bool repeats = false;    // a cell is listed twice
 };
 
 // An add-on as a layer over the tariff's rates.
@@ -70,17 +72,13 @@ struct Layer {
     std::vector<std::vector<std::uint8_t>> allowanceCells; // per allowance, for its own cost
 };
 
-struct PieceCell {
-    std::uint8_t cell;
-    std::int8_t linear;  // slot in Piece::linear of the proportional pool of the tariff covering it, or -1
-    Amount base;         // the tariff's rate (band cells)
-};
-
 // Groups that add independent terms to the price, with the cells and pools
 // whose terms depend on them. Piece 0 holds what no group changes.
 struct Piece {
     std::vector<int> groups;  // in the tariff's order
-    std::vector<PieceCell> cells;
+    std::uint64_t cells = 0;  // bit per cell it holds
+    // Per cell: slot in `linear` of the tariff's proportional pool covering it, or -1.
+    std::array<std::int8_t, kCells> linearSlot;
     bool intl = false;        // holds the international cells
     std::vector<int> pools;   // shapes whose amount or cells' rates its groups change
     std::vector<int> linear;  // pools spread in proportion at a share fixed for the month (index into Plan::linear)
@@ -99,6 +97,7 @@ struct PreparedTariff {
     bool discount = false;  // a direct-debit discount: months paid by direct debit by the full search
     std::vector<Shape> shapes;
     std::vector<Layer> layers;  // per add-on
+    std::array<Amount, kBandCells> rate;  // the tariff's
     std::array<Plan, 2> plans;  // without, with direct debit
     // International rates of the tariff alone by country and band: the ordinary
     // ones, and those with calls through the internet.
@@ -197,11 +196,13 @@ Plan planFor(const DataTariff& t, const PreparedTariff& p, int dd) {
     // Piece of every node: 0 unless a group is in its part.
     std::vector<int> pieceOfRoot(uf.up.size(), 0);
     plan.pieces.emplace_back();
+    plan.pieces.back().linearSlot.fill(-1);
     for (int g = 0; g < groups; ++g) {
         int& piece = pieceOfRoot[static_cast<std::size_t>(uf.find(g))];
         if (piece == 0) {
             piece = static_cast<int>(plan.pieces.size());
             plan.pieces.emplace_back();
+            plan.pieces.back().linearSlot.fill(-1);
         }
         plan.pieces[static_cast<std::size_t>(piece)].groups.push_back(g);
     }
@@ -215,8 +216,8 @@ Plan planFor(const DataTariff& t, const PreparedTariff& p, int dd) {
     for (int c = 0; c < kCells; ++c) {
         Piece& piece = pieceOf(cellNode(c));
         const int lin = linearOf[static_cast<std::size_t>(c)];
-        const Amount base = c < kBandCells ? t.rates.perBand[static_cast<std::size_t>(c / kBands)][static_cast<std::size_t>(c % kBands)] : kNoRate;
-        piece.cells.push_back({static_cast<std::uint8_t>(c), lin < 0 ? std::int8_t{-1} : slot(piece, lin), base});
+        piece.cells |= std::uint64_t{1} << c;
+        piece.linearSlot[static_cast<std::size_t>(c)] = lin < 0 ? std::int8_t{-1} : slot(piece, lin);
         if (c >= kBandCells) piece.intl = true;
     }
     for (int s = 0; s < shapes; ++s)
@@ -241,6 +242,10 @@ std::shared_ptr<const PreparedTariff> prepareTariff(const DataTariff& t) {
         s.rep = &a;
         s.proportional = a.consume == Consume::Proportional && a.unit != Unit::Crowns;
         s.cells = coveredCells(a);
+        for (std::uint8_t c : s.cells) {
+            s.repeats |= (s.mask >> c) & 1;
+            s.mask |= std::uint64_t{1} << c;
+        }
         p->shapes.push_back(std::move(s));
         return static_cast<int>(p->shapes.size() - 1);
     };
@@ -256,6 +261,7 @@ std::shared_ptr<const PreparedTariff> prepareTariff(const DataTariff& t) {
         s.base[1] += a.amount;
         s.inBase[1] = true;
     }
+    for (int c = 0; c < kBandCells; ++c) p->rate[static_cast<std::size_t>(c)] = t.rates.perBand[static_cast<std::size_t>(c / kBands)][static_cast<std::size_t>(c % kBands)];
     p->layers.resize(t.addons.size());
     for (std::size_t i = 0; i < t.addons.size(); ++i) {
         const Addon& a = t.addons[i];
@@ -311,7 +317,9 @@ struct Work {
     const Month& m;
     int dd;
     std::array<std::int64_t, kCells> q;
+    std::uint64_t used = 0;  // bit per cell in use
     std::array<Share, kMaxLinear> share;  // per shape of Plan::linear
+    std::array<std::int64_t, kMaxShapes> covered;  // use of the cells of each shape
     // One piece's evaluation.
     std::array<Amount, kCells> rate;
     std::array<i128, kCells> charge;
@@ -358,7 +366,11 @@ i128 takeOff(Work& w, const Allowance& a, const std::vector<std::uint8_t>& cells
 Value evaluate(Work& w, const Piece& piece, const int* taken) {
     const std::size_t n = piece.groups.size();
     i128 plain = 0;
-    for (const PieceCell& pc : piece.cells) w.rate[pc.cell] = pc.base;
+    const std::uint64_t cells = piece.cells & w.used;
+    for (std::uint64_t b = cells & ((std::uint64_t{1} << kBandCells) - 1); b; b &= b - 1) {
+        const int c = __builtin_ctzll(b);
+        w.rate[static_cast<std::size_t>(c)] = w.p.rate[static_cast<std::size_t>(c)];
+    }
     for (std::size_t k = 0; k < n; ++k) {
         if (taken[k] < 0) continue;
         plain += w.t.addons[static_cast<std::size_t>(taken[k])].fee;
@@ -385,23 +397,19 @@ Value evaluate(Work& w, const Piece& piece, const int* taken) {
     }
     std::array<i128, kMaxLinear> linearCost;
     for (std::size_t s = 0; s < piece.linear.size(); ++s) linearCost[s] = 0;
-    for (const PieceCell& pc : piece.cells) {
-        const std::int64_t q = w.q[pc.cell];
-        i128& ch = w.charge[pc.cell];
-        if (q == 0) {
-            ch = 0;
-            continue;
-        }
-        Amount& r = w.rate[pc.cell];
+    for (std::uint64_t b = cells; b; b &= b - 1) {
+        const std::size_t c = static_cast<std::size_t>(__builtin_ctzll(b));
+        i128& ch = w.charge[c];
+        Amount& r = w.rate[c];
         if (r == kNoRate) {
-            v.missing = static_cast<std::uint16_t>(v.missing | bitOf(pc.cell));
+            v.missing = static_cast<std::uint16_t>(v.missing | bitOf(static_cast<int>(c)));
             r = 0;  // rated 0 by the allowances, as the full search does
             ch = 0;
             continue;
         }
-        ch = i128{q} * r;
+        ch = i128{w.q[c]} * r;
         plain += ch;
-        if (pc.linear >= 0) linearCost[static_cast<std::size_t>(pc.linear)] += ch;
+        if (piece.linearSlot[c] >= 0) linearCost[static_cast<std::size_t>(piece.linearSlot[c])] += ch;
     }
     for (std::size_t s = 0; s < piece.linear.size(); ++s) {
         const i128 cost = linearCost[s];
@@ -419,13 +427,14 @@ Value evaluate(Work& w, const Piece& piece, const int* taken) {
             const Shape& shape = w.p.shapes[static_cast<std::size_t>(s)];
             const std::int64_t amount = w.amount[static_cast<std::size_t>(s)];
             if (shape.proportional) {
-                std::int64_t covered = 0;
                 i128 cost = 0;
-                for (std::uint8_t c : shape.cells) {
-                    covered += w.q[c];
-                    cost += w.charge[c];
+                if (shape.repeats) {
+                    for (std::uint8_t c : shape.cells)
+                        if (w.q[c] != 0) cost += w.charge[c];
+                } else {
+                    for (std::uint64_t b = shape.mask & w.used; b; b &= b - 1) cost += w.charge[static_cast<std::size_t>(__builtin_ctzll(b))];
                 }
-                const Share sh = paidShare(covered, amount);
+                const Share sh = paidShare(w.covered[static_cast<std::size_t>(s)], amount);
                 plain -= cost;
                 v.total += Money::scaled(cost, Share{sh.num, sh.den * 10});
             } else {
@@ -499,8 +508,21 @@ bool pricePrepared(const PreparedTariff& p, const DataTariff& t, const Month& m,
     const Plan& plan = p.plans[static_cast<std::size_t>(dd)];
     if (!p.fast || !plan.fast || (m.directDebit && p.discount)) return false;
     Work w(t, p, m);
-    for (int c = 0; c < kBandCells; ++c) w.q[static_cast<std::size_t>(c)] = m.q[static_cast<std::size_t>(c / kBands)][static_cast<std::size_t>(c % kBands)];
-    for (int i = 0; i < kIntlCells; ++i) w.q[static_cast<std::size_t>(kBandCells + i)] = m.intl[static_cast<std::size_t>(i)];
+    for (std::size_t s = 0; s < kBandServices; ++s)
+        for (std::size_t b = 0; b < kBands; ++b) w.q[s * kBands + b] = m.q[s][b];
+    for (std::size_t i = 0; i < kIntlCells; ++i) w.q[kBandCells + i] = m.intl[i];
+    for (std::size_t c = 0; c < kCells; ++c) w.used |= std::uint64_t{w.q[c] != 0} << c;
+    for (std::size_t s = 0; s < p.shapes.size(); ++s) {
+        const Shape& shape = p.shapes[s];
+        if (!shape.proportional) continue;
+        std::int64_t covered = 0;
+        if (shape.repeats) {
+            for (std::uint8_t c : shape.cells) covered += w.q[c];
+        } else {
+            for (std::uint64_t bits = shape.mask & w.used; bits; bits &= bits - 1) covered += w.q[static_cast<std::size_t>(__builtin_ctzll(bits))];
+        }
+        w.covered[s] = covered;
+    }
     for (std::size_t s = 0; s < plan.linear.size(); ++s) {
         const Shape& shape = p.shapes[static_cast<std::size_t>(plan.linear[s])];
         std::int64_t covered = 0;
@@ -551,7 +573,8 @@ bool pricePrepared(const PreparedTariff& p, const DataTariff& t, const Month& m,
     bool supported = true;
     for (const Piece& piece : plan.pieces) {
         const std::size_t n = piece.groups.size();
-        std::array<std::size_t, kMaxGroups> at{};
+        std::array<std::size_t, kMaxGroups> at;
+        std::fill_n(at.begin(), n, 0);
         std::array<int, kMaxGroups> taken, sup, any;
         Value bestSup, bestAll;
         bool foundSup = false, foundAll = false;
