@@ -54,7 +54,9 @@ bool setsIntl(const Rates& r) { return setsIntl(r.intl) || setsIntl(r.intlIntern
 
 // Allowances in effect together that are one pool.
 struct Shape {
-    const Allowance* rep = nullptr;
+    // The pool's kind: unit, covers, bands and consume (the prepared form
+    // holds no pointer into the tariff, which may be copied or moved).
+    Allowance kind;
     std::array<Amount, 2> base{};  // in effect without add-ons: without, with direct debit
     std::array<bool, 2> inBase{};
     bool fromAddons = false;
@@ -237,9 +239,12 @@ std::shared_ptr<const PreparedTariff> prepareTariff(const DataTariff& t) {
 
     auto shapeOf = [&](const Allowance& a) {
         for (std::size_t s = 0; s < p->shapes.size(); ++s)
-            if (samePool(*p->shapes[s].rep, a)) return static_cast<int>(s);
+            if (samePool(p->shapes[s].kind, a)) return static_cast<int>(s);
         Shape s;
-        s.rep = &a;
+        s.kind.unit = a.unit;
+        s.kind.covers = a.covers;
+        s.kind.bands = a.bands;
+        s.kind.consume = a.consume;
         s.proportional = a.consume == Consume::Proportional && a.unit != Unit::Crowns;
         s.cells = coveredCells(a);
         for (std::uint8_t c : s.cells) {
@@ -438,7 +443,7 @@ Value evaluate(Work& w, const Piece& piece, const int* taken) {
                 plain -= cost;
                 v.total += Money::scaled(cost, Share{sh.num, sh.den * 10});
             } else {
-                plain -= takeOff(w, *shape.rep, shape.cells, amount);
+                plain -= takeOff(w, shape.kind, shape.cells, amount);
             }
         }
     }
@@ -509,9 +514,16 @@ bool pricePrepared(const PreparedTariff& p, const DataTariff& t, const Month& m,
     if (!p.fast || !plan.fast || (m.directDebit && p.discount)) return false;
     Work w(t, p, m);
     for (std::size_t s = 0; s < kBandServices; ++s)
-        for (std::size_t b = 0; b < kBands; ++b) w.q[s * kBands + b] = m.q[s][b];
-    for (std::size_t i = 0; i < kIntlCells; ++i) w.q[kBandCells + i] = m.intl[i];
-    for (std::size_t c = 0; c < kCells; ++c) w.used |= std::uint64_t{w.q[c] != 0} << c;
+        for (std::size_t b = 0; b < kBands; ++b) {
+            const std::int64_t q = m.q[s][b];
+            w.q[s * kBands + b] = q;
+            if (q != 0) w.used |= std::uint64_t{1} << (s * kBands + b);
+        }
+    for (std::size_t i = 0; i < kIntlCells; ++i) {
+        const std::int64_t q = m.intl[i];
+        w.q[kBandCells + i] = q;
+        if (q != 0) w.used |= std::uint64_t{1} << (kBandCells + i);
+    }
     for (std::size_t s = 0; s < p.shapes.size(); ++s) {
         const Shape& shape = p.shapes[s];
         if (!shape.proportional) continue;
