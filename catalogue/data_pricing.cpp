@@ -244,14 +244,14 @@ struct Priced {
 
 class Pricer {
 public:
-    Pricer(const DataTariff& t, const Month& m) : t_(t), m_(m) {}
+    Pricer(const DataTariff& t, const Month& m) : m_t(t), m_(m) {}
 
     Effective effective(const Combination& c) const {
         Effective e;
         for (auto& r : e.rate) r.fill(kNoRate);
-        e.apply(t_.rates);
+        e.apply(m_t.rates);
         for (int a : c)
-            if (a >= 0) e.apply(t_.addons[static_cast<std::size_t>(a)].rates);
+            if (a >= 0) e.apply(m_t.addons[static_cast<std::size_t>(a)].rates);
         return e;
     }
 
@@ -270,10 +270,10 @@ public:
                 else it->second += a.amount;
             }
         };
-        add(t_.allowances);
-        if (m_.directDebit) add(t_.directDebit.allowances);
+        add(m_t.allowances);
+        if (m_.directDebit) add(m_t.directDebit.allowances);
         for (int a : combo)
-            if (a >= 0) add(t_.addons[static_cast<std::size_t>(a)].allowances);
+            if (a >= 0) add(m_t.addons[static_cast<std::size_t>(a)].allowances);
 
         // What each cell pays after its allowance: its charge less `cut`, or
         // (in a proportional pool) its charge at the pool's share.
@@ -329,22 +329,22 @@ public:
             }
         }
 
-        i128 fees = t_.fee + t_.fixedAmount;
+        i128 fees = m_t.fee + m_t.fixedAmount;
         if constexpr (S::on) {
-            s.lump(ItemKind::Fee, toMoney(t_.fee), "Měsíční poplatek");
-            s.lump(ItemKind::Surcharge, toMoney(t_.fixedAmount), "Pevná částka");
+            s.lump(ItemKind::Fee, toMoney(m_t.fee), "Měsíční poplatek");
+            s.lump(ItemKind::Surcharge, toMoney(m_t.fixedAmount), "Pevná částka");
         }
         for (int a : combo) {
             if (a < 0) continue;
-            const Addon& addon = t_.addons[static_cast<std::size_t>(a)];
+            const Addon& addon = m_t.addons[static_cast<std::size_t>(a)];
             fees += addon.fee;
             if constexpr (S::on) s.lump(ItemKind::Package, toMoney(addon.fee), addon.name);
         }
         Money total = pooled + toMoney(rest + fees);
 
-        if (t_.minimum.amount > 0) {
+        if (m_t.minimum.amount > 0) {
             // What counts toward the minimum, after allowances.
-            i128 counted = t_.minimum.countsFees ? fees : 0;
+            i128 counted = m_t.minimum.countsFees ? fees : 0;
             std::vector<i128> pooledCounted(pools.size(), 0);
             auto count = [&](Cell c) {
                 const int p = c.s == International ? intlPoolOf[static_cast<std::size_t>(c.b)] : poolOf[c.s][static_cast<std::size_t>(c.b)];
@@ -354,7 +354,7 @@ public:
                     counted += charge(c) - (c.s == International ? intlCut[static_cast<std::size_t>(c.b)] : cut[c.s][static_cast<std::size_t>(c.b)]);
                 }
             };
-            for (Service sv : t_.minimum.counts) {
+            for (Service sv : m_t.minimum.counts) {
                 if (sv == International) {
                     for (int i = 0; i < kIntlCells; ++i) count(Cell{sv, i});
                 } else {
@@ -364,15 +364,15 @@ public:
             Money countedMoney = toMoney(counted);
             for (std::size_t p = 0; p < pools.size(); ++p)
                 if (pooledCounted[p] != 0) countedMoney += Money::scaled(pooledCounted[p], Share{shares[p].num, shares[p].den * 10});
-            const Money minimum = toMoney(t_.minimum.amount);
+            const Money minimum = toMoney(m_t.minimum.amount);
             if (countedMoney < minimum) {
                 const Money topUp = moneyDifference(minimum, countedMoney);
                 total += topUp;
                 if constexpr (S::on) s.lump(ItemKind::Minimum, topUp, "Doplatek do minimálního měsíčního plnění");
             }
         }
-        if (m_.directDebit && t_.directDebit.discount > 0) {
-            const Money discount = toMoney(t_.directDebit.discount);
+        if (m_.directDebit && m_t.directDebit.discount > 0) {
+            const Money discount = toMoney(m_t.directDebit.discount);
             const Money off = total < discount ? (Money() < total ? total : Money()) : discount;
             total = moneyDifference(total, off);
             if constexpr (S::on) s.lump(ItemKind::Discount, moneyDifference(Money(), off), "Sleva za platbu inkasem");
@@ -386,7 +386,7 @@ public:
         std::uint16_t services = 0;
         bool intl = false;
         for (int a : g.addons) {
-            const Rates& r = t_.addons[static_cast<std::size_t>(a)].rates;
+            const Rates& r = m_t.addons[static_cast<std::size_t>(a)].rates;
             for (std::size_t s = 0; s < kBandServices; ++s)
                 for (Amount x : r.perBand[s])
                     if (x != kNoRate) services = static_cast<std::uint16_t>(services | (1u << s));
@@ -396,7 +396,7 @@ public:
         Combination c{option};
         const Effective e = effective(c);
         const Charges ch = chargesOf(m_, e);
-        i128 sum = option >= 0 ? t_.addons[static_cast<std::size_t>(option)].fee : 0;
+        i128 sum = option >= 0 ? m_t.addons[static_cast<std::size_t>(option)].fee : 0;
         for (std::size_t s = 0; s < kBandServices; ++s) {
             if (!(services & (1u << s))) continue;
             if (ch.missing & (1u << s)) return std::nullopt;
@@ -409,7 +409,7 @@ public:
         // The option's own allowances on those services, each on its own.
         Money cost = toMoney(sum);
         if (option < 0) return cost;
-        for (const Allowance& a : t_.addons[static_cast<std::size_t>(option)].allowances) {
+        for (const Allowance& a : m_t.addons[static_cast<std::size_t>(option)].allowances) {
             const bool inGroup = std::all_of(a.covers.begin(), a.covers.end(), [&](Service s) {
                 return s == International ? intl : (services & (1u << s)) != 0;
             });
@@ -451,7 +451,7 @@ private:
         }
     }
 
-    const DataTariff& t_;
+    const DataTariff& m_t;
     const Month& m_;
 };
 

@@ -227,9 +227,9 @@ std::string element(const std::string& path, std::size_t i) { return path + "[" 
 class Obj {
 public:
     Obj(Ctx& c, const json& j, std::string path, std::vector<std::string_view> known, std::string_view what)
-        : c_(c), j_(j), path_(std::move(path)) {
+        : m_c(c), m_j(j), m_path(std::move(path)) {
         if (!j.is_object()) {
-            c.wrongType(path_, j, what);
+            c.wrongType(m_path, j, what);
             ok = false;
             return;
         }
@@ -240,28 +240,28 @@ public:
                 msg += "; did you mean " + inQuotes(near) + "?";
             else if (known.size() <= 16)
                 msg += "; expected one of " + joinQuoted(known);
-            c.error(member(path_, it.key()), msg);
+            c.error(member(m_path, it.key()), msg);
         }
     }
     bool ok = true;
 
     const json* get(std::string_view key) const {
         if (!ok) return nullptr;
-        const auto it = j_.find(key);
-        return it == j_.end() ? nullptr : &*it;
+        const auto it = m_j.find(key);
+        return it == m_j.end() ? nullptr : &*it;
     }
     const json* need(std::string_view key, std::string_view expected) const {
         const json* v = get(key);
-        if (!v && ok) c_.error(member(path_, key), "missing; expected " + std::string(expected));
+        if (!v && ok) m_c.error(member(m_path, key), "missing; expected " + std::string(expected));
         return v;
     }
-    std::string at(std::string_view key) const { return member(path_, key); }
-    const std::string& path() const { return path_; }
+    std::string at(std::string_view key) const { return member(m_path, key); }
+    const std::string& path() const { return m_path; }
 
 private:
-    Ctx& c_;
-    const json& j_;
-    std::string path_;
+    Ctx& m_c;
+    const json& m_j;
+    std::string m_path;
 };
 
 constexpr std::string_view kAmountForm = "an amount as a string: digits with at most 4 decimals, such as \"7.14\"";
@@ -936,10 +936,10 @@ struct CountingIt {
 
 class Reader : public nlohmann::json_sax<json> {
 public:
-    Reader(Ctx& c, std::string_view text) : c_(c), text_(text), seen_(text.data()) {}
+    Reader(Ctx& c, std::string_view text) : m_c(c), m_text(text), m_seen(text.data()) {}
 
     bool run() {
-        CountingIt first{text_.data(), &seen_}, last{text_.data() + text_.size(), &seen_};
+        CountingIt first{m_text.data(), &m_seen}, last{m_text.data() + m_text.size(), &m_seen};
         const bool ok = json::sax_parse(first, last, this);
         if (!ok) return false;
         checkTop();
@@ -956,25 +956,25 @@ public:
     bool start_object(std::size_t) override { return open(json::object()); }
     bool start_array(std::size_t) override {
         // The top-level "tariffs" array is streamed: its elements are checked one by one.
-        if (frames_.size() == 1 && frames_[0].node == &root_ && root_.is_object() && frames_[0].key == "tariffs") {
+        if (m_frames.size() == 1 && m_frames[0].node == &m_root && m_root.is_object() && m_frames[0].key == "tariffs") {
             if (!count()) return false;
-            root_["tariffs"] = json::array();
-            tariffsSeen_ = true;
-            frames_.push_back({nullptr, true, 0, "", "tariffs"});
+            m_root["tariffs"] = json::array();
+            m_tariffsSeen = true;
+            m_frames.push_back({nullptr, true, 0, "", "tariffs"});
             return true;
         }
         return open(json::array());
     }
     bool key(string_t& k) override {
-        Frame& f = frames_.back();
+        Frame& f = m_frames.back();
         if (f.node->contains(k)) {
             // At the key's opening quote: the parser has read up to its closing one.
-            std::size_t open = static_cast<std::size_t>(seen_ - text_.data());
+            std::size_t open = static_cast<std::size_t>(m_seen - m_text.data());
             open = open >= 2 ? open - 2 : 0;
             while (open > 0) {
                 std::size_t backslashes = 0;
-                while (backslashes < open && text_[open - 1 - backslashes] == '\\') ++backslashes;
-                if (text_[open] == '"' && backslashes % 2 == 0) break;
+                while (backslashes < open && m_text[open - 1 - backslashes] == '\\') ++backslashes;
+                if (m_text[open] == '"' && backslashes % 2 == 0) break;
                 --open;
             }
             at(open, "key " + inQuotes(k) + " given twice in one object" + where(member(f.path, k)));
@@ -984,8 +984,8 @@ public:
     }
     bool end_object() override { return close(); }
     bool end_array() override {
-        if (frames_.back().stream) {
-            frames_.pop_back();
+        if (m_frames.back().stream) {
+            m_frames.pop_back();
             return true;
         }
         return close();
@@ -1012,37 +1012,37 @@ private:
 
     // Position of the byte at `offset` as line and column (in characters).
     void at(std::size_t offset, std::string msg) {
-        offset = std::min(offset, text_.size());
+        offset = std::min(offset, m_text.size());
         int line = 1, column = 1;
         for (std::size_t i = 0; i < offset; ++i) {
-            if (text_[i] == '\n') {
+            if (m_text[i] == '\n') {
                 ++line;
                 column = 1;
-            } else if ((static_cast<unsigned char>(text_[i]) & 0xC0) != 0x80) {
+            } else if ((static_cast<unsigned char>(m_text[i]) & 0xC0) != 0x80) {
                 ++column;
             }
         }
-        c_.out.problems.push_back({Severity::Error, c_.file, "", line, column, std::move(msg)});
-        c_.failed = true;
+        m_c.out.problems.push_back({Severity::Error, m_c.file, "", line, column, std::move(msg)});
+        m_c.failed = true;
     }
     // At the last character read.
     void error(std::string msg) {
-        const auto read = static_cast<std::size_t>(seen_ - text_.data());
+        const auto read = static_cast<std::size_t>(m_seen - m_text.data());
         at(read > 0 ? read - 1 : 0, std::move(msg));
     }
     static std::string where(const std::string& path) { return path.empty() ? "" : " (" + path + ")"; }
 
     // The JSON path of the next value.
     std::string nextPath() const {
-        if (frames_.empty()) return "";
-        const Frame& f = frames_.back();
+        if (m_frames.empty()) return "";
+        const Frame& f = m_frames.back();
         if (f.stream) return element(f.path, f.index);
         if (f.node->is_array()) return element(f.path, f.node->size());
         return member(f.path, f.key);
     }
 
     bool count() {
-        if (++values_ > kMaxValues) {
+        if (++m_values > kMaxValues) {
             error("more than " + std::to_string(kMaxValues) + " values; a tariff file holds at most that many");
             return false;
         }
@@ -1051,18 +1051,18 @@ private:
 
     // Puts a finished or opened value where it belongs; returns where it went.
     json* place(json v) {
-        if (frames_.empty()) {
-            root_ = std::move(v);
-            return &root_;
+        if (m_frames.empty()) {
+            m_root = std::move(v);
+            return &m_root;
         }
-        Frame& f = frames_.back();
+        Frame& f = m_frames.back();
         if (f.stream) {
             if (f.index >= kMaxTariffs) {
                 error("more than " + std::to_string(kMaxTariffs) + " tariffs in one file");
                 return nullptr;
             }
-            element_ = std::move(v);
-            return &element_;
+            m_element = std::move(v);
+            return &m_element;
         }
         if (f.node->is_array()) {
             f.node->push_back(std::move(v));
@@ -1075,7 +1075,7 @@ private:
 
     bool value(json v) {
         if (!count()) return false;
-        const bool intoStream = !frames_.empty() && frames_.back().stream;
+        const bool intoStream = !m_frames.empty() && m_frames.back().stream;
         if (!place(std::move(v))) return false;
         if (intoStream) finishTariff();
         return true;
@@ -1083,58 +1083,58 @@ private:
 
     bool open(json v) {
         if (!count()) return false;
-        if (static_cast<int>(frames_.size()) >= kMaxDepth) {
+        if (static_cast<int>(m_frames.size()) >= kMaxDepth) {
             error("nested deeper than " + std::to_string(kMaxDepth) + " levels");
             return false;
         }
         std::string path = nextPath();
         json* node = place(std::move(v));
         if (!node) return false;
-        frames_.push_back({node, false, 0, "", std::move(path)});
+        m_frames.push_back({node, false, 0, "", std::move(path)});
         return true;
     }
 
     bool close() {
-        frames_.pop_back();
-        if (!frames_.empty() && frames_.back().stream) finishTariff();
+        m_frames.pop_back();
+        if (!m_frames.empty() && m_frames.back().stream) finishTariff();
         return true;
     }
 
     void finishTariff() {
-        Frame& f = frames_.back();
+        Frame& f = m_frames.back();
         DataTariff t;
-        t.file = c_.file;
-        readTariff(c_, element_, element("tariffs", f.index), t);
-        if (!t.id.empty()) c_.out.tariffs.push_back(std::move(t));
-        element_ = json();
+        t.file = m_c.file;
+        readTariff(m_c, m_element, element("tariffs", f.index), t);
+        if (!t.id.empty()) m_c.out.tariffs.push_back(std::move(t));
+        m_element = json();
         ++f.index;
-        tariffCount_ = f.index;
+        m_tariffCount = f.index;
     }
 
     void checkTop() {
-        Obj top(c_, root_, "", {"format", "tariffs"}, "an object with \"format\" and \"tariffs\"");
+        Obj top(m_c, m_root, "", {"format", "tariffs"}, "an object with \"format\" and \"tariffs\"");
         if (!top.ok) return;
         if (const json* f = top.need("format", inQuotes(kFormat))) {
             if (!f->is_string() || f->get_ref<const std::string&>() != kFormat)
-                c_.error("format", (f->is_string() ? inQuotes(f->get_ref<const std::string&>()) + " is not a format this program reads"
+                m_c.error("format", (f->is_string() ? inQuotes(f->get_ref<const std::string&>()) + " is not a format this program reads"
                                                    : "expected a string") +
                                        "; expected " + inQuotes(kFormat));
         }
         if (const json* t = top.need("tariffs", "an array of tariffs")) {
-            if (!tariffsSeen_) c_.wrongType("tariffs", *t, "an array of tariffs");
-            else if (tariffCount_ == 0) c_.error("tariffs", "empty; expected at least one tariff");
+            if (!m_tariffsSeen) m_c.wrongType("tariffs", *t, "an array of tariffs");
+            else if (m_tariffCount == 0) m_c.error("tariffs", "empty; expected at least one tariff");
         }
     }
 
-    Ctx& c_;
-    std::string_view text_;
-    const char* seen_;
-    json root_;
-    json element_;
-    std::vector<Frame> frames_;
-    std::size_t values_ = 0;
-    bool tariffsSeen_ = false;
-    std::size_t tariffCount_ = 0;
+    Ctx& m_c;
+    std::string_view m_text;
+    const char* m_seen;
+    json m_root;
+    json m_element;
+    std::vector<Frame> m_frames;
+    std::size_t m_values = 0;
+    bool m_tariffsSeen = false;
+    std::size_t m_tariffCount = 0;
 };
 
 }  // namespace
