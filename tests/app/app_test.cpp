@@ -1,10 +1,12 @@
 // The program's windows and the buttons that open them.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QScreen>
@@ -16,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
+#include "ui/catalogues/catalogue_window.h"
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
 #include "ui/info/tinfo.h"
@@ -88,6 +91,23 @@ TEST_F(Program, EveryButtonOpensItsWindow) {
     for (const QLabel* l : app.infoWindow().findChildren<QLabel*>())
         versionShown |= l->text().contains(QStringLiteral("6.61"));
     EXPECT_TRUE(versionShown);
+
+    // "Ceníky…" from the main window: Ctrl+T, and the last item of the "Profil" menu.
+    auto* menu = main.findChild<QMenu*>(QStringLiteral("profileMenu"));
+    ASSERT_NE(menu, nullptr);
+    QAction* catalogues = menu->actions().last();
+    EXPECT_EQ(catalogues->objectName(), QStringLiteral("cataloguesAction"));
+    EXPECT_TRUE(catalogues->shortcut().matches(QKeySequence(Qt::CTRL | Qt::Key_T)));
+    for (const std::function<void()>& open : std::initializer_list<std::function<void()>>{
+             [&] { QTest::keyClick(&main, Qt::Key_T, Qt::ControlModifier); }, [&] { catalogues->trigger(); }}) {
+        if (app.catalogueWindow()) app.catalogueWindow()->hide();
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+        open();
+        ASSERT_NE(app.catalogueWindow(), nullptr);
+        EXPECT_TRUE(app.catalogueWindow()->isVisible());
+    }
+    app.catalogueWindow()->hide();
 
     click(main, "Button1");
     Tform3& results = app.resultsWindow();
