@@ -7,6 +7,7 @@
 #include "ui/catalogues/catalogue_store.h"
 #include "ui/catalogues/catalogue_window.h"
 #include "ui/chart/tgraf.h"
+#include "ui/common/windowplacement.h"
 #include "ui/info/helpwindow.h"
 #include "ui/info/tinfo.h"
 #include "ui/main/tform1.h"
@@ -16,7 +17,6 @@
 #include "update/taktualizace.h"
 #include "update/tnewversion.h"
 #include "update/tstartup.h"
-#include "update/windowplacement.h"
 
 App::App(int splashDelayMs, sazbar::Language language, const QStringList& tariffPaths) : m_texts(language) {
     // The tariff files are read while the splash shows; the results window

@@ -1,12 +1,13 @@
 #include "update/taktualizace.h"
 
+#include "ui/common/pictures.h"
+#include "ui/common/settings.h"
+#include "ui/common/windowplacement.h"
 #include "update/connection.h"
-#include "update/pictures.h"
 #include "update/settings.h"
 #include "update/tnewversion.h"
 #include "update/updatereply.h"
 #include "update/updatesetting.h"
-#include "update/windowplacement.h"
 
 #include <QApplication>
 #include <QBitmap>

@@ -1,6 +1,7 @@
 #include "update/tnewversion.h"
 
-#include "update/linklabel.h"
+#include "ui/common/linklabel.h"
+#include "update/settings.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

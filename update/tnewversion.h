@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/settings.h"
+#include "ui/common/settings.h"
 #include "update/updatereply.h"
 
 #include <QWidget>

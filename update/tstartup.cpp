@@ -1,7 +1,7 @@
 #include "update/tstartup.h"
 
-#include "update/pictures.h"
-#include "update/settings.h"
+#include "ui/common/pictures.h"
+#include "ui/common/settings.h"
 #include "update/taktualizace.h"
 #include "update/updatesetting.h"
 

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """The program driven through the desktop's accessibility stack (AT-SPI), as a
 screen reader drives it: the boxes found by their accessible names, a month of
-use typed into them, "Výpočet" pressed, the 49 result fields read back and
-compared with sazbar-cli on the same profile.
+use typed into them, "Výpočet" pressed, the 49 result fields and the rows of
+a catalogue in the user's tariff folder read back and compared with
+sazbar-cli on the same profile.
 
 Usage: accessibility_e2e.py SAZBAR SAZBAR_CLI
 
@@ -30,6 +31,9 @@ MESSAGES = ["SMS do T-Mobile", "SMS do Eurotelu", "SMS do Oskara", "MMS"]
 INTL_BANDS = ["Špička", "Odpoledne", "Večer a víkend"]
 INTL_KEYS = ["peak", "afternoon", "evening_weekend"]
 
+
+EXAMPLE_TARIFFS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "examples", "tariffs",
+                               "example.json")
 
 LOG = None  # the program's output, shown when the test fails
 
@@ -165,12 +169,23 @@ def inside(argv):
     with open(profile_path, "w", encoding="utf-8") as f:
         json.dump(p, f)
 
-    expected_run = subprocess.run([cli, "--format", "json", profile_path], capture_output=True, timeout=60)
-    if expected_run.returncode != 0:
-        fail("sazbar-cli refused the profile: " + expected_run.stderr.decode(errors="replace"))
-    expected = json.loads(expected_run.stdout)["results"]
-    if len(expected) != 49:
-        fail("sazbar-cli gave %d results, not 49" % len(expected))
+    # A catalogue in the user's tariff folder, found at start like a tariff
+    # saved in an earlier session; its rows are read beside the 49.
+    tariffs = os.path.join(env["XDG_DATA_HOME"], "sazbar", "tariffs")
+    os.makedirs(tariffs)
+    shutil.copy(EXAMPLE_TARIFFS, tariffs)
+
+    def priced(*extra):
+        run = subprocess.run([cli, "--format", "json", *extra, profile_path], capture_output=True, timeout=60)
+        if run.returncode != 0:
+            fail("sazbar-cli refused the profile: " + run.stderr.decode(errors="replace"))
+        return json.loads(run.stdout)["results"]
+
+    expected = priced("--tariffs", tariffs)
+    compiled = {r["id"] for r in priced()}
+    data = [r for r in expected if r["id"] not in compiled]
+    if len(compiled) != 49 or not data or len(expected) != 49 + len(data):
+        fail("sazbar-cli gave %d results with the catalogue, %d without" % (len(expected), len(compiled)))
 
     # Asking for the desktop starts the accessibility bus; the program joins
     # it as soon as it is there.
@@ -284,7 +299,7 @@ def inside(argv):
                 return None
             return got
 
-        got = wait_for("49 priced result fields", all_priced)
+        got = wait_for("%d priced result fields" % len(expected), all_priced)
         wrong = []
         for r in expected:
             text, description = got[r["id"]]
@@ -301,7 +316,10 @@ def inside(argv):
             fail("%d differences:\n  %s" % (len(wrong), "\n  ".join(wrong)))
         if not any(r["cheapest"] for r in expected) or not any(r["unsupported"] for r in expected):
             fail("the profile should have a cheapest and an unsupported tariff")
-        print("49 result fields read through AT-SPI agree with sazbar-cli")
+        if not any(r["cheapest"] or r["unsupported"] for r in data):
+            fail("the catalogue's tariffs should carry a mark for this profile")
+        print("%d result fields (%d of them from a catalogue) read through AT-SPI agree with sazbar-cli"
+              % (len(expected), len(data)))
         return 0
     finally:
         signal.alarm(0)

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <limits>
-#include <utility>
 #include <random>
 
 #include "test_profiles.h"
@@ -17,13 +15,6 @@ std::array<ChartInput, kChartRecords> inputs(std::initializer_list<std::int32_t>
     int i = 0;
     for (std::int32_t p : prices) in[i++].price = p;
     return in;
-}
-
-TEST(ChartOrder, TableMatchesTheResultFields) {
-    for (const ChartRecord& r : kChartTable) EXPECT_GE(tariffIndex(r.id), 0) << r.id;
-    EXPECT_EQ(kChartTable[1].name, "T-Mobile T 80 ");  // trailing blank kept
-    EXPECT_EQ(kChartTable[44].name, "Oskar Mezi námí");
-    EXPECT_EQ(kChartTable[48].rgb, 0xFFFF00u);
 }
 
 TEST(ChartOrder, SortsAscendingAndDropsHidden) {
@@ -68,48 +59,6 @@ TEST(ChartOrder, TiesComeOutAsTheQuicksortLeavesThem) {
     for (int i = 3; i < 49; ++i) small[i].price = 9;
     const ChartOrder s = chartOrder(small);
     EXPECT_EQ(std::vector<int>(s.records.begin(), s.records.begin() + 6), (std::vector<int>{1, 2, 0, 33, 32, 34}));
-}
-
-// The chart's quicksort as written for the chart, on 1-based prices; the
-// order chartOrder gives must be this one whatever path it takes.
-void referenceSort(std::array<std::pair<std::int32_t, int>, kChartRecords + 1>& a, int lo, int hi) {
-    int i = lo, j = hi;
-    const std::int32_t pivot = a[(lo + hi) / 2].first;
-    do {
-        while (a[i].first < pivot) ++i;
-        while (a[j].first > pivot) --j;
-        if (i <= j) std::swap(a[i++], a[j--]);
-    } while (i <= j);
-    if (i < hi) referenceSort(a, i, hi);
-    if (lo < j) referenceSort(a, lo, j);
-}
-
-TEST(ChartOrder, AgreesWithTheQuicksortForDistinctAndTiedPrices) {
-    std::mt19937 rng(11);
-    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max(), kMin = std::numeric_limits<std::int32_t>::min();
-    for (int round = 0; round < 4000; ++round) {
-        // From all prices distinct to a handful of values, with the extremes.
-        const unsigned spread = round % 4 == 0 ? 1u << 30 : round % 4 == 1 ? 500 : round % 4 == 2 ? 60 : 4;
-        std::array<ChartInput, kChartRecords> in{};
-        for (ChartInput& c : in) {
-            const unsigned r = rng();
-            c.price = r % 97 == 0 ? kMax : r % 89 == 0 ? kMin : static_cast<std::int32_t>(rng() % spread) - 10;
-            c.hidden = rng() % 7 == 0;
-        }
-        if (round % 8 == 7) {  // all different, within 16 bits of each other or not
-            const std::int32_t step = round % 16 == 7 ? 1300 : 1 << 24;
-            for (int n = 0; n < kChartRecords; ++n) in[n].price = n * step + static_cast<std::int32_t>(rng() % 1000);
-            std::shuffle(in.begin(), in.end(), rng);
-        }
-        std::array<std::pair<std::int32_t, int>, kChartRecords + 1> a{};
-        for (int n = 0; n < kChartRecords; ++n) a[n + 1] = {in[n].price, n};
-        referenceSort(a, 1, kChartRecords);
-        std::vector<int> expected;
-        for (int n = 1; n <= kChartRecords; ++n)
-            if (!in[a[n].second].hidden) expected.push_back(a[n].second);
-        const ChartOrder o = chartOrder(in);
-        ASSERT_EQ(std::vector<int>(o.records.begin(), o.records.begin() + o.count), expected) << "round " << round;
-    }
 }
 
 TEST(ChartOrder, FixedLineOnlyWhenShown) {

@@ -2,9 +2,9 @@
 // information and help windows, for checking the layout by eye:
 //   sazbar_update_screenshots <output folder>
 
+#include "ui/common/linklabel.h"
 #include "ui/info/helpwindow.h"
 #include "ui/info/tinfo.h"
-#include "update/linklabel.h"
 #include "update/taktualizace.h"
 #include "update/tnewversion.h"
 #include "update/tstartup.h"

@@ -2,7 +2,7 @@
 // starts it, and the new-version notice.
 
 #include "http_test_server.h"
-#include "update/linklabel.h"
+#include "ui/common/linklabel.h"
 #include "update/taktualizace.h"
 #include "update/tnewversion.h"
 #include "update/tstartup.h"

@@ -1,8 +1,8 @@
 #include "ui/info/tinfo.h"
 
+#include "ui/common/linklabel.h"
+#include "ui/common/pictures.h"
 #include "ui/info/infopictures.h"
-#include "update/linklabel.h"
-#include "update/pictures.h"
 
 #include <QShortcut>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/settings.h"
+#include "ui/common/settings.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 // The information window (tiles, click collector, links) and the help windows.
 
+#include "ui/common/linklabel.h"
 #include "ui/info/helpwindow.h"
 #include "ui/info/tinfo.h"
-#include "update/linklabel.h"
 
 #include <QApplication>
 #include <QGroupBox>

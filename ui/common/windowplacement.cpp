@@ -1,4 +1,4 @@
-#include "update/windowplacement.h"
+#include "ui/common/windowplacement.h"
 
 #include <QGuiApplication>
 #include <QMargins>

@@ -1,6 +1,6 @@
-#include "update/pictures.h"
+#include "ui/common/pictures.h"
 
-#include "update/settings.h"
+#include "ui/common/settings.h"
 
 #include <QCoreApplication>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "update/linklabel.h"
+#include "ui/common/linklabel.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>
