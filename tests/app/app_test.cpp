@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
+#include "ui/catalogues/catalogue_store.h"
 #include "ui/catalogues/catalogue_window.h"
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
@@ -280,6 +283,46 @@ TEST_F(Program, EscClosesEverySecondaryWindow) {
         EXPECT_TRUE(QTest::qWaitFor([w] { return !w->isVisible(); }, 2000));
     }
     EXPECT_TRUE(app.mainWindow().isVisible());
+}
+
+// Printed, the results window's own tariffs show every row, however few the
+// list shows on the screen, and the window is as it was afterwards.
+TEST_F(Program, ThePrintedResultsShowEveryTariffOfTheFiles) {
+    QByteArray text = R"({"format": "sazbar-tariffs/1", "tariffs": [)";
+    for (int i = 0; i < 20; ++i)
+        text += QByteArray(i ? "," : "") + R"({"id": "t)" + QByteArray::number(i) +
+                R"(", "operator": "Operátor s dlouhým názvem", "name": "Tarif s ještě delším názvem )" +
+                QByteArray::number(i) + R"(", "fee": "1)" + QByteArray::number(i) +
+                R"(", "source": {"title": "t", "document": "d"}, "rates": {"sms": "1"}})";
+    QFile f(QStringLiteral("many.json"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text + "]}");
+    f.close();
+    App app(4000, sazbar::Language::Czech, {dir_.filePath(QStringLiteral("many.json"))});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.catalogueStore().isLoaded(); }, 10000));
+    app.startWithoutSplash();
+    click(app.mainWindow(), "Button1");
+    Tform3& results = app.resultsWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&results));
+    ASSERT_EQ(results.dataRows().size(), 20u);
+    auto* list = results.findChild<QScrollArea*>(QStringLiteral("dataScroll"));
+    ASSERT_NE(list, nullptr);
+    const int hidden = list->widget()->height() - list->viewport()->height();
+    ASSERT_GT(hidden, 0);
+    list->verticalScrollBar()->setValue(7);
+    const auto looks = [&] {
+        QStringList names;
+        for (const QLabel* l : list->widget()->findChildren<QLabel*>()) names << l->text();
+        return std::tuple(results.size(), QRect(list->mapTo(&results, QPoint()), list->size()),
+                          list->verticalScrollBar()->value(), names);
+    };
+    const auto before = looks();
+
+    click(results, "Button3");
+    const QImage& picture = app.printWindow().captures()[sazbar::print::Results];
+    EXPECT_EQ(picture.width(), results.width());
+    EXPECT_EQ(picture.height(), results.height() + hidden);
+    EXPECT_TRUE(looks() == before);
 }
 
 }  // namespace
