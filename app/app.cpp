@@ -61,6 +61,14 @@ App::App(int splashDelayMs, sazbar::Language language, const QStringList& tariff
     });
     m_whatIf->watch(m_main.get());
     m_whatIf->watch(m_results.get());
+    // ... and prices the tariff files beside the compiled tariffs as the results window does.
+    auto whatIfTariffs = [this] {
+        std::vector<sazbar::catalogue::DataTariff> tariffs;
+        for (const sazbar::catalogue::DataTariff* t : m_store->priced()) tariffs.push_back(*t);
+        m_whatIf->setDataTariffs(std::move(tariffs), m_store->builtinPriced());
+    };
+    whatIfTariffs();
+    connect(m_store.get(), &sazbar::ui::CatalogueStore::changed, this, whatIfTariffs);
     m_update->setNoticeWindow(m_notice.get());
     m_splash->setMainWindow(m_main.get());
     m_splash->setUpdateWindow(m_update.get());

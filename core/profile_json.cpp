@@ -420,20 +420,7 @@ public:
     QuickReader(std::string_view text, ProfileDocument& out) : p_(text.data()), end_(text.data() + text.size()), out_(out) {}
 
     bool read() {
-        if (!expect('{')) return false;
-        if (!expect('}')) {
-            std::uint32_t seen = 0;
-            do {
-                std::string_view name;
-                if (!key(name) || !expect(':')) return false;
-                const RootKey k = lookup(kRootKeys, name);
-                const auto bit = 1u << static_cast<unsigned>(k);
-                if (k == RootKey::None || (seen & bit)) return false;
-                seen |= bit;
-                if (!member(k)) return false;
-            } while (expect(','));
-            if (!expect('}')) return false;
-        }
+        if (!object(kRootKeys, [this](RootKey k) { return member(k); })) return false;
         skipBlanks();
         return p_ == end_;
     }
@@ -507,28 +494,36 @@ private:
         return expect(']');
     }
 
-    bool intlRow(IntlRow& row) {
+    // An object whose keys are all in `keys`, each at most once; `value` reads
+    // the value of each.
+    template <typename Key, std::size_t N, typename Value>
+    bool object(const std::array<std::pair<std::string_view, Key>, N>& keys, Value value) {
         if (!expect('{')) return false;
         if (expect('}')) return true;
         std::uint32_t seen = 0;
         do {
             std::string_view name;
             if (!key(name) || !expect(':')) return false;
-            const IntlKey k = lookup(kIntlKeys, name);
+            const Key k = lookup(keys, name);
             const auto bit = 1u << static_cast<unsigned>(k);
-            if (k == IntlKey::None || (seen & bit)) return false;
+            if (k == Key::None || (seen & bit)) return false;
             seen |= bit;
-            switch (k) {
-                case IntlKey::Country:
-                    if (!integer(row.country) || row.country < 0 || row.country >= kCountries) return false;
-                    break;
-                case IntlKey::Peak: if (!integer(row.peak)) return false; break;
-                case IntlKey::Afternoon: if (!integer(row.afternoon)) return false; break;
-                case IntlKey::EveningWeekend: if (!integer(row.eveningWeekend)) return false; break;
-                case IntlKey::None: return false;
-            }
+            if (!value(k)) return false;
         } while (expect(','));
         return expect('}');
+    }
+
+    bool intlRow(IntlRow& row) {
+        return object(kIntlKeys, [&](IntlKey k) {
+            switch (k) {
+                case IntlKey::Country: return integer(row.country) && row.country >= 0 && row.country < kCountries;
+                case IntlKey::Peak: return integer(row.peak);
+                case IntlKey::Afternoon: return integer(row.afternoon);
+                case IntlKey::EveningWeekend: return integer(row.eveningWeekend);
+                case IntlKey::None: break;
+            }
+            return false;
+        });
     }
 
     bool member(RootKey k) {

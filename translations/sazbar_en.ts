@@ -2368,6 +2368,10 @@ Nothing entered has changed.</translation>
         <source>Na grafu jsou tarify u %1 z %2 zlomových bodů; všechny změny uvádí seznam.</source>
         <translation>The chart names the tariffs at %1 of %2 break-even points; the list gives every change.</translation>
     </message>
+    <message>
+        <source>Vlastní tarify</source>
+        <translation>Your tariffs</translation>
+    </message>
 </context>
 <context>
     <name>Tform3</name>

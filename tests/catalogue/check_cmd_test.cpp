@@ -7,23 +7,15 @@
 #include <sstream>
 
 #include "cli/app.h"
+#include "tests/cli/run_cli.h"
 
 namespace sazbar::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome run(std::vector<std::string> args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = runCli(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using test_support::Outcome;
+using test_support::run;
 
 class CheckTariffs : public ::testing::Test {
 protected:

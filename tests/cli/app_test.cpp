@@ -1,4 +1,5 @@
 #include "cli/app.h"
+#include "tests/cli/run_cli.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome run(std::vector<std::string> args, const std::string& input = {}) {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = runCli(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using test_support::Outcome;
+using test_support::run;
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> v;

@@ -6,22 +6,14 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/app.h"
+#include "tests/cli/run_cli.h"
 #include "pricing/engine.h"
 
 namespace sazbar::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome run(std::vector<std::string> args, const std::string& input = {}) {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = runCli(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using test_support::Outcome;
+using test_support::run;
 
 // An exact rational read from "12.345" or "-p/q", reduced.
 struct Ratio {

@@ -8,22 +8,14 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/app.h"
+#include "tests/cli/run_cli.h"
 #include "core/profile_json.h"
 
 namespace sazbar::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome run(std::vector<std::string> args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = runCli(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using test_support::Outcome;
+using test_support::run;
 
 const std::string kExample = SAZBAR_EXAMPLES "/profile.json";
 

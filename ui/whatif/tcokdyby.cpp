@@ -20,6 +20,7 @@
 #include <cmath>
 #include <limits>
 
+#include "catalogue/data_sweep.h"
 #include "core/boxes.h"
 #include "qcustomplot.h"
 #include "ui/whatif/labelplacement.h"
@@ -30,25 +31,11 @@ namespace {
 
 QString qstr(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-QString shortName(int t) { return qstr(kTariffs[static_cast<std::size_t>(t)].name); }
-
-QString longName(int t) { return QString::fromStdString(tariffLabel(t)); }
-
-// "Start", "Start, Pohoda", "Start, Pohoda +3".
-QString shortNames(TariffSet set) {
-    const std::vector<int> ts = tariffsOf(set);
-    if (ts.empty()) return QCoreApplication::translate("Tcokdyby", "žádný");
-    QString s = shortName(ts[0]);
-    if (ts.size() > 1) s += QStringLiteral(", ") + shortName(ts[1]);
-    if (ts.size() > 2) s += QStringLiteral(" +%1").arg(ts.size() - 2);
-    return s;
-}
-
-QString longNames(TariffSet set) {
-    QStringList names;
-    for (int t : tariffsOf(set)) names << longName(t);
-    return names.isEmpty() ? QCoreApplication::translate("Tcokdyby", "žádný tarif") : names.join(QStringLiteral(", "));
-}
+// How wide a name from a file may be in the legend and the break-even labels,
+// and in the menu and the hover box; longer names are cut with "…".
+constexpr int kDataNameWidth = 120;
+constexpr int kDataMenuWidth = 300;
+constexpr int kDataHoverWidth = 280;
 
 QString span(std::int32_t from, std::int32_t to) {
     return from == to ? QStringLiteral("%1 %").arg(from) : QStringLiteral("%1–%2 %").arg(from).arg(to);
@@ -252,6 +239,71 @@ QPen Tcokdyby::linePen(Operator op, int nth) {
     return pen;
 }
 
+QPen Tcokdyby::dataLinePen(const QColor& colour, int nth) {
+    // Three styles by three shades, neighbours differing in both.
+    static constexpr Qt::PenStyle kStyles[3] = {Qt::DashDotLine, Qt::DotLine, Qt::DashDotDotLine};
+    nth = std::max(0, nth) % 9;
+    QColor shade = colour;
+    switch ((nth + nth / 3) % 3) {
+        case 1: shade = colour.darker(170); break;
+        case 2: {
+            float h = 0, sat = 0, v = 0;
+            colour.getHsvF(&h, &sat, &v);
+            shade = QColor::fromHsvF(h < 0 ? 0.6f : std::fmod(h + 0.12f, 1.0f), std::max(sat, 0.45f), std::min(v, 0.8f));
+            break;
+        }
+        default: break;
+    }
+    QPen pen(shade, 2.0, kStyles[nth % 3]);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+QColor Tcokdyby::dataColour(const catalogue::DataTariff& t) {
+    const QColor c(QString::fromStdString(t.color));
+    return c.isValid() ? c : QColor(0x80, 0x80, 0x80);
+}
+
+QString Tcokdyby::shortName(int t) const {
+    if (t < kTariffCount) return qstr(kTariffs[static_cast<std::size_t>(t)].name);
+    return looks_[static_cast<std::size_t>(t - kTariffCount)].name;
+}
+
+QString Tcokdyby::longName(int t) const { return QString::fromStdString(sweep_.label(t)); }
+
+// "Start", "Start, Pohoda", "Start, Pohoda +3".
+QString Tcokdyby::shortNames(const TariffSet& set) const {
+    const std::vector<int> ts = tariffsOf(set);
+    if (ts.empty()) return tr("žádný");
+    QString s = shortName(ts[0]);
+    if (ts.size() > 1) s += QStringLiteral(", ") + shortName(ts[1]);
+    if (ts.size() > 2) s += QStringLiteral(" +%1").arg(ts.size() - 2);
+    return s;
+}
+
+QString Tcokdyby::longNames(const TariffSet& set) const {
+    QStringList names;
+    for (int t : tariffsOf(set)) names << longName(t);
+    return names.isEmpty() ? tr("žádný tarif") : names.join(QStringLiteral(", "));
+}
+
+void Tcokdyby::setDataTariffs(std::vector<catalogue::DataTariff> tariffs, bool builtinPriced) {
+    // A chosen tariff of a file stays chosen by its id.
+    std::vector<std::string> chosenIds;
+    for (int t : chosen_)
+        if (t >= kTariffCount) chosenIds.push_back(data_[static_cast<std::size_t>(t - kTariffCount)].id);
+    std::erase_if(chosen_, [](int t) { return t >= kTariffCount; });
+    data_ = std::move(tariffs);
+    builtin_ = builtinPriced;
+    for (std::size_t i = 0; i < data_.size(); ++i)
+        if (std::find(chosenIds.begin(), chosenIds.end(), data_[i].id) != chosenIds.end())
+            chosen_.push_back(kTariffCount + static_cast<int>(i));
+    for (QMenu* m : operatorMenus_) m->menuAction()->setVisible(builtin_);
+    fillDataMenu();
+    tariffs_->setEnabled(builtin_ || !data_.empty());
+    inputsChanged();
+}
+
 void Tcokdyby::setProfileSource(std::function<Profile()> source) {
     profileSource_ = std::move(source);
     inputsChanged();
@@ -287,8 +339,9 @@ int Tcokdyby::maxFactor() const { return to_->value(); }
 
 void Tcokdyby::setChosen(const std::vector<int>& tariffs) {
     chosen_.clear();
+    const int count = kTariffCount + static_cast<int>(data_.size());
     for (int t : tariffs)
-        if (t >= 0 && t < kTariffCount && std::find(chosen_.begin(), chosen_.end(), t) == chosen_.end())
+        if (t >= 0 && t < count && std::find(chosen_.begin(), chosen_.end(), t) == chosen_.end())
             chosen_.push_back(t);
     for (QAction* a : tariffMenu_->findChildren<QAction*>()) {
         if (!a->isCheckable()) continue;
@@ -342,7 +395,20 @@ void Tcokdyby::recalc() {
     stale_ = false;
     const Profile profile = profileSource_ ? profileSource_() : Profile{};
     options_ = optionsSource_ ? optionsSource_() : RunOptions{};
-    sweep_ = runSweep(profile, options_, group(), SweepRange{to_->value(), 1});
+    const SweepRange range{to_->value(), 1};
+    if (data_.empty() && builtin_) {
+        sweep_ = runSweep(profile, options_, group(), range);
+    } else {
+        std::vector<const catalogue::DataTariff*> tariffs;
+        for (const catalogue::DataTariff& t : data_) tariffs.push_back(&t);
+        sweep_ = catalogue::runSweep(profile, options_, group(), range, tariffs, builtin_);
+    }
+    // The names and colours of the tariffs of files as this sweep numbers them.
+    looks_.clear();
+    const QFontMetrics fm(plot_->font());
+    for (const catalogue::DataTariff& t : data_)
+        looks_.push_back({fm.elidedText(QString::fromStdString(t.name), Qt::ElideRight, kDataNameWidth),
+                          dataColour(t)});
     fillList();
     redraw();
 }
@@ -350,7 +416,7 @@ void Tcokdyby::recalc() {
 void Tcokdyby::chooseLines() {
     // The tariffs cheapest somewhere: the one at 100 % first, then by the
     // width of their ranges.
-    std::array<std::int64_t, kTariffCount> width{};
+    std::vector<std::int64_t> width(static_cast<std::size_t>(sweep_.tariffCount()));
     std::vector<int> cheapest;
     for (const TariffRange& r : sweep_.ranges) {
         if (width[static_cast<std::size_t>(r.tariff)] == 0) cheapest.push_back(r.tariff);
@@ -366,6 +432,7 @@ void Tcokdyby::chooseLines() {
     auto add = [this](int t) {
         if (static_cast<int>(lines_.size()) >= kMaxLines) return;
         if (t == kTelecomIndex && !options_.fixedLine) return;
+        if (t >= sweep_.tariffCount() || (t < kTariffCount && !sweep_.builtin)) return;
         if (std::find(lines_.begin(), lines_.end(), t) == lines_.end()) lines_.push_back(t);
     };
     for (int t : cheapest) add(t);
@@ -392,13 +459,21 @@ void Tcokdyby::redraw() {
     QVector<double> keys(n);
     for (int k = 0; k < n; ++k) keys[k] = sweep_.points[static_cast<std::size_t>(k)].percent;
     std::array<int, 4> perOperator{};
+    std::vector<std::pair<QRgb, int>> perColour;
     double highest = 0;
     for (int t : lines_) {
-        const TariffInfo& info = kTariffs[static_cast<std::size_t>(t)];
-        const int k = perOperator[static_cast<std::size_t>(info.op)]++;
         QCPGraph* g = plot_->addGraph();
         g->setName(shortName(t));
-        g->setPen(linePen(info.op, k));
+        if (t < kTariffCount) {
+            const TariffInfo& info = kTariffs[static_cast<std::size_t>(t)];
+            g->setPen(linePen(info.op, perOperator[static_cast<std::size_t>(info.op)]++));
+        } else {
+            const QColor colour = looks_[static_cast<std::size_t>(t - kTariffCount)].colour;
+            auto it = std::find_if(perColour.begin(), perColour.end(),
+                                   [&](const auto& c) { return c.first == colour.rgb(); });
+            if (it == perColour.end()) it = perColour.insert(perColour.end(), {colour.rgb(), 0});
+            g->setPen(dataLinePen(colour, it->second++));
+        }
         QVector<double> values(n);
         for (int i = 0; i < n; ++i) {
             const SweepPoint& pt = sweep_.points[static_cast<std::size_t>(i)];
@@ -562,6 +637,8 @@ void Tcokdyby::fillList() {
             f.setBold(true);
             item->setFont(f);
             item->setToolTip(tr("Tady je současný měsíc (100 %)"));
+        } else if (!c.cheapest.empty() && tariffsOf(c.cheapest).back() >= kTariffCount) {
+            item->setToolTip(item->text());  // a name from a file may be too long to read whole
         }
     }
     bool overMonth = false;
@@ -590,19 +667,43 @@ void Tcokdyby::fillTariffMenu() {
                                                        {Operator::FixedLine, "Český Telecom"}};
     for (const auto& [op, title] : groups) {
         QMenu* sub = tariffMenu_->addMenu(QString::fromUtf8(title));
+        operatorMenus_.push_back(sub);
         for (int t = 0; t < kTariffCount; ++t) {
             if (kTariffs[static_cast<std::size_t>(t)].op != op) continue;
             QAction* a = sub->addAction(shortName(t));
             a->setCheckable(true);
             a->setData(t);
-            connect(a, &QAction::toggled, this, [this, t](bool on) {
-                const auto it = std::find(chosen_.begin(), chosen_.end(), t);
-                if (on && it == chosen_.end()) chosen_.push_back(t);
-                if (!on && it != chosen_.end()) chosen_.erase(it);
-                redraw();
-            });
+            connect(a, &QAction::toggled, this, [this, t](bool on) { chooseTariff(t, on); });
         }
     }
+}
+
+// The tariffs of the files in a group of their own below the operators'.
+void Tcokdyby::fillDataMenu() {
+    delete dataMenu_;
+    dataMenu_ = nullptr;
+    if (data_.empty()) return;
+    dataMenu_ = tariffMenu_->addMenu(tr("Vlastní tarify"));
+    dataMenu_->setObjectName(QStringLiteral("dataTariffs"));
+    dataMenu_->setToolTipsVisible(true);
+    const QFontMetrics fm(dataMenu_->font());
+    for (std::size_t i = 0; i < data_.size(); ++i) {
+        const int t = kTariffCount + static_cast<int>(i);
+        const QString full = QString::fromStdString(data_[i].operatorName + ' ' + data_[i].name);
+        QAction* a = dataMenu_->addAction(fm.elidedText(full, Qt::ElideRight, kDataMenuWidth));
+        a->setToolTip(full);
+        a->setCheckable(true);
+        a->setChecked(std::find(chosen_.begin(), chosen_.end(), t) != chosen_.end());
+        a->setData(t);
+        connect(a, &QAction::toggled, this, [this, t](bool on) { chooseTariff(t, on); });
+    }
+}
+
+void Tcokdyby::chooseTariff(int t, bool on) {
+    const auto it = std::find(chosen_.begin(), chosen_.end(), t);
+    if (on && it == chosen_.end()) chosen_.push_back(t);
+    if (!on && it != chosen_.end()) chosen_.erase(it);
+    redraw();
 }
 
 void Tcokdyby::hoverAt(double percent) {
@@ -625,8 +726,10 @@ void Tcokdyby::hoverAt(double percent) {
         return pt.price[static_cast<std::size_t>(a)] < pt.price[static_cast<std::size_t>(b)];
     });
     QStringList rows{QStringLiteral("%1 %").arg(pt.percent)};
+    const QFontMetricsF fm(hover_->font());
     for (int t : order) {
-        QString row = longName(t) + QStringLiteral(": ");
+        QString row = (t < kTariffCount ? longName(t) : fm.elidedText(longName(t), Qt::ElideRight, kDataHoverWidth)) +
+                      QStringLiteral(": ");
         row += shown(t) ? QStringLiteral("%1 Kč").arg(pt.price[static_cast<std::size_t>(t)])
                         : tr("nepodporuje");
         if (contains(pt.cheapest, t)) row += tr("  ◄ nejlevnější");
@@ -634,7 +737,6 @@ void Tcokdyby::hoverAt(double percent) {
     }
     hover_->setText(rows.join(QLatin1Char('\n')));
     // Right of the line where the box fits, else left of it.
-    const QFontMetricsF fm(hover_->font());
     double boxWidth = 0;
     for (const QString& r : rows) boxWidth = std::max(boxWidth, fm.horizontalAdvance(r));
     const double x = plot_->xAxis->coordToPixel(pt.percent);

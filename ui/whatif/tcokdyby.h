@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "catalogue/tariff.h"
 #include "core/profile.h"
 #include "pricing/engine.h"
 #include "pricing/sweep.h"
@@ -46,6 +47,11 @@ public:
     // The window sweeps again whenever an input box, check box or choice
     // inside `w` changes (while shown; otherwise when it is shown next).
     void watch(QWidget* w);
+    // The tariffs of the user's files, priced beside the compiled ones, and
+    // whether the compiled ones are priced at all (when not, the window
+    // neither draws nor offers them). The window keeps its own copy.
+    void setDataTariffs(std::vector<sazbar::catalogue::DataTariff> tariffs, bool builtinPriced);
+    const std::vector<sazbar::catalogue::DataTariff>& dataTariffs() const { return data_; }
 
     // Sweeps the profile and redraws everything now.
     void recalc();
@@ -54,7 +60,8 @@ public:
     sazbar::SweepGroup group() const;
     void setMaxFactor(int percent);
     int maxFactor() const;
-    // Tariffs (indexes into kTariffs) drawn besides the cheapest ones.
+    // Tariffs drawn besides the cheapest ones: indexes into kTariffs, and from
+    // kTariffCount on the tariffs of setDataTariffs() in their order.
     void setChosen(const std::vector<int>& tariffs);
     const std::vector<int>& chosen() const { return chosen_; }
 
@@ -62,6 +69,12 @@ public:
     // the operator's colour from the price chart and a dash style, no two
     // lines of the chart alike.
     static QPen linePen(sazbar::Operator op, int nth);
+    // The pen of the nth line of the tariffs of a file drawn in `colour`:
+    // shades of it in dash-dot and dotted styles, which the compiled
+    // tariffs' lines never use.
+    static QPen dataLinePen(const QColor& colour, int nth);
+    // The colour of a tariff of a file: its file's, or a neutral grey.
+    static QColor dataColour(const sazbar::catalogue::DataTariff& t);
 
     const sazbar::Sweep& sweep() const { return sweep_; }
     const std::vector<int>& lines() const { return lines_; }
@@ -99,6 +112,14 @@ private:
     void placeLabels();
     void fillList();
     void fillTariffMenu();
+    void fillDataMenu();
+    void chooseTariff(int tariff, bool on);
+    // A tariff's name in the legend and the labels (a long name from a file
+    // cut short), and with its operator in the list and the hover box.
+    QString shortName(int tariff) const;
+    QString shortNames(const sazbar::TariffSet& set) const;
+    QString longName(int tariff) const;
+    QString longNames(const sazbar::TariffSet& set) const;
     void plotMouseMove(QMouseEvent* e);
 
     std::function<sazbar::Profile()> profileSource_;
@@ -106,6 +127,13 @@ private:
     sazbar::RunOptions options_;
     sazbar::Sweep sweep_;
     std::vector<int> chosen_;
+    std::vector<sazbar::catalogue::DataTariff> data_;
+    struct DataLook {
+        QString name;  // cut to kDataNameWidth
+        QColor colour;
+    };
+    std::vector<DataLook> looks_;  // for the tariffs of files in sweep_
+    bool builtin_ = true;
     std::vector<int> lines_;
     bool stale_ = true;
     bool centred_ = false;
@@ -135,6 +163,8 @@ private:
     QSpinBox* to_ = nullptr;
     QToolButton* tariffs_ = nullptr;
     QMenu* tariffMenu_ = nullptr;
+    std::vector<QMenu*> operatorMenus_;
+    QMenu* dataMenu_ = nullptr;  // "Vlastní tarify", while there are any
     QListWidget* list_ = nullptr;
     QLabel* unlabelled_ = nullptr;  // says when the chart cannot name every change
     QLabel* note_ = nullptr;

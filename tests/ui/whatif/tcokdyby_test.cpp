@@ -1,13 +1,18 @@
 // The "Co kdyby" window on the offscreen platform.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QToolButton>
 
+#include "catalogue/reader.h"
 #include "qcustomplot.h"
 #include "ui/whatif/tcokdyby.h"
 
@@ -44,6 +49,40 @@ protected:
     Month month;
     Tcokdyby w;
 };
+
+// The compiled tariffs re-expressed as data, each priced as its compiled twin.
+const catalogue::Catalogue& twins() {
+    static const catalogue::Catalogue c = [] {
+        catalogue::Catalogue out;
+        catalogue::readTariffFile(SAZBAR_EXAMPLES "/builtin-tariffs.json", out, {.builtinPriced = false});
+        return out;
+    }();
+    return c;
+}
+
+const catalogue::DataTariff* twinOf(int compiled) {
+    for (const catalogue::DataTariff& t : twins().tariffs)
+        if (t.id == kTariffs[std::size_t(compiled)].id) return &t;
+    return nullptr;
+}
+
+// The drawn line of a tariff: its price at every point, -1 where it has none.
+std::vector<double> lineOf(const Tcokdyby& w, int tariff) {
+    const auto at = std::find(w.lines().begin(), w.lines().end(), tariff);
+    if (at == w.lines().end()) return {};
+    // Graph 0 holds the break-even marks; the lines follow in their order.
+    const QCPGraph* g = w.plot()->graph(int(at - w.lines().begin()) + 1);
+    std::vector<double> out;
+    for (auto it = g->data()->constBegin(); it != g->data()->constEnd(); ++it)
+        out.push_back(std::isnan(it->value) ? -1 : it->value);
+    return out;
+}
+
+std::vector<std::string> idsOf(const Sweep& s, const TariffSet& set) {
+    std::vector<std::string> out;
+    for (int t : tariffsOf(set)) out.emplace_back(s.id(t));
+    return out;
+}
 
 TEST_F(WhatIfTest, ListsTheSpansAndDrawsTheCheapestTariffs) {
     // Scaling everything, seven tariffs tie at 0 % and more are cheapest
@@ -136,7 +175,8 @@ TEST_F(WhatIfTest, HoveringShowsThePricesAtTheFactor) {
 }
 
 TEST(WhatIfLines, NoTwoLinesAreDrawnAlike) {
-    // Eight lines of one operator, and lines of different operators.
+    // Eight lines of one operator, and lines of different operators; eight
+    // lines of files of one colour (a file's, the neutral one, an operator's).
     std::vector<std::pair<QColor, Qt::PenStyle>> seen;
     for (Operator op : {Operator::TMobile, Operator::Eurotel, Operator::Oskar, Operator::FixedLine})
         for (int k = 0; k < Tcokdyby::kMaxLines; ++k) {
@@ -145,6 +185,16 @@ TEST(WhatIfLines, NoTwoLinesAreDrawnAlike) {
             EXPECT_EQ(std::count(seen.begin(), seen.end(), look), 0) << int(op) << " line " << k;
             seen.push_back(look);
         }
+    for (const char* colour : {"#e20074", "", "#0000ff"}) {
+        catalogue::DataTariff t;
+        t.color = colour;
+        for (int k = 0; k < Tcokdyby::kMaxLines; ++k) {
+            const QPen pen = Tcokdyby::dataLinePen(Tcokdyby::dataColour(t), k);
+            const std::pair look{pen.color(), pen.style()};
+            EXPECT_EQ(std::count(seen.begin(), seen.end(), look), 0) << "colour '" << colour << "' line " << k;
+            seen.push_back(look);
+        }
+    }
     // Two neighbouring lines differ in both shade and dash.
     for (int k = 0; k + 1 < Tcokdyby::kMaxLines; ++k) {
         EXPECT_NE(Tcokdyby::linePen(Operator::Oskar, k).color(), Tcokdyby::linePen(Operator::Oskar, k + 1).color());
@@ -186,6 +236,99 @@ TEST_F(WhatIfTest, SixOskarTariffsOverATenfoldRangeStayReadable) {
         EXPECT_EQ(note->isVisibleTo(&w), w.breakEvenFullLabels() < w.breakEvenMarks()) << to;
         EXPECT_EQ(w.cheapestTexts().size(), static_cast<qsizetype>(w.sweep().spans.size()));
     }
+}
+
+TEST_F(WhatIfTest, ATariffOfAFileTwinOfACompiledOneDrawsItsLineAndBreakEvens) {
+    // The twin of the tariff cheapest over the widest range: it ties with it
+    // at every point.
+    for (SweepGroup g : {SweepGroup::Calls, SweepGroup::Messages, SweepGroup::All}) {
+        w.setDataTariffs({}, true);
+        w.setGroup(g);
+        const Sweep plain = w.sweep();
+        int compiled = -1, widest = -1;
+        for (const TariffRange& r : plain.ranges)
+            if (twinOf(r.tariff) && r.to - r.from > widest) std::tie(compiled, widest) = std::pair(r.tariff, r.to - r.from);
+        ASSERT_GE(compiled, 0);
+        catalogue::DataTariff twin = *twinOf(compiled);
+        twin.id = "moje-" + twin.id;
+        twin.name = "Můj " + twin.name;
+        w.setDataTariffs({twin}, true);
+        QCoreApplication::processEvents();
+        const Sweep& s = w.sweep();
+        const int data = kTariffCount;
+        ASSERT_EQ(s.tariffCount(), kTariffCount + 1);
+        ASSERT_NE(std::find(w.lines().begin(), w.lines().end(), data), w.lines().end()) << int(g);
+        EXPECT_EQ(lineOf(w, data), lineOf(w, compiled)) << int(g);
+        EXPECT_EQ(w.plot()->graph(int(std::find(w.lines().begin(), w.lines().end(), data) - w.lines().begin()) + 1)->name(),
+                  QString::fromStdString(twin.name));
+        // The same break-even points, the twin on the same side as its compiled tariff.
+        ASSERT_EQ(s.breakEvens.size(), plain.breakEvens.size()) << int(g);
+        EXPECT_EQ(w.breakEvenMarks(), int(plain.breakEvens.size()));
+        for (std::size_t i = 0; i < s.breakEvens.size(); ++i) {
+            const BreakEven& a = s.breakEvens[i];
+            const BreakEven& b = plain.breakEvens[i];
+            EXPECT_EQ(a.at, b.at);
+            for (const auto& [with, without] : {std::pair{a.before, b.before}, std::pair{a.after, b.after}}) {
+                std::vector<std::string> want = idsOf(plain, without);
+                if (contains(without, compiled)) want.push_back(twin.id);
+                EXPECT_EQ(idsOf(s, with), want) << "at " << a.at;
+            }
+        }
+        EXPECT_EQ(w.cheapestTexts().size(), qsizetype(plain.spans.size()));
+        EXPECT_TRUE(w.cheapestTexts().join(QLatin1Char('\n')).contains(QString::fromStdString(s.label(data))));
+    }
+}
+
+TEST_F(WhatIfTest, WithTheCompiledTariffsLeftOutOnlyTheFilesAreDrawnAndOffered) {
+    std::vector<catalogue::DataTariff> tariffs = twins().tariffs;
+    tariffs.back().name = std::string(200, 'x');  // a name from a file too long for the menu
+    w.setGroup(SweepGroup::Calls);
+    w.setChosen({tariffIndex("oskarta"), tariffIndex("start")});
+    const Sweep plain = w.sweep();
+    w.setDataTariffs(tariffs, false);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(w.lines().empty());
+    for (int t : w.lines()) {
+        ASSERT_GE(t, kTariffCount) << "a compiled tariff drawn";
+        // Each line is its compiled twin's.
+        const int compiled = tariffIndex(w.sweep().id(t));
+        const SweepPoint& pt = *plain.at(150);
+        EXPECT_EQ(w.sweep().at(150)->price[std::size_t(t)], pt.price[std::size_t(compiled)]) << w.sweep().id(t);
+    }
+    // "Další tarify…" offers the files' tariffs alone, the long name cut but whole in the tooltip.
+    const QMenu* menu = w.findChild<QToolButton*>(QStringLiteral("tariffs"))->menu();
+    QStringList offered;
+    for (const QAction* a : menu->actions())
+        if (a->isVisible()) offered << a->text();
+    EXPECT_EQ(offered, QStringList{QStringLiteral("Vlastní tarify")});
+    const auto* data = menu->findChild<QMenu*>(QStringLiteral("dataTariffs"));
+    ASSERT_EQ(data->actions().size(), qsizetype(tariffs.size()));
+    const QAction* last = data->actions().back();
+    EXPECT_EQ(last->toolTip(), QString::fromStdString(tariffs.back().operatorName + ' ' + tariffs.back().name));
+    EXPECT_LT(last->text().size(), 100);
+    // Chosen in the menu, a tariff of a file is drawn.
+    QAction* t80 = data->actions()[1];
+    ASSERT_EQ(w.sweep().id(t80->data().toInt()), "t80");
+    t80->setChecked(true);
+    EXPECT_NE(std::find(w.lines().begin(), w.lines().end(), t80->data().toInt()), w.lines().end());
+}
+
+TEST_F(WhatIfTest, WithoutTariffFilesTheWindowIsAsBefore) {
+    // Loading a file and taking it away again leaves not a pixel changed.
+    w.setGroup(SweepGroup::Calls);
+    w.setChosen({tariffIndex("oskarta")});
+    QCoreApplication::processEvents();
+    const QImage before = w.grab().toImage();
+    const std::vector<int> lines = w.lines();
+    w.setDataTariffs(twins().tariffs, false);
+    QCoreApplication::processEvents();
+    ASSERT_NE(w.lines(), lines);
+    w.setDataTariffs({}, true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.lines(), lines);
+    EXPECT_EQ(w.sweep().tariffCount(), kTariffCount);
+    EXPECT_EQ(w.grab().toImage(), before);
+    EXPECT_EQ(w.findChild<QMenu*>(QStringLiteral("dataTariffs")), nullptr);
 }
 
 }  // namespace

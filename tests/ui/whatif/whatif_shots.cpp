@@ -1,11 +1,12 @@
 // Pictures of the "Co kdyby" window in the real program, opened from the
 // results window, for checking it by eye:
-// whatif_shots <output folder> <tag> [cs|en].
+// whatif_shots <output folder> <tag> [cs|en] [tariff file...].
 // Run it under Xvfb with a window manager.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include "app/app.h"
 #include "core/boxes.h"
 #include "qcustomplot.h"
+#include "ui/catalogues/catalogue_store.h"
 #include "ui/chart/tgraf.h"
 #include "ui/main/tform1.h"
 #include "ui/print/tform4.h"
@@ -37,10 +39,12 @@ int main(int argc, char** argv) {
     QDir::setCurrent(QDir::tempPath());
 
     // The splash never times out: no update check comes between.
-    App app(std::numeric_limits<int>::max(), args.value(3) == QLatin1String("en") ? sazbar::Language::English : sazbar::Language::Czech);
+    App app(std::numeric_limits<int>::max(), args.value(3) == QLatin1String("en") ? sazbar::Language::English : sazbar::Language::Czech,
+            args.mid(4));
     TForm1& main = app.mainWindow();
     app.startWithoutSplash();
     QTest::qWait(300);
+    if (!QTest::qWaitFor([&] { return app.catalogueStore().isLoaded(); }, 5000)) qWarning("the tariff files were not read");
     const QList<std::pair<int, const char*>> sample = {
         {1, "120"}, {2, "60"},  {3, "35"}, {4, "12"},  {5, "40"},  {8, "80"}, {9, "30"}, {12, "15"},
         {15, "20"}, {16, "25"}, {19, "5"}, {22, "10"}, {26, "3"},  {6, "4"},  {45, "500"}};
@@ -56,6 +60,7 @@ int main(int argc, char** argv) {
     Tcokdyby& w = app.whatIfWindow();
     if (!QTest::qWaitForWindowExposed(&w, 2000)) qWarning("the what-if window was not shown");
     QTest::qWait(300);
+    qInfo("tariffs of files %zu, swept %d", w.dataTariffs().size(), w.sweep().tariffCount());
     qInfo("what-if window %d x %d, lines %zu, break-even points %d, labelled %d", w.width(), w.height(),
           w.lines().size(), w.breakEvenMarks(), w.breakEvenLabels());
     for (const QString& t : w.cheapestTexts()) qInfo("  %s", qPrintable(t));
@@ -63,6 +68,13 @@ int main(int argc, char** argv) {
     w.hoverAt(150);
     QTest::qWait(100);
     save(w.grab(), out, tag + QStringLiteral("_whatif_hover"));
+    // The menu of further tariffs, with the files' tariffs when there are any.
+    if (auto* data = w.findChild<QMenu*>(QStringLiteral("dataTariffs"))) {
+        data->popup(w.mapToGlobal(QPoint(280, 40)));
+        QTest::qWait(200);
+        if (QScreen* s = QGuiApplication::primaryScreen()) save(s->grabWindow(0), out, tag + QStringLiteral("_whatif_menu"));
+        data->hide();
+    }
     if (QScreen* s = QGuiApplication::primaryScreen()) save(s->grabWindow(0), out, tag + QStringLiteral("_desktop"));
     w.setGroup(sazbar::SweepGroup::Calls);
     w.setMaxFactor(600);
