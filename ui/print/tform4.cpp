@@ -167,6 +167,14 @@ QImage grabResults(QWidget* w) {
     QWidget* group = list ? list->parentWidget() : nullptr;
     if (!rows || !content || !group || !content->layout() || !list->isVisibleTo(w)) return grabClientArea(w);
     const int hidden = std::max(rows->height(), rows->minimumSizeHint().height()) - list->viewport()->height();
+    // The names as shown, given back afterwards.
+    struct Name {
+        QPointer<QLabel> label;
+        QString text;
+    };
+    std::vector<Name> names;
+    for (QLabel* l : rows->findChildren<QLabel*>())
+        if (!l->toolTip().isEmpty()) names.push_back({l, l->text()});
     const QSize size = content->size();
     const int minimum = group->minimumHeight();
     const Qt::ScrollBarPolicy policy = list->verticalScrollBarPolicy();
@@ -184,15 +192,9 @@ QImage grabResults(QWidget* w) {
         content->resize(size.width(), size.height() + hidden);
         content->layout()->activate();
     }
-    struct Name {
-        QPointer<QLabel> label;
-        QString text;
-    };
-    std::vector<Name> names;
-    for (QLabel* l : rows->findChildren<QLabel*>()) {
-        if (l->toolTip().isEmpty() || l->text() == l->toolTip()) continue;
-        names.push_back({l, l->text()});
-        l->setText(l->fontMetrics().elidedText(l->toolTip(), Qt::ElideMiddle, l->width()));
+    for (const Name& n : names) {
+        QLabel* l = n.label;
+        if (l) l->setText(l->fontMetrics().elidedText(l->toolTip(), Qt::ElideMiddle, l->width()));
     }
     const QImage picture = grabClientArea(hidden > 0 ? content : w);
     if (hidden > 0) {
