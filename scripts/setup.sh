@@ -8,7 +8,7 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libqcustomplot-dev nlohmann-json3-dev libexpat1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   python3 time
   python3-dev python3-jsonschema pybind11-dev python3-numpy python3-pytest python3-dask python3-distributed python3-pandas
   xvfb xauth fonts-dejavu-core poppler-utils

@@ -19,7 +19,7 @@ inline constexpr char kUpdateServerEnv[] = "SAZBAR_UPDATE_URL";
 QUrl updateServer();
 
 // {server}/novaverze.php?verze={version}
-QUrl updateRequestUrl(const QString &version);
+QUrl updateRequestUrl(const QString& version);
 // {server}/download.php
 QUrl downloadUrl();
 

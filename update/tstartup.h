@@ -11,30 +11,30 @@ class Taktualizace;
 // to the main window and, unless the update setting says "NOCONNECT", to the
 // update check. It is only hidden, never closed.
 class Tstartup : public QWidget {
-  Q_OBJECT
- public:
-  static constexpr int kDefaultDelayMs = 4000;
+    Q_OBJECT
+public:
+    static constexpr int kDefaultDelayMs = 4000;
 
-  // The delay is for tests; the program uses the default.
-  explicit Tstartup(QWidget *parent = nullptr, int delayMs = kDefaultDelayMs);
+    // The delay is for tests; the program uses the default.
+    explicit Tstartup(QWidget* parent = nullptr, int delayMs = kDefaultDelayMs);
 
-  void setMainWindow(QWidget *mainWindow) { m_mainWindow = mainWindow; }
-  void setUpdateWindow(Taktualizace *updateWindow) { m_updateWindow = updateWindow; }
+    void setMainWindow(QWidget* mainWindow) { m_mainWindow = mainWindow; }
+    void setUpdateWindow(Taktualizace* updateWindow) { m_updateWindow = updateWindow; }
 
-  QTimer *Timer1 = nullptr;
+    QTimer* Timer1 = nullptr;
 
- signals:
-  // After the splash has handed over to the main window.
-  void handedOver();
+signals:
+    // After the splash has handed over to the main window.
+    void handedOver();
 
- public slots:
-  void Timer1Timer();
+public slots:
+    void Timer1Timer();
 
- protected:
-  void paintEvent(QPaintEvent *event) override;
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
- private:
-  QPixmap m_picture;
-  QPointer<QWidget> m_mainWindow;
-  QPointer<Taktualizace> m_updateWindow;
+private:
+    QPixmap m_picture;
+    QPointer<QWidget> m_mainWindow;
+    QPointer<Taktualizace> m_updateWindow;
 };

@@ -13,11 +13,11 @@ inline constexpr char kNoConnect[] = "NOCONNECT";
 
 // The first line without its line break; nothing when the file is missing or
 // unreadable. Reads at most a short line, whatever the file's size.
-std::optional<QString> readUpdateSettingLine(const QString &path = QString::fromLatin1(kUpdateSettingFile));
+std::optional<QString> readUpdateSettingLine(const QString& path = QString::fromLatin1(kUpdateSettingFile));
 
-bool updateCheckSwitchedOff(const QString &path = QString::fromLatin1(kUpdateSettingFile));
+bool updateCheckSwitchedOff(const QString& path = QString::fromLatin1(kUpdateSettingFile));
 
 // Overwrites the file with "NOCONNECT\r\n". False when it cannot be written.
-bool switchUpdateCheckOff(const QString &path = QString::fromLatin1(kUpdateSettingFile));
+bool switchUpdateCheckOff(const QString& path = QString::fromLatin1(kUpdateSettingFile));
 
 }  // namespace sazbar

@@ -21,15 +21,15 @@ QUrl mailUrl();  // mailto:
 
 // Opens a URL in the browser or the mail program. Windows keep one of these
 // so tests can watch what would be opened instead of starting a browser.
-using UrlOpener = std::function<bool(const QUrl &)>;
+using UrlOpener = std::function<bool(const QUrl&)>;
 // The system's opener: xdg-open where there is one, else the platform's own
 // way. When no browser or mail program can be started it says so in a
 // message box that shows the address, and returns false if it knows at once.
 UrlOpener systemUrlOpener();
 
 // The message shown when a link could not be opened: the address to copy.
-QString unopenedLinkText(const QUrl &url);
+QString unopenedLinkText(const QUrl& url);
 // Shows that message (not modal) over the active window.
-void reportUnopenedLink(const QUrl &url);
+void reportUnopenedLink(const QUrl& url);
 
 }  // namespace sazbar
