@@ -3,8 +3,9 @@
 //
 //   tariffs_bench [--benchmark_filter=...]
 //
-// Every tariff file of examples/tariffs/ is priced (a file holding compiled
-// tariffs under their own ids is read as priced without the compiled ones).
+// Every tariff file of examples/tariffs/ and examples/builtin-tariffs.json is
+// priced (read as priced without the compiled tariffs), through the prepared
+// form and by the full search.
 #include <benchmark/benchmark.h>
 
 #include <nlohmann/json.hpp>
@@ -77,13 +78,18 @@ BENCHMARK(BM_CompiledRun);
 // Every tariff of one catalogue priced per profile, as the command line and
 // price_array do: the month aggregated once, each tariff priced into a result
 // kept from profile to profile.
-void priceCatalogue(benchmark::State& state, const cat::Catalogue& c) {
+// `fully`: by the full search over every combination of add-ons (what the
+// prepared form replaces), for comparison.
+void priceCatalogue(benchmark::State& state, const cat::Catalogue& c, bool fully = false) {
     const auto profiles = variedProfiles(1024);
     std::vector<cat::DataResult> results(c.tariffs.size());
     std::size_t i = 0;
     for (auto _ : state) {
         const sazbar::Usage u = sazbar::aggregate(profiles[i++ & 1023]);
-        for (std::size_t t = 0; t < results.size(); ++t) cat::priceDataTariff(c.tariffs[t], u, {}, results[t]);
+        for (std::size_t t = 0; t < results.size(); ++t) {
+            if (fully) cat::priceDataTariffFully(c.tariffs[t], u, {}, results[t]);
+            else cat::priceDataTariff(c.tariffs[t], u, {}, results[t]);
+        }
         benchmark::DoNotOptimize(results.data());
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
@@ -118,15 +124,19 @@ BENCHMARK(BM_Load1000)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A benchmark per shipped tariff file, named by the file.
+    // A benchmark per shipped tariff file, named by the file, and the compiled
+    // tariffs written as data; each also by the full search.
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(kExamples))
         if (entry.path().extension() == ".json") files.push_back(entry.path());
     std::sort(files.begin(), files.end());
+    files.push_back(kExamples.parent_path() / "builtin-tariffs.json");
     for (const fs::path& f : files) {
         auto c = std::make_shared<cat::Catalogue>(load({f.string()}));
         benchmark::RegisterBenchmark(("BM_DataFile/" + f.filename().string()).c_str(),
                                      [c](benchmark::State& state) { priceCatalogue(state, *c); });
+        benchmark::RegisterBenchmark(("BM_DataFileFully/" + f.filename().string()).c_str(),
+                                     [c](benchmark::State& state) { priceCatalogue(state, *c, true); });
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

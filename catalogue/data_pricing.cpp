@@ -1,5 +1,8 @@
 #include "catalogue/data_pricing.h"
 
+#include "catalogue/data_month.h"
+#include "catalogue/prepared.h"
+
 #include <algorithm>
 #include <limits>
 #include <numeric>
@@ -14,32 +17,13 @@ namespace sazbar::catalogue {
 
 namespace {
 
-constexpr int kIntlCells = kIntlRows * kIntlBands;
+using detail::bandService;
+using detail::kIntlCells;
+using detail::Month;
 
-bool bandService(Service s) { return s <= CallVoiceMail || s == DataMinutes || s == WapMinutes; }
+}  // namespace
 
-// The month's use, by service and band (services without bands in band 0),
-// and its international rows.
-struct Month {
-    std::array<std::array<std::int64_t, kBands>, kBandServices> q{};
-    std::array<int, kIntlRows> country{};  // -1: no country of the list
-    std::array<std::int64_t, kIntlCells> intl{};  // row by row, three bands each
-    bool internetCalls = false;
-    bool directDebit = false;
-
-    std::int64_t use(const std::vector<Service>& services, std::uint8_t bands) const {
-        std::int64_t sum = 0;
-        for (Service s : services) {
-            if (s == International) {
-                for (std::int64_t m : intl) sum += m;
-            } else {
-                for (int b = 0; b < kBands; ++b)
-                    if (!bandService(s) || (bands & (1u << b))) sum += q[s][static_cast<std::size_t>(b)];
-            }
-        }
-        return sum;
-    }
-};
+namespace detail {
 
 Month monthOf(const Usage& u, const RunOptions& o) {
     const Profile& p = *u.profile;
@@ -68,6 +52,12 @@ Month monthOf(const Usage& u, const RunOptions& o) {
     m.directDebit = o.directDebit;
     return m;
 }
+
+}  // namespace detail
+
+namespace {
+
+using detail::monthOf;
 
 // International rates in effect: one scheme with its zone and country rates.
 struct EffectiveIntl {
@@ -110,8 +100,7 @@ struct Effective {
     }
 };
 
-// The missing-service bit of calls through the internet on a tariff that refuses them.
-constexpr int kInternetCallsBit = kServices;
+using detail::kInternetCallsBit;
 
 // Charges of the month at the rates in effect, before allowances.
 struct Charges {
@@ -592,15 +581,25 @@ void priceWith(const DataTariff& t, const Month& m, DataResult& out, S& s) {
         }
         s.total(best.priced.total);
     }
+    detail::finishResult(t, best.priced.total, best.priced.missing, out.unsupported, best.combo, out);
+}
+
+}  // namespace
+
+namespace detail {
+
+void finishResult(const DataTariff& t, const Money& total, std::uint16_t missing, bool unsupported,
+                  std::span<const int> combo, DataResult& out) {
     out.priced = true;
+    out.unsupported = unsupported;
     out.cheapestMark = t.cheapestMark;
-    out.total = best.priced.total;
-    out.price = saturate32(best.priced.total.truncCrowns());
+    out.total = total;
+    out.price = saturate32(total.truncCrowns());
     out.hint.clear();
-    if (out.unsupported) unsupportedLines(best.priced.missing, out.hint);
+    if (unsupported) unsupportedLines(missing, out.hint);
     bool first = true;
     out.taken.clear();
-    for (int a : best.combo) {
+    for (int a : combo) {
         if (a < 0) continue;
         out.taken.push_back(a);
         const std::string& h = t.addons[static_cast<std::size_t>(a)].hint;
@@ -614,6 +613,13 @@ void priceWith(const DataTariff& t, const Month& m, DataResult& out, S& s) {
 }  // namespace
 
 void priceDataTariff(const DataTariff& t, const Usage& u, const RunOptions& options, DataResult& out) {
+    const Month m = monthOf(u, options);
+    if (t.prepared && detail::pricePrepared(*t.prepared, t, m, out)) return;
+    NoItems none;
+    priceWith(t, m, out, none);
+}
+
+void priceDataTariffFully(const DataTariff& t, const Usage& u, const RunOptions& options, DataResult& out) {
     const Month m = monthOf(u, options);
     NoItems none;
     priceWith(t, m, out, none);

@@ -26,8 +26,12 @@ struct DataResult {
     std::vector<int> taken;    // the add-ons taken (indexes into DataTariff::addons), in group order
 };
 
-// Prices one data tariff for an aggregated month.
+// Prices one data tariff for an aggregated month: through its prepared form
+// (catalogue/prepared.h) where it has one, else by the full search.
 void priceDataTariff(const DataTariff& t, const Usage& u, const RunOptions& options, DataResult& out);
+// The same by the full search: every allowed combination of add-ons priced in
+// full. Slow and plain; the prepared form must give exactly its results.
+void priceDataTariffFully(const DataTariff& t, const Usage& u, const RunOptions& options, DataResult& out);
 DataResult priceDataTariff(const DataTariff& t, const Profile& p, const RunOptions& options = {});
 
 // The itemised price (Breakdown::tariff stays -1: the tariff is not compiled).

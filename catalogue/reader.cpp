@@ -12,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "catalogue/prepared.h"
 #include "core/small_file.h"
 #include "pricing/engine.h"
 
@@ -1149,6 +1150,7 @@ void readTariffText(std::string_view text, const std::string& file, Catalogue& i
     Reader r(c, text);
     r.run();
     if (c.failed) into.tariffs.resize(before);
+    for (std::size_t i = before; i < into.tariffs.size(); ++i) into.tariffs[i].prepared = prepareTariff(into.tariffs[i]);
 }
 
 void readTariffFile(const std::string& path, Catalogue& into, const ReadOptions& options) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,8 @@ using Day = std::int32_t;
 constexpr Day kOpenStart = std::numeric_limits<Day>::min();
 constexpr Day kOpenEnd = std::numeric_limits<Day>::max();
 
+struct PreparedTariff;
+
 struct DataTariff {
     std::string id, operatorName, name, color;
     std::int64_t revision = 1;
@@ -148,6 +151,11 @@ struct DataTariff {
     DirectDebit directDebit;
     std::string file;  // where it was read from
     std::string path;  // its JSON path there, "tariffs[3]"
+    // What pricing needs of the tariff, resolved once when it is read
+    // (catalogue/prepared.h). A tariff changed afterwards must be prepared
+    // again (prepareTariff), or left without one: it is then priced by the
+    // full search.
+    std::shared_ptr<const PreparedTariff> prepared;
 
     bool validOn(Day d) const { return validFrom <= d && d <= validTo; }
 };
