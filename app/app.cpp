@@ -82,15 +82,12 @@ App::App(int splashDelayMs, sazbar::Language language, const QStringList& tariff
         m_info->setVersion(m_version);
         present(m_info.get(), m_main.get());
     });
+    connect(m_main.get(), &TForm1::cataloguesRequested, this, [this] { showCatalogues(m_main.get()); });
     connect(m_results.get(), &Tform3::chartRequested, this, &App::showChart);
     connect(m_results.get(), &Tform3::printRequested, this, [this] { present(m_print.get(), m_results.get()); });
     connect(m_results.get(), &Tform3::helpRequested, this, [this] { present(m_resultsHelp.get(), m_results.get()); });
     connect(m_results.get(), &Tform3::whatIfRequested, this, [this] { present(m_whatIf.get(), m_results.get()); });
-    connect(m_results.get(), &Tform3::cataloguesRequested, this, [this] {
-        if (!m_catalogues) m_catalogues = std::make_unique<sazbar::ui::CatalogueWindow>(*m_store);
-        m_catalogues->setMonth(m_results->lastProfile(), m_results->lastOptions());
-        present(m_catalogues.get(), m_results.get());
-    });
+    connect(m_results.get(), &Tform3::cataloguesRequested, this, [this] { showCatalogues(m_results.get()); });
     // One breakdown window, opened from a result field and following every run.
     connect(m_results.get(), &Tform3::breakdownRequested, this, [this](int tariff) {
         m_breakdown->showTariff(m_results->lastProfile(), m_results->lastOptions(), m_results->lastResult(), tariff);
@@ -141,6 +138,14 @@ void App::showResults() {
     // Showing activates the window, and activation prices the profile. The
     // results window places itself.
     present(m_results.get(), nullptr);
+}
+
+void App::showCatalogues(QWidget* opener) {
+    if (!m_catalogues) m_catalogues = std::make_unique<sazbar::ui::CatalogueWindow>(*m_store);
+    // The tariff form prices the month the main window holds now, with the
+    // results window's two check boxes.
+    m_catalogues->setMonth(m_main->profile(), m_results->options());
+    present(m_catalogues.get(), opener);
 }
 
 void App::showChart() {

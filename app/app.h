@@ -60,10 +60,13 @@ public:
     Tnewversion& noticeWindow() { return *m_notice; }
     TRozpis& breakdownWindow() { return *m_breakdown; }
     sazbar::ui::CatalogueStore& catalogueStore() { return *m_store; }
+    // "Ceníky…", made when first asked for: null until then.
+    sazbar::ui::CatalogueWindow* catalogueWindow() { return m_catalogues.get(); }
 
 private:
     void showResults();
     void showChart();
+    void showCatalogues(QWidget* opener);
     static void present(QWidget* w, const QWidget* opener);
 
     sazbar::Translations m_texts;

@@ -1948,6 +1948,10 @@ Nothing entered has changed.</translation>
         <source>N&amp;ulování</source>
         <translation>&amp;Reset</translation>
     </message>
+    <message>
+        <source>&amp;Ceníky…</source>
+        <translation>&amp;Price lists…</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -3310,34 +3314,6 @@ Nothing entered has changed.</translation>
     <message>
         <source>Soubor %1 nelze uložit: %2</source>
         <translation>The file %1 cannot be saved: %2</translation>
-    </message>
-    <message>
-        <source>Rozpis ceny – %1</source>
-        <translation>Price breakdown – %1</translation>
-    </message>
-    <message>
-        <source>%1 (%2): %3 Kč</source>
-        <translation>%1 (%2): CZK %3</translation>
-    </message>
-    <message>
-        <source>Položky ceny</source>
-        <translation>Price items</translation>
-    </message>
-    <message>
-        <source>Položka</source>
-        <translation>Item</translation>
-    </message>
-    <message>
-        <source>Množství × sazba</source>
-        <translation>Quantity × rate</translation>
-    </message>
-    <message>
-        <source>Částka</source>
-        <translation>Amount</translation>
-    </message>
-    <message>
-        <source>Celkem přesně %1 Kč, cena v celých korunách %2 Kč.</source>
-        <translation>Exactly CZK %1 in total; the price in whole crowns is CZK %2.</translation>
     </message>
 </context>
 </TS>

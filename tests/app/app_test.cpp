@@ -1,13 +1,17 @@
 // The program's windows and the buttons that open them.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +20,8 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
+#include "ui/catalogues/catalogue_store.h"
+#include "ui/catalogues/catalogue_window.h"
 #include "ui/chart/tgraf.h"
 #include "ui/info/helpwindow.h"
 #include "ui/info/tinfo.h"
@@ -88,6 +94,23 @@ TEST_F(Program, EveryButtonOpensItsWindow) {
     for (const QLabel* l : app.infoWindow().findChildren<QLabel*>())
         versionShown |= l->text().contains(QStringLiteral("6.61"));
     EXPECT_TRUE(versionShown);
+
+    // "Ceníky…" from the main window: Ctrl+T, and the last item of the "Profil" menu.
+    auto* menu = main.findChild<QMenu*>(QStringLiteral("profileMenu"));
+    ASSERT_NE(menu, nullptr);
+    QAction* catalogues = menu->actions().last();
+    EXPECT_EQ(catalogues->objectName(), QStringLiteral("cataloguesAction"));
+    EXPECT_TRUE(catalogues->shortcut().matches(QKeySequence(Qt::CTRL | Qt::Key_T)));
+    for (const std::function<void()>& open : std::initializer_list<std::function<void()>>{
+             [&] { QTest::keyClick(&main, Qt::Key_T, Qt::ControlModifier); }, [&] { catalogues->trigger(); }}) {
+        if (app.catalogueWindow()) app.catalogueWindow()->hide();
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+        open();
+        ASSERT_NE(app.catalogueWindow(), nullptr);
+        EXPECT_TRUE(app.catalogueWindow()->isVisible());
+    }
+    app.catalogueWindow()->hide();
 
     click(main, "Button1");
     Tform3& results = app.resultsWindow();
@@ -260,6 +283,46 @@ TEST_F(Program, EscClosesEverySecondaryWindow) {
         EXPECT_TRUE(QTest::qWaitFor([w] { return !w->isVisible(); }, 2000));
     }
     EXPECT_TRUE(app.mainWindow().isVisible());
+}
+
+// Printed, the results window's own tariffs show every row, however few the
+// list shows on the screen, and the window is as it was afterwards.
+TEST_F(Program, ThePrintedResultsShowEveryTariffOfTheFiles) {
+    QByteArray text = R"({"format": "sazbar-tariffs/1", "tariffs": [)";
+    for (int i = 0; i < 20; ++i)
+        text += QByteArray(i ? "," : "") + R"({"id": "t)" + QByteArray::number(i) +
+                R"(", "operator": "Operátor s dlouhým názvem", "name": "Tarif s ještě delším názvem )" +
+                QByteArray::number(i) + R"(", "fee": "1)" + QByteArray::number(i) +
+                R"(", "source": {"title": "t", "document": "d"}, "rates": {"sms": "1"}})";
+    QFile f(QStringLiteral("many.json"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text + "]}");
+    f.close();
+    App app(4000, sazbar::Language::Czech, {dir_.filePath(QStringLiteral("many.json"))});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.catalogueStore().isLoaded(); }, 10000));
+    app.startWithoutSplash();
+    click(app.mainWindow(), "Button1");
+    Tform3& results = app.resultsWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&results));
+    ASSERT_EQ(results.dataRows().size(), 20u);
+    auto* list = results.findChild<QScrollArea*>(QStringLiteral("dataScroll"));
+    ASSERT_NE(list, nullptr);
+    const int hidden = list->widget()->height() - list->viewport()->height();
+    ASSERT_GT(hidden, 0);
+    list->verticalScrollBar()->setValue(7);
+    const auto looks = [&] {
+        QStringList names;
+        for (const QLabel* l : list->widget()->findChildren<QLabel*>()) names << l->text();
+        return std::tuple(results.size(), QRect(list->mapTo(&results, QPoint()), list->size()),
+                          list->verticalScrollBar()->value(), names);
+    };
+    const auto before = looks();
+
+    click(results, "Button3");
+    const QImage& picture = app.printWindow().captures()[sazbar::print::Results];
+    EXPECT_EQ(picture.width(), results.width());
+    EXPECT_EQ(picture.height(), results.height() + hidden);
+    EXPECT_TRUE(looks() == before);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -19,12 +18,11 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <nlohmann/json.hpp>
 
-#include "pricing/breakdown.h"
 #include "ui/breakdown/labels.h"
+#include "ui/breakdown/trozpis.h"
 #include "ui/catalogues/problem_text.h"
 
 namespace sazbar::ui {
@@ -55,13 +53,6 @@ std::string amountText(const QString& typed) {
 // The file's amount in the window's form.
 QString shownAmountText(const std::string& file) {
     QString t = q(file);
-    t.replace(QLatin1Char('.'), decimalMark());
-    return t;
-}
-
-// An exact amount in crowns, in the window's form: "1163,25".
-QString money(const Money& m) {
-    QString t = q(formatExact(m));
     t.replace(QLatin1Char('.'), decimalMark());
     return t;
 }
@@ -269,37 +260,53 @@ QWidget* TariffEditor::identityPage() {
         form->addRow(l, box);
         m_fields.insert(path, {w, reason});
     };
-    m_name = lineEdit(QStringLiteral("name"), tr("Název tarifu"));
-    m_operator = lineEdit(QStringLiteral("operator"), tr("Operátor"));
-    m_id = lineEdit(QStringLiteral("id"), tr("Identifikátor tarifu"));
-    m_id->setToolTip(tr("Jméno tarifu v souborech a na příkazové řádce: písmena bez diakritiky, číslice, „_“, „-“, „.“"));
+    // One row a field: its JSON path (also its object name), label,
+    // accessible name and placeholder; the revision is a spin box.
+    struct Row {
+        QLineEdit* TariffEditor::*edit;
+        const char* path;
+        const char* label;
+        const char* name;
+        const char* placeholder;
+    };
+    static constexpr const char* kDate = QT_TR_NOOP("RRRR-MM-DD");
+    static constexpr const char* kValidity = QT_TR_NOOP("RRRR-MM-DD, prázdné: bez omezení");
+    static constexpr Row kRows[] = {
+        {&TariffEditor::m_name, "name", QT_TR_NOOP("&Název:"), QT_TR_NOOP("Název tarifu"), nullptr},
+        {&TariffEditor::m_operator, "operator", QT_TR_NOOP("&Operátor:"), QT_TR_NOOP("Operátor"), nullptr},
+        {&TariffEditor::m_id, "id", QT_TR_NOOP("&Identifikátor:"), QT_TR_NOOP("Identifikátor tarifu"), nullptr},
+        {nullptr, "revision", QT_TR_NOOP("Re&vize:"), QT_TR_NOOP("Revize ceníku"), nullptr},
+        {&TariffEditor::m_validFrom, "valid_from", QT_TR_NOOP("Platí o&d:"), QT_TR_NOOP("Platí od"), kValidity},
+        {&TariffEditor::m_validTo, "valid_to", QT_TR_NOOP("Platí d&o:"), QT_TR_NOOP("Platí do"), kValidity},
+        {&TariffEditor::m_fee, "fee", QT_TR_NOOP("Měsíční &paušál (Kč):"), QT_TR_NOOP("Měsíční paušál v Kč"), nullptr},
+        {&TariffEditor::m_color, "color", QT_TR_NOOP("&Barva:"), QT_TR_NOOP("Barva v grafu"),
+         QT_TR_NOOP("#rrggbb, nepovinné")},
+        {&TariffEditor::m_sourceTitle, "source.title", QT_TR_NOOP("Zdroj – &ceník:"), QT_TR_NOOP("Zdroj: název ceníku"),
+         nullptr},
+        {&TariffEditor::m_sourceUrl, "source.url", QT_TR_NOOP("Zdroj – &adresa:"), QT_TR_NOOP("Zdroj: adresa na webu"),
+         nullptr},
+        {&TariffEditor::m_sourceDocument, "source.document", QT_TR_NOOP("Zdroj – do&kument:"),
+         QT_TR_NOOP("Zdroj: dokument"), nullptr},
+        {&TariffEditor::m_sourceRetrieved, "source.retrieved", QT_TR_NOOP("Zdroj – &získáno:"),
+         QT_TR_NOOP("Zdroj: získáno dne"), kDate},
+    };
     m_revision = new QSpinBox(this);
     m_revision->setObjectName(QStringLiteral("revision"));
     m_revision->setRange(1, 999999);
-    m_revision->setAccessibleName(tr("Revize ceníku"));
-    m_validFrom = lineEdit(QStringLiteral("valid_from"), tr("Platí od"));
-    m_validTo = lineEdit(QStringLiteral("valid_to"), tr("Platí do"));
-    for (QLineEdit* e : {m_validFrom, m_validTo}) e->setPlaceholderText(tr("RRRR-MM-DD, prázdné: bez omezení"));
-    m_fee = lineEdit(QStringLiteral("fee"), tr("Měsíční paušál v Kč"));
-    m_color = lineEdit(QStringLiteral("color"), tr("Barva v grafu"));
-    m_color->setPlaceholderText(tr("#rrggbb, nepovinné"));
-    m_sourceTitle = lineEdit(QStringLiteral("source.title"), tr("Zdroj: název ceníku"));
-    m_sourceUrl = lineEdit(QStringLiteral("source.url"), tr("Zdroj: adresa na webu"));
-    m_sourceDocument = lineEdit(QStringLiteral("source.document"), tr("Zdroj: dokument"));
-    m_sourceRetrieved = lineEdit(QStringLiteral("source.retrieved"), tr("Zdroj: získáno dne"));
-    m_sourceRetrieved->setPlaceholderText(tr("RRRR-MM-DD"));
-    add(tr("&Název:"), m_name, QStringLiteral("name"));
-    add(tr("&Operátor:"), m_operator, QStringLiteral("operator"));
-    add(tr("&Identifikátor:"), m_id, QStringLiteral("id"));
-    add(tr("Re&vize:"), m_revision, QStringLiteral("revision"));
-    add(tr("Platí o&d:"), m_validFrom, QStringLiteral("valid_from"));
-    add(tr("Platí d&o:"), m_validTo, QStringLiteral("valid_to"));
-    add(tr("Měsíční &paušál (Kč):"), m_fee, QStringLiteral("fee"));
-    add(tr("&Barva:"), m_color, QStringLiteral("color"));
-    add(tr("Zdroj – &ceník:"), m_sourceTitle, QStringLiteral("source.title"));
-    add(tr("Zdroj – &adresa:"), m_sourceUrl, QStringLiteral("source.url"));
-    add(tr("Zdroj – do&kument:"), m_sourceDocument, QStringLiteral("source.document"));
-    add(tr("Zdroj – &získáno:"), m_sourceRetrieved, QStringLiteral("source.retrieved"));
+    for (const Row& r : kRows) {
+        const QString path = QString::fromLatin1(r.path);
+        QWidget* w = m_revision;
+        if (r.edit) {
+            QLineEdit* e = lineEdit(path, tr(r.name));
+            if (r.placeholder) e->setPlaceholderText(tr(r.placeholder));
+            this->*r.edit = e;
+            w = e;
+        } else {
+            m_revision->setAccessibleName(tr(r.name));
+        }
+        add(tr(r.label), w, path);
+    }
+    m_id->setToolTip(tr("Jméno tarifu v souborech a na příkazové řádce: písmena bez diakritiky, číslice, „_“, „-“, „.“"));
     // Problems of the source as a whole, or of its absence, stand at its title.
     m_fields.insert(QStringLiteral("source"), m_fields.value(QStringLiteral("source.title")));
     m_fields.insert(QString(), m_fields.value(QStringLiteral("source.title")));
@@ -309,18 +316,23 @@ QWidget* TariffEditor::identityPage() {
 QWidget* TariffEditor::allowancePage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
-    auto* row = new QHBoxLayout;
+    // A label with its field on one line, the reason under them.
+    auto labelled = [&](const QString& text, QWidget* w) {
+        auto* label = new QLabel(text, page);
+        label->setBuddy(w);
+        auto* row = new QHBoxLayout;
+        row->addWidget(label);
+        row->addWidget(w);
+        row->addStretch(1);
+        v->addLayout(row);
+        QLabel* reason = reasonLabel();
+        v->addWidget(reason);
+        m_fields.insert(w->objectName(), {w, reason});
+        return reason;
+    };
     m_minutes = lineEdit(QStringLiteral("allowances[0].minutes"), tr("Volné minuty za měsíc"));
     m_minutes->setPlaceholderText(tr("prázdné: žádné"));
-    auto* label = new QLabel(tr("&Volné minuty za měsíc:"), page);
-    label->setBuddy(m_minutes);
-    row->addWidget(label);
-    row->addWidget(m_minutes);
-    row->addStretch(1);
-    v->addLayout(row);
-    QLabel* minutesReason = reasonLabel();
-    v->addWidget(minutesReason);
-    m_fields.insert(QStringLiteral("allowances[0].minutes"), {m_minutes, minutesReason});
+    QLabel* minutesReason = labelled(tr("&Volné minuty za měsíc:"), m_minutes);
     m_fields.insert(QStringLiteral("allowances[0]"), {m_minutes, minutesReason});
     m_fields.insert(QStringLiteral("allowances[0].id"), {m_minutes, minutesReason});
 
@@ -364,16 +376,7 @@ QWidget* TariffEditor::allowancePage() {
     m_consume->setObjectName(QStringLiteral("allowances[0].consume"));
     m_consume->setAccessibleName(tr("Jak se volné minuty čerpají"));
     m_consume->addItems({tr("poměrně ze všeho, co pokrývají"), tr("nejdražší volání napřed"), tr("v pořadí výše")});
-    auto* consumeLabel = new QLabel(tr("Č&erpají se:"), page);
-    consumeLabel->setBuddy(m_consume);
-    auto* consumeRow = new QHBoxLayout;
-    consumeRow->addWidget(consumeLabel);
-    consumeRow->addWidget(m_consume);
-    consumeRow->addStretch(1);
-    v->addLayout(consumeRow);
-    QLabel* consumeReason = reasonLabel();
-    v->addWidget(consumeReason);
-    m_fields.insert(QStringLiteral("allowances[0].consume"), {m_consume, consumeReason});
+    labelled(tr("Č&erpají se:"), m_consume);
     v->addStretch(1);
     return scrolled(page);
 }
@@ -797,7 +800,16 @@ void TariffEditor::mark(const catalogue::Problem& p, QStringList& general) {
     }
     const Field f = m_fields.value(path);
     const bool error = p.severity == catalogue::Severity::Error;
-    QString reason = problemReason(p);
+    // The file holds an amount with "." and without spaces; the reason
+    // quotes the amount as the user typed it ("4,5", not "4.5").
+    catalogue::Problem shown = p;
+    if (const auto* e = qobject_cast<const QLineEdit*>(f.widget)) {
+        const std::string typed = s8(e->text().trimmed());
+        const std::string filed = amountText(e->text());
+        if (const std::size_t at = shown.message.find('"' + filed + '"'); filed != typed && at != std::string::npos)
+            shown.message.replace(at + 1, filed.size(), typed);
+    }
+    QString reason = problemReason(shown);
     if (!error) reason = tr("Varování: %1").arg(reason);
     if (error || f.widget->styleSheet().isEmpty()) {
         const QString name = qobject_cast<QLineEdit*>(f.widget) ? QStringLiteral("QLineEdit") : QStringLiteral("*");
@@ -848,6 +860,8 @@ void TariffEditor::recheck() {
         m_price->setToolTip(QString());
     }
     m_breakdown->setEnabled(m_live.priced);
+    if (m_live.priced && m_rozpis && m_rozpis->isVisible())
+        m_rozpis->follow(m_profile, m_options, m_run, &m_checked.tariffs.front(), &m_live);
 
     const std::size_t errors = m_checked.errorCount();
     const std::size_t warnings = m_checked.problems.size() - errors;
@@ -880,80 +894,17 @@ bool TariffEditor::save() {
 }
 
 void TariffEditor::showBreakdown() {
+    // The full "Rozpis ceny" of the tariff as typed, beside the cheapest
+    // compiled tariff of the same month; it follows the typing while open.
     if (!m_live.priced || m_checked.tariffs.empty()) return;
-    const catalogue::DataTariff& t = m_checked.tariffs.front();
-    Breakdown bd;
-    catalogue::itemiseDataTariff(t, m_profile, m_options, bd);
-    const ShownAmounts shown = shownAmounts(bd);
-
-    auto* d = new QDialog(this);
-    d->setAttribute(Qt::WA_DeleteOnClose);
-    d->setObjectName(QStringLiteral("dataBreakdown"));
-    d->setWindowTitle(tr("Rozpis ceny – %1").arg(q(t.name)));
-    auto* title = new QLabel(tr("%1 (%2): %3 Kč").arg(q(t.name), q(t.operatorName)).arg(bd.shown), d);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    auto* tree = new QTreeWidget(d);
-    tree->setObjectName(QStringLiteral("items"));
-    tree->setAccessibleName(tr("Položky ceny"));
-    tree->setColumnCount(3);
-    tree->setHeaderLabels({tr("Položka"), tr("Množství × sazba"), tr("Částka")});
-    tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    tree->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    tree->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    tree->header()->setStretchLastSection(false);
-    tree->setWordWrap(true);
-    const QString statusText = q(breakdownStatusText(bd));
-    if (!statusText.isEmpty()) new QTreeWidgetItem(tree, {statusText});
-    for (int k = 0; k < kItemKinds && statusText.isEmpty(); ++k) {
-        const auto kind = static_cast<ItemKind>(k);
-        QTreeWidgetItem* group = nullptr;
-        for (std::size_t i = 0; i < bd.items.size(); ++i) {
-            const BreakdownItem& it = bd.items[i];
-            if (it.kind != kind) continue;
-            if (!group) {
-                group = new QTreeWidgetItem(tree, {itemKindName(kind), QString(), money(shown.kindSum(bd, kind)) + QStringLiteral(" Kč")});
-                group->setFirstColumnSpanned(false);
-                QFont f = group->font(0);
-                f.setBold(true);
-                for (int c = 0; c < 3; ++c) group->setFont(c, f);
-            }
-            QString quantity;
-            if (!it.unit.empty()) {
-                quantity = QString::number(it.quantity) + QLatin1Char(' ') + QString::fromUtf8(it.unit.data(), qsizetype(it.unit.size()));
-                if (it.hasRate)
-                    quantity += QStringLiteral(" × ") + q(formatRate(it.rate, decimalMark().toLatin1())) + QStringLiteral(" Kč");
-            }
-            auto* row = new QTreeWidgetItem(group, {breakdownLabel(it.key), quantity, money(shown.items[i]) + QStringLiteral(" Kč")});
-            row->setTextAlignment(1, Qt::AlignRight);
-            row->setTextAlignment(2, Qt::AlignRight);
-        }
+    if (!m_rozpis) {
+        m_rozpis = new TRozpis(this);
+        m_run = runPricing(m_profile, m_options);
     }
-    for (const BreakdownChoice& c : bd.choices) {
-        auto* choice = new QTreeWidgetItem(tree, {breakdownLabel(c.key)});
-        for (const ChoiceOption& o : c.options) {
-            auto* row = new QTreeWidgetItem(choice, {(o.taken ? QStringLiteral("✓ ") : QStringLiteral("   ")) + breakdownLabel(o.key),
-                                                     QString(), money(shownAmount(o.amount)) + QStringLiteral(" Kč")});
-            row->setTextAlignment(2, Qt::AlignRight);
-        }
-    }
-    tree->expandAll();
-    auto* total = new QLabel(tr("Celkem přesně %1 Kč, cena v celých korunách %2 Kč.").arg(money(shown.total)).arg(bd.shown), d);
-    total->setWordWrap(true);
-    total->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* close = new QPushButton(tr("&Zavřít"), d);
-    connect(close, &QPushButton::clicked, d, &QDialog::close);
-    auto* v = new QVBoxLayout(d);
-    v->addWidget(title);
-    v->addWidget(tree, 1);
-    v->addWidget(total);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    v->addLayout(buttons);
-    d->resize(620, 440);
-    d->show();
+    m_rozpis->showDataTariff(m_profile, m_options, m_run, m_checked.tariffs.front(), m_live);
+    m_rozpis->show();
+    m_rozpis->raise();
+    m_rozpis->activateWindow();
 }
 
 }  // namespace sazbar::ui

@@ -26,6 +26,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
+class TRozpis;
 
 namespace sazbar::ui {
 
@@ -100,6 +101,8 @@ private:
     std::string m_allowanceId = "minutes";
     catalogue::Catalogue m_checked;
     catalogue::DataResult m_live;
+    TRozpis* m_rozpis = nullptr;  // "Rozpis ceny" of the tariff typed, made when first asked for
+    RunResult m_run;              // the compiled tariffs' run of the month, for the comparison
 
     QLabel* m_note = nullptr;
     QTabWidget* m_tabs = nullptr;

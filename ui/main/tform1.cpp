@@ -1,5 +1,6 @@
 #include "ui/main/tform1.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -7,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -79,6 +81,17 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                                       [this](const sazbar::ui::ProfileFile& f) { showSituation(f); },
                                       [this] { cleanFocusedBox(); }});
     QPushButton* profiles = m_document->makeButton();
+    // "Ceníky…" has no button of its own (the row is full): it is the last
+    // item of the "Profil" menu, with the other files the program reads, and
+    // Ctrl+T opens it from anywhere in the window.
+    auto* catalogues = new QAction(tr("&Ceníky…"), this);
+    catalogues->setObjectName(QStringLiteral("cataloguesAction"));
+    catalogues->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    catalogues->setShortcutContext(Qt::WindowShortcut);
+    addAction(catalogues);
+    profiles->menu()->addSeparator();
+    profiles->menu()->addAction(catalogues);
+    connect(catalogues, &QAction::triggered, this, &TForm1::cataloguesRequested);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_autosave);

@@ -57,6 +57,8 @@ signals:
     void resultsRequested();
     void helpRequested(bool internationalPage);
     void infoRequested();
+    // "Ceníky…": the tariff files and the form for a tariff.
+    void cataloguesRequested();
     // The inputs are saved (or deleted); the program should end now.
     void quitRequested();
 

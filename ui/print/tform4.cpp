@@ -14,6 +14,8 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTabBar>
@@ -151,6 +153,63 @@ QImage grabClientArea(QWidget* w) {
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// The results window's own tariffs scroll in a list of their own (its
+// widget "dataScroll", in the window's "content"); on paper there is nothing
+// to scroll, so the picture shows every row: the list is made as tall as
+// its rows for the picture, the window grows by as much below it, and the
+// window is as it was afterwards. A name too long for its row keeps its
+// start and its end ("Operátor s dl…rodinný tarif"): on paper there is no
+// tooltip with the whole name.
+QImage grabResults(QWidget* w) {
+    auto* list = w ? w->findChild<QScrollArea*>(QStringLiteral("dataScroll")) : nullptr;
+    QWidget* content = w ? w->findChild<QWidget*>(QStringLiteral("content")) : nullptr;
+    QWidget* rows = list ? list->widget() : nullptr;
+    QWidget* group = list ? list->parentWidget() : nullptr;
+    if (!rows || !content || !group || !content->layout() || !list->isVisibleTo(w)) return grabClientArea(w);
+    const int hidden = std::max(rows->height(), rows->minimumSizeHint().height()) - list->viewport()->height();
+    // The names as shown, given back afterwards.
+    struct Name {
+        QPointer<QLabel> label;
+        QString text;
+    };
+    std::vector<Name> names;
+    for (QLabel* l : rows->findChildren<QLabel*>())
+        if (!l->toolTip().isEmpty()) names.push_back({l, l->text()});
+    const QSize size = content->size();
+    const int minimum = group->minimumHeight();
+    const Qt::ScrollBarPolicy policy = list->verticalScrollBarPolicy();
+    const int scrolled = list->verticalScrollBar()->value();
+    // The window's own scroll area (on a small desktop) keeps its hands off
+    // the content meanwhile.
+    QWidget* viewport = content->parentWidget();
+    auto* outer = viewport ? qobject_cast<QScrollArea*>(viewport->parentWidget()) : nullptr;
+    const bool resizable = outer && outer->widgetResizable();
+    if (hidden > 0) {
+        if (outer) outer->setWidgetResizable(false);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->verticalScrollBar()->setValue(0);
+        group->setMinimumHeight(group->height() + hidden);
+        content->resize(size.width(), size.height() + hidden);
+        content->layout()->activate();
+    }
+    for (const Name& n : names) {
+        QLabel* l = n.label;
+        if (l) l->setText(l->fontMetrics().elidedText(l->toolTip(), Qt::ElideMiddle, l->width()));
+    }
+    const QImage picture = grabClientArea(hidden > 0 ? content : w);
+    if (hidden > 0) {
+        group->setMinimumHeight(minimum);
+        list->setVerticalScrollBarPolicy(policy);
+        content->layout()->activate();
+        content->resize(size);
+        if (outer) outer->setWidgetResizable(resizable);
+        list->verticalScrollBar()->setValue(scrolled);
+    }
+    for (const Name& n : names)
+        if (n.label) n.label->setText(n.text);
+    return picture;
+}
+
 // The page with one more picture under the others, centred like them.
 QImage appendPicture(const QImage& page, const QImage& picture) {
     const int width = std::max(page.width(), picture.width() + 80);
@@ -284,7 +343,7 @@ void TForm4::updatepic() {
     hideControls(whatIf, {}, hidden);
 
     captures_[sazbar::print::Input] = grabClientArea(main_);
-    captures_[sazbar::print::Results] = grabClientArea(results_);
+    captures_[sazbar::print::Results] = grabResults(results_);
     captures_[sazbar::print::Chart] = grabClientArea(chart_);
     whatIfCapture_ = grabClientArea(whatIf);
 

@@ -7,10 +7,12 @@
 #include <QFile>
 #include <QTreeWidget>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "app/language.h"
+#include "ui/breakdown/trozpis.h"
 #include "ui/catalogues/catalogue_store.h"
 #include "ui/catalogues/catalogue_window.h"
 #include "ui/catalogues/tariff_editor.h"
@@ -68,6 +70,13 @@ int main(int argc, char** argv) {
         app.processEvents();
         e.grab().save(QDir(out).filePath(QStringLiteral("editor-%1.png").arg(i + 1)));
     }
+    // Corrected, with its "Rozpis ceny" open.
+    e.findChild<QLineEdit*>(QStringLiteral("valid_to"))->clear();
+    e.findChild<QLineEdit*>(QStringLiteral("rates.calls.oskar"))->setText(QStringLiteral("6,12"));
+    e.findChild<QLineEdit*>(QStringLiteral("source.url"))->setText(QStringLiteral("https://example.org/mini.pdf"));
+    if (auto* breakdown = e.findChild<QPushButton*>(QStringLiteral("breakdown"))) breakdown->click();
+    app.processEvents();
+    if (auto* rozpis = e.findChild<TRozpis*>()) rozpis->grab().save(QDir(out).filePath(QStringLiteral("editor-breakdown.png")));
     sazbar::ui::TariffEditor readOnly(month, {}, folder.path(), true);
     readOnly.openFile(QStringLiteral(SAZBAR_EXAMPLES "/tariffs/example.json"));
     readOnly.show();

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "pricing/tariffs.h"
+#include "ui/breakdown/trozpis.h"
 #include "ui/catalogues/tariff_editor.h"
 
 namespace {
@@ -64,14 +65,29 @@ TEST(TariffEditor, ValidTariffIsPricedSavedAndOpensAgainEditable) {
     EXPECT_EQ(again.livePrice(), 699);
 }
 
+TEST(TariffEditor, BreakdownShowsTheTariffAsTypedAndFollowsIt) {
+    TariffEditor e(month(), {}, QDir::tempPath(), true);
+    fillValid(e);
+    e.findChild<QPushButton*>("breakdown")->click();
+    auto* rozpis = e.findChild<TRozpis*>();
+    ASSERT_NE(rozpis, nullptr);
+    EXPECT_TRUE(rozpis->isVisible());
+    EXPECT_EQ(rozpis->tariff(), TRozpis::kDataTariff);
+    EXPECT_EQ(rozpis->breakdown().shown, 699);
+    type(e, "fee", "299");
+    EXPECT_EQ(rozpis->breakdown().shown, 799);
+}
+
 TEST(TariffEditor, FaultMarksItsField) {
     struct Case {
         std::vector<std::pair<QString, QString>> typed;
         QString marked;
+        QString quoted = {};  // what the reason must quote: the amount as typed
     };
     const QString compiled = QString::fromUtf8(sazbar::kTariffs[0].id.data(), qsizetype(sazbar::kTariffs[0].id.size()));
     const Case cases[] = {
-        {{{"fee", "199,12345"}}, "fee"},
+        {{{"fee", "199,12345"}}, "fee", "199,12345"},
+        {{{"fee", " 1 000,5-"}}, "fee", "1 000,5-"},
         {{{"fee", "-5"}}, "fee"},
         {{{"name", ""}}, "name"},
         {{{"id", compiled}}, "id"},
@@ -82,7 +98,7 @@ TEST(TariffEditor, FaultMarksItsField) {
         {{{"source.retrieved", "včera"}}, "source.retrieved"},
         {{{"rates.calls.tmobile", "pět"}}, "rates.calls.tmobile"},
         {{{"rates.calls.eurotel[2]", "3.x"}}, "rates.calls.eurotel[2]"},
-        {{{"rates.sms.perBand", "on"}, {"rates.sms.oskar", "1.23456"}}, "rates.sms.oskar"},
+        {{{"rates.sms.perBand", "on"}, {"rates.sms.oskar", "1,23456"}}, "rates.sms.oskar", "1,23456"},
         {{{"rates.international.zones.3", "18"}}, "rates.international.scheme"},
         {{{"allowances[0].minutes", "sto"}}, "allowances[0].minutes"},
         {{{"covers.calls.fixed", "off"}, {"covers.calls.tmobile", "off"}, {"covers.calls.eurotel", "off"},
@@ -97,6 +113,7 @@ TEST(TariffEditor, FaultMarksItsField) {
         const std::string what = c.typed.front().first.toStdString() + " = " + c.typed.front().second.toStdString();
         EXPECT_TRUE(marked.contains(c.marked)) << what << ": marked " << marked.keys().join(',').toStdString();
         EXPECT_FALSE(marked.value(c.marked).isEmpty()) << what;
+        EXPECT_TRUE(marked.value(c.marked).contains(c.quoted)) << what << ": " << marked.value(c.marked).toStdString();
         EXPECT_EQ(marked.size(), 1) << what << ": marked " << marked.keys().join(',').toStdString();
         EXPECT_FALSE(e.findChild<QPushButton*>("save")->isEnabled()) << what;
         EXPECT_EQ(e.livePrice(), -1) << what;

@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 
 #include "app/app.h"
@@ -71,6 +73,15 @@ int main(int argc, char** argv) {
     QTest::qWait(100);
     save(main.grab(), out, tag + QStringLiteral("_main"));
 
+    // The "Profil" menu open, with "Ceníky…" at its end.
+    if (auto* profile = main.findChild<QPushButton*>(QStringLiteral("profileButton")); profile && profile->menu()) {
+        QTimer::singleShot(300, [&] {
+            if (QScreen* s = QGuiApplication::primaryScreen()) save(s->grabWindow(0), out, tag + QStringLiteral("_main_menu"));
+            profile->menu()->close();
+        });
+        profile->showMenu();
+    }
+
     main.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
     QTest::qWait(100);
     save(main.grab(), out, tag + QStringLiteral("_main_intl"));
@@ -109,6 +120,7 @@ int main(int argc, char** argv) {
     results.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     QTest::qWait(400);
     save(app.printWindow().grab(), out, tag + QStringLiteral("_print"));
+    app.printWindow().pageImage().save(out + QLatin1Char('/') + tag + QStringLiteral("_print_page.png"));
     app.printWindow().hide();
 
     // The other windows of the program.
