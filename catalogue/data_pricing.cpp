@@ -244,7 +244,7 @@ struct Priced {
 
 class Pricer {
 public:
-    Pricer(const DataTariff& t, const Month& m) : m_t(t), m_(m) {}
+    Pricer(const DataTariff& t, const Month& m) : m_t(t), m_month(m) {}
 
     Effective effective(const Combination& c) const {
         Effective e;
@@ -258,7 +258,7 @@ public:
     template <class S>
     Priced price(const Combination& combo, S& s) const {
         const Effective e = effective(combo);
-        const Charges ch = chargesOf(m_, e);
+        const Charges ch = chargesOf(m_month, e);
         if constexpr (S::on) itemiseCharges(ch, e, s);
 
         // Allowances in effect, merged into pools.
@@ -271,7 +271,7 @@ public:
             }
         };
         add(m_t.allowances);
-        if (m_.directDebit) add(m_t.directDebit.allowances);
+        if (m_month.directDebit) add(m_t.directDebit.allowances);
         for (int a : combo)
             if (a >= 0) add(m_t.addons[static_cast<std::size_t>(a)].allowances);
 
@@ -299,7 +299,7 @@ public:
                 std::int64_t covered = 0;
                 i128 cost = 0;
                 forCovered(a, [&](Cell c) {
-                    covered += quantityOf(m_, c);
+                    covered += quantityOf(m_month, c);
                     cost += charge(c);
                     if (c.s == International) intlPoolOf[static_cast<std::size_t>(c.b)] = static_cast<int>(p);
                     else poolOf[c.s][static_cast<std::size_t>(c.b)] = static_cast<int>(p);
@@ -318,7 +318,7 @@ public:
             }
             // Units (or crowns) taken from the cells one after another.
             i128 total = 0;
-            const i128 left = takeUnits(a, amount, m_, ch, e, [&](Cell c, i128 take) {
+            const i128 left = takeUnits(a, amount, m_month, ch, e, [&](Cell c, i128 take) {
                 (c.s == International ? intlCut[static_cast<std::size_t>(c.b)] : cut[c.s][static_cast<std::size_t>(c.b)]) += take;
                 total += take;
             });
@@ -371,7 +371,7 @@ public:
                 if constexpr (S::on) s.lump(ItemKind::Minimum, topUp, "Doplatek do minimálního měsíčního plnění");
             }
         }
-        if (m_.directDebit && m_t.directDebit.discount > 0) {
+        if (m_month.directDebit && m_t.directDebit.discount > 0) {
             const Money discount = toMoney(m_t.directDebit.discount);
             const Money off = total < discount ? (Money() < total ? total : Money()) : discount;
             total = moneyDifference(total, off);
@@ -395,7 +395,7 @@ public:
         }
         Combination c{option};
         const Effective e = effective(c);
-        const Charges ch = chargesOf(m_, e);
+        const Charges ch = chargesOf(m_month, e);
         i128 sum = option >= 0 ? m_t.addons[static_cast<std::size_t>(option)].fee : 0;
         for (std::size_t s = 0; s < kBandServices; ++s) {
             if (!(services & (1u << s))) continue;
@@ -413,7 +413,7 @@ public:
             const bool inGroup = std::all_of(a.covers.begin(), a.covers.end(), [&](Service s) {
                 return s == International ? intl : (services & (1u << s)) != 0;
             });
-            if (inGroup) cost = moneyDifference(cost, cutOf(a, m_, ch, e));
+            if (inGroup) cost = moneyDifference(cost, cutOf(a, m_month, ch, e));
         }
         return cost;
     }
@@ -434,7 +434,7 @@ private:
         for (int sv = 0; sv < kBandServices; ++sv) {
             const ServiceLabel& l = kLabels[sv];
             for (int b = 0; b < kBands; ++b) {
-                const std::int64_t q = m_.q[static_cast<std::size_t>(sv)][static_cast<std::size_t>(b)];
+                const std::int64_t q = m_month.q[static_cast<std::size_t>(sv)][static_cast<std::size_t>(b)];
                 const Amount r = e.rate[static_cast<std::size_t>(sv)][static_cast<std::size_t>(b)];
                 if (q == 0 || r == kNoRate) continue;
                 if (bandService(static_cast<Service>(sv))) rateItem(s, l.kind, q, l.unit, r, l.label, ", ", kBandLabel[b]);
@@ -442,17 +442,17 @@ private:
             }
         }
         for (int i = 0; i < kIntlCells; ++i) {
-            const std::int64_t q = m_.intl[static_cast<std::size_t>(i)];
+            const std::int64_t q = m_month.intl[static_cast<std::size_t>(i)];
             const Amount r = ch.intlRate[static_cast<std::size_t>(i)];
             if (q == 0 || r == kNoRate) continue;
             rateItem(s, ItemKind::International, q, "min", r, "Volání do zahraničí, ",
-                     kCountryNames[static_cast<std::size_t>(m_.country[static_cast<std::size_t>(i / 3)])], ", ",
+                     kCountryNames[static_cast<std::size_t>(m_month.country[static_cast<std::size_t>(i / 3)])], ", ",
                      kIntlBandLabel[i % 3]);
         }
     }
 
     const DataTariff& m_t;
-    const Month& m_;
+    const Month& m_month;
 };
 
 // Each group's options in the order they are compared: "none" at its place,

@@ -82,7 +82,7 @@ int compareProperFractions(i128 a, i128 b, i128 c, i128 d) {
 
 Money Money::scaledFraction(i128 milli, Share s) {
     Money r;
-    floorDiv(milli * s.num, s.den, r.m_, r.m_fn);
+    floorDiv(milli * s.num, s.den, r.m_millis, r.m_fn);
     if (r.m_fn != 0) r.m_fd = s.den;
     return r;
 }
@@ -103,7 +103,7 @@ Money& Money::addFraction(const Money& o) {
     }
     if (m_fn >= m_fd) {
         m_fn -= m_fd;
-        ++m_;
+        ++m_millis;
     }
     if (m_fn == 0) {
         m_fd = 1;
@@ -124,7 +124,7 @@ std::int64_t Money::truncCrownsOfSum(const Money& a, const Money& b) {
     constexpr i128 kSmall = i128{1} << 62;
     if (a.m_fd < kSmall && b.m_fd < kSmall) {
         // fa/da + fb/db >= 1 exactly when fa*db + fb*da >= da*db; the products stay below 2^125.
-        const i128 whole = a.m_ + b.m_ + (a.m_fn * b.m_fd + b.m_fn * a.m_fd >= a.m_fd * b.m_fd ? 1 : 0);
+        const i128 whole = a.m_millis + b.m_millis + (a.m_fn * b.m_fd + b.m_fn * a.m_fd >= a.m_fd * b.m_fd ? 1 : 0);
         // A value in [whole, whole + 1) thousandths with whole >= 0 truncates as whole does.
         if (whole >= 0 && whole <= i128{std::numeric_limits<std::int64_t>::max()}) return static_cast<std::int64_t>(whole) / 1000;
     }
@@ -133,17 +133,17 @@ std::int64_t Money::truncCrownsOfSum(const Money& a, const Money& b) {
 
 std::int64_t Money::truncCrownsSlow() const {
     // The value lies in [m, m + 1) thousandths; it is m exactly when fn == 0.
-    if (fitsInt64(m_) && m_ > std::numeric_limits<std::int64_t>::min()) {
-        const auto m = static_cast<std::int64_t>(m_);
+    if (fitsInt64(m_millis) && m_millis > std::numeric_limits<std::int64_t>::min()) {
+        const auto m = static_cast<std::int64_t>(m_millis);
         return (m >= 0 || m_fn == 0) ? m / 1000 : (m + 1) / 1000;
     }
     i128 crowns;
-    if (m_ >= 0 || m_fn == 0) {
-        crowns = m_ / 1000;
+    if (m_millis >= 0 || m_fn == 0) {
+        crowns = m_millis / 1000;
     } else {
         // Negative and strictly between m and m + 1: toward zero is the
         // quotient of m + 1.
-        crowns = (m_ + 1) / 1000;
+        crowns = (m_millis + 1) / 1000;
     }
     if (crowns > std::numeric_limits<std::int64_t>::max()) return std::numeric_limits<std::int64_t>::max();
     if (crowns < std::numeric_limits<std::int64_t>::min()) return std::numeric_limits<std::int64_t>::min();
@@ -151,7 +151,7 @@ std::int64_t Money::truncCrownsSlow() const {
 }
 
 double Money::approx() const {
-    return (static_cast<double>(m_) + static_cast<double>(m_fn) / static_cast<double>(m_fd)) / 1000.0;
+    return (static_cast<double>(m_millis) + static_cast<double>(m_fn) / static_cast<double>(m_fd)) / 1000.0;
 }
 
 }  // namespace sazbar

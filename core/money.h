@@ -85,7 +85,7 @@ public:
     // m thousandths of a crown.
     static constexpr Money milli(i128 m) {
         Money r;
-        r.m_ = m;
+        r.m_millis = m;
         return r;
     }
 
@@ -102,7 +102,7 @@ public:
                 --q;
             }
             Money r;
-            r.m_ = q;
+            r.m_millis = q;
             r.m_fn = rem;
             r.m_fd = rem != 0 ? s.den : 1;
             return r;
@@ -111,11 +111,11 @@ public:
     }
 
     Money& operator+=(const Money& o) {
-        m_ += o.m_;
+        m_millis += o.m_millis;
         return o.m_fn == 0 ? *this : addFraction(o);
     }
     Money& operator+=(i128 milli) {
-        m_ += milli;
+        m_millis += milli;
         return *this;
     }
     friend Money operator+(Money a, const Money& b) { return a += b; }
@@ -123,7 +123,7 @@ public:
 
     // -1, 0, 1 as a is below, equal to or above b.
     static int compare(const Money& a, const Money& b) {
-        if (a.m_ != b.m_) return a.m_ < b.m_ ? -1 : 1;
+        if (a.m_millis != b.m_millis) return a.m_millis < b.m_millis ? -1 : 1;
         if (a.m_fn == b.m_fn && a.m_fd == b.m_fd) return 0;
         return compareFractions(a, b);
     }
@@ -136,7 +136,7 @@ public:
     // Whole crowns, truncated toward zero, saturated to 64 bits.
     std::int64_t truncCrowns() const {
         // A value in [m, m + 1) thousandths with m >= 0 truncates as m does.
-        if (static_cast<unsigned __int128>(m_) <= std::numeric_limits<std::int64_t>::max()) return static_cast<std::int64_t>(m_) / 1000;
+        if (static_cast<unsigned __int128>(m_millis) <= std::numeric_limits<std::int64_t>::max()) return static_cast<std::int64_t>(m_millis) / 1000;
         return truncCrownsSlow();
     }
 
@@ -157,7 +157,7 @@ public:
 
     // Whole thousandths below the value, and the exact remainder fraction
     // num/den in [0, 1) of a thousandth.
-    i128 millis() const { return m_; }
+    i128 millis() const { return m_millis; }
     i128 fracNum() const { return m_fn; }
     i128 fracDen() const { return m_fd; }
     bool onGrid() const { return m_fn == 0; }
@@ -165,7 +165,7 @@ public:
     double approx() const;
 
 private:
-    // The out-of-line parts: scaling by a share of den > 1, adding a fraction to the held amount (m_ already
+    // The out-of-line parts: scaling by a share of den > 1, adding a fraction to the held amount (m_millis already
     // summed), ordering two amounts of equal millis, and truncating amounts
     // that are negative or beyond 64 bits.
     static Money scaledFraction(i128 milli, Share s);
@@ -173,7 +173,7 @@ private:
     static int compareFractions(const Money& a, const Money& b);
     std::int64_t truncCrownsSlow() const;
 
-    i128 m_ = 0;
+    i128 m_millis = 0;
     i128 m_fn = 0;  // 0 <= m_fn < m_fd
     i128 m_fd = 1;
 };

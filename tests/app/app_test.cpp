@@ -298,7 +298,7 @@ TEST_F(Program, ThePrintedResultsShowEveryTariffOfTheFiles) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(text + "]}");
     f.close();
-    App app(4000, sazbar::Language::Czech, {dir_.filePath(QStringLiteral("many.json"))});
+    App app(4000, sazbar::Language::Czech, {m_dir.filePath(QStringLiteral("many.json"))});
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.catalogueStore().isLoaded(); }, 10000));
     app.startWithoutSplash();
     click(app.mainWindow(), "Button1");

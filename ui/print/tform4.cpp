@@ -253,7 +253,7 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent) {
         img->setObjectName(QStringLiteral("Image%1").arg(n + 1));
         img->setScaledContents(true);
         img->setGeometry(sazbar::print::previewRect(QSize(), 16 + 160 * n));
-        images_[static_cast<std::size_t>(n)] = img;
+        m_images[static_cast<std::size_t>(n)] = img;
     }
 
     auto box = [this](const char* name, const QString& text, int top, bool checked) {
@@ -272,10 +272,10 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent) {
     CheckBox3 = box("CheckBox3", tr("Tisk grafu"), 72, true);
     CheckBox4 = box("CheckBox4", tr("Bílé pozadí"), 112, false);
     CheckBox5 = box("CheckBox5", tr("Co kdyby"), 92, false);
-    whatIfImage_ = new QLabel(Panel1);
-    whatIfImage_->setObjectName(QStringLiteral("Image5"));
-    whatIfImage_->setScaledContents(true);
-    whatIfImage_->hide();
+    m_whatIfImage = new QLabel(Panel1);
+    m_whatIfImage->setObjectName(QStringLiteral("Image5"));
+    m_whatIfImage->setScaledContents(true);
+    m_whatIfImage->hide();
 
     auto button = [this](const char* name, const QString& text, int top) {
         auto* b = new QPushButton(text, this);
@@ -304,12 +304,12 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent) {
 TForm4::~TForm4() = default;
 
 void TForm4::setWindows(QWidget* main, QWidget* results, Tgraf* chart) {
-    main_ = main;
-    results_ = results;
-    chart_ = chart;
+    m_main = main;
+    m_results = results;
+    m_chart = chart;
 }
 
-void TForm4::setWhatIfWindow(Tcokdyby* whatIf) { whatIf_ = whatIf; }
+void TForm4::setWhatIfWindow(Tcokdyby* whatIf) { m_whatIf = whatIf; }
 
 void TForm4::showEvent(QShowEvent* e) {
     if (!e->spontaneous()) {
@@ -322,86 +322,86 @@ void TForm4::showEvent(QShowEvent* e) {
 void TForm4::updatepic() {
     const QColor background = CheckBox4->isChecked() ? QColor(Qt::white) : QColor();
     std::vector<SavedPalette> saved;
-    QWidget* const whatIf = whatIf_.data();
+    QWidget* const whatIf = m_whatIf.data();
     if (background.isValid())
-        for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data()), whatIf})
+        for (QWidget* w : {m_main.data(), m_results.data(), static_cast<QWidget*>(m_chart.data()), whatIf})
             setBackground(w, background, saved);
 
-    for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data()), whatIf}) prepareHidden(w);
+    for (QWidget* w : {m_main.data(), m_results.data(), static_cast<QWidget*>(m_chart.data()), whatIf}) prepareHidden(w);
     // The chart is built straight away rather than flashed on the screen.
-    if (chart_) chart_->vytvor_data();
-    if (whatIf_) whatIf_->recalc();
+    if (m_chart) m_chart->vytvor_data();
+    if (m_whatIf) m_whatIf->recalc();
 
     std::vector<SetAside> focus;
-    for (QWidget* w : {main_.data(), results_.data(), static_cast<QWidget*>(chart_.data()), whatIf})
+    for (QWidget* w : {m_main.data(), m_results.data(), static_cast<QWidget*>(m_chart.data()), whatIf})
         focus.push_back(setFocusAside(w));
 
     std::vector<HiddenControl> hidden;
-    hideControls(main_, kMainControls, hidden);
-    hideControls(results_, kResultsControls, hidden);
-    hideControls(chart_, kChartControls, hidden);
+    hideControls(m_main, kMainControls, hidden);
+    hideControls(m_results, kResultsControls, hidden);
+    hideControls(m_chart, kChartControls, hidden);
     hideControls(whatIf, {}, hidden);
 
-    captures_[sazbar::print::Input] = grabClientArea(main_);
-    captures_[sazbar::print::Results] = grabResults(results_);
-    captures_[sazbar::print::Chart] = grabClientArea(chart_);
-    whatIfCapture_ = grabClientArea(whatIf);
+    m_captures[sazbar::print::Input] = grabClientArea(m_main);
+    m_captures[sazbar::print::Results] = grabResults(m_results);
+    m_captures[sazbar::print::Chart] = grabClientArea(m_chart);
+    m_whatIfCapture = grabClientArea(whatIf);
 
     showControls(hidden);
     for (SetAside& a : focus) restoreFocus(a);
     restoreBackgrounds(saved);
 
     for (int n = 0; n < kCaptures; ++n) {
-        const QImage& c = captures_[static_cast<std::size_t>(n)];
-        QLabel* img = images_[static_cast<std::size_t>(n)];
+        const QImage& c = m_captures[static_cast<std::size_t>(n)];
+        QLabel* img = m_images[static_cast<std::size_t>(n)];
         img->setPixmap(QPixmap::fromImage(c));
         img->setGeometry(sazbar::print::previewRect(c.size(), img->y()));
     }
-    whatIfImage_->setPixmap(QPixmap::fromImage(whatIfCapture_));
+    m_whatIfImage->setPixmap(QPixmap::fromImage(m_whatIfCapture));
 }
 
 void TForm4::compose() {
     const std::array<bool, kCaptures> chosen{CheckBox1->isChecked(), CheckBox2->isChecked(), CheckBox3->isChecked()};
     std::array<QSize, kCaptures> sizes;
-    for (int n = 0; n < kCaptures; ++n) sizes[static_cast<std::size_t>(n)] = captures_[static_cast<std::size_t>(n)].size();
-    layout_ = sazbar::print::composePage(sizes, chosen);
+    for (int n = 0; n < kCaptures; ++n) sizes[static_cast<std::size_t>(n)] = m_captures[static_cast<std::size_t>(n)].size();
+    m_layout = sazbar::print::composePage(sizes, chosen);
     for (int n = 0; n < kCaptures; ++n) {
-        QLabel* img = images_[static_cast<std::size_t>(n)];
+        QLabel* img = m_images[static_cast<std::size_t>(n)];
         img->setVisible(chosen[static_cast<std::size_t>(n)]);
-        img->setGeometry(sazbar::print::previewRect(captures_[static_cast<std::size_t>(n)].size(),
-                                                     layout_.previewTop[static_cast<std::size_t>(n)]));
+        img->setGeometry(sazbar::print::previewRect(m_captures[static_cast<std::size_t>(n)].size(),
+                                                     m_layout.previewTop[static_cast<std::size_t>(n)]));
     }
-    page_ = sazbar::print::paintPage(layout_, captures_);
+    m_page = sazbar::print::paintPage(m_layout, m_captures);
 
     // "Co kdyby" goes under the others; four pictures share the panel in
     // smaller rows.
-    const bool whatIf = CheckBox5->isChecked() && !whatIfCapture_.isNull();
-    whatIfImage_->setVisible(whatIf);
+    const bool whatIf = CheckBox5->isChecked() && !m_whatIfCapture.isNull();
+    m_whatIfImage->setVisible(whatIf);
     if (!whatIf) return;
-    page_ = appendPicture(page_, whatIfCapture_);
+    m_page = appendPicture(m_page, m_whatIfCapture);
     const int above = static_cast<int>(std::count(chosen.begin(), chosen.end(), true));
     const int height = above == kCaptures ? 112 : sazbar::print::kPreviewHeight;
     int row = 0;
     for (int n = 0; n < kCaptures; ++n) {
         if (!chosen[static_cast<std::size_t>(n)]) continue;
-        images_[static_cast<std::size_t>(n)]->setGeometry(
-            previewOf(captures_[static_cast<std::size_t>(n)].size(), 16 + (height + 10) * row++, height));
+        m_images[static_cast<std::size_t>(n)]->setGeometry(
+            previewOf(m_captures[static_cast<std::size_t>(n)].size(), 16 + (height + 10) * row++, height));
     }
-    whatIfImage_->setGeometry(previewOf(whatIfCapture_.size(), 16 + (height + 10) * row, height));
+    m_whatIfImage->setGeometry(previewOf(m_whatIfCapture.size(), 16 + (height + 10) * row, height));
 }
 
 bool TForm4::printOn(QPrinter& printer) const {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    const QRect target = sazbar::print::printTarget(page_.size(), QSize(printer.width(), printer.height()));
+    const QRect target = sazbar::print::printTarget(m_page.size(), QSize(printer.width(), printer.height()));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, page_);
+    painter.drawImage(target, m_page);
     return painter.end();
 }
 
 bool TForm4::hasPrinter() const {
-    if (printer_.outputFormat() == QPrinter::PdfFormat) return !printer_.outputFileName().isEmpty();
-    return !printer_.printerName().isEmpty() && !QPrinterInfo::printerInfo(printer_.printerName()).isNull();
+    if (m_printer.outputFormat() == QPrinter::PdfFormat) return !m_printer.outputFileName().isEmpty();
+    return !m_printer.printerName().isEmpty() && !QPrinterInfo::printerInfo(m_printer.printerName()).isNull();
 }
 
 QString TForm4::noPrinterText() {
@@ -428,11 +428,11 @@ void TForm4::Button1Click() {
         tell(noPrinterText());
         return;
     }
-    if (!printOn(printer_)) tell(printFailedText());
+    if (!printOn(m_printer)) tell(printFailedText());
 }
 
 void TForm4::Button2Click() {
-    QPrintDialog dialog(&printer_, this);
+    QPrintDialog dialog(&m_printer, this);
     dialog.setWindowTitle(tr("Nastavení tisku"));
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -441,7 +441,7 @@ void TForm4::Button2Click() {
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
     // Until a file is chosen, a PDF goes into the working directory.
-    if (printer_.outputFileName().isEmpty())
+    if (m_printer.outputFileName().isEmpty())
         if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
             file->setText(QDir::current().absoluteFilePath(tr("tisk.pdf")));
     dialog.exec();

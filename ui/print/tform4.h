@@ -35,13 +35,13 @@ public:
     // Paints the page onto a printer as one page; false if the job did not start.
     bool printOn(QPrinter& printer) const;
 
-    const std::array<QImage, sazbar::print::kCaptures>& captures() const { return captures_; }
-    const QImage& whatIfCapture() const { return whatIfCapture_; }
-    QLabel* whatIfPreview() const { return whatIfImage_; }
-    const QImage& pageImage() const { return page_; }
-    const sazbar::print::PageLayout& pageLayout() const { return layout_; }
-    QLabel* previewImage(int n) const { return images_[static_cast<std::size_t>(n)]; }
-    QPrinter& printer() { return printer_; }
+    const std::array<QImage, sazbar::print::kCaptures>& captures() const { return m_captures; }
+    const QImage& whatIfCapture() const { return m_whatIfCapture; }
+    QLabel* whatIfPreview() const { return m_whatIfImage; }
+    const QImage& pageImage() const { return m_page; }
+    const sazbar::print::PageLayout& pageLayout() const { return m_layout; }
+    QLabel* previewImage(int n) const { return m_images[static_cast<std::size_t>(n)]; }
+    QPrinter& printer() { return m_printer; }
     // Whether "Tisk" has somewhere to print: an installed printer or a PDF file.
     bool hasPrinter() const;
 
@@ -58,19 +58,19 @@ private:
     void Button2Click();  // "Nastavení"
     void tell(const QString& text);
 
-    QPointer<QWidget> main_, results_;
-    QPointer<Tgraf> chart_;
-    QPointer<Tcokdyby> whatIf_;
-    QImage whatIfCapture_;
-    QLabel* whatIfImage_ = nullptr;
-    std::array<QImage, sazbar::print::kCaptures> captures_;
-    QImage page_;
-    sazbar::print::PageLayout layout_;
-    QPrinter printer_{QPrinter::HighResolution};
+    QPointer<QWidget> m_main, m_results;
+    QPointer<Tgraf> m_chart;
+    QPointer<Tcokdyby> m_whatIf;
+    QImage m_whatIfCapture;
+    QLabel* m_whatIfImage = nullptr;
+    std::array<QImage, sazbar::print::kCaptures> m_captures;
+    QImage m_page;
+    sazbar::print::PageLayout m_layout;
+    QPrinter m_printer{QPrinter::HighResolution};
     std::function<void(const QString&)> m_teller;
 
     QFrame* Panel1 = nullptr;
-    std::array<QLabel*, sazbar::print::kCaptures> images_{};
+    std::array<QLabel*, sazbar::print::kCaptures> m_images{};
     QCheckBox* CheckBox1 = nullptr;  // "Tisk vstupních hodnot"
     QCheckBox* CheckBox2 = nullptr;  // "Tisk výsledků"
     QCheckBox* CheckBox3 = nullptr;  // "Tisk grafu"
