@@ -154,32 +154,7 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
 
     m_plot->addLayer(QStringLiteral("marks"), m_plot->layer(QStringLiteral("axes")), QCustomPlot::limAbove);
     m_markFont = QFont(sazbar::chart::kAxisFont, 7);
-    for (int n = 0; n < sazbar::kChartRecords; ++n) {
-        auto* arrow = new QCPItemLine(m_plot);
-        arrow->setLayer(QStringLiteral("marks"));
-        arrow->setClipToAxisRect(false);
-        arrow->setSelectable(false);
-        arrow->setPen(QPen(Qt::black, 1));
-        arrow->setTail(QCPLineEnding(QCPLineEnding::esSpikeArrow, 5, 7));
-        arrow->start->setType(QCPItemPosition::ptAbsolute);
-        arrow->end->setType(QCPItemPosition::ptAbsolute);
-        arrow->setVisible(false);
-        m_arrows.push_back(arrow);
-
-        auto* text = new QCPItemText(m_plot);
-        text->setLayer(QStringLiteral("marks"));
-        text->setClipToAxisRect(false);
-        text->setSelectable(false);
-        text->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
-        text->position->setType(QCPItemPosition::ptAbsolute);
-        text->setBrush(QColor(0xFF, 0xFF, 0xB3));
-        text->setPen(QPen(Qt::black, 1));
-        text->setColor(Qt::black);
-        text->setPadding(QMargins(2, 1, 2, 1));
-        text->setFont(m_markFont);
-        text->setVisible(false);
-        m_texts.push_back(text);
-    }
+    addValueLabels(sazbar::kChartRecords);
 
     connect(m_plot, &QCustomPlot::mousePress, this, [this](QMouseEvent*) { chartMouseDown(); });
     connect(m_plot, &QCustomPlot::mouseRelease, this, [this](QMouseEvent*) { chartMouseUp(); });
@@ -221,6 +196,37 @@ Tgraf::Tgraf(QWidget* parent) : QWidget(parent) {
 Tgraf::~Tgraf() = default;
 
 QCustomPlot* Tgraf::plot() const { return m_plot; }
+
+// A value label and its arrow for each of `count` bars; the catalogue's
+// tariffs add bars beyond the compiled ones.
+void Tgraf::addValueLabels(int count) {
+    while (int(m_texts.size()) < count) {
+        auto* arrow = new QCPItemLine(m_plot);
+        arrow->setLayer(QStringLiteral("marks"));
+        arrow->setClipToAxisRect(false);
+        arrow->setSelectable(false);
+        arrow->setPen(QPen(Qt::black, 1));
+        arrow->setTail(QCPLineEnding(QCPLineEnding::esSpikeArrow, 5, 7));
+        arrow->start->setType(QCPItemPosition::ptAbsolute);
+        arrow->end->setType(QCPItemPosition::ptAbsolute);
+        arrow->setVisible(false);
+        m_arrows.push_back(arrow);
+
+        auto* text = new QCPItemText(m_plot);
+        text->setLayer(QStringLiteral("marks"));
+        text->setClipToAxisRect(false);
+        text->setSelectable(false);
+        text->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+        text->position->setType(QCPItemPosition::ptAbsolute);
+        text->setBrush(QColor(0xFF, 0xFF, 0xB3));
+        text->setPen(QPen(Qt::black, 1));
+        text->setColor(Qt::black);
+        text->setPadding(QMargins(2, 1, 2, 1));
+        text->setFont(m_markFont);
+        text->setVisible(false);
+        m_texts.push_back(text);
+    }
+}
 
 void Tgraf::setResultsWindow(QWidget* results) { m_results = results; }
 
@@ -393,6 +399,7 @@ void Tgraf::hideValueLabels() {
 void Tgraf::layoutValueLabels() {
     m_plot->layoutNow();
     const QFontMetrics fm(m_markFont, m_plot);
+    addValueLabels(m_barCount);
     const QMargins pad = m_texts.front()->padding();
     m_marks.clear();
     for (int n = 0; n < m_barCount; ++n) {

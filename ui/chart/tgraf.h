@@ -80,6 +80,7 @@ private:
     void replot();
     void showValueLabels();
     void hideValueLabels();
+    void addValueLabels(int count);
     void layoutValueLabels();
     void applyMarks();
     void setRangesAnimated(const QCPRange& keys, const QCPRange& values, bool animate);

@@ -416,6 +416,26 @@ TEST(ChartWithoutResults, DrawsNothing) {
 
 // The tariffs of the user's files stand among the compiled ones by price, in
 // their file's colour; an unsupported one is left out.
+TEST_F(ChartTest, EveryBarBeyondTheCompiledOnesGetsItsValueLabel) {
+    for (int i = 0; i < 20; ++i) {
+        auto* e = new QLineEdit(QString::number(100 + i), &results);
+        e->setObjectName(QStringLiteral("data:t%1").arg(i));
+        e->setProperty("dataTariff", i);
+        e->setProperty("chartName", QStringLiteral("t%1").arg(i));
+        e->setProperty("chartColour", QColor(Qt::gray));
+    }
+    results.CheckBox1->setChecked(true);
+    chart.vytvor_data();
+    ASSERT_GT(chart.barCount(), sazbar::kChartRecords);
+    valuesBox()->setChecked(true);
+    ASSERT_EQ(static_cast<int>(chart.marks().size()), chart.barCount());
+    std::vector<std::string> shown;
+    for (int n = 0; n < chart.plot()->itemCount(); ++n)
+        if (auto* t = qobject_cast<QCPItemText*>(chart.plot()->item(n)); t && t->visible()) shown.push_back(t->text().toStdString());
+    ASSERT_EQ(static_cast<int>(shown.size()), chart.barCount());
+    for (std::size_t n = 0; n < shown.size(); ++n) EXPECT_EQ(shown[n], sazbar::chart::groupThousands(chart.drawnBars()[n].value)) << n;
+}
+
 TEST_F(ChartTest, TariffsOfFilesJoinTheRowByPrice) {
     chart.vytvor_data();
     const std::vector<Tgraf::DrawnBar> compiled = chart.drawnBars();
